@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// What one benchmark case measured. A case that finds a wrong result sets
+// `failure`, and novedabench exits non-zero.
+struct BenchResult {
+    std::uint64_t bytes = 0;
+    double seconds = 0;
+    double perOpUs = -1; // set by cases that time single operations
+    std::string failure;
+};
+
+struct BenchCase {
+    const char* name;
+    const char* usage;
+    BenchResult (*run)(const std::string& file, const std::vector<std::string>& args);
+};
+
+std::vector<BenchCase> DocumentCases();
+
+// Helpers shared by the cases.
+std::string ReadWholeFile(const std::string& path);
+double SecondsSince(std::uint64_t startNanoseconds);
+std::uint64_t NowNanoseconds();

@@ -1,0 +1,130 @@
+#include "core/doc/text_doc.h"
+
+#include "core/doc/tab_cells.h"
+
+#include <algorithm>
+
+CTextDoc::CTextDoc(AppSettings& settings, DocumentListHost* frame)
+    : m_pSettings(&settings)
+    , m_pFrame(frame)
+    , m_schemeIndex(static_cast<std::uint8_t>(settings.DefaultScheme))
+{
+}
+
+CTextDoc::~CTextDoc()
+{
+    std::fill(m_password.begin(), m_password.end(), '\0');
+    m_cipherKey.fill(0);
+}
+
+int CTextDoc::TabSize() const
+{
+    return std::max<int>(1, m_pSettings->TabSize);
+}
+
+std::string CTextDoc::RelayTabs(std::string_view line) const
+{
+    return ::RelayTabs(line, TabSize());
+}
+
+void CTextDoc::SetLineState(int i, std::uint8_t state)
+{
+    std::uint8_t& flag = m_lineFlags[static_cast<std::size_t>(i)];
+    flag = static_cast<std::uint8_t>((flag & LINE_BOOKMARK) | (state & LINE_STATE_MASK));
+}
+
+void CTextDoc::InvalidateStatesFrom(int i)
+{
+    for (std::size_t k = static_cast<std::size_t>(std::max(i, 0)); k < m_lineFlags.size(); ++k)
+        m_lineFlags[k] |= LINE_STATE_UNKNOWN;
+}
+
+bool CTextDoc::IsBookmarked(int i) const
+{
+    return (m_lineFlags[static_cast<std::size_t>(i)] & LINE_BOOKMARK) != 0;
+}
+
+void CTextDoc::ToggleBookmark(int i)
+{
+    if (i < 0 || i >= GetLineCount())
+        return;
+    std::uint8_t& flag = m_lineFlags[static_cast<std::size_t>(i)];
+    flag ^= LINE_BOOKMARK;
+    if (flag & LINE_BOOKMARK)
+        ++m_bookmarkCount;
+    else if (m_bookmarkCount > 0)
+        --m_bookmarkCount;
+}
+
+void CTextDoc::SetModified(bool modified)
+{
+    if (modified != IsModified() && m_pFrame)
+        m_pFrame->RepaintFileTabs();
+    SetModifiedFlag(modified);
+}
+
+void CTextDoc::DeleteContents()
+{
+    m_lines.Clear();
+    m_lineFlags.clear();
+    m_undoRecords.clear();
+    m_undoPos = 0;
+    m_bUndoTruncated = 0;
+    m_maxLineLength = 0;
+    m_bookmarkCount = 0;
+}
+
+bool CTextDoc::OnNewDocument()
+{
+    if (!DocumentBase::OnNewDocument())
+        return false;
+    AppendLine({});
+    m_lineEndType = LINE_END_CRLF;
+    if (m_pFrame)
+        m_pFrame->AddDocument(*this);
+    return true;
+}
+
+void CTextDoc::AppendLine(std::string_view cells)
+{
+    m_lines.Append(cells);
+    m_lineFlags.push_back(LINE_STATE_UNKNOWN);
+    RaiseMaxLineLength(cells.size());
+}
+
+void CTextDoc::RaiseMaxLineLength(std::size_t length)
+{
+    m_maxLineLength = std::max(m_maxLineLength, static_cast<int>(length));
+}
+
+TextPos CTextDoc::Clamp(TextPos pos) const
+{
+    pos.line = std::clamp(pos.line, 0, GetLineCount() - 1);
+    pos.col = std::clamp(pos.col, 0, static_cast<int>(GetLine(pos.line).size()));
+    return pos;
+}
+
+std::string CTextDoc::GetText(TextPos start, TextPos end) const
+{
+    start = Clamp(start);
+    end = Clamp(end);
+    if (end < start)
+        return {};
+    auto piece = [&](int line) {
+        std::string_view bytes = GetLine(line);
+        const std::size_t to = line == end.line ? static_cast<std::size_t>(end.col) : bytes.size();
+        const std::size_t from = line == start.line ? static_cast<std::size_t>(start.col) : 0;
+        return bytes.substr(from, to - from);
+    };
+    std::size_t size = 2 * static_cast<std::size_t>(end.line - start.line);
+    for (int line = start.line; line <= end.line; ++line)
+        size += TextLengthOfCells(piece(line));
+    std::string text;
+    text.reserve(size);
+    for (int line = start.line; line <= end.line; ++line) {
+        if (line > start.line)
+            text += "\r\n";
+        AppendCellsAsText(text, piece(line));
+    }
+    return text;
+}

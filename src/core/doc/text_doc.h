@@ -1,0 +1,132 @@
+#pragma once
+
+#include "core/app/app_settings.h"
+#include "core/doc/document_base.h"
+#include "core/doc/line_flags.h"
+#include "core/doc/line_store.h"
+#include "core/doc/text_pos.h"
+#include "core/doc/undo_record.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CTextDoc;
+
+// What a document needs from the main frame: its list of open documents and
+// the file tabs that show each document's modified mark.
+class DocumentListHost {
+public:
+    virtual ~DocumentListHost() = default;
+    virtual void AddDocument(CTextDoc& doc) = 0;
+    virtual void RepaintFileTabs() = 0;
+};
+
+// Line-end styles of a file.
+constexpr std::uint8_t LINE_END_CRLF = 0;
+constexpr std::uint8_t LINE_END_LF = 1;
+constexpr std::uint8_t LINE_END_LFCR = 2;
+
+// The text of one open file: its lines as the file's own bytes (tabs as tab
+// cells), one flag byte per line, and the undo history. Every change to the
+// text goes through the editing operations here.
+class CTextDoc : public DocumentBase {
+public:
+    static constexpr int kMaxUndoRecords = 200;
+    static constexpr int kUndoEviction = 20;
+
+    explicit CTextDoc(AppSettings& settings, DocumentListHost* frame = nullptr);
+    ~CTextDoc() override;
+    CTextDoc(const CTextDoc&) = delete;
+    CTextDoc& operator=(const CTextDoc&) = delete;
+
+    // Reading. Line indexes are not checked: callers pass 0 .. count - 1.
+    std::string_view GetLine(int i) const { return m_lines.Line(i); }
+    int GetLineCount() const { return m_lines.Count(); }
+    std::uint8_t GetLineState(int i) const { return m_lineFlags[static_cast<std::size_t>(i)] & LINE_STATE_MASK; }
+    void SetLineState(int i, std::uint8_t state);
+    void InvalidateStatesFrom(int i);
+    bool IsBookmarked(int i) const;
+    void ToggleBookmark(int i);
+    int GetBookmarkCount() const { return m_bookmarkCount; }
+    int GetMaxLineLength() const { return m_maxLineLength; }
+    std::uint8_t GetSchemeIndex() const { return m_schemeIndex; }
+    std::uint8_t GetLineEndType() const { return m_lineEndType; }
+    bool IsEncrypted() const { return m_bEncrypted != 0; }
+    bool CanExecute() const { return m_bCanExecute != 0; }
+    // The range as plain text: TABs for tab cells, CR LF between lines.
+    std::string GetText(TextPos start, TextPos end) const;
+
+    // The line with its tab cells laid for the current TabSize.
+    std::string RelayTabs(std::string_view line) const;
+
+    // Editing. Positions are clamped into the text.
+    void DeleteText(TextPos start, TextPos end, bool recordUndo);
+    // `pos` ends up just behind the inserted text.
+    void InsertText(TextPos& pos, std::string_view text, bool recordUndo);
+    void InsertChar(TextPos pos, char ch);
+    void OverwriteChar(TextPos pos, char ch);
+    // Returns true when the line was joined with the next one.
+    bool DeleteChar(TextPos pos);
+    // `pos` ends up at the start of the new line.
+    void SplitLine(TextPos& pos);
+    void IndentLines(int first, int last, TextPos caret, bool recordUndo);
+    void UnindentLines(int first, int last, TextPos caret, bool recordUndo);
+    // Replaces the whole text, with one undo step; `pos` becomes (0, 0).
+    void ReplaceAllLines(LineStore newLines, TextPos& pos);
+    // Appends a stored line while a file is read in.
+    void AppendLine(std::string_view cells);
+
+    // Undo history.
+    void RecordUndo(std::uint8_t type, TextPos start, TextPos end, std::string_view text = {});
+    void PushUndoRecord(std::unique_ptr<UndoRecord> record);
+    bool Undo(TextPos& caret);
+    bool Redo(TextPos& caret);
+    bool CanUndo() const { return m_undoPos > 0; }
+    bool CanRedo() const { return m_undoPos < static_cast<int>(m_undoRecords.size()); }
+    int GetUndoPos() const { return m_undoPos; }
+    int GetUndoCount() const { return static_cast<int>(m_undoRecords.size()); }
+    bool IsUndoTruncated() const { return m_bUndoTruncated; }
+
+    // Sets the modified flag, repainting the file tabs first when it changes.
+    void SetModified(bool modified);
+
+    void DeleteContents() override;
+    bool OnNewDocument() override;
+
+private:
+    TextPos Clamp(TextPos pos) const;
+    int TabSize() const;
+    void RaiseMaxLineLength(std::size_t length);
+    // Replaces `count` bytes at `col` of line `line` by `bytes` and re-lays the
+    // line's tab cells from the first place the change can move them.
+    void SpliceLine(int line, int col, int count, std::string_view bytes);
+    void SetLineRelaid(int line, std::string_view bytes);
+    void InsertLineEntries(int index, const std::vector<LineStore::Entry>& entries);
+    void EraseLines(int first, int count);
+    void DropUndoTailAndOldest();
+    std::unique_ptr<UndoRecord> BlockRecord(std::uint8_t type, int first, int last, TextPos caret) const;
+    void ExchangeLines(LineStore& lines);
+    void RestoreBlock(const UndoRecord& record);
+    TextPos SwapTypedRange(UndoRecord& record);
+
+    AppSettings* m_pSettings;
+    DocumentListHost* m_pFrame;
+    LineStore m_lines;
+    std::vector<std::uint8_t> m_lineFlags;
+    int m_bReloading = 0;
+    int m_maxLineLength = 0;
+    std::uint8_t m_schemeIndex = 0;
+    std::uint8_t m_lineEndType = LINE_END_CRLF;
+    int m_bookmarkCount = 0;
+    int m_bCanExecute = 0;
+    int m_bEncrypted = 0;
+    std::array<std::uint8_t, 17> m_cipherKey{};
+    std::string m_password;
+    std::vector<std::unique_ptr<UndoRecord>> m_undoRecords;
+    int m_undoPos = 0;
+    int m_bUndoTruncated = 0;
+};
