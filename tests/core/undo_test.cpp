@@ -271,7 +271,8 @@ TEST_F(DocTest, RandomEditsUndoToTheStartAndRedoToTheEnd)
         pos.line = static_cast<int>(rng() % static_cast<unsigned>(doc.GetLineCount()));
         const std::string_view line = doc.GetLine(pos.line);
         pos.col = static_cast<int>(rng() % (line.size() + 1));
-        while (pos.col > 0 && line[static_cast<std::size_t>(pos.col)] == TAB_FILL)
+        while (pos.col > 0 && static_cast<std::size_t>(pos.col) < line.size() &&
+               line[static_cast<std::size_t>(pos.col)] == TAB_FILL)
             --pos.col; // a caret never stands inside a tab cell
         return pos;
     };
@@ -313,4 +314,31 @@ TEST_F(DocTest, RandomEditsUndoToTheStartAndRedoToTheEnd)
         }
         ASSERT_EQ(Stored(), edited) << "round " << round;
     }
+}
+
+// A line may hold CR bytes of its own (a file read with another line end);
+// undo must put them back inside the line, not break the line there.
+TEST_F(DocTest, UndoKeepsCrBytesInsideTheirLine)
+{
+    doc.DeleteContents();
+    doc.AppendLine("a\rb\r\nc");
+    doc.AppendLine("next");
+    const Lines original = Stored();
+
+    doc.DeleteText(TextPos{0, 0}, TextPos{2, 1}, true);
+    doc.DeleteChar(TextPos{0, 0});
+    doc.OverwriteChar(TextPos{0, 0}, 'x');
+    EXPECT_EQ(Stored(), Lines{"x"});
+    TextPos caret;
+    while (doc.Undo(caret)) {
+    }
+    EXPECT_EQ(Stored(), original);
+
+    doc.DeleteChar(TextPos{1, 0}); // the lone CR
+    doc.DeleteChar(TextPos{0, 0}); // then backspace over "a"
+    EXPECT_EQ(doc.GetUndoCount(), 1);
+    doc.OverwriteChar(TextPos{1, 0}, 'y'); // over the CR of "\r\n"
+    doc.Undo(caret);
+    doc.Undo(caret);
+    EXPECT_EQ(Stored(), original);
 }

@@ -30,8 +30,9 @@ protected:
     }
     void TearDown() override
     {
-        if (m_window)
+        if (m_window) {
             EXPECT_TRUE(DestroyWindow(m_window));
+        }
         UnregisterClassW(L"NovedaTestWindow", GetModuleHandleW(nullptr));
     }
     HWND m_window = nullptr;

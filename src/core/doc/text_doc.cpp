@@ -106,6 +106,16 @@ TextPos CTextDoc::Clamp(TextPos pos) const
 
 std::string CTextDoc::GetText(TextPos start, TextPos end) const
 {
+    return GetTextIn(TextForm::Plain, start, end);
+}
+
+std::string CTextDoc::ExactByte(char byte)
+{
+    return byte == '\r' ? std::string("\r\0", 2) : std::string(1, byte);
+}
+
+std::string CTextDoc::GetTextIn(TextForm form, TextPos start, TextPos end) const
+{
     start = Clamp(start);
     end = Clamp(end);
     if (end < start)
@@ -124,7 +134,16 @@ std::string CTextDoc::GetText(TextPos start, TextPos end) const
     for (int line = start.line; line <= end.line; ++line) {
         if (line > start.line)
             text += "\r\n";
-        AppendCellsAsText(text, piece(line));
+        if (form == TextForm::Plain) {
+            AppendCellsAsText(text, piece(line));
+            continue;
+        }
+        for (char ch : piece(line)) {
+            if (ch == TAB_CELL)
+                text.push_back('\t');
+            else if (ch != TAB_FILL)
+                text += ExactByte(ch);
+        }
     }
     return text;
 }

@@ -98,6 +98,15 @@ public:
     bool OnNewDocument() override;
 
 private:
+    // Text as GetText gives it is ambiguous where a line holds CR bytes of its
+    // own: inserted again, each would break the line. The undo history keeps
+    // such a CR as "\r\0" (Exact), so that undoing a deletion restores the
+    // lines as they were.
+    enum class TextForm { Plain, Exact };
+    std::string GetTextIn(TextForm form, TextPos start, TextPos end) const;
+    void InsertTextIn(TextForm form, TextPos& pos, std::string_view text, bool recordUndo);
+    static std::string ExactByte(char byte);
+
     TextPos Clamp(TextPos pos) const;
     int TabSize() const;
     void RaiseMaxLineLength(std::size_t length);

@@ -59,7 +59,7 @@ void CTextDoc::DeleteText(TextPos start, TextPos end, bool recordUndo)
     if (start == end)
         return;
     if (recordUndo)
-        RecordUndo(UNDO_DELETE, start, end, GetText(start, end));
+        RecordUndo(UNDO_DELETE, start, end, GetTextIn(TextForm::Exact, start, end));
 
     const std::string rest(GetLine(end.line).substr(static_cast<std::size_t>(end.col)));
     const int startLength = static_cast<int>(GetLine(start.line).size());
@@ -70,6 +70,11 @@ void CTextDoc::DeleteText(TextPos start, TextPos end, bool recordUndo)
 }
 
 void CTextDoc::InsertText(TextPos& pos, std::string_view text, bool recordUndo)
+{
+    InsertTextIn(TextForm::Plain, pos, text, recordUndo);
+}
+
+void CTextDoc::InsertTextIn(TextForm form, TextPos& pos, std::string_view text, bool recordUndo)
 {
     pos = Clamp(pos);
     if (text.empty())
@@ -92,12 +97,17 @@ void CTextDoc::InsertText(TextPos& pos, std::string_view text, bool recordUndo)
                           tabSize);
         if (cr == std::string_view::npos)
             break;
+        i = cr + 1;
+        if (form == TextForm::Exact && i < text.size() && text[i] == '\0') {
+            current.push_back('\r'); // a CR of the line's own
+            ++i;
+            continue;
+        }
         if (breaks++ == 0)
             firstLine = ::RelayTabs(current, tabSize);
         else
             added.push_back(m_lines.MakeEntry(current));
         current.clear();
-        i = cr + 1;
         if (i < text.size() && text[i] == '\n')
             ++i;
     }
@@ -148,7 +158,7 @@ void CTextDoc::OverwriteChar(TextPos pos, char ch)
         SpliceLine(pos.line, pos.col, 1, std::string_view(&ch, 1));
     else
         m_lines.Replace(pos.line, static_cast<std::size_t>(pos.col), 1, std::string_view(&ch, 1));
-    RecordUndo(UNDO_TYPING, pos, pos, std::string_view(&replaced, 1));
+    RecordUndo(UNDO_TYPING, pos, pos, ExactByte(replaced));
     SetModified(true);
 }
 
@@ -157,7 +167,7 @@ bool CTextDoc::DeleteChar(TextPos pos)
     pos = Clamp(pos);
     const std::string_view line = GetLine(pos.line);
     if (static_cast<std::size_t>(pos.col) < line.size()) {
-        RecordUndo(UNDO_DELETE, pos, pos, line.substr(static_cast<std::size_t>(pos.col), 1));
+        RecordUndo(UNDO_DELETE, pos, pos, ExactByte(line[static_cast<std::size_t>(pos.col)]));
         SpliceLine(pos.line, pos.col, 1, {});
         SetModified(true);
         return false;

@@ -40,8 +40,9 @@ void CTextDoc::RecordUndo(std::uint8_t type, TextPos start, TextPos end, std::st
         }
         // Backspace going backwards: only a deletion that ends where the last
         // one began may be put in front of it.
+        const bool oneByte = text.size() == 1 || text == std::string_view("\r\0", 2);
         const bool backspaceInLine =
-            text.size() == 1 && start.line == last.start.line && start.col == last.start.col - 1;
+            oneByte && start.line == last.start.line && start.col == last.start.col - 1;
         const bool backspaceOverBreak = text == "\r\n" && last.start.col == 0 &&
                                         start.line == last.start.line - 1 && start.col == lineLength(start.line);
         if (type == UNDO_DELETE && (backspaceInLine || backspaceOverBreak)) {
@@ -77,10 +78,10 @@ void CTextDoc::PushUndoRecord(std::unique_ptr<UndoRecord> record)
 
 TextPos CTextDoc::SwapTypedRange(UndoRecord& record)
 {
-    std::string typed = GetText(record.start, record.end);
+    std::string typed = GetTextIn(TextForm::Exact, record.start, record.end);
     DeleteText(record.start, record.end, false);
     TextPos pos = record.start;
-    InsertText(pos, record.text, false);
+    InsertTextIn(TextForm::Exact, pos, record.text, false);
     record.text = std::move(typed);
     record.end = pos;
     return pos;
@@ -105,7 +106,7 @@ bool CTextDoc::Undo(TextPos& caret)
         break;
     case UNDO_DELETE: {
         TextPos pos = record.start;
-        InsertText(pos, record.text, false);
+        InsertTextIn(TextForm::Exact, pos, record.text, false);
         record.end = pos;
         caret = pos;
         break;

@@ -1,0 +1,114 @@
+// Random edit sequences on a document: nothing may crash, the bookmark count
+// must match the marks, and undoing everything must give back the original
+// text, redoing everything the edited one.
+#include "core/app/app_settings.h"
+#include "core/doc/tab_cells.h"
+#include "core/doc/text_doc.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+class Input {
+public:
+    Input(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    bool Empty() const { return m_pos >= m_size; }
+    std::uint8_t Byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
+    std::string Text(std::size_t maxLength)
+    {
+        std::string text;
+        for (std::size_t n = Byte() % (maxLength + 1); n > 0 && !Empty(); --n) {
+            const std::uint8_t b = Byte();
+            // Text entering a document carries TABs, never raw cell bytes.
+            text.push_back(b == TAB_CELL || b == TAB_FILL ? '\t' : static_cast<char>(b));
+        }
+        return text;
+    }
+
+private:
+    const std::uint8_t* m_data;
+    std::size_t m_size;
+    std::size_t m_pos = 0;
+};
+
+std::vector<std::string> Lines(const CTextDoc& doc)
+{
+    std::vector<std::string> lines;
+    for (int i = 0; i < doc.GetLineCount(); ++i)
+        lines.emplace_back(doc.GetLine(i));
+    return lines;
+}
+
+TextPos CaretPos(const CTextDoc& doc, Input& in)
+{
+    TextPos pos;
+    pos.line = in.Byte() % doc.GetLineCount();
+    const std::string_view line = doc.GetLine(pos.line);
+    pos.col = static_cast<int>(in.Byte() % (line.size() + 1));
+    while (pos.col > 0 && static_cast<std::size_t>(pos.col) < line.size() &&
+               line[static_cast<std::size_t>(pos.col)] == TAB_FILL)
+        --pos.col;
+    return pos;
+}
+
+void Check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    Input in(data, size);
+    AppSettings settings;
+    settings.TabSize = static_cast<std::uint8_t>(1 + in.Byte() % 15);
+    settings.FillTabs = in.Byte() % 2;
+    CTextDoc doc(settings);
+    doc.OnNewDocument();
+    TextPos start;
+    doc.InsertText(start, in.Text(64), false);
+    const std::vector<std::string> original = Lines(doc);
+
+    while (!in.Empty()) {
+        TextPos pos = CaretPos(doc, in);
+        switch (in.Byte() % 10) {
+        case 0: doc.InsertText(pos, in.Text(16), true); break;
+        case 1: doc.DeleteText(pos, CaretPos(doc, in), true); break;
+        case 2: doc.InsertChar(pos, static_cast<char>(in.Byte() | 0x20)); break;
+        case 3: doc.OverwriteChar(pos, static_cast<char>(in.Byte() | 0x20)); break;
+        case 4: doc.DeleteChar(pos); break;
+        case 5: doc.SplitLine(pos); break;
+        case 6: doc.IndentLines(pos.line, pos.line + in.Byte() % 4, pos, true); break;
+        case 7: doc.UnindentLines(pos.line, pos.line + in.Byte() % 4, pos, true); break;
+        case 8: doc.ToggleBookmark(pos.line); break;
+        case 9: {
+            std::string cells;
+            AppendTextAsCells(cells, in.Text(8), settings.TabSize);
+            LineStore lines;
+            lines.Append(cells);
+            doc.ReplaceAllLines(lines, pos);
+            break;
+        }
+        }
+        int marks = 0;
+        for (int i = 0; i < doc.GetLineCount(); ++i)
+            marks += doc.IsBookmarked(i);
+        Check(marks == doc.GetBookmarkCount());
+        Check(doc.GetLineCount() >= 1);
+    }
+
+    const std::vector<std::string> edited = Lines(doc);
+    TextPos caret;
+    while (doc.Undo(caret)) {
+    }
+    Check(doc.IsUndoTruncated() || Lines(doc) == original);
+    while (doc.Redo(caret)) {
+    }
+    Check(Lines(doc) == edited);
+    return 0;
+}

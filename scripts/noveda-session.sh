@@ -1,0 +1,39 @@
+# Sourced by scripts that drive the real editor under Wine on an X display:
+# start it, wait for its main window, take a screenshot, close it.
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+NOVEDA_EXE=${NOVEDA_EXE:-$NOVEDA_ROOT/build/win32/src/win32/noveda.exe}
+
+noveda_start() { # [arguments...]; sets NOVEDA_PID
+  noveda_wine_prefix
+  wine "$NOVEDA_EXE" "$@" &
+  NOVEDA_PID=$!
+}
+
+noveda_wait_window() { # prints the X window id of the main window
+  local id
+  id=$(timeout 60 xdotool search --sync --name '^Noveda$' 2>/dev/null | head -n 1) || true
+  [ -n "$id" ] || { echo "the editor's window did not appear" >&2; return 1; }
+  sleep 1 # let it paint
+  echo "$id"
+}
+
+noveda_screenshot() { # file
+  mkdir -p "$(dirname "$1")"
+  import -window root "$1"
+}
+
+noveda_close() { # window id; returns the editor's exit code
+  xdotool mousemove --window "$1" 200 200 click 1
+  xdotool key alt+F4
+  local i
+  for i in $(seq 100); do
+    kill -0 "$NOVEDA_PID" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$NOVEDA_PID" 2>/dev/null; then
+    echo "the editor did not end after Alt+F4" >&2
+    kill "$NOVEDA_PID"
+    return 1
+  fi
+  wait "$NOVEDA_PID"
+}

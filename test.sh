@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds every tree and runs every test: native
+# (also under the sanitizers), under Wine, end to end, and the fuzz targets
+# briefly. Exits non-zero when anything fails.
+set -uo pipefail
+cd "$(dirname "$0")"
+root=$(pwd)
+
+scripts/install-deps.sh || { echo "test.sh: installing the packages failed" >&2; exit 1; }
+
+passed=0 failed=0
+stage() { # name, command...
+  local name=$1; shift
+  echo "== $name"
+  if "$@"; then
+    echo "== $name: passed"; passed=$((passed + 1))
+  else
+    echo "== $name: FAILED"; failed=$((failed + 1))
+  fi
+}
+
+native_tests() {
+  scripts/build.sh native && ctest --test-dir build/native --output-on-failure -j "$(nproc)"
+}
+sanitized_tests() {
+  scripts/build.sh sanitize && ctest --test-dir build/sanitize --output-on-failure -j "$(nproc)"
+}
+wine_tests() {
+  scripts/build.sh win32 && xvfb-run -a ctest --test-dir build/win32 --output-on-failure
+}
+end_to_end() {
+  xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/run-all.sh
+}
+fuzz_briefly() {
+  scripts/build.sh fuzz && fuzz/run-all.sh "$root/build/fuzz" 10
+}
+
+stage "native tests" native_tests
+stage "native tests under the sanitizers" sanitized_tests
+stage "Windows tests under Wine" wine_tests
+stage "end-to-end tests" end_to_end
+stage "fuzz targets" fuzz_briefly
+
+echo "test.sh: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]
