@@ -16,6 +16,8 @@ void AppendFills(std::string& out, int& column, int tabSize)
 
 std::size_t FindFirstTabByte(std::string_view cells)
 {
+    if (cells.empty())
+        return 0;
     const void* cell = std::memchr(cells.data(), TAB_CELL, cells.size());
     const std::size_t end = cell ? static_cast<const char*>(cell) - cells.data() : cells.size();
     const void* fill = std::memchr(cells.data(), TAB_FILL, end);

@@ -89,6 +89,7 @@ void CTextDoc::InsertTextIn(TextForm form, TextPos& pos, std::string_view text, 
     std::string current(old.substr(0, static_cast<std::size_t>(pos.col)));
     std::string firstLine;
     std::vector<LineStore::Entry> added;
+    added.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r')));
     int breaks = 0;
     std::size_t i = 0;
     for (;;) {
