@@ -4,24 +4,27 @@
 # screenshot of the running program to build/screenshot.png and closes it.
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/install-deps.sh
-scripts/build.sh win32 >/dev/null
+
+if [ -z "${NOVEDA_ON_DISPLAY:-}" ]; then
+  scripts/install-deps.sh
+  scripts/build.sh win32 >/dev/null
+  export NOVEDA_ON_DISPLAY=1
+  [ -n "${DISPLAY:-}" ] && exec "$0" "$@"
+  export NOVEDA_SCREENSHOT=build/screenshot.png
+  exec scripts/on-display.sh "$0" "$@"
+fi
 
 source scripts/noveda-session.sh
-noveda_wine_prefix
 arguments=()
 for file in "$@"; do
-  arguments+=("$(winepath -w "$file" 2>/dev/null || echo "$file")")
+  arguments+=("$(winepath -w "$file")")
 done
-
-if [ -n "${DISPLAY:-}" ]; then
+if [ -z "${NOVEDA_SCREENSHOT:-}" ]; then
+  noveda_wine_prefix
   exec wine "$NOVEDA_EXE" "${arguments[@]}"
 fi
-exec xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  source scripts/noveda-session.sh
-  noveda_start "$@"
-  window=$(noveda_wait_window)
-  noveda_screenshot build/screenshot.png
-  echo "screenshot: build/screenshot.png"
-  noveda_close "$window"
-' run.sh "${arguments[@]}"
+noveda_start "${arguments[@]}"
+window=$(noveda_wait_window)
+noveda_screenshot "$NOVEDA_SCREENSHOT"
+echo "screenshot: $NOVEDA_SCREENSHOT"
+noveda_close "$window"

@@ -26,10 +26,10 @@ sanitized_tests() {
   scripts/build.sh sanitize && ctest --test-dir build/sanitize --output-on-failure -j "$(nproc)"
 }
 wine_tests() {
-  scripts/build.sh win32 && xvfb-run -a ctest --test-dir build/win32 --output-on-failure
+  scripts/build.sh win32 && scripts/on-display.sh ctest --test-dir build/win32 --output-on-failure
 }
 end_to_end() {
-  xvfb-run -a -s "-screen 0 1024x768x24" tests/e2e/run-all.sh
+  scripts/on-display.sh tests/e2e/run-all.sh
 }
 fuzz_briefly() {
   scripts/build.sh fuzz && fuzz/run-all.sh "$root/build/fuzz" 10
