@@ -1,0 +1,139 @@
+#include "core/app/favorites.h"
+
+#include "core/app/setup_file.h"
+#include "core/text/cp1251.h"
+
+#include <algorithm>
+#include <charconv>
+#include <sstream>
+
+namespace {
+
+// A decimal number filling the whole token.
+template <typename T>
+bool ParseNumber(std::string_view token, T& value)
+{
+    if (!token.empty() && token.front() == '+')
+        token.remove_prefix(1);
+    const char* end = token.data() + token.size();
+    const auto result = std::from_chars(token.data(), end, value);
+    return !token.empty() && result.ec == std::errc() && result.ptr == end;
+}
+
+std::vector<std::string_view> SplitAtBlanks(std::string_view line)
+{
+    std::vector<std::string_view> tokens;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t')
+            ++i;
+        if (i > start)
+            tokens.push_back(line.substr(start, i - start));
+    }
+    return tokens;
+}
+
+bool ParseNumbersLine(std::string_view line, Favorite& favorite)
+{
+    const std::vector<std::string_view> tokens = SplitAtBlanks(line);
+    int codePage = 0;
+    std::int32_t count = 0;
+    if (tokens.size() < 4 || !ParseNumber(tokens[0], favorite.caretCol) ||
+        !ParseNumber(tokens[1], favorite.caretLine) || !ParseNumber(tokens[2], codePage) ||
+        !ParseNumber(tokens[3], count))
+        return false;
+    // A code page outside the five known ones is shown as WIN.
+    favorite.codePage = static_cast<std::uint8_t>(codePage >= 0 && codePage <= 4 ? codePage : 4);
+    if (count < 1)
+        return true;
+    if (tokens.size() - 4 < static_cast<std::size_t>(count))
+        return false;
+    for (std::int32_t i = 0; i < count; ++i) {
+        std::uint32_t lineNumber = 0;
+        if (!ParseNumber(tokens[4 + static_cast<std::size_t>(i)], lineNumber))
+            return false;
+        favorite.bookmarks.push_back(lineNumber);
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<Favorite> ReadFavorites(SetupReader& reader)
+{
+    std::vector<Favorite> favorites;
+    std::string pathLine;
+    std::string numbersLine;
+    while (favorites.size() < kMaxFavorites && reader.ReadSetupLine(pathLine)) {
+        if (!reader.ReadSetupLine(numbersLine))
+            break;
+        Favorite favorite;
+        favorite.path = pathLine;
+        if (ParseNumbersLine(numbersLine, favorite))
+            favorites.push_back(std::move(favorite));
+    }
+    return favorites;
+}
+
+std::vector<Favorite> LoadFavorites(const std::string& path)
+{
+    auto reader = SetupReader::Open(path);
+    return reader ? ReadFavorites(*reader) : std::vector<Favorite>{};
+}
+
+std::vector<std::string> FavoriteLines(const std::vector<Favorite>& favorites)
+{
+    std::vector<std::string> lines;
+    for (const Favorite& f : favorites) {
+        lines.push_back(f.path);
+        std::ostringstream numbers;
+        numbers << f.caretCol << ' ' << f.caretLine << ' ' << int(f.codePage) << ' ' << f.bookmarks.size();
+        for (std::uint32_t line : f.bookmarks)
+            numbers << ' ' << static_cast<std::int32_t>(line);
+        lines.push_back(numbers.str());
+    }
+    return lines;
+}
+
+bool SaveFavorites(const std::string& path, const std::vector<Favorite>& favorites)
+{
+    return WriteSetupFile(path, FavoriteLines(favorites));
+}
+
+Favorite* FindFavorite(std::vector<Favorite>& favorites, const std::string& path)
+{
+    const auto it = std::find_if(favorites.begin(), favorites.end(),
+                                 [&](const Favorite& f) { return EqualsIgnoringCase(f.path, path); });
+    return it == favorites.end() ? nullptr : &*it;
+}
+
+bool RecordFavorite(std::vector<Favorite>& favorites, FavoriteSubject& subject, bool updateOnly, int& changed)
+{
+    if (subject.PathName().empty()) {
+        if (updateOnly)
+            return false;
+        subject.AskToSave();
+    }
+    const std::string path = subject.PathName();
+    if (path.empty())
+        return false;
+
+    Favorite* entry = FindFavorite(favorites, path);
+    if (!entry) {
+        if (updateOnly || favorites.size() >= kMaxFavorites)
+            return false;
+        favorites.push_back(Favorite{});
+        entry = &favorites.back();
+        entry->path = path;
+    }
+    entry->caretCol = subject.CaretCol();
+    entry->caretLine = subject.CaretLine();
+    entry->codePage = subject.CodePage();
+    entry->bookmarks = subject.BookmarkedLines();
+    std::sort(entry->bookmarks.begin(), entry->bookmarks.end());
+    changed = 1;
+    return true;
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "core/app/app_settings.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+class ProfileStore;
+
+// What loading and saving the settings need of the system around them.
+class SettingsEnvironment {
+public:
+    virtual ~SettingsEnvironment() = default;
+    virtual bool DirectoryExists(const std::string& path) const = 0;
+    virtual bool SetCurrentDirectory(const std::string& path) = 0;
+    virtual std::optional<std::string> CurrentDirectory() const = 0;
+    virtual LogFont DefaultGuiFont() const = 0;
+};
+
+// Sections "Editor", "View", "General" and "Find", in that order, then the
+// tool table. CreateBak 3 without its CreatePath directory becomes 0 for
+// this run; with StoryDir the current directory becomes PrevDirPath.
+void LoadSettings(const ProfileStore& store, AppSettings& settings, SettingsEnvironment& env);
+
+// Takes a block only when it is present and exactly `size` bytes long.
+std::optional<std::vector<std::uint8_t>> ReadBlock(const ProfileStore& store, const char* section, const char* name,
+                                                   std::size_t size);
+
+// "Extensions": Ext%d/DataFile%d until the first missing or empty Ext%d;
+// "Default" clamped to the entries read.
+void LoadHighlightSchemeEntries(const ProfileStore& store, AppSettings& settings);
+// "OpenSave" types and the open dialog's filter string built from them.
+void LoadOpenSaveTypes(const ProfileStore& store, AppSettings& settings);
+std::string BuildOpenFilter(const std::vector<FileType>& types);
+void LoadClipLibraries(const ProfileStore& store, AppSettings& settings);
+// General "AutoSave"; AutoSaveActive tells whether its timer should run.
+void LoadAutoSave(const ProfileStore& store, AppSettings& settings);
+// "Execution": the tool table, extensions in lower case.
+void LoadTools(const ProfileStore& store, AppSettings& settings);
+void LoadPrintSettings(const ProfileStore& store, AppSettings& settings);
+void LoadJustifySettings(const ProfileStore& store, AppSettings& settings);
+void SaveJustifySettings(ProfileStore& store, const AppSettings& settings);
+void LoadFindInFilesHistory(const ProfileStore& store, AppSettings& settings);
+void SaveFindInFilesHistory(ProfileStore& store, const AppSettings& settings);
+
+// "MainToolBar": the button indexes (100 = separator). A missing or broken
+// layout is replaced by the default one, which is written back.
+struct ToolbarLayout {
+    std::vector<std::uint8_t> buttons;
+    int LargeButtons = 0;
+};
+constexpr std::uint8_t kToolbarSeparator = 100;
+ToolbarLayout LoadToolbarLayout(ProfileStore& store);
+
+// "WinPos": the main frame's placement only when all five values are there;
+// the first document window's placement with its defaults.
+std::optional<WindowPlacement> ReadFramePlacement(const ProfileStore& store);
+WindowPlacement ReadFirstViewPlacement(const ProfileStore& store);
+
+// What the frame knows when it closes.
+struct ClosingState {
+    WindowPlacement frame;
+    std::optional<WindowPlacement> activeView; // none without a document window
+    bool toolBarVisible = true;
+    bool statusBarVisible = true;
+    bool labelBarVisible = true;
+};
+void SaveSettingsAtClose(ProfileStore& store, const AppSettings& settings, const ClosingState& closing,
+                         const SettingsEnvironment& env);
