@@ -34,12 +34,16 @@ ColorTable DefaultColors();
 struct SchemeEntry {
     std::string extensions;
     std::string dataFile;
+
+    friend bool operator==(const SchemeEntry&, const SchemeEntry&) = default;
 };
 
 // One file type of the open and save dialogs (section "OpenSave").
 struct FileType {
     std::string description;
     std::string patterns; // separated by semicolons
+
+    friend bool operator==(const FileType&, const FileType&) = default;
 };
 
 // One tool of section "Execution".
@@ -47,6 +51,8 @@ struct ToolEntry {
     std::string extensions; // lower case, separated by blanks
     std::string cmdLine;    // "&f" stands for the document's path
     int capture = 1;
+
+    friend bool operator==(const ToolEntry&, const ToolEntry&) = default;
 };
 
 struct PrintSettings {
@@ -57,6 +63,8 @@ struct PrintSettings {
     int Left = 10, Top = 10, Right = 10, Bottom = 10; // millimetres
     std::string Header = "&L&f&R&d";
     std::string Footer = "Page &p of &P";
+
+    friend bool operator==(const PrintSettings&, const PrintSettings&) = default;
 };
 
 struct JustifySettings {
@@ -65,6 +73,8 @@ struct JustifySettings {
     int Right = 72;
     int NewLineIndent = 6;
     int NewLine = 1;
+
+    friend bool operator==(const JustifySettings&, const JustifySettings&) = default;
 };
 
 // A window's placement: show state and its normal rectangle.
@@ -151,4 +161,6 @@ struct AppSettings {
     int FavoritesChanged = 0;
     int DroppedFiles = 0;
     int AutoSaveActive = 0;
+
+    friend bool operator==(const AppSettings&, const AppSettings&) = default;
 };

@@ -86,6 +86,16 @@ void LoadField(const ProfileStore& store, const Field& field, AppSettings& setti
         settings.*std::get<std::uint8_t AppSettings::*>(field.member) = static_cast<std::uint8_t>(value);
 }
 
+void SaveField(ProfileStore& store, const Field& field, const AppSettings& settings)
+{
+    if (const auto* text = std::get_if<std::string AppSettings::*>(&field.member))
+        store.SetString(field.section, field.name, settings.**text);
+    else if (const auto* number = std::get_if<int AppSettings::*>(&field.member))
+        store.SetInt(field.section, field.name, static_cast<std::uint32_t>(settings.**number));
+    else
+        store.SetInt(field.section, field.name, settings.*std::get<std::uint8_t AppSettings::*>(field.member));
+}
+
 std::uint32_t TakeColor(const std::vector<std::uint8_t>& block, std::size_t slot)
 {
     const std::uint8_t* p = block.data() + 4 * slot;
@@ -159,6 +169,21 @@ void LoadSettings(const ProfileStore& store, AppSettings& settings, SettingsEnvi
     LoadTools(store, settings);
 }
 
+void SaveSettings(ProfileStore& store, const AppSettings& settings)
+{
+    for (const Field& field : kFields)
+        SaveField(store, field, settings);
+    std::vector<std::uint8_t> colors;
+    for (std::uint32_t color : settings.Colors) {
+        for (int shift = 0; shift < 32; shift += 8)
+            colors.push_back(static_cast<std::uint8_t>(color >> shift));
+    }
+    store.SetBinary("View", "Colors", colors);
+    store.SetBinary("View", "Font", settings.Font.ToBlock());
+    store.SetBinary("View", "InterFnt", settings.InterFnt.ToBlock());
+    store.SetBinary("View", "OutFont", settings.OutFont.ToBlock());
+}
+
 void LoadHighlightSchemeEntries(const ProfileStore& store, AppSettings& settings)
 {
     settings.schemeEntries.clear();
@@ -167,6 +192,18 @@ void LoadHighlightSchemeEntries(const ProfileStore& store, AppSettings& settings
     });
     const int stored = store.GetInt("Extensions", "Default", 0);
     settings.DefaultScheme = std::clamp(stored, 0, static_cast<int>(settings.schemeEntries.size()));
+}
+
+void SaveHighlightSchemeEntries(ProfileStore& store, const AppSettings& settings)
+{
+    const auto& entries = settings.schemeEntries;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        store.SetString("Extensions", Numbered("Ext", static_cast<int>(i)), entries[i].extensions);
+        store.SetString("Extensions", Numbered("DataFile", static_cast<int>(i)), entries[i].dataFile);
+    }
+    // An empty entry ends the list.
+    store.SetString("Extensions", Numbered("Ext", static_cast<int>(entries.size())), "");
+    store.SetInt("Extensions", "Default", static_cast<std::uint32_t>(settings.DefaultScheme));
 }
 
 void LoadOpenSaveTypes(const ProfileStore& store, AppSettings& settings)
@@ -180,6 +217,16 @@ void LoadOpenSaveTypes(const ProfileStore& store, AppSettings& settings)
             settings.openSaveTypes.push_back(std::move(type));
     }
     settings.openFilter = BuildOpenFilter(settings.openSaveTypes);
+}
+
+void SaveOpenSaveTypes(ProfileStore& store, const AppSettings& settings)
+{
+    const auto& types = settings.openSaveTypes;
+    store.SetInt("OpenSave", "Count", static_cast<std::uint32_t>(types.size()));
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        store.SetString("OpenSave", Numbered("TypeText", static_cast<int>(i + 1)), types[i].description);
+        store.SetString("OpenSave", Numbered("TypeExt", static_cast<int>(i + 1)), types[i].patterns);
+    }
 }
 
 std::string BuildOpenFilter(const std::vector<FileType>& types)
@@ -205,6 +252,12 @@ void LoadClipLibraries(const ProfileStore& store, AppSettings& settings)
         settings.Libfile[static_cast<std::size_t>(i)] = store.GetString("ClipLibs", Numbered("Libfile", i), "");
 }
 
+void SaveClipLibraries(ProfileStore& store, const AppSettings& settings)
+{
+    for (int i = 0; i < kClipLibrarySlots; ++i)
+        store.SetString("ClipLibs", Numbered("Libfile", i), settings.Libfile[static_cast<std::size_t>(i)]);
+}
+
 void LoadAutoSave(const ProfileStore& store, AppSettings& settings)
 {
     const int minutes = store.GetInt("General", "AutoSave", 0);
@@ -222,6 +275,18 @@ void LoadTools(const ProfileStore& store, AppSettings& settings)
     });
 }
 
+void SaveTools(ProfileStore& store, const AppSettings& settings)
+{
+    const auto& tools = settings.tools;
+    for (std::size_t i = 0; i < tools.size(); ++i) {
+        const int n = static_cast<int>(i);
+        store.SetString("Execution", Numbered("Extension", n), tools[i].extensions);
+        store.SetString("Execution", Numbered("CmdLine", n), tools[i].cmdLine);
+        store.SetInt("Execution", Numbered("Capture", n), static_cast<std::uint32_t>(tools[i].capture));
+    }
+    store.SetString("Execution", Numbered("Extension", static_cast<int>(tools.size())), "");
+}
+
 void LoadPrintSettings(const ProfileStore& store, AppSettings& settings)
 {
     PrintSettings& p = settings.print;
@@ -236,6 +301,17 @@ void LoadPrintSettings(const ProfileStore& store, AppSettings& settings)
     p.Bottom = store.GetInt("Print", "Bottom", defaults.Bottom);
     p.Header = store.GetString("Print", "Header", defaults.Header);
     p.Footer = store.GetString("Print", "Footer", defaults.Footer);
+}
+
+void SavePrintSettings(ProfileStore& store, const AppSettings& settings)
+{
+    const PrintSettings& p = settings.print;
+    for (const auto& [name, value] : {std::pair{"PrintHeader", p.PrintHeader}, {"PrintFooter", p.PrintFooter},
+                                      {"DrawLine", p.DrawLine}, {"SwapAlignment", p.SwapAlignment},
+                                      {"Left", p.Left}, {"Top", p.Top}, {"Right", p.Right}, {"Bottom", p.Bottom}})
+        store.SetInt("Print", name, static_cast<std::uint32_t>(value));
+    store.SetString("Print", "Header", p.Header);
+    store.SetString("Print", "Footer", p.Footer);
 }
 
 void LoadJustifySettings(const ProfileStore& store, AppSettings& settings)

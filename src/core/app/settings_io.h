@@ -24,6 +24,10 @@ public:
 // this run; with StoryDir the current directory becomes PrevDirPath.
 void LoadSettings(const ProfileStore& store, AppSettings& settings, SettingsEnvironment& env);
 
+// Writes every value of "Editor", "View", "General" and "Find", as the
+// preference pages do when OK is pressed.
+void SaveSettings(ProfileStore& store, const AppSettings& settings);
+
 // Takes a block only when it is present and exactly `size` bytes long.
 std::optional<std::vector<std::uint8_t>> ReadBlock(const ProfileStore& store, const char* section, const char* name,
                                                    std::size_t size);
@@ -31,15 +35,20 @@ std::optional<std::vector<std::uint8_t>> ReadBlock(const ProfileStore& store, co
 // "Extensions": Ext%d/DataFile%d until the first missing or empty Ext%d;
 // "Default" clamped to the entries read.
 void LoadHighlightSchemeEntries(const ProfileStore& store, AppSettings& settings);
+void SaveHighlightSchemeEntries(ProfileStore& store, const AppSettings& settings);
 // "OpenSave" types and the open dialog's filter string built from them.
 void LoadOpenSaveTypes(const ProfileStore& store, AppSettings& settings);
+void SaveOpenSaveTypes(ProfileStore& store, const AppSettings& settings);
 std::string BuildOpenFilter(const std::vector<FileType>& types);
 void LoadClipLibraries(const ProfileStore& store, AppSettings& settings);
+void SaveClipLibraries(ProfileStore& store, const AppSettings& settings);
 // General "AutoSave"; AutoSaveActive tells whether its timer should run.
 void LoadAutoSave(const ProfileStore& store, AppSettings& settings);
 // "Execution": the tool table, extensions in lower case.
 void LoadTools(const ProfileStore& store, AppSettings& settings);
+void SaveTools(ProfileStore& store, const AppSettings& settings);
 void LoadPrintSettings(const ProfileStore& store, AppSettings& settings);
+void SavePrintSettings(ProfileStore& store, const AppSettings& settings);
 void LoadJustifySettings(const ProfileStore& store, AppSettings& settings);
 void SaveJustifySettings(ProfileStore& store, const AppSettings& settings);
 void LoadFindInFilesHistory(const ProfileStore& store, AppSettings& settings);

@@ -1,0 +1,406 @@
+// Loading and saving the settings record through a profile store.
+#include "core/app/profile_store.h"
+#include "core/app/settings_io.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+class FakeEnvironment : public SettingsEnvironment {
+public:
+    bool DirectoryExists(const std::string& path) const override { return directories.count(path) != 0; }
+    bool SetCurrentDirectory(const std::string& path) override
+    {
+        if (!DirectoryExists(path))
+            return false;
+        current = path;
+        return true;
+    }
+    std::optional<std::string> CurrentDirectory() const override { return current; }
+    LogFont DefaultGuiFont() const override
+    {
+        LogFont font;
+        font.height = -11;
+        font.SetFaceName("Tahoma");
+        return font;
+    }
+    std::set<std::string> directories;
+    std::string current = "C:\\start";
+};
+
+// A string literal with its NUL bytes.
+template <std::size_t N>
+std::string WithNuls(const char (&literal)[N])
+{
+    return std::string(literal, N - 1);
+}
+
+// Remembers the order of every write.
+class RecordingStore : public MemoryProfileStore {
+public:
+    void SetInt(std::string_view section, std::string_view name, std::uint32_t value) override
+    {
+        writes.push_back(std::string(section) + "/" + std::string(name));
+        MemoryProfileStore::SetInt(section, name, value);
+    }
+    void SetString(std::string_view section, std::string_view name, std::string_view value) override
+    {
+        writes.push_back(std::string(section) + "/" + std::string(name));
+        MemoryProfileStore::SetString(section, name, value);
+    }
+    std::vector<std::string> writes;
+};
+
+class SettingsTest : public ::testing::Test {
+protected:
+    AppSettings Loaded()
+    {
+        AppSettings settings;
+        LoadSettings(store, settings, env);
+        return settings;
+    }
+    MemoryProfileStore store;
+    FakeEnvironment env;
+};
+
+} // namespace
+
+TEST_F(SettingsTest, AnEmptyStoreGivesEveryDefault)
+{
+    const AppSettings s = Loaded();
+    EXPECT_EQ(s.WrapMode, 2);
+    EXPECT_EQ(s.WrapOn, 1);
+    EXPECT_EQ(s.WrapByPosition, 80);
+    EXPECT_EQ(s.InsMode, 1);
+    EXPECT_EQ(s.PersistentBlocks, 0);
+    EXPECT_EQ(s.InputEraseSelect, 1);
+    EXPECT_EQ(s.TabSize, 4);
+    EXPECT_EQ(s.AutoIndent, 1);
+    EXPECT_EQ(s.AutoBracket, 0);
+    EXPECT_EQ(s.FillTabs, 0);
+    EXPECT_EQ(s.ShowTabs, 0);
+    EXPECT_EQ(s.InfoMode, 0);
+    EXPECT_EQ(s.Encoding, 4);
+    EXPECT_EQ(s.Colors[COLOR_TEXT], 0x000000u);
+    EXPECT_EQ(s.Colors[COLOR_KEYWORD1], 0x0000FFu);
+    EXPECT_EQ(s.Colors[COLOR_STRING], 0xE6A56Au);
+    EXPECT_EQ(s.Colors[COLOR_BOOKMARK_BACKGROUND], 0x00FFFFu);
+    EXPECT_EQ(s.Colors[COLOR_OUTPUT_TEXT], 0x000000u);
+    EXPECT_EQ(s.Font.FaceName(), "Courier New");
+    EXPECT_EQ(s.Font.height, -12);
+    EXPECT_EQ(s.Font.weight, 400);
+    EXPECT_EQ(s.Font.charSet, 204);
+    EXPECT_EQ(s.Font.pitchAndFamily, 42);
+    EXPECT_EQ(s.InterFnt, env.DefaultGuiFont());
+    EXPECT_EQ(s.OutFont, env.DefaultGuiFont());
+    EXPECT_EQ(s.DefaultExt, "txt");
+    EXPECT_EQ(s.TagChars, "<>");
+    EXPECT_EQ(s.AutoClipbrd, 1);
+    EXPECT_EQ(s.IntSwitch, 1);
+    EXPECT_EQ(s.MouseMenu, 1);
+    EXPECT_EQ(s.EscMode, 3);
+    EXPECT_EQ(s.CreateBak, 2);
+    EXPECT_EQ(s.StoryDir, 1);
+    EXPECT_EQ(s.MRUmax, 4);
+    EXPECT_EQ(s.AutoSave, 0);
+    EXPECT_EQ(s.ConvertTo, -1);
+    EXPECT_EQ(s.MatchCase, 1);
+    EXPECT_EQ(s.MatchWhole, 0);
+    EXPECT_EQ(s.RegExpr, 0);
+    EXPECT_EQ(s.Recurcive, 1);
+    EXPECT_EQ(s.Direction, 1);
+    EXPECT_EQ(s.Where, 1);
+    EXPECT_EQ(s.LineEnd, 3);
+    EXPECT_EQ(env.current, "C:\\start");
+
+    AppSettings more;
+    LoadHighlightSchemeEntries(store, more);
+    LoadOpenSaveTypes(store, more);
+    LoadPrintSettings(store, more);
+    LoadJustifySettings(store, more);
+    LoadAutoSave(store, more);
+    EXPECT_TRUE(more.schemeEntries.empty());
+    EXPECT_EQ(more.DefaultScheme, 0);
+    EXPECT_EQ(more.openFilter, WithNuls("Encrypted files (*.crp)\0*.crp\0All files (*.*)\0*.*\0\0"));
+    EXPECT_EQ(more.print, PrintSettings{});
+    EXPECT_EQ(more.print.Header, "&L&f&R&d");
+    EXPECT_EQ(more.print.Footer, "Page &p of &P");
+    EXPECT_EQ(more.justify, JustifySettings{});
+    EXPECT_EQ(more.justify.Right, 72);
+    EXPECT_EQ(more.AutoSaveActive, 0);
+    EXPECT_FALSE(ReadFramePlacement(store));
+    EXPECT_EQ(ReadFirstViewPlacement(store), (WindowPlacement{3, 0, 0, 100, 200}));
+}
+
+TEST_F(SettingsTest, AFreshToolbarLayoutIsWrittenBack)
+{
+    const std::vector<std::uint8_t> expected{0,  1,  3,  4,  100, 7,  8,  100, 13, 11, 12, 9,  10,  100, 14,
+                                             100, 15, 16, 44, 100, 28, 27, 100, 33, 34, 35, 36, 100, 32};
+    EXPECT_EQ(LoadToolbarLayout(store).buttons, expected);
+    EXPECT_EQ(store.GetInt("MainToolBar", "Size"), 29u);
+    EXPECT_EQ(store.GetBinary("MainToolBar", "Data"), expected);
+
+    // A Data block that does not match Size is replaced as well.
+    store.SetInt("MainToolBar", "Size", 3);
+    store.SetBinary("MainToolBar", "Data", {1, 2});
+    EXPECT_EQ(LoadToolbarLayout(store).buttons, expected);
+
+    store.SetInt("MainToolBar", "Size", 3);
+    store.SetBinary("MainToolBar", "Data", {1, 100, 2});
+    store.SetInt("MainToolBar", "LargeButtons", 1);
+    const ToolbarLayout layout = LoadToolbarLayout(store);
+    EXPECT_EQ(layout.buttons, (std::vector<std::uint8_t>{1, 100, 2}));
+    EXPECT_EQ(layout.LargeButtons, 1);
+}
+
+TEST_F(SettingsTest, EverySectionRoundTrips)
+{
+    AppSettings saved;
+    saved.WrapMode = 1;
+    saved.WrapOn = 0;
+    saved.WrapByPosition = 120;
+    saved.InsMode = 0;
+    saved.PersistentBlocks = 1;
+    saved.InputEraseSelect = 0;
+    saved.TabSize = 8;
+    saved.AutoIndent = 0;
+    saved.AutoBracket = 1;
+    saved.FillTabs = 1;
+    saved.ShowTabs = 1;
+    saved.InfoMode = 2;
+    saved.Encoding = 5;
+    saved.Colors[COLOR_COMMENT] = 0x123456;
+    saved.Font.SetFaceName("Lucida Console");
+    saved.Font.height = -16;
+    saved.InterFnt.SetFaceName("Arial");
+    saved.OutFont.SetFaceName("Verdana");
+    saved.DefaultExt = "doc";
+    saved.TagChars = "[]";
+    saved.DisableAuto = 1;
+    saved.AutoClipbrd = 0;
+    saved.IntSwitch = 0;
+    saved.MouseMenu = 0;
+    saved.ToTray = 1;
+    saved.Language = 1;
+    saved.EscMode = 1;
+    saved.CreateBak = 1;
+    saved.CreatePath = "D:\\bak";
+    saved.StoryDir = 0;
+    saved.PrevDirPath = "D:\\work";
+    saved.MRUmax = 12;
+    saved.AutoSave = 5;
+    saved.InterfaceFile = "C:\\noveda\\russian.lng";
+    saved.KbdLayoutFile = "C:\\noveda\\ru.kbd";
+    saved.TranslitTableFile = "C:\\noveda\\gost.ttb";
+    saved.ConvertTo = 2;
+    saved.MatchCase = 0;
+    saved.MatchWhole = 1;
+    saved.RegExpr = 1;
+    saved.Recurcive = 0;
+    saved.Direction = 0;
+    saved.Where = 0;
+    saved.schemeEntries = {{"c cpp h ", "C:\\n\\c.hgh"}, {"pas ", "C:\\n\\pas.hgh"}};
+    saved.DefaultScheme = 2;
+    saved.openSaveTypes = {{"Text files (*.txt)", "*.txt"}, {"C files", "*.c;*.h"}};
+    saved.Libfile[0] = "C:\\n\\html.lib";
+    saved.Libfile[9] = "C:\\n\\last.lib";
+    saved.tools = {{"c cpp ", "gcc &f", 1}, {"bat ", "&f", 0}};
+    saved.print.SwapAlignment = 1;
+    saved.print.Left = 25;
+    saved.print.Header = "&C&f";
+    saved.justify.Mode = 0;
+    saved.justify.Right = 60;
+    saved.findMasks = {"*.txt", "*.cpp"};
+    saved.findDirs = {"C:\\src"};
+
+    SaveSettings(store, saved);
+    SaveHighlightSchemeEntries(store, saved);
+    SaveOpenSaveTypes(store, saved);
+    SaveClipLibraries(store, saved);
+    SaveTools(store, saved);
+    SavePrintSettings(store, saved);
+    SaveJustifySettings(store, saved);
+    SaveFindInFilesHistory(store, saved);
+    env.directories.insert("D:\\bak");
+
+    AppSettings loaded;
+    LoadSettings(store, loaded, env);
+    LoadHighlightSchemeEntries(store, loaded);
+    LoadOpenSaveTypes(store, loaded);
+    LoadClipLibraries(store, loaded);
+    LoadPrintSettings(store, loaded);
+    LoadJustifySettings(store, loaded);
+    LoadFindInFilesHistory(store, loaded);
+    LoadAutoSave(store, loaded);
+    saved.openFilter = BuildOpenFilter(saved.openSaveTypes);
+    saved.AutoSaveActive = 1;
+    EXPECT_EQ(loaded, saved);
+}
+
+TEST_F(SettingsTest, EncodingComesBackAsStoredWhenItIsACodePageOrDetect)
+{
+    for (std::uint32_t stored : {0u, 1u, 2u, 3u, 4u, 5u}) {
+        store.SetInt("View", "Encoding", stored);
+        EXPECT_EQ(Loaded().Encoding, stored);
+    }
+    for (std::uint32_t stored : {6u, 255u, 0xFFFFFFFFu}) {
+        store.SetInt("View", "Encoding", stored);
+        EXPECT_EQ(Loaded().Encoding, 4) << stored;
+    }
+}
+
+TEST_F(SettingsTest, DamagedValuesGiveTheirDefaults)
+{
+    store.SetInt("Editor", "TabSize", 0);         // would break tab cells
+    store.SetInt("Editor", "WrapByPosition", 300); // would not fit a byte
+    store.SetString("Editor", "AutoIndent", "1"); // wrong type
+    store.SetInt("General", "DefaultExt", 5);     // wrong type
+    store.SetInt("General", "MRUmax", 0xFFFFFFFF);
+    store.SetInt("Editor", "WrapOn", 7); // any non-zero flag is on
+    store.SetBinary("View", "Colors", std::vector<std::uint8_t>(72, 0x11));
+    store.SetBinary("View", "Font", std::vector<std::uint8_t>(59, 0x22));
+    const AppSettings s = Loaded();
+    EXPECT_EQ(s.TabSize, 4);
+    EXPECT_EQ(s.WrapByPosition, 80);
+    EXPECT_EQ(s.AutoIndent, 1);
+    EXPECT_EQ(s.DefaultExt, "txt");
+    EXPECT_EQ(s.MRUmax, 4);
+    EXPECT_EQ(s.WrapOn, 1);
+    EXPECT_EQ(s.Colors, DefaultColors());
+    EXPECT_EQ(s.Font, DefaultTextFont());
+}
+
+TEST_F(SettingsTest, BackupsIntoAMissingDirectoryAreOffForThisRunOnly)
+{
+    store.SetInt("General", "CreateBak", 3);
+    store.SetString("General", "CreatePath", "D:\\gone");
+    EXPECT_EQ(Loaded().CreateBak, 0);
+    EXPECT_EQ(store.GetInt("General", "CreateBak"), 3u);
+
+    env.directories.insert("D:\\gone");
+    EXPECT_EQ(Loaded().CreateBak, 3);
+}
+
+TEST_F(SettingsTest, TheLastDirectoryIsEnteredOnlyWithStoryDir)
+{
+    env.directories.insert("D:\\texts");
+    store.SetString("General", "PrevDirPath", "D:\\texts");
+    store.SetInt("General", "StoryDir", 0);
+    Loaded();
+    EXPECT_EQ(env.current, "C:\\start");
+    store.SetInt("General", "StoryDir", 1);
+    Loaded();
+    EXPECT_EQ(env.current, "D:\\texts");
+}
+
+TEST_F(SettingsTest, SchemeEntriesStopAtTheFirstEmptyExtensionList)
+{
+    store.SetString("Extensions", "Ext0", "c cpp");
+    store.SetString("Extensions", "DataFile0", "c.hgh");
+    store.SetString("Extensions", "Ext1", "pas");
+    store.SetString("Extensions", "DataFile1", "pas.hgh");
+    store.SetString("Extensions", "Ext2", "");
+    store.SetString("Extensions", "Ext3", "html");
+    store.SetInt("Extensions", "Default", 9);
+    AppSettings s;
+    LoadHighlightSchemeEntries(store, s);
+    ASSERT_EQ(s.schemeEntries.size(), 2u);
+    EXPECT_EQ(s.schemeEntries[1].dataFile, "pas.hgh");
+    EXPECT_EQ(s.DefaultScheme, 2);
+
+    store.SetInt("Extensions", "Default", 0xFFFFFFFF);
+    LoadHighlightSchemeEntries(store, s);
+    EXPECT_EQ(s.DefaultScheme, 0);
+}
+
+TEST_F(SettingsTest, OpenFilterListsTheTypesWithADescription)
+{
+    store.SetInt("OpenSave", "Count", 3);
+    store.SetString("OpenSave", "TypeText1", "Text (*.txt)");
+    store.SetString("OpenSave", "TypeExt1", "*.txt");
+    store.SetString("OpenSave", "TypeText2", "");
+    store.SetString("OpenSave", "TypeExt2", "*.skip");
+    store.SetString("OpenSave", "TypeText3", "Web");
+    store.SetString("OpenSave", "TypeExt3", "*.htm;*.html");
+    AppSettings s;
+    LoadOpenSaveTypes(store, s);
+    const std::string expected = WithNuls("Text (*.txt)\0*.txt\0Web\0*.htm;*.html\0"
+                                          "Encrypted files (*.crp)\0*.crp\0All files (*.*)\0*.*\0\0");
+    EXPECT_EQ(s.openFilter, expected);
+
+    store.SetInt("OpenSave", "Count", 0x7FFFFFFF); // a damaged count ends
+    LoadOpenSaveTypes(store, s);
+    EXPECT_EQ(s.openSaveTypes.size(), 2u);
+}
+
+TEST_F(SettingsTest, ToolExtensionsAreKeptInLowerCase)
+{
+    store.SetString("Execution", "Extension0", "CPP \xC4\xCE\xCA");
+    store.SetString("Execution", "CmdLine0", "make &f");
+    store.SetString("Execution", "Extension1", "bat");
+    store.SetInt("Execution", "Capture1", 0);
+    store.SetString("Execution", "Extension3", "unreached");
+    AppSettings s;
+    LoadSettings(store, s, env);
+    ASSERT_EQ(s.tools.size(), 2u);
+    EXPECT_EQ(s.tools[0], (ToolEntry{"cpp \xE4\xEE\xEA", "make &f", 1}));
+    EXPECT_EQ(s.tools[1], (ToolEntry{"bat", "", 0}));
+}
+
+TEST_F(SettingsTest, TheFramePlacementNeedsAllFiveValues)
+{
+    store.SetInt("WinPos", "WinStatus", 1);
+    store.SetInt("WinPos", "WinTop", 10);
+    store.SetInt("WinPos", "WinLeft", 20);
+    store.SetInt("WinPos", "WinBottom", 400);
+    EXPECT_FALSE(ReadFramePlacement(store));
+    store.SetInt("WinPos", "WinRight", 600);
+    EXPECT_EQ(ReadFramePlacement(store), (WindowPlacement{1, 10, 20, 400, 600}));
+}
+
+TEST(SettingsAtClose, AreWrittenInTheirOrder)
+{
+    RecordingStore store;
+    FakeEnvironment env;
+    AppSettings settings;
+    settings.DefaultScheme = 2;
+    ClosingState closing;
+    closing.frame = {1, 5, 6, 700, 800};
+    closing.activeView = WindowPlacement{3, 0, 0, 100, 200};
+    SaveSettingsAtClose(store, settings, closing, env);
+    const std::vector<std::string> expected{
+        "Editor/WrapOn",     "Editor/InsMode",  "View/ShowTabs",     "View/Encoding",   "WinPos/WinStatus",
+        "WinPos/WinTop",     "WinPos/WinLeft",  "WinPos/WinBottom",  "WinPos/WinRight", "WinPos/ViewStatus",
+        "WinPos/ViewTop",    "WinPos/ViewLeft", "WinPos/ViewBottom", "WinPos/ViewRight", "View/ToolBar",
+        "View/StatusBar",    "View/LabelBar",   "View/InfoMode",     "General/Language", "General/TagChars",
+        "General/PrevDirPath", "Find/MatchCase", "Find/MatchWhole",  "Find/RegExpr",    "Find/Direction",
+        "Find/Where",        "Find/Recurcive",  "Extensions/Default"};
+    EXPECT_EQ(store.writes, expected);
+    EXPECT_EQ(store.GetString("General", "PrevDirPath"), "C:\\start");
+    EXPECT_EQ(store.GetInt("Extensions", "Default"), 2u);
+}
+
+TEST(SettingsAtClose, WithoutADocumentWindowOnlyItsStateIsWritten)
+{
+    RecordingStore store;
+    FakeEnvironment env;
+    store.SetInt("General", "StoryDir", 0); // read again from the store
+    store.writes.clear();
+    AppSettings settings;
+    settings.StoryDir = 1;
+    SaveSettingsAtClose(store, settings, ClosingState{}, env);
+    EXPECT_EQ(std::count(store.writes.begin(), store.writes.end(), "WinPos/ViewStatus"), 1);
+    EXPECT_EQ(std::count(store.writes.begin(), store.writes.end(), "WinPos/ViewTop"), 0);
+    EXPECT_EQ(store.GetInt("WinPos", "ViewStatus"), 3u);
+    EXPECT_EQ(std::count(store.writes.begin(), store.writes.end(), "General/PrevDirPath"), 0);
+
+    // A current directory too long to be one the program set is stored empty.
+    store.SetInt("General", "StoryDir", 1);
+    env.current = "C:\\" + std::string(300, 'x');
+    SaveSettingsAtClose(store, settings, ClosingState{}, env);
+    EXPECT_EQ(store.GetString("General", "PrevDirPath"), "");
+}
