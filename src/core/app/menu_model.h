@@ -15,6 +15,8 @@ struct MenuItem {
     bool clipLibrary = false; // a clip library's pop-up, put in at run time
     std::vector<MenuItem> items; // of a pop-up
 
+    friend bool operator==(const MenuItem&, const MenuItem&) = default;
+
     static MenuItem Command(unsigned id, std::string text)
     {
         MenuItem item;
