@@ -1,6 +1,7 @@
 // Loading and saving the settings record through a profile store.
 #include "core/app/profile_store.h"
 #include "core/app/settings_io.h"
+#include "support/sample_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ namespace {
 class FakeEnvironment : public SettingsEnvironment {
 public:
     bool DirectoryExists(const std::string& path) const override { return directories.count(path) != 0; }
-    bool SetCurrentDirectory(const std::string& path) override
+    bool ChangeDirectory(const std::string& path) override
     {
         if (!DirectoryExists(path))
             return false;
@@ -159,86 +160,9 @@ TEST_F(SettingsTest, AFreshToolbarLayoutIsWrittenBack)
 
 TEST_F(SettingsTest, EverySectionRoundTrips)
 {
-    AppSettings saved;
-    saved.WrapMode = 1;
-    saved.WrapOn = 0;
-    saved.WrapByPosition = 120;
-    saved.InsMode = 0;
-    saved.PersistentBlocks = 1;
-    saved.InputEraseSelect = 0;
-    saved.TabSize = 8;
-    saved.AutoIndent = 0;
-    saved.AutoBracket = 1;
-    saved.FillTabs = 1;
-    saved.ShowTabs = 1;
-    saved.InfoMode = 2;
-    saved.Encoding = 5;
-    saved.Colors[COLOR_COMMENT] = 0x123456;
-    saved.Font.SetFaceName("Lucida Console");
-    saved.Font.height = -16;
-    saved.InterFnt.SetFaceName("Arial");
-    saved.OutFont.SetFaceName("Verdana");
-    saved.DefaultExt = "doc";
-    saved.TagChars = "[]";
-    saved.DisableAuto = 1;
-    saved.AutoClipbrd = 0;
-    saved.IntSwitch = 0;
-    saved.MouseMenu = 0;
-    saved.ToTray = 1;
-    saved.Language = 1;
-    saved.EscMode = 1;
-    saved.CreateBak = 1;
-    saved.CreatePath = "D:\\bak";
-    saved.StoryDir = 0;
-    saved.PrevDirPath = "D:\\work";
-    saved.MRUmax = 12;
-    saved.AutoSave = 5;
-    saved.InterfaceFile = "C:\\noveda\\russian.lng";
-    saved.KbdLayoutFile = "C:\\noveda\\ru.kbd";
-    saved.TranslitTableFile = "C:\\noveda\\gost.ttb";
-    saved.ConvertTo = 2;
-    saved.MatchCase = 0;
-    saved.MatchWhole = 1;
-    saved.RegExpr = 1;
-    saved.Recurcive = 0;
-    saved.Direction = 0;
-    saved.Where = 0;
-    saved.schemeEntries = {{"c cpp h ", "C:\\n\\c.hgh"}, {"pas ", "C:\\n\\pas.hgh"}};
-    saved.DefaultScheme = 2;
-    saved.openSaveTypes = {{"Text files (*.txt)", "*.txt"}, {"C files", "*.c;*.h"}};
-    saved.Libfile[0] = "C:\\n\\html.lib";
-    saved.Libfile[9] = "C:\\n\\last.lib";
-    saved.tools = {{"c cpp ", "gcc &f", 1}, {"bat ", "&f", 0}};
-    saved.print.SwapAlignment = 1;
-    saved.print.Left = 25;
-    saved.print.Header = "&C&f";
-    saved.justify.Mode = 0;
-    saved.justify.Right = 60;
-    saved.findMasks = {"*.txt", "*.cpp"};
-    saved.findDirs = {"C:\\src"};
-
-    SaveSettings(store, saved);
-    SaveHighlightSchemeEntries(store, saved);
-    SaveOpenSaveTypes(store, saved);
-    SaveClipLibraries(store, saved);
-    SaveTools(store, saved);
-    SavePrintSettings(store, saved);
-    SaveJustifySettings(store, saved);
-    SaveFindInFilesHistory(store, saved);
-    env.directories.insert("D:\\bak");
-
-    AppSettings loaded;
-    LoadSettings(store, loaded, env);
-    LoadHighlightSchemeEntries(store, loaded);
-    LoadOpenSaveTypes(store, loaded);
-    LoadClipLibraries(store, loaded);
-    LoadPrintSettings(store, loaded);
-    LoadJustifySettings(store, loaded);
-    LoadFindInFilesHistory(store, loaded);
-    LoadAutoSave(store, loaded);
-    saved.openFilter = BuildOpenFilter(saved.openSaveTypes);
-    saved.AutoSaveActive = 1;
-    EXPECT_EQ(loaded, saved);
+    const AppSettings saved = SampleSettings();
+    SaveAllSections(store, saved);
+    EXPECT_EQ(LoadAllSections(store, env), saved);
 }
 
 TEST_F(SettingsTest, EncodingComesBackAsStoredWhenItIsACodePageOrDetect)

@@ -1,3 +1,5 @@
+#include "win32/app/text_conversion.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -5,14 +7,6 @@
 #include <string>
 
 namespace {
-
-std::wstring FromCp1251(const std::string& bytes)
-{
-    const int length = MultiByteToWideChar(1251, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(1251, 0, bytes.data(), static_cast<int>(bytes.size()), wide.data(), length);
-    return wide;
-}
 
 class UnicodeWindow : public ::testing::Test {
 protected:
@@ -44,6 +38,7 @@ TEST_F(UnicodeWindow, KeepsACyrillicCaptionThatStartedAsCp1251Bytes)
     const std::string cp1251 = "\xCF\xF0\xE8\xE2\xE5\xF2, \xCC\xE8\xF0";
     const std::wstring caption = FromCp1251(cp1251);
     ASSERT_EQ(caption, L"\u041F\u0440\u0438\u0432\u0435\u0442, \u041C\u0438\u0440");
+    EXPECT_EQ(ToCp1251(caption), cp1251);
 
     ASSERT_TRUE(SetWindowTextW(m_window, caption.c_str()));
     wchar_t buffer[64] = {};

@@ -92,7 +92,7 @@ std::vector<std::string> FavoriteLines(const std::vector<Favorite>& favorites)
         std::ostringstream numbers;
         numbers << f.caretCol << ' ' << f.caretLine << ' ' << int(f.codePage) << ' ' << f.bookmarks.size();
         for (std::uint32_t line : f.bookmarks)
-            numbers << ' ' << static_cast<std::int32_t>(line);
+            numbers << ' ' << line;
         lines.push_back(numbers.str());
     }
     return lines;

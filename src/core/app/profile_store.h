@@ -38,6 +38,8 @@ public:
 // A store in memory, for tests and for systems without a registry.
 class MemoryProfileStore : public ProfileStore {
 public:
+    using ProfileStore::GetInt;
+    using ProfileStore::GetString;
     using Value = std::variant<std::uint32_t, std::string, Bytes>;
 
     std::optional<std::uint32_t> GetInt(std::string_view section, std::string_view name) const override;

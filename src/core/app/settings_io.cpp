@@ -165,7 +165,7 @@ void LoadSettings(const ProfileStore& store, AppSettings& settings, SettingsEnvi
     if (settings.CreateBak == 3 && !env.DirectoryExists(settings.CreatePath))
         settings.CreateBak = 0; // for this run only; the store keeps 3
     if (settings.StoryDir && !settings.PrevDirPath.empty())
-        env.SetCurrentDirectory(settings.PrevDirPath);
+        env.ChangeDirectory(settings.PrevDirPath);
     LoadTools(store, settings);
 }
 

@@ -14,7 +14,7 @@ class SettingsEnvironment {
 public:
     virtual ~SettingsEnvironment() = default;
     virtual bool DirectoryExists(const std::string& path) const = 0;
-    virtual bool SetCurrentDirectory(const std::string& path) = 0;
+    virtual bool ChangeDirectory(const std::string& path) = 0;
     virtual std::optional<std::string> CurrentDirectory() const = 0;
     virtual LogFont DefaultGuiFont() const = 0;
 };
