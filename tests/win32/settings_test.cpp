@@ -101,3 +101,11 @@ TEST(WinSettingsEnvironment, KnowsDirectoriesAndTheGuiFont)
     EXPECT_TRUE(env.ChangeDirectory(*current));
     EXPECT_FALSE(env.DefaultGuiFont().FaceName().empty());
 }
+
+TEST(StringTableResources, GivesTheProgramsStringsAsCp1251)
+{
+    StringTableResources resources;
+    EXPECT_EQ(resources.Load(5001), "Save changes to %s ?");
+    EXPECT_EQ(resources.Load(5002), "\xD0\xF3\xF1\xF1\xEA\xE8\xE9");
+    EXPECT_EQ(resources.Load(5003), std::nullopt);
+}
