@@ -6,24 +6,81 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/progress.h"
+
 #include <initializer_list>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 // Stands in for the main frame: remembers what the document told it.
-class FakeFrame : public DocumentListHost {
+class FakeFrame : public DocumentHost {
 public:
     void AddDocument(CTextDoc& doc) override { added.push_back(&doc); }
+    void RemoveDocument(CTextDoc& doc) override { removed.push_back(&doc); }
     void RepaintFileTabs() override
     {
         ++repaints;
         modifiedAtRepaint.push_back(watched ? watched->IsModified() : false);
     }
+    void UpdateTitle(CTextDoc&) override { ++titleUpdates; }
+    void AddRecentFile(const std::string& path) override { recent.push_back(path); }
+    void RefreshFavorite(CTextDoc& doc) override { favoriteRefreshes.push_back(doc.GetPathName()); }
+    bool SaveAllDocuments() override
+    {
+        ++saveAlls;
+        return saveAllResult;
+    }
+    std::uint8_t SchemeForExtension(const std::string& key) override
+    {
+        schemeKeys.push_back(key);
+        return key == "cpp " ? 2 : 0;
+    }
+    bool HasTool(const std::string& key) override { return key == "bat "; }
+    std::unique_ptr<ProgressMeter> ShowProgress(const std::string& label) override;
+    std::optional<std::string> GetInterfaceString(std::uint32_t id) override
+    {
+        const auto it = strings.find(id);
+        return it == strings.end() ? std::nullopt : std::optional<std::string>(it->second);
+    }
+
     std::vector<CTextDoc*> added;
+    std::vector<CTextDoc*> removed;
+    int titleUpdates = 0;
+    std::vector<std::string> recent;
+    std::vector<std::string> favoriteRefreshes;
+    int saveAlls = 0;
+    bool saveAllResult = true;
+    std::vector<std::string> schemeKeys;
+    std::map<std::uint32_t, std::string> strings;
+    // What the progress meters were told, one line per call.
+    std::vector<std::string> progress;
     int repaints = 0;
     std::vector<bool> modifiedAtRepaint;
     CTextDoc* watched = nullptr;
 };
+
+class RecordingMeter : public ProgressMeter {
+public:
+    explicit RecordingMeter(std::vector<std::string>& log) : m_log(log) {}
+    void SetRange(int low, int high) override
+    {
+        m_log.push_back("range " + std::to_string(low) + " " + std::to_string(high));
+    }
+    void SetStep(int step) override { m_log.push_back("step " + std::to_string(step)); }
+    void StepIt() override { m_log.push_back("stepit"); }
+    void SetPos(int pos) override { m_log.push_back("pos " + std::to_string(pos)); }
+
+private:
+    std::vector<std::string>& m_log;
+};
+
+inline std::unique_ptr<ProgressMeter> FakeFrame::ShowProgress(const std::string& label)
+{
+    progress.push_back(label);
+    return std::make_unique<RecordingMeter>(progress);
+}
 
 // A document whose lines are given as plain text (TAB as '\t').
 class DocTest : public ::testing::Test {

@@ -3,6 +3,7 @@
 #include "core/app/profile_store.h"
 #include "core/app/prompts.h"
 #include "core/app/setup_file.h"
+#include "support/fake_prompts.h"
 
 #include <gtest/gtest.h>
 
@@ -78,12 +79,6 @@ public:
     void SetLiveMenu(unsigned id, const Menu& menu) override { live[id] = menu; }
     std::map<unsigned, Menu> resource;
     std::map<unsigned, Menu> live;
-};
-
-class FakePrompts : public Prompts {
-public:
-    void ShowMessage(const std::string& text, MessageKind) override { messages.push_back(text); }
-    std::vector<std::string> messages;
 };
 
 std::string WriteLanguageFile(const std::vector<std::string>& lines)

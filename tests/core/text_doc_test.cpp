@@ -124,6 +124,7 @@ TEST_F(DocTest, ViewsAreToldWhenTheWholeDocumentChanges)
 {
     struct CountingView : DocumentView {
         void OnUpdate() override { ++updates; }
+        void ResetToTop() override {}
         int updates = 0;
     } first, second;
     doc.AddView(&first);

@@ -1,13 +1,24 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 enum class MessageKind { Information, Warning, Error };
+enum class SaveChoice { Yes, No, SaveAll, Cancel };
+enum class PasswordMode { Open, Save };
 
 // Messages and questions that core logic raises; the Windows side shows
-// message boxes, tests answer programmatically.
+// message boxes and dialogs, tests answer programmatically.
 class Prompts {
 public:
     virtual ~Prompts() = default;
     virtual void ShowMessage(const std::string& text, MessageKind kind) = 0;
+    virtual bool AskYesNo(const std::string& text, MessageKind kind) = 0;
+    // "Save changes to %s ?" with Yes, No, Save All and Cancel.
+    virtual SaveChoice AskSaveChanges(const std::string& documentName) = 0;
+    // The password dialog; nothing on Cancel. In save mode the retype field
+    // starts with `current`.
+    virtual std::optional<std::string> AskPassword(PasswordMode mode, const std::string& current) = 0;
+    // The Save As file dialog; nothing on Cancel.
+    virtual std::optional<std::string> AskSavePath(const std::string& suggestedName) = 0;
 };

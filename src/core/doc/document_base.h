@@ -8,6 +8,8 @@ class DocumentView {
 public:
     virtual ~DocumentView() = default;
     virtual void OnUpdate() = 0;
+    // After the document was read again: caret at the start, no scroll.
+    virtual void ResetToTop() = 0;
 };
 
 // The part of a document that the framework keeps: title, path name,

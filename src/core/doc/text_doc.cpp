@@ -4,9 +4,11 @@
 
 #include <algorithm>
 
-CTextDoc::CTextDoc(AppSettings& settings, DocumentListHost* frame)
+CTextDoc::CTextDoc(AppSettings& settings, DocumentHost* frame, FileSystem* files, Prompts* prompts)
     : m_pSettings(&settings)
     , m_pFrame(frame)
+    , m_pFiles(files)
+    , m_pPrompts(prompts)
     , m_schemeIndex(static_cast<std::uint8_t>(settings.DefaultScheme))
 {
 }
@@ -78,10 +80,7 @@ bool CTextDoc::OnNewDocument()
 {
     if (!DocumentBase::OnNewDocument())
         return false;
-    AppendLine({});
-    m_lineEndType = LINE_END_CRLF;
-    if (m_pFrame)
-        m_pFrame->AddDocument(*this);
+    MakeEmpty();
     return true;
 }
 

@@ -4,31 +4,57 @@
 #include "core/doc/document_base.h"
 #include "core/doc/line_flags.h"
 #include "core/doc/line_store.h"
+#include "core/doc/pc1_cipher.h"
 #include "core/doc/text_pos.h"
 #include "core/doc/undo_record.h"
 
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class CTextDoc;
+class FileSystem;
+class InputFile;
+class OutputFile;
+struct DocString;
+class ProgressMeter;
+class Prompts;
 
-// What a document needs from the main frame: its list of open documents and
-// the file tabs that show each document's modified mark.
-class DocumentListHost {
+// What a document needs from the main frame: the list of open documents and
+// its file tabs, the recent files and favorites, the scheme and tool tables,
+// the status-bar progress meter and the interface strings.
+class DocumentHost {
 public:
-    virtual ~DocumentListHost() = default;
+    virtual ~DocumentHost() = default;
     virtual void AddDocument(CTextDoc& doc) = 0;
+    virtual void RemoveDocument(CTextDoc& doc) = 0;
     virtual void RepaintFileTabs() = 0;
+    // The frames' captions and the document's file tab.
+    virtual void UpdateTitle(CTextDoc& doc) = 0;
+    virtual void AddRecentFile(const std::string& path) = 0;
+    // Records the document's favorite entry again, if it has one.
+    virtual void RefreshFavorite(CTextDoc& doc) = 0;
+    // Saves every modified document; false when one fails or is cancelled.
+    virtual bool SaveAllDocuments() = 0;
+    // The scheme and tool for an extension key ("txt ").
+    virtual std::uint8_t SchemeForExtension(const std::string& key) = 0;
+    virtual bool HasTool(const std::string& key) = 0;
+    // Nothing when the meter cannot be shown; the work goes on without it.
+    virtual std::unique_ptr<ProgressMeter> ShowProgress(const std::string& label) = 0;
+    virtual std::optional<std::string> GetInterfaceString(std::uint32_t id) = 0;
 };
 
 // Line-end styles of a file.
 constexpr std::uint8_t LINE_END_CRLF = 0;
 constexpr std::uint8_t LINE_END_LF = 1;
 constexpr std::uint8_t LINE_END_LFCR = 2;
+
+// The name Save encrypted suggests: the extension replaced by ".crp".
+std::string SuggestEncryptedName(const std::string& title);
 
 // The text of one open file: its lines as the file's own bytes (tabs as tab
 // cells), one flag byte per line, and the undo history. Every change to the
@@ -38,7 +64,8 @@ public:
     static constexpr int kMaxUndoRecords = 200;
     static constexpr int kUndoEviction = 20;
 
-    explicit CTextDoc(AppSettings& settings, DocumentListHost* frame = nullptr);
+    explicit CTextDoc(AppSettings& settings, DocumentHost* frame = nullptr, FileSystem* files = nullptr,
+                      Prompts* prompts = nullptr);
     ~CTextDoc() override;
     CTextDoc(const CTextDoc&) = delete;
     CTextDoc& operator=(const CTextDoc&) = delete;
@@ -97,7 +124,38 @@ public:
     void DeleteContents() override;
     bool OnNewDocument() override;
 
+    // Files. A file that does not exist opens as an empty document under its
+    // name; one that exists but cannot be read fails the open with a message
+    // and leaves the document as it was.
+    bool OnOpenDocument(const std::string& path);
+    bool OnSaveDocument(const std::string& path);
+    bool DoFileSave();
+    bool DoSaveAs();
+    // Asked before the document closes; false keeps it open.
+    bool SaveModified();
+    void OnCloseDocument();
+    void SetTitle(const std::string& title) override;
+    void SetPathName(const std::string& path) override;
+    bool Reload();
+    // Inserts a file's text at `pos` with one undo step; `pos` moves behind it.
+    bool InsertFile(const std::string& path, TextPos& pos);
+    // Saves a copy under `path`, encrypted from then on; the document takes
+    // that path. On failure it keeps its path and its encryption mark.
+    bool SaveEncryptedAs(const std::string& path);
+    const std::string& GetPassword() const { return m_password; }
+
+    // Files larger than this are not opened.
+    static constexpr std::uint64_t kLargestFile = std::uint64_t(1) << 30;
+
 private:
+    enum class LoadResult { Loaded, Cancelled, Failed };
+    LoadResult LoadFile(InputFile& in, bool detectCodePage);
+    void MakeEmpty();
+    bool WriteFile(OutputFile& out);
+    bool MoveToBackup(const std::string& target, std::string& backup);
+    void Report(const DocString& message, const std::string& path);
+    std::string Text(const DocString& message) const;
+
     // Text as GetText gives it is ambiguous where a line holds CR bytes of its
     // own: inserted again, each would break the line. The undo history keeps
     // such a CR as "\r\0" (Exact), so that undoing a deletion restores the
@@ -123,7 +181,10 @@ private:
     TextPos SwapTypedRange(UndoRecord& record);
 
     AppSettings* m_pSettings;
-    DocumentListHost* m_pFrame;
+    DocumentHost* m_pFrame;
+    FileSystem* m_pFiles;
+    Prompts* m_pPrompts;
+    Pc1Cipher m_cipher;
     LineStore m_lines;
     std::vector<std::uint8_t> m_lineFlags;
     int m_bReloading = 0;
@@ -133,7 +194,7 @@ private:
     int m_bookmarkCount = 0;
     int m_bCanExecute = 0;
     int m_bEncrypted = 0;
-    std::array<std::uint8_t, 17> m_cipherKey{};
+    CipherKey m_cipherKey{};
     std::string m_password;
     std::vector<std::unique_ptr<UndoRecord>> m_undoRecords;
     int m_undoPos = 0;

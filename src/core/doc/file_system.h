@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+// A file open for reading in blocks.
+class InputFile {
+public:
+    virtual ~InputFile() = default;
+    virtual std::uint64_t Size() const = 0;
+    // Bytes read, 0 at the end of the file, nothing when the read failed.
+    virtual std::optional<std::size_t> Read(char* buffer, std::size_t size) = 0;
+};
+
+// A file open for writing. Writes may be buffered: Close reports whether
+// everything reached the file.
+class OutputFile {
+public:
+    virtual ~OutputFile() = default;
+    virtual bool Write(const char* data, std::size_t size) = 0;
+    virtual bool Close() = 0;
+};
+
+enum class OpenError { None, Missing, Failed };
+
+// The files the editor reads and writes, behind one seam: Windows, POSIX,
+// and a fake that fails on request.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    // Shared read, sequential access. `error` tells a missing file from one
+    // that exists but cannot be opened.
+    virtual std::unique_ptr<InputFile> OpenRead(const std::string& path, OpenError& error) = 0;
+    // Created or emptied, not shared.
+    virtual std::unique_ptr<OutputFile> CreateWrite(const std::string& path) = 0;
+    // A new, empty file with a unique name in `directory`, its name starting
+    // with `prefix`.
+    virtual std::optional<std::string> MakeTempFile(const std::string& directory, const std::string& prefix) = 0;
+    // Moves `from` to `to` in one step, replacing a file of that name.
+    virtual bool Replace(const std::string& from, const std::string& to) = 0;
+    virtual bool Delete(const std::string& path) = 0;
+    // Silently, so that the user can still restore it.
+    virtual bool DeleteToRecycleBin(const std::string& path) = 0;
+    virtual bool Exists(const std::string& path) = 0;
+    virtual bool IsReadOnly(const std::string& path) = 0;
+};
+
+// The directory part of a path (without its trailing separator), "." when
+// the path has none.
+std::string DirectoryOf(const std::string& path);
+// The file name part of a path.
+std::string FileNameOf(const std::string& path);

@@ -1,0 +1,474 @@
+// CTextDoc and its files: open, save with backups, reload, insert a file,
+// encrypted files, title and path.
+#include "core/doc/text_doc.h"
+
+#include "core/app/progress.h"
+#include "core/app/prompts.h"
+#include "core/doc/detect.h"
+#include "core/doc/doc_strings.h"
+#include "core/doc/file_system.h"
+#include "core/doc/line_end_scanner.h"
+#include "core/doc/tab_cells.h"
+#include "core/text/cp1251.h"
+
+#include <cstring>
+#include <new>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kBlockSize = 32768;
+constexpr std::string_view kMagic = "NVLOCK";
+constexpr std::uint8_t kDetectCodePage = 5;
+constexpr std::uint8_t kDetectLineEnd = 3;
+
+// The extension key of a path: its file name's extension in lower case and
+// one blank ("txt "), or nothing when the name has no dot.
+std::string ExtensionKey(const std::string& path)
+{
+    const std::string name = FileNameOf(path);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? std::string() : ToLowerCp1251(name.substr(dot + 1)) + " ";
+}
+
+std::string JoinPath(const std::string& directory, const std::string& name, const std::string& like)
+{
+    if (directory.empty())
+        return name;
+    const char separator = like.find('/') != std::string::npos && like.find('\\') == std::string::npos ? '/' : '\\';
+    const char last = directory.back();
+    return last == '\\' || last == '/' ? directory + name : directory + separator + name;
+}
+
+std::string WithExtension(const std::string& name, const std::string& extension)
+{
+    const std::size_t dot = name.rfind('.');
+    return (dot == std::string::npos ? name : name.substr(0, dot)) + extension;
+}
+
+std::string Format(const std::string& pattern, const std::string& value)
+{
+    std::string text = pattern;
+    const std::size_t at = text.find("%s");
+    if (at != std::string::npos)
+        text.replace(at, 2, value);
+    return text;
+}
+
+} // namespace
+
+std::string SuggestEncryptedName(const std::string& title)
+{
+    const std::size_t dot = title.rfind('.');
+    const std::size_t separator = title.find_last_of("\\/");
+    const bool hasExtension = dot != std::string::npos && (separator == std::string::npos || dot > separator);
+    return (hasExtension ? title.substr(0, dot) : title) + ".crp";
+}
+
+std::string CTextDoc::Text(const DocString& message) const
+{
+    if (m_pFrame) {
+        if (auto text = m_pFrame->GetInterfaceString(message.id))
+            return *text;
+    }
+    return message.text;
+}
+
+void CTextDoc::Report(const DocString& message, const std::string& path)
+{
+    if (m_pPrompts)
+        m_pPrompts->ShowMessage(Format(Text(message), path), MessageKind::Error);
+}
+
+void CTextDoc::MakeEmpty()
+{
+    DeleteContents();
+    AppendLine({});
+    m_lineEndType = LINE_END_CRLF;
+    SetModified(false);
+    if (!m_bReloading && m_pFrame)
+        m_pFrame->AddDocument(*this);
+}
+
+bool CTextDoc::OnOpenDocument(const std::string& path)
+{
+    if (!m_pFiles)
+        return false;
+    const std::uint8_t encoding = m_pSettings->Encoding;
+    if (encoding == kDetectCodePage)
+        m_pSettings->Encoding = 4; // WIN, unless detection below decides
+
+    OpenError error = OpenError::None;
+    std::unique_ptr<InputFile> in = m_pFiles->OpenRead(path, error);
+    if (!in) {
+        if (error == OpenError::Missing) {
+            MakeEmpty(); // a new file under that name
+            return true;
+        }
+        Report(kCannotOpenFile, path);
+        return false;
+    }
+    if (in->Size() > kLargestFile) {
+        Report(kFileTooLarge, path);
+        return false;
+    }
+    try {
+        switch (LoadFile(*in, encoding == kDetectCodePage)) {
+        case LoadResult::Loaded:
+            return true;
+        case LoadResult::Cancelled:
+            return false;
+        case LoadResult::Failed:
+            Report(kCannotOpenFile, path);
+            return false;
+        }
+    } catch (const std::bad_alloc&) {
+        Report(kFileTooLarge, path);
+    } catch (const std::length_error&) {
+        Report(kFileTooLarge, path);
+    }
+    return false;
+}
+
+// Reads the whole file into new lines and takes them only when all went
+// well, so that a failed open or reload leaves the document as it was.
+CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, bool detectCodePage)
+{
+    std::vector<char> block(kBlockSize);
+    auto got = in.Read(block.data(), block.size());
+    if (!got)
+        return LoadResult::Failed;
+
+    std::size_t start = 0;
+    bool encrypted = false;
+    CipherKey key{};
+    std::string password;
+    if (*got >= kMagic.size() && std::memcmp(block.data(), kMagic.data(), kMagic.size()) == 0) {
+        const auto entered =
+            m_pPrompts ? m_pPrompts->AskPassword(PasswordMode::Open, std::string()) : std::nullopt;
+        if (!entered)
+            return LoadResult::Cancelled;
+        encrypted = true;
+        password = KeyPartOf(*entered);
+        key = KeyFromPassword(password);
+        m_cipher.Reset();
+        start = kMagic.size();
+        m_cipher.DecipherInPlace(key, block.data() + start, *got - start);
+    }
+
+    const char* first = block.data() + start;
+    const std::size_t firstSize = *got - start;
+    const std::uint8_t lineEnd =
+        m_pSettings->LineEnd == kDetectLineEnd ? DetectLineEnd(first, firstSize) : m_pSettings->LineEnd;
+    if (detectCodePage)
+        m_pSettings->Encoding = DetectCodePage(first, firstSize);
+
+    std::unique_ptr<ProgressMeter> meter = m_pFrame ? m_pFrame->ShowProgress("Opening:") : nullptr;
+    if (meter) {
+        meter->SetRange(0, static_cast<int>(in.Size() / kBlockSize) + 1);
+        meter->SetStep(1);
+        meter->StepIt();
+    }
+
+    const int tabSize = TabSize();
+    LineStore lines;
+    std::size_t longest = 0;
+    std::string line;
+    line.reserve(256);
+    LineEndScanner scanner(LineEndBytes(lineEnd));
+    auto content = [&](const char* bytes, std::size_t size) {
+        AppendTextAsCells(line, std::string_view(bytes, size), tabSize);
+    };
+    auto lineBreak = [&] {
+        lines.Append(line);
+        longest = std::max(longest, line.size());
+        line.clear();
+    };
+    scanner.Scan(first, firstSize, content, lineBreak);
+    while (*got == block.size()) {
+        got = in.Read(block.data(), block.size());
+        if (!got)
+            return LoadResult::Failed;
+        if (encrypted)
+            m_cipher.DecipherInPlace(key, block.data(), *got);
+        scanner.Scan(block.data(), *got, content, lineBreak);
+        if (meter)
+            meter->StepIt();
+    }
+    scanner.Finish(content);
+    lineBreak(); // the rest, even if empty, is the last line
+
+    DeleteContents();
+    m_lines.Swap(lines);
+    m_lineFlags.assign(static_cast<std::size_t>(m_lines.Count()), LINE_STATE_UNKNOWN);
+    m_maxLineLength = static_cast<int>(longest);
+    m_lineEndType = lineEnd;
+    m_bEncrypted = encrypted;
+    if (encrypted) {
+        m_cipherKey = key;
+        m_password = password;
+    }
+    SetModified(false);
+    if (!m_bReloading && m_pFrame)
+        m_pFrame->AddDocument(*this);
+    return LoadResult::Loaded;
+}
+
+bool CTextDoc::WriteFile(OutputFile& out)
+{
+    if (m_bEncrypted && !out.Write(kMagic.data(), kMagic.size()))
+        return false;
+    std::unique_ptr<ProgressMeter> meter = m_pFrame ? m_pFrame->ShowProgress("Saving:") : nullptr;
+    if (meter)
+        meter->SetRange(0, 10);
+    const int count = GetLineCount();
+    const std::string_view lineEnd = LineEndBytes(m_lineEndType);
+    std::string text;
+    int shown = -1;
+    for (int i = 0; i < count; ++i) {
+        const int position = static_cast<int>(static_cast<long long>(i + 1) * 10 / count);
+        if (meter && position != shown)
+            meter->SetPos(shown = position);
+        std::string_view bytes = GetLine(i);
+        if (m_bEncrypted || FindFirstTabByte(bytes) != bytes.size()) {
+            text.clear();
+            AppendCellsAsText(text, bytes);
+            if (m_bEncrypted)
+                m_cipher.EncipherInPlace(m_cipherKey, text.data(), text.size());
+            bytes = text;
+        }
+        if (!bytes.empty() && !out.Write(bytes.data(), bytes.size()))
+            return false;
+        if (i + 1 < count) {
+            char end[2];
+            std::memcpy(end, lineEnd.data(), lineEnd.size());
+            if (m_bEncrypted)
+                m_cipher.EncipherInPlace(m_cipherKey, end, lineEnd.size());
+            if (!out.Write(end, lineEnd.size()))
+                return false;
+        }
+    }
+    return true;
+}
+
+bool CTextDoc::MoveToBackup(const std::string& target, std::string& backup)
+{
+    const std::string name = WithExtension(FileNameOf(target), ".bak");
+    const std::string directory = m_pSettings->CreateBak == 3 ? m_pSettings->CreatePath : DirectoryOf(target);
+    backup = JoinPath(directory, name, target);
+    m_pFiles->Delete(backup);
+    return m_pFiles->Replace(target, backup);
+}
+
+bool CTextDoc::OnSaveDocument(const std::string& path)
+{
+    if (!m_pFiles)
+        return false;
+    if (m_bEncrypted) {
+        const auto entered = m_pPrompts ? m_pPrompts->AskPassword(PasswordMode::Save, m_password) : std::nullopt;
+        if (!entered)
+            return false;
+        m_password = KeyPartOf(*entered);
+        m_cipherKey = KeyFromPassword(m_password);
+        m_cipher.Reset();
+    }
+    const auto temp = m_pFiles->MakeTempFile(DirectoryOf(path), "CRE");
+    if (!temp)
+        return false;
+    std::unique_ptr<OutputFile> out = m_pFiles->CreateWrite(*temp);
+    if (!out)
+        return false;
+    if (m_pSettings->LineEnd != kDetectLineEnd)
+        m_lineEndType = m_pSettings->LineEnd;
+    const bool written = WriteFile(*out);
+    if (!out->Close() || !written) {
+        // The target is untouched; a partly written copy is of no use.
+        m_pFiles->Delete(*temp);
+        return false;
+    }
+
+    // Take the backup first, then put the new file in place in one step, so
+    // that at every moment the old file, its backup or the new file exists.
+    std::string backup;
+    const bool backedUp = m_pSettings->CreateBak != 0 && m_pFiles->Exists(path);
+    if (backedUp && !MoveToBackup(path, backup)) {
+        m_pFiles->Delete(*temp);
+        return false;
+    }
+    if (!m_pFiles->Replace(*temp, path)) {
+        if (backedUp)
+            m_pFiles->Replace(backup, path); // the text stays in the temporary file
+        return false;
+    }
+    if (backedUp && m_pSettings->CreateBak == 2)
+        m_pFiles->DeleteToRecycleBin(backup);
+
+    SetModified(false);
+    if (m_pFrame)
+        m_pFrame->RefreshFavorite(*this);
+    m_bUndoTruncated = 1;
+    return true;
+}
+
+bool CTextDoc::DoFileSave()
+{
+    const std::string path = GetPathName();
+    if (path.empty() || !m_pFiles || (m_pFiles->Exists(path) && m_pFiles->IsReadOnly(path)))
+        return DoSaveAs();
+    return OnSaveDocument(path);
+}
+
+bool CTextDoc::DoSaveAs()
+{
+    if (!m_pPrompts)
+        return false;
+    const auto path = m_pPrompts->AskSavePath(GetPathName().empty() ? GetTitle() : GetPathName());
+    if (!path || !OnSaveDocument(*path))
+        return false;
+    SetPathName(*path);
+    if (m_pFrame)
+        m_pFrame->AddRecentFile(*path);
+    return true;
+}
+
+bool CTextDoc::SaveModified()
+{
+    if (!IsModified())
+        return true;
+    if (!m_pPrompts)
+        return false;
+    switch (m_pPrompts->AskSaveChanges(GetTitle())) {
+    case SaveChoice::Yes:
+        return DoFileSave();
+    case SaveChoice::No:
+        return true;
+    case SaveChoice::SaveAll:
+        return m_pFrame ? m_pFrame->SaveAllDocuments() : DoFileSave();
+    case SaveChoice::Cancel:
+        break;
+    }
+    return false;
+}
+
+void CTextDoc::OnCloseDocument()
+{
+    if (!m_pFrame)
+        return;
+    if (!GetPathName().empty()) {
+        m_pFrame->AddRecentFile(GetPathName());
+        if (!IsModified())
+            m_pFrame->RefreshFavorite(*this);
+    }
+    m_pFrame->RemoveDocument(*this);
+}
+
+void CTextDoc::SetTitle(const std::string& title)
+{
+    if (!GetPathName().empty()) {
+        DocumentBase::SetTitle(GetPathName());
+    } else {
+        const std::size_t dot = title.rfind('.');
+        std::string key;
+        if (dot != std::string::npos) {
+            key = title.substr(dot + 1) + " ";
+            DocumentBase::SetTitle(title);
+        } else {
+            key = m_pSettings->DefaultExt;
+            DocumentBase::SetTitle(title + "." + m_pSettings->DefaultExt);
+        }
+        if (m_pFrame) {
+            m_schemeIndex = m_pFrame->SchemeForExtension(key);
+            m_bCanExecute = m_pFrame->HasTool(key);
+        }
+    }
+    if (m_pFrame)
+        m_pFrame->UpdateTitle(*this);
+}
+
+void CTextDoc::SetPathName(const std::string& path)
+{
+    const std::string previousKey = ExtensionKey(GetPathName());
+    if (!path.empty())
+        DocumentBase::SetPathName(path);
+    const std::string key = ExtensionKey(path);
+    if (key.empty()) {
+        m_bCanExecute = 0;
+        if (!previousKey.empty())
+            m_schemeIndex = static_cast<std::uint8_t>(m_pSettings->DefaultScheme);
+    } else if (m_pFrame) {
+        m_bCanExecute = m_pFrame->HasTool(key);
+        if (key != previousKey)
+            m_schemeIndex = m_pFrame->SchemeForExtension(key);
+    }
+    SetTitle(path);
+    UpdateAllViews();
+}
+
+bool CTextDoc::Reload()
+{
+    const std::string path = GetPathName();
+    if (path.empty())
+        return false;
+    if (IsModified() && !(m_pPrompts && m_pPrompts->AskYesNo(Text(kReloadQuestion), MessageKind::Warning)))
+        return false;
+    m_bReloading = 1;
+    const bool loaded = OnOpenDocument(path);
+    m_bReloading = 0;
+    if (!loaded)
+        return false;
+    for (DocumentView* view : GetViews())
+        view->ResetToTop();
+    if (m_pFrame)
+        m_pFrame->RepaintFileTabs();
+    return true;
+}
+
+bool CTextDoc::InsertFile(const std::string& path, TextPos& pos)
+{
+    if (!m_pFiles)
+        return false;
+    OpenError error = OpenError::None;
+    std::unique_ptr<InputFile> in = m_pFiles->OpenRead(path, error);
+    if (!in || in->Size() > kLargestFile)
+        return false;
+    std::string text;
+    try {
+        text.reserve(static_cast<std::size_t>(in->Size()) + 1);
+        std::vector<char> block(kBlockSize);
+        std::optional<LineEndScanner> scanner;
+        auto content = [&](const char* bytes, std::size_t size) { text.append(bytes, size); };
+        auto lineBreak = [&] { text += "\r\n"; };
+        for (;;) {
+            const auto got = in->Read(block.data(), block.size());
+            if (!got)
+                return false;
+            if (!scanner) {
+                const std::uint8_t lineEnd = m_pSettings->LineEnd == kDetectLineEnd
+                                                 ? DetectLineEnd(block.data(), *got)
+                                                 : m_pSettings->LineEnd;
+                scanner.emplace(LineEndBytes(lineEnd));
+            }
+            scanner->Scan(block.data(), *got, content, lineBreak);
+            if (*got < block.size())
+                break;
+        }
+        scanner->Finish(content);
+    } catch (const std::bad_alloc&) {
+        return false;
+    }
+    InsertText(pos, text, true);
+    return true;
+}
+
+bool CTextDoc::SaveEncryptedAs(const std::string& path)
+{
+    const int wasEncrypted = m_bEncrypted;
+    m_bEncrypted = 1;
+    m_cipher.Reset();
+    if (!OnSaveDocument(path)) {
+        m_bEncrypted = wasEncrypted;
+        return false;
+    }
+    SetPathName(path);
+    return true;
+}

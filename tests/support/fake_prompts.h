@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/app/prompts.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+// Answers the program's questions as a test tells it to, and remembers what
+// was asked.
+class FakePrompts : public Prompts {
+public:
+    void ShowMessage(const std::string& text, MessageKind) override { messages.push_back(text); }
+    bool AskYesNo(const std::string& text, MessageKind) override
+    {
+        questions.push_back(text);
+        return yes;
+    }
+    SaveChoice AskSaveChanges(const std::string& name) override
+    {
+        questions.push_back("save " + name);
+        return saveChoice;
+    }
+    std::optional<std::string> AskPassword(PasswordMode mode, const std::string& current) override
+    {
+        passwordModes.push_back(mode);
+        passwordsShown.push_back(current);
+        if (passwords.empty())
+            return std::nullopt; // Cancel
+        std::optional<std::string> answer = passwords.front();
+        passwords.pop_front();
+        return answer;
+    }
+    std::optional<std::string> AskSavePath(const std::string& suggested) override
+    {
+        questions.push_back("save as " + suggested);
+        return savePath;
+    }
+
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    bool yes = true;
+    SaveChoice saveChoice = SaveChoice::Yes;
+    std::deque<std::optional<std::string>> passwords;
+    std::vector<PasswordMode> passwordModes;
+    std::vector<std::string> passwordsShown;
+    std::optional<std::string> savePath;
+};
