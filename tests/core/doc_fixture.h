@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "core/app/progress.h"
+#include "support/fake_file_system.h"
+#include "support/fake_prompts.h"
 
 #include <initializer_list>
 #include <map>
@@ -112,5 +114,7 @@ protected:
 
     AppSettings settings;
     FakeFrame frame;
-    CTextDoc doc{settings, &frame};
+    FakeFileSystem fs;
+    FakePrompts prompts;
+    CTextDoc doc{settings, &frame, &fs, &prompts};
 };

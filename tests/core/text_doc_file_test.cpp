@@ -1,0 +1,468 @@
+// Documents and their files: detection, loading, saving with backups and
+// failures, reload, insert file, title and path.
+#include "core/doc/detect.h"
+#include "doc_fixture.h"
+
+#include <random>
+
+using namespace std::string_literals;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+const std::string kPath = "C:\\texts\\notes.txt";
+
+class FileTest : public DocTest {
+protected:
+    bool Open(const std::string& bytes, std::uint8_t lineEnd = 3)
+    {
+        fs.files[kPath] = bytes;
+        settings.LineEnd = lineEnd;
+        return doc.OnOpenDocument(kPath);
+    }
+    // Saves under kPath and gives the bytes written.
+    std::string Saved()
+    {
+        EXPECT_TRUE(doc.OnSaveDocument(kPath));
+        return fs.files[kPath];
+    }
+};
+
+} // namespace
+
+TEST(Detect, LineEndFollowsTheFirstLf)
+{
+    EXPECT_EQ(DetectLineEnd("a\nb", 3), LINE_END_LF);
+    EXPECT_EQ(DetectLineEnd("a\n\rb", 4), LINE_END_LFCR);
+    EXPECT_EQ(DetectLineEnd("a\r\nb", 4), LINE_END_CRLF);
+    EXPECT_EQ(DetectLineEnd("a\rb", 3), LINE_END_CRLF);
+    EXPECT_EQ(DetectLineEnd("a\n", 2), LINE_END_LF);
+    EXPECT_EQ(DetectLineEnd("", 0), LINE_END_CRLF);
+}
+
+TEST(Detect, CodePageFollowsTheHighBytes)
+{
+    auto detect = [](const std::string& bytes) { return DetectCodePage(bytes.data(), bytes.size()); };
+    EXPECT_EQ(detect("plain ASCII text"), 4);
+    EXPECT_EQ(detect("\xEF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0"), 4);          // WIN
+    EXPECT_EQ(detect("\xD0\xD2\xC9\xD7\xC5\xD4 \xCD\xC9\xD2"), 0);          // KOI8
+    EXPECT_EQ(detect("\xD5\xD5\xD5\xD5"), 3);                                // ISO
+    EXPECT_EQ(detect("\xAF\xE0\xA8\xA2\xA5\xE2 \x8C\xA8\xE0\xAA\xAB"), 1); // DOS
+    EXPECT_EQ(detect("\x8F\xF0\xE8\xE2\xE5\xF2"), 2);                        // MAC
+    // Only the first 5000 bytes count.
+    EXPECT_EQ(detect(std::string(5000, 'a') + "\xD0\xD2\xC9"), 4);
+}
+
+TEST_F(FileTest, AnEmptyFileIsOneEmptyLineAndSavesEmpty)
+{
+    ASSERT_TRUE(Open(""));
+    EXPECT_EQ(Stored(), Lines{""});
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(Saved(), "");
+}
+
+TEST_F(FileTest, CrLfFilesRoundTrip)
+{
+    ASSERT_TRUE(Open("a\r\nb\r\n"));
+    EXPECT_EQ(Stored(), (Lines{"a", "b", ""}));
+    EXPECT_EQ(doc.GetLineEndType(), LINE_END_CRLF);
+    EXPECT_EQ(Saved(), "a\r\nb\r\n");
+    ASSERT_EQ(frame.added.size(), 1u);
+}
+
+TEST_F(FileTest, AForcedLineEndKeepsOtherBytesInTheLines)
+{
+    ASSERT_TRUE(Open("a\r\nb", LINE_END_LF));
+    EXPECT_EQ(Stored(), (Lines{"a\r", "b"}));
+    EXPECT_EQ(Saved(), "a\r\nb");
+
+    ASSERT_TRUE(Open("a\r\r\nb", LINE_END_CRLF));
+    EXPECT_EQ(Stored(), Lines{"a\r\r\nb"});
+
+    ASSERT_TRUE(Open("a\n\n\rb\n\r", LINE_END_LFCR));
+    EXPECT_EQ(Stored(), (Lines{"a\n\n\rb", ""}));
+    EXPECT_EQ(Saved(), "a\n\n\rb\n\r");
+}
+
+TEST_F(FileTest, TabsBecomeCellsAndComeBackAsTabs)
+{
+    settings.TabSize = 4;
+    ASSERT_TRUE(Open("abcd\tx\r\n\ty"));
+    EXPECT_EQ(Stored(), (Lines{"abcd\x07\x06\x06\x06"s "x", "\x07\x06\x06\x06"s "y"}));
+    EXPECT_EQ(doc.GetMaxLineLength(), 9);
+    EXPECT_EQ(Saved(), "abcd\tx\r\n\ty");
+
+    // Control bytes 7 and 6 of a file: the 7 comes back as a TAB, the 6 goes.
+    ASSERT_TRUE(Open("a\x07"s "b\x06"s "c"));
+    EXPECT_EQ(Saved(), "a\tbc");
+}
+
+TEST_F(FileTest, AutoEncodingWritesTheDetectedCodePageBack)
+{
+    settings.Encoding = 5;
+    ASSERT_TRUE(Open("\xD0\xD2\xC9\xD7\xC5\xD4"));
+    EXPECT_EQ(settings.Encoding, 0);
+    settings.Encoding = 2;
+    ASSERT_TRUE(Open("\xD0\xD2\xC9\xD7\xC5\xD4"));
+    EXPECT_EQ(settings.Encoding, 2);
+    settings.Encoding = 5;
+    fs.unreadable.insert(kPath);
+    EXPECT_FALSE(doc.OnOpenDocument(kPath));
+    EXPECT_EQ(settings.Encoding, 4); // an open that ends early leaves WIN
+}
+
+TEST_F(FileTest, AMissingFileOpensAsANewEmptyDocument)
+{
+    EXPECT_TRUE(doc.OnOpenDocument("C:\\new.txt"));
+    EXPECT_EQ(Stored(), Lines{""});
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(frame.added.size(), 1u);
+}
+
+TEST_F(FileTest, AFileThatCannotBeReadFailsTheOpenAndKeepsTheText)
+{
+    ASSERT_TRUE(Open("kept\r\ntext"));
+    fs.unreadable.insert("C:\\locked.txt");
+    EXPECT_FALSE(doc.OnOpenDocument("C:\\locked.txt"));
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"Cannot open file C:\\locked.txt"});
+
+    // A read that fails in the middle of the file.
+    fs.files["C:\\big.txt"] = std::string(100000, 'x');
+    fs.failReadAt = fs.reads + 2;
+    frame.strings[5040] = "\xCD\xE5 \xEE\xF2\xEA\xF0\xFB\xF2\xFC %s";
+    EXPECT_FALSE(doc.OnOpenDocument("C:\\big.txt"));
+    EXPECT_EQ(prompts.messages.back(), "\xCD\xE5 \xEE\xF2\xEA\xF0\xFB\xF2\xFC C:\\big.txt");
+    EXPECT_EQ(Stored(), (Lines{"kept", "text"}));
+}
+
+TEST_F(FileTest, AFileTooLargeToHoldIsRefused)
+{
+    fs.reportedSize = CTextDoc::kLargestFile + 1;
+    EXPECT_FALSE(Open("small really"));
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"The file C:\\texts\\notes.txt is too large to open"});
+}
+
+TEST_F(FileTest, OpeningShowsItsProgress)
+{
+    ASSERT_TRUE(Open(std::string(70000, 'x')));
+    EXPECT_EQ(frame.progress, (std::vector<std::string>{"Opening:", "range 0 3", "step 1", "stepit", "stepit",
+                                                        "stepit"}));
+}
+
+TEST_F(FileTest, SavingGoesThroughATemporaryFile)
+{
+    ASSERT_TRUE(Open("old"));
+    doc.SetPathName(kPath);
+    TextPos pos{3, 0};
+    doc.InsertText(pos, " new", true);
+    settings.CreateBak = 0;
+    frame.progress.clear();
+    EXPECT_EQ(Saved(), "old new");
+    EXPECT_EQ(fs.Others({kPath}), std::set<std::string>{});
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(frame.favoriteRefreshes, std::vector<std::string>{kPath});
+    EXPECT_EQ(frame.progress, (std::vector<std::string>{"Saving:", "range 0 10", "pos 10"}));
+
+    // Undo past the save point leaves the document modified.
+    TextPos caret;
+    while (doc.Undo(caret)) {
+    }
+    EXPECT_EQ(Stored(), Lines{"old"});
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(FileTest, BackupsFollowCreateBak)
+{
+    ASSERT_TRUE(Open("old"));
+    TextPos pos{0, 0};
+    doc.InsertText(pos, "new ", true);
+
+    settings.CreateBak = 1;
+    Saved();
+    EXPECT_EQ(fs.files["C:\\texts\\notes.bak"], "old");
+
+    settings.CreateBak = 2;
+    fs.files.erase("C:\\texts\\notes.bak");
+    Saved();
+    EXPECT_EQ(fs.recycled, std::set<std::string>{"C:\\texts\\notes.bak"});
+    EXPECT_FALSE(fs.files.count("C:\\texts\\notes.bak"));
+
+    settings.CreateBak = 3;
+    settings.CreatePath = "D:\\backups";
+    Saved();
+    EXPECT_EQ(fs.files["D:\\backups\\notes.bak"], "new old");
+    EXPECT_EQ(fs.files[kPath], "new old");
+
+    // No old file, no backup.
+    settings.CreateBak = 1;
+    fs.files.clear();
+    Saved();
+    EXPECT_EQ(fs.Others({kPath}), std::set<std::string>{});
+}
+
+TEST_F(FileTest, EveryFailedWriteLeavesTheTargetIntact)
+{
+    ASSERT_TRUE(Open("line one\r\nline two\r\nline three"));
+    TextPos pos{0, 0};
+    doc.InsertText(pos, "changed ", true);
+    settings.CreateBak = 1;
+    const int writesPerSave = 5; // three lines, two line ends
+    for (int failAt = 1; failAt <= writesPerSave; ++failAt) {
+        for (bool shortWrite : {false, true}) {
+            fs.files = {{kPath, "line one\r\nline two\r\nline three"}};
+            fs.writes = 0;
+            fs.failWriteAt = shortWrite ? 0 : failAt;
+            fs.shortWriteAt = shortWrite ? failAt : 0;
+            EXPECT_FALSE(doc.OnSaveDocument(kPath)) << failAt;
+            EXPECT_EQ(fs.files, (std::map<std::string, std::string>{{kPath, "line one\r\nline two\r\nline three"}}))
+                << "write " << failAt << (shortWrite ? " short" : "");
+            EXPECT_TRUE(doc.IsModified());
+        }
+    }
+}
+
+TEST_F(FileTest, AFailedReplaceKeepsTheOldFileAndTheNewText)
+{
+    ASSERT_TRUE(Open("old"));
+    TextPos pos{0, 0};
+    doc.InsertText(pos, "new ", true);
+    settings.CreateBak = 1;
+    fs.failReplaceAt = fs.replaces + 2; // the backup is taken, the new file cannot take its place
+    EXPECT_FALSE(doc.OnSaveDocument(kPath));
+    EXPECT_EQ(fs.files[kPath], "old");
+    EXPECT_EQ(fs.Others({kPath}).size(), 1u);
+    EXPECT_EQ(fs.files[*fs.Others({kPath}).begin()], "new old");
+
+    fs.failReplaceAt = fs.replaces + 1; // not even the backup can be taken
+    EXPECT_FALSE(doc.OnSaveDocument(kPath));
+    EXPECT_EQ(fs.files[kPath], "old");
+
+    fs.failTempFile = true;
+    EXPECT_FALSE(doc.OnSaveDocument(kPath));
+    fs.failTempFile = false;
+    fs.failCreate = true;
+    EXPECT_FALSE(doc.OnSaveDocument(kPath));
+    EXPECT_EQ(fs.files[kPath], "old");
+}
+
+TEST_F(FileTest, AChosenLineEndReplacesTheFilesOwn)
+{
+    ASSERT_TRUE(Open("a\r\nb"));
+    settings.LineEnd = LINE_END_LF;
+    EXPECT_EQ(Saved(), "a\nb");
+    EXPECT_EQ(doc.GetLineEndType(), LINE_END_LF);
+}
+
+TEST_F(FileTest, SaveAsksForANameWhenTheFileIsReadOnlyOrUntitled)
+{
+    ASSERT_TRUE(Open("text"));
+    doc.SetPathName(kPath);
+    fs.readOnly.insert(kPath);
+    prompts.savePath = "C:\\texts\\copy.txt";
+    EXPECT_TRUE(doc.DoFileSave());
+    EXPECT_EQ(prompts.questions, std::vector<std::string>{"save as " + kPath});
+    EXPECT_EQ(fs.files["C:\\texts\\copy.txt"], "text");
+    EXPECT_EQ(doc.GetPathName(), "C:\\texts\\copy.txt");
+    EXPECT_EQ(frame.recent, std::vector<std::string>{"C:\\texts\\copy.txt"});
+
+    CTextDoc untitled(settings, &frame, &fs, &prompts);
+    untitled.OnNewDocument();
+    untitled.SetTitle("untitled1");
+    prompts.savePath.reset();
+    EXPECT_FALSE(untitled.DoFileSave());
+    EXPECT_EQ(prompts.questions.back(), "save as untitled1.txt");
+}
+
+TEST_F(FileTest, TheSaveChangesQuestionDecidesTheClose)
+{
+    ASSERT_TRUE(Open("text"));
+    doc.SetPathName(kPath);
+    EXPECT_TRUE(doc.SaveModified()); // unmodified: no question
+    EXPECT_TRUE(prompts.questions.empty());
+
+    TextPos pos{0, 0};
+    doc.InsertText(pos, "x", true);
+    prompts.saveChoice = SaveChoice::Cancel;
+    EXPECT_FALSE(doc.SaveModified());
+    prompts.saveChoice = SaveChoice::No;
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(fs.files[kPath], "text");
+    prompts.saveChoice = SaveChoice::SaveAll;
+    frame.saveAllResult = false;
+    EXPECT_FALSE(doc.SaveModified());
+    EXPECT_EQ(frame.saveAlls, 1);
+    prompts.saveChoice = SaveChoice::Yes;
+    EXPECT_TRUE(doc.SaveModified());
+    EXPECT_EQ(fs.files[kPath], "xtext");
+    EXPECT_EQ(prompts.questions.front(), "save " + kPath);
+}
+
+TEST_F(FileTest, ClosingTellsTheFrame)
+{
+    ASSERT_TRUE(Open("text"));
+    doc.SetPathName(kPath);
+    doc.OnCloseDocument();
+    EXPECT_EQ(frame.recent, std::vector<std::string>{kPath});
+    EXPECT_EQ(frame.favoriteRefreshes, std::vector<std::string>{kPath});
+    EXPECT_EQ(frame.removed, std::vector<CTextDoc*>{&doc});
+}
+
+TEST_F(FileTest, TitlesAndPathsChooseSchemeAndTool)
+{
+    doc.OnNewDocument();
+    doc.SetTitle("untitled1");
+    EXPECT_EQ(doc.GetTitle(), "untitled1.txt");
+    EXPECT_EQ(frame.schemeKeys, std::vector<std::string>{"txt"});
+    doc.SetTitle("main.cpp");
+    EXPECT_EQ(doc.GetSchemeIndex(), 2);
+
+    doc.SetPathName("C:\\src\\RUN.BAT");
+    EXPECT_EQ(doc.GetTitle(), "C:\\src\\RUN.BAT");
+    EXPECT_TRUE(doc.CanExecute());
+    EXPECT_EQ(frame.schemeKeys.back(), "bat ");
+    const std::size_t asked = frame.schemeKeys.size();
+    doc.SetPathName("C:\\other\\go.bat");
+    EXPECT_EQ(frame.schemeKeys.size(), asked); // the same key keeps the scheme
+
+    doc.SetPathName("C:\\src\\main.cpp");
+    EXPECT_EQ(doc.GetSchemeIndex(), 2);
+    EXPECT_FALSE(doc.CanExecute());
+    settings.DefaultScheme = 1;
+    doc.SetPathName("C:\\dir.d\\Makefile");
+    EXPECT_EQ(doc.GetSchemeIndex(), 1);
+    EXPECT_FALSE(doc.CanExecute());
+}
+
+TEST_F(FileTest, ReloadReadsTheFileAgain)
+{
+    struct View : DocumentView {
+        void OnUpdate() override {}
+        void ResetToTop() override { ++resets; }
+        int resets = 0;
+    } view;
+    doc.AddView(&view);
+    ASSERT_TRUE(Open("first"));
+    doc.SetPathName(kPath);
+    TextPos pos{0, 0};
+    doc.InsertText(pos, "typed ", true);
+    fs.files[kPath] = "second";
+
+    prompts.yes = false;
+    EXPECT_FALSE(doc.Reload());
+    EXPECT_EQ(prompts.questions,
+              std::vector<std::string>{"You will lost all changes in current file.\n Are you sure you want to proceed?"});
+    EXPECT_EQ(Stored(), Lines{"typed first"});
+
+    prompts.yes = true;
+    EXPECT_TRUE(doc.Reload());
+    EXPECT_EQ(Stored(), Lines{"second"});
+    EXPECT_FALSE(doc.CanUndo());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(view.resets, 1);
+    EXPECT_EQ(frame.added.size(), 1u); // registered once, not again by the reload
+
+    // A file that cannot be read any more keeps the text on screen.
+    fs.unreadable.insert(kPath);
+    EXPECT_FALSE(doc.Reload());
+    EXPECT_EQ(Stored(), Lines{"second"});
+}
+
+TEST_F(FileTest, InsertFileAddsTheTextAsOneStep)
+{
+    ASSERT_TRUE(Open("[]"));
+    fs.files["C:\\part.txt"] = "one\ntwo\n";
+    TextPos pos{1, 0};
+    ASSERT_TRUE(doc.InsertFile("C:\\part.txt", pos));
+    EXPECT_EQ(Stored(), (Lines{"[one", "two", "]"}));
+    EXPECT_EQ(pos, (TextPos{0, 2}));
+    TextPos caret;
+    doc.Undo(caret);
+    EXPECT_EQ(Stored(), Lines{"[]"});
+    EXPECT_FALSE(doc.InsertFile("C:\\missing.txt", pos));
+    fs.files["C:\\part.txt"] = std::string(50000, 'x');
+    fs.failReadAt = fs.reads + 2;
+    EXPECT_FALSE(doc.InsertFile("C:\\part.txt", pos));
+    EXPECT_EQ(Stored(), Lines{"[]"});
+}
+
+TEST_F(FileTest, EncryptedFilesNeedTheirPassword)
+{
+    ASSERT_TRUE(Open("secret line\r\nsecond"));
+    prompts.passwords = {"\xEF\xE0\xF0\xEE\xEB\xFC"};
+    ASSERT_TRUE(doc.SaveEncryptedAs("C:\\texts\\notes.crp"));
+    EXPECT_EQ(doc.GetPathName(), "C:\\texts\\notes.crp");
+    const std::string stored = fs.files["C:\\texts\\notes.crp"];
+    EXPECT_EQ(stored.substr(0, 6), "NVLOCK");
+    EXPECT_EQ(stored.size(), 6 + std::string("secret line\r\nsecond").size());
+    EXPECT_EQ(stored.find("secret"), std::string::npos);
+
+    CTextDoc reader(settings, &frame, &fs, &prompts);
+    prompts.passwords = {std::nullopt};
+    EXPECT_FALSE(reader.OnOpenDocument("C:\\texts\\notes.crp")); // Cancel
+    EXPECT_TRUE(prompts.messages.empty());
+    prompts.passwords = {"\xEF\xE0\xF0\xEE\xEB\xFC"};
+    ASSERT_TRUE(reader.OnOpenDocument("C:\\texts\\notes.crp"));
+    EXPECT_EQ(reader.GetText(TextPos{0, 0}, TextPos{6, 1}), "secret line\r\nsecond");
+    EXPECT_TRUE(reader.IsEncrypted());
+
+    // Saving again asks in save mode, showing the current password.
+    prompts.passwords = {"\xEF\xE0\xF0\xEE\xEB\xFC"};
+    ASSERT_TRUE(reader.OnSaveDocument("C:\\texts\\again.crp"));
+    EXPECT_EQ(prompts.passwordModes.back(), PasswordMode::Save);
+    EXPECT_EQ(prompts.passwordsShown.back(), "\xEF\xE0\xF0\xEE\xEB\xFC");
+    EXPECT_EQ(fs.files["C:\\texts\\again.crp"], stored);
+
+    CTextDoc wrong(settings, &frame, &fs, &prompts);
+    prompts.passwords = {"wrong"};
+    ASSERT_TRUE(wrong.OnOpenDocument("C:\\texts\\notes.crp"));
+    EXPECT_NE(wrong.GetLine(0), "secret line");
+}
+
+TEST_F(FileTest, MagicAloneIsAnEmptyEncryptedDocument)
+{
+    prompts.passwords = {"pw"};
+    ASSERT_TRUE(Open("NVLOCK"));
+    EXPECT_EQ(Stored(), Lines{""});
+    EXPECT_TRUE(doc.IsEncrypted());
+    ASSERT_TRUE(Open("NVLOC"));
+    EXPECT_FALSE(doc.IsEncrypted());
+    EXPECT_EQ(Stored(), Lines{"NVLOC"});
+}
+
+TEST_F(FileTest, AFailedEncryptedSaveKeepsPathAndMark)
+{
+    ASSERT_TRUE(Open("plain"));
+    doc.SetPathName(kPath);
+    prompts.passwords = {std::nullopt};
+    EXPECT_FALSE(doc.SaveEncryptedAs("C:\\texts\\notes.crp"));
+    EXPECT_EQ(doc.GetPathName(), kPath);
+    EXPECT_FALSE(doc.IsEncrypted());
+    EXPECT_EQ(SuggestEncryptedName("notes.txt"), "notes.crp");
+    EXPECT_EQ(SuggestEncryptedName("C:\\my.dir\\notes"), "C:\\my.dir\\notes.crp");
+    EXPECT_EQ(SuggestEncryptedName("a.b.txt"), "a.b.crp");
+}
+
+// Random bytes in every line-end style: what is loaded saves back the same,
+// but for TAB cells (byte 7 comes back as TAB, byte 6 is dropped).
+TEST_F(FileTest, RandomFilesRoundTrip)
+{
+    std::mt19937 rng(99);
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes(rng() % 3000, '\0');
+        for (char& b : bytes) {
+            const unsigned pick = rng() % 10;
+            b = pick == 0 ? '\r' : pick == 1 ? '\n' : pick == 2 ? '\t' : static_cast<char>(rng() % 256);
+        }
+        std::string expected;
+        for (char b : bytes) {
+            if (b == 7)
+                expected.push_back('\t');
+            else if (b != 6)
+                expected.push_back(b);
+        }
+        settings.TabSize = static_cast<std::uint8_t>(1 + rng() % 15);
+        ASSERT_TRUE(Open(bytes, static_cast<std::uint8_t>(rng() % 4)));
+        settings.LineEnd = 3;
+        ASSERT_EQ(Saved(), expected) << "round " << round;
+    }
+}
