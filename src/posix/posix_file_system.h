@@ -1,0 +1,17 @@
+#pragma once
+
+#include "core/doc/file_system.h"
+
+// Files on a POSIX system, for native runs. The recycle bin is the user's
+// freedesktop trash folder ($XDG_DATA_HOME/Trash, else ~/.local/share/Trash).
+class PosixFileSystem : public FileSystem {
+public:
+    std::unique_ptr<InputFile> OpenRead(const std::string& path, OpenError& error) override;
+    std::unique_ptr<OutputFile> CreateWrite(const std::string& path) override;
+    std::optional<std::string> MakeTempFile(const std::string& directory, const std::string& prefix) override;
+    bool Replace(const std::string& from, const std::string& to) override;
+    bool Delete(const std::string& path) override;
+    bool DeleteToRecycleBin(const std::string& path) override;
+    bool Exists(const std::string& path) override;
+    bool IsReadOnly(const std::string& path) override;
+};

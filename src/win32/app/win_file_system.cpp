@@ -1,0 +1,150 @@
+#include "win32/app/win_file_system.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kWriteBuffer = 1 << 16;
+
+class WinInput : public InputFile {
+public:
+    WinInput(HANDLE file, std::uint64_t size) : m_file(file), m_size(size) {}
+    ~WinInput() override { CloseHandle(m_file); }
+    std::uint64_t Size() const override { return m_size; }
+    std::optional<std::size_t> Read(char* buffer, std::size_t size) override
+    {
+        std::size_t total = 0;
+        while (total < size) {
+            DWORD got = 0;
+            if (!ReadFile(m_file, buffer + total, static_cast<DWORD>(size - total), &got, nullptr))
+                return std::nullopt;
+            if (got == 0)
+                break;
+            total += got;
+        }
+        return total;
+    }
+
+private:
+    HANDLE m_file;
+    std::uint64_t m_size;
+};
+
+class WinOutput : public OutputFile {
+public:
+    explicit WinOutput(HANDLE file) : m_file(file) { m_buffer.reserve(kWriteBuffer); }
+    ~WinOutput() override
+    {
+        if (m_file != INVALID_HANDLE_VALUE)
+            CloseHandle(m_file);
+    }
+    bool Write(const char* data, std::size_t size) override
+    {
+        if (m_buffer.size() + size > kWriteBuffer && !Flush())
+            return false;
+        if (size >= kWriteBuffer)
+            return WriteAll(data, size);
+        m_buffer.insert(m_buffer.end(), data, data + size);
+        return true;
+    }
+    bool Close() override
+    {
+        const bool flushed = Flush();
+        const bool closed = CloseHandle(m_file) != 0;
+        m_file = INVALID_HANDLE_VALUE;
+        return flushed && closed;
+    }
+
+private:
+    bool Flush()
+    {
+        const bool ok = WriteAll(m_buffer.data(), m_buffer.size());
+        m_buffer.clear();
+        return ok;
+    }
+    bool WriteAll(const char* data, std::size_t size)
+    {
+        while (size > 0) {
+            DWORD written = 0;
+            if (!WriteFile(m_file, data, static_cast<DWORD>(size), &written, nullptr) || written == 0)
+                return false;
+            data += written;
+            size -= written;
+        }
+        return true;
+    }
+
+    HANDLE m_file;
+    std::vector<char> m_buffer;
+};
+
+} // namespace
+
+std::unique_ptr<InputFile> WinFileSystem::OpenRead(const std::string& path, OpenError& error)
+{
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD code = GetLastError();
+        error = code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? OpenError::Missing : OpenError::Failed;
+        return nullptr;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file, &size)) {
+        CloseHandle(file);
+        error = OpenError::Failed;
+        return nullptr;
+    }
+    error = OpenError::None;
+    return std::make_unique<WinInput>(file, static_cast<std::uint64_t>(size.QuadPart));
+}
+
+std::unique_ptr<OutputFile> WinFileSystem::CreateWrite(const std::string& path)
+{
+    const HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    return file == INVALID_HANDLE_VALUE ? nullptr : std::make_unique<WinOutput>(file);
+}
+
+std::optional<std::string> WinFileSystem::MakeTempFile(const std::string& directory, const std::string& prefix)
+{
+    char name[MAX_PATH];
+    if (GetTempFileNameA(directory.c_str(), prefix.c_str(), 0, name) == 0)
+        return std::nullopt;
+    return std::string(name);
+}
+
+bool WinFileSystem::Replace(const std::string& from, const std::string& to)
+{
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != 0;
+}
+
+bool WinFileSystem::Delete(const std::string& path)
+{
+    return DeleteFileA(path.c_str()) != 0;
+}
+
+bool WinFileSystem::DeleteToRecycleBin(const std::string& path)
+{
+    std::string from = path;
+    from.push_back('\0'); // the list ends with two zeros
+    SHFILEOPSTRUCTA operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+    return SHFileOperationA(&operation) == 0 && !operation.fAnyOperationsAborted;
+}
+
+bool WinFileSystem::Exists(const std::string& path)
+{
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool WinFileSystem::IsReadOnly(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
