@@ -2,11 +2,13 @@
 #include "bench_case.h"
 
 #include "core/app/app_settings.h"
-#include "core/doc/tab_cells.h"
+#include "core/doc/detect.h"
 #include "core/doc/text_doc.h"
+#include "posix/posix_file_system.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 
@@ -63,38 +65,86 @@ BenchResult Insert(const std::string& file, const std::vector<std::string>&)
     return r;
 }
 
-// Reads the file in 32768-byte blocks and appends its lines one by one, as
-// loading a file does: the memory the line store needs for a loaded file.
+std::uint64_t FileSize(const std::string& file)
+{
+    return std::filesystem::file_size(file);
+}
+
+// A document holding the file, opened as the editor opens it.
+std::unique_ptr<CTextDoc> OpenedDocument(const std::string& file, PosixFileSystem& fs)
+{
+    auto doc = std::make_unique<CTextDoc>(Settings(), nullptr, &fs);
+    if (!doc->OnOpenDocument(file))
+        throw std::runtime_error("cannot open " + file);
+    return doc;
+}
+
+std::string SavePath()
+{
+    return (std::filesystem::temp_directory_path() / "novedabench-save.txt").string();
+}
+
 BenchResult Load(const std::string& file, const std::vector<std::string>&)
 {
-    std::FILE* in = std::fopen(file.c_str(), "rb");
-    if (!in)
-        throw std::runtime_error("cannot read " + file);
-    CTextDoc doc(Settings());
+    PosixFileSystem fs;
     BenchResult r;
+    r.bytes = FileSize(file);
     const std::uint64_t start = NowNanoseconds();
-    std::string line;
-    char block[32768];
-    std::size_t got;
-    while ((got = std::fread(block, 1, sizeof block, in)) > 0) {
-        r.bytes += got;
-        for (std::size_t i = 0; i < got; ++i) {
-            const char ch = block[i];
-            if (ch == '\n') {
-                if (!line.empty() && line.back() == '\r')
-                    line.pop_back();
-                doc.AppendLine(line);
-                line.clear();
-            } else if (ch == '\t') {
-                AppendTextAsCells(line, std::string_view(&ch, 1), Settings().TabSize);
-            } else {
-                line.push_back(ch);
-            }
-        }
-    }
-    doc.AppendLine(line);
+    auto doc = OpenedDocument(file, fs);
     r.seconds = SecondsSince(start);
-    std::fclose(in);
+    return r;
+}
+
+BenchResult Save(const std::string& file, const std::vector<std::string>&)
+{
+    PosixFileSystem fs;
+    auto doc = OpenedDocument(file, fs);
+    BenchResult r;
+    r.bytes = FileSize(file);
+    const std::uint64_t start = NowNanoseconds();
+    const bool saved = doc->OnSaveDocument(SavePath());
+    r.seconds = SecondsSince(start);
+    std::filesystem::remove(SavePath());
+    if (!saved)
+        r.failure = "the save failed";
+    return r;
+}
+
+BenchResult RoundTrip(const std::string& file, const std::vector<std::string>&)
+{
+    PosixFileSystem fs;
+    BenchResult r;
+    r.bytes = FileSize(file);
+    const std::uint64_t start = NowNanoseconds();
+    auto doc = OpenedDocument(file, fs);
+    const bool saved = doc->OnSaveDocument(SavePath());
+    r.seconds = SecondsSince(start);
+    if (!saved)
+        r.failure = "the save failed";
+    else if (ReadWholeFile(SavePath()) != ReadWholeFile(file))
+        r.failure = "the saved file differs from the input";
+    std::filesystem::remove(SavePath());
+    return r;
+}
+
+// Line-end and code-page detection over every 32 KB block of the file.
+BenchResult Detect(const std::string& file, const std::vector<std::string>&)
+{
+    const std::string bytes = ReadWholeFile(file);
+    constexpr std::size_t kBlock = 32768;
+    BenchResult r;
+    r.bytes = bytes.size();
+    volatile unsigned sink = 0; // keeps the work from being optimised away
+    std::size_t blocks = 0;
+    const std::uint64_t start = NowNanoseconds();
+    for (std::size_t at = 0; at < bytes.size() || blocks == 0; at += kBlock, ++blocks) {
+        const std::size_t n = std::min(kBlock, bytes.size() - at);
+        sink = sink + DetectLineEnd(bytes.data() + at, n) + DetectCodePage(bytes.data() + at, n);
+    }
+    r.seconds = SecondsSince(start);
+    r.perOpUs = r.seconds * 1e6 / static_cast<double>(blocks);
+    std::printf("line_end=%u code_page=%u\n", DetectLineEnd(bytes.data(), std::min(kBlock, bytes.size())),
+                DetectCodePage(bytes.data(), std::min(kBlock, bytes.size())));
     return r;
 }
 
@@ -135,7 +185,10 @@ BenchResult Undo(const std::string& file, const std::vector<std::string>&)
 std::vector<BenchCase> DocumentCases()
 {
     return {
-        {"load", "FILE: append the file's lines as loading does (line store memory)", Load},
+        {"load", "FILE: open the file as a document", Load},
+        {"save", "FILE: open, then time saving it to a temporary file", Save},
+        {"roundtrip", "FILE: open and save; fails when the bytes differ", RoundTrip},
+        {"detect", "FILE: line-end and code-page detection on every 32 KB block", Detect},
         {"insert", "FILE: InsertText of the whole file into a new document", Insert},
         {"typing", "FILE: 100000 InsertChar at consecutive positions in the middle", Typing},
         {"undo", "FILE: Undo of that typing run", Undo},

@@ -42,6 +42,7 @@ public:
     void InsertEntries(int index, const std::vector<Entry>& entries);
     void Erase(int first, int count);
     void Clear();
+    void Reserve(std::size_t lines) { m_entries.reserve(lines); }
 
     void Assign(int index, std::string_view bytes);
     // Replaces `count` bytes at `from` in line `index` by `bytes`.

@@ -11,6 +11,7 @@
 #include "core/doc/tab_cells.h"
 #include "core/text/cp1251.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -172,6 +173,16 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, bool detectCodePage)
 
     const int tabSize = TabSize();
     LineStore lines;
+    // As many entries as the first block promises, so that a big file does
+    // not copy its line table again and again while it grows. Only a guess:
+    // when it cannot be had, the table grows as it goes.
+    if (firstSize > 0 && in.Size() > firstSize) {
+        const auto breaks = static_cast<std::uint64_t>(std::count(first, first + firstSize, '\n'));
+        try {
+            lines.Reserve(static_cast<std::size_t>((breaks + 1) * in.Size() / firstSize * 11 / 10));
+        } catch (const std::exception&) {
+        }
+    }
     std::size_t longest = 0;
     std::string line;
     line.reserve(256);
