@@ -4,6 +4,7 @@
 #include "core/doc/text_doc.h"
 #include "support/fake_file_system.h"
 #include "support/fake_prompts.h"
+#include "support/saved_form.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -31,14 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (doc.IsEncrypted())
         return 0; // the text went through the cipher both ways
-    std::string expected;
-    for (char b : bytes) {
-        if (b == 7)
-            expected.push_back('\t');
-        else if (b != 6)
-            expected.push_back(b);
-    }
-    if (fs.files["C:\\f.txt"] != expected)
+    if (fs.files["C:\\f.txt"] != SavedForm(bytes))
         std::abort();
     return 0;
 }

@@ -9,11 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <vector>
 
 namespace {
-
-constexpr std::size_t kWriteBuffer = 1 << 16;
 
 class PosixInput : public InputFile {
 public:
@@ -42,39 +39,17 @@ private:
     std::uint64_t m_size;
 };
 
-class PosixOutput : public OutputFile {
+class PosixOutput : public BufferedOutputFile {
 public:
-    explicit PosixOutput(int fd) : m_fd(fd) { m_buffer.reserve(kWriteBuffer); }
+    explicit PosixOutput(int fd) : m_fd(fd) {}
     ~PosixOutput() override
     {
         if (m_fd >= 0)
             close(m_fd);
     }
-    bool Write(const char* data, std::size_t size) override
-    {
-        if (m_buffer.size() + size > kWriteBuffer && !Flush())
-            return false;
-        if (size >= kWriteBuffer)
-            return WriteAll(data, size);
-        m_buffer.insert(m_buffer.end(), data, data + size);
-        return true;
-    }
-    bool Close() override
-    {
-        const bool flushed = Flush();
-        const bool closed = close(m_fd) == 0;
-        m_fd = -1;
-        return flushed && closed;
-    }
 
-private:
-    bool Flush()
-    {
-        const bool ok = WriteAll(m_buffer.data(), m_buffer.size());
-        m_buffer.clear();
-        return ok;
-    }
-    bool WriteAll(const char* data, std::size_t size)
+protected:
+    bool WriteRaw(const char* data, std::size_t size) override
     {
         while (size > 0) {
             const ssize_t n = write(m_fd, data, size);
@@ -87,9 +62,15 @@ private:
         }
         return true;
     }
+    bool CloseRaw() override
+    {
+        const bool closed = close(m_fd) == 0;
+        m_fd = -1;
+        return closed;
+    }
 
+private:
     int m_fd;
-    std::vector<char> m_buffer;
 };
 
 std::string TrashDirectory()

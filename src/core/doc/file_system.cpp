@@ -2,6 +2,8 @@
 
 namespace {
 
+constexpr std::size_t kWriteBuffer = 1 << 16;
+
 std::size_t NameStart(const std::string& path)
 {
     const std::size_t separator = path.find_last_of("\\/");
@@ -24,4 +26,32 @@ std::string DirectoryOf(const std::string& path)
 std::string FileNameOf(const std::string& path)
 {
     return path.substr(NameStart(path));
+}
+
+BufferedOutputFile::BufferedOutputFile()
+{
+    m_buffer.reserve(kWriteBuffer);
+}
+
+bool BufferedOutputFile::Write(const char* data, std::size_t size)
+{
+    if (m_buffer.size() + size > kWriteBuffer && !Flush())
+        return false;
+    if (size >= kWriteBuffer)
+        return WriteRaw(data, size);
+    m_buffer.insert(m_buffer.end(), data, data + size);
+    return true;
+}
+
+bool BufferedOutputFile::Flush()
+{
+    const bool written = m_buffer.empty() || WriteRaw(m_buffer.data(), m_buffer.size());
+    m_buffer.clear();
+    return written;
+}
+
+bool BufferedOutputFile::Close()
+{
+    const bool flushed = Flush();
+    return CloseRaw() && flushed;
 }

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 // A file open for reading in blocks.
 class InputFile {
@@ -21,6 +22,24 @@ public:
     virtual ~OutputFile() = default;
     virtual bool Write(const char* data, std::size_t size) = 0;
     virtual bool Close() = 0;
+};
+
+// An OutputFile that gathers small writes into large ones; a platform
+// supplies only the raw write and close.
+class BufferedOutputFile : public OutputFile {
+public:
+    BufferedOutputFile();
+    bool Write(const char* data, std::size_t size) final;
+    bool Close() final;
+
+protected:
+    // Writes all of `data`, false when that failed.
+    virtual bool WriteRaw(const char* data, std::size_t size) = 0;
+    virtual bool CloseRaw() = 0;
+
+private:
+    bool Flush();
+    std::vector<char> m_buffer;
 };
 
 enum class OpenError { None, Missing, Failed };

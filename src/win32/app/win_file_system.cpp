@@ -3,11 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <vector>
 
 namespace {
-
-constexpr std::size_t kWriteBuffer = 1 << 16;
 
 class WinInput : public InputFile {
 public:
@@ -33,39 +30,17 @@ private:
     std::uint64_t m_size;
 };
 
-class WinOutput : public OutputFile {
+class WinOutput : public BufferedOutputFile {
 public:
-    explicit WinOutput(HANDLE file) : m_file(file) { m_buffer.reserve(kWriteBuffer); }
+    explicit WinOutput(HANDLE file) : m_file(file) {}
     ~WinOutput() override
     {
         if (m_file != INVALID_HANDLE_VALUE)
             CloseHandle(m_file);
     }
-    bool Write(const char* data, std::size_t size) override
-    {
-        if (m_buffer.size() + size > kWriteBuffer && !Flush())
-            return false;
-        if (size >= kWriteBuffer)
-            return WriteAll(data, size);
-        m_buffer.insert(m_buffer.end(), data, data + size);
-        return true;
-    }
-    bool Close() override
-    {
-        const bool flushed = Flush();
-        const bool closed = CloseHandle(m_file) != 0;
-        m_file = INVALID_HANDLE_VALUE;
-        return flushed && closed;
-    }
 
-private:
-    bool Flush()
-    {
-        const bool ok = WriteAll(m_buffer.data(), m_buffer.size());
-        m_buffer.clear();
-        return ok;
-    }
-    bool WriteAll(const char* data, std::size_t size)
+protected:
+    bool WriteRaw(const char* data, std::size_t size) override
     {
         while (size > 0) {
             DWORD written = 0;
@@ -76,9 +51,15 @@ private:
         }
         return true;
     }
+    bool CloseRaw() override
+    {
+        const bool closed = CloseHandle(m_file) != 0;
+        m_file = INVALID_HANDLE_VALUE;
+        return closed;
+    }
 
+private:
     HANDLE m_file;
-    std::vector<char> m_buffer;
 };
 
 } // namespace
