@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Code page ids, shared by the whole program. WIN is the pivot of every
+// conversion and the code page of searching, the clipboard and the keyboard.
+enum CodePage : std::uint8_t {
+    CP_KOI8 = 0,
+    CP_DOS = 1,
+    CP_MAC = 2,
+    CP_ISO = 3,
+    CP_WIN = 4,
+    CP_TRANSLITE = 5, // as a conversion side; "detect" in the Encoding setting
+};
+constexpr int kCodePageCount = 5;
+
+// A byte of code page `from` as code page `to` shows it (ids 0..4). Only the
+// 66 Russian letters move; bytes below 128 never change, and DOS box drawing
+// becomes ASCII look-alikes in WIN (one way).
+std::uint8_t ConvertByte(std::uint8_t byte, int from, int to);
+void ConvertString(std::string& text, int from, int to);
+// Converts the bytes startCol .. endCol (both included; -1 is the end of the
+// line) of a stored line.
+void ConvertLineRange(std::string& line, int from, int to, int startCol, int endCol);
