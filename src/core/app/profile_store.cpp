@@ -49,13 +49,3 @@ void MemoryProfileStore::SetBinary(std::string_view section, std::string_view na
 {
     m_values[Key(section, name)] = value;
 }
-
-bool MemoryProfileStore::Has(std::string_view section, std::string_view name) const
-{
-    return m_values.count(Key(section, name)) != 0;
-}
-
-void MemoryProfileStore::Remove(std::string_view section, std::string_view name)
-{
-    m_values.erase(Key(section, name));
-}

@@ -49,9 +49,6 @@ public:
     std::optional<Bytes> GetBinary(std::string_view section, std::string_view name) const override;
     void SetBinary(std::string_view section, std::string_view name, const Bytes& value) override;
 
-    bool Has(std::string_view section, std::string_view name) const;
-    void Remove(std::string_view section, std::string_view name);
-
 private:
     template <typename T>
     std::optional<T> Get(std::string_view section, std::string_view name) const;

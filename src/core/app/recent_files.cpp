@@ -50,12 +50,6 @@ void RecentFileList::Add(const std::string& path)
         m_entries.resize(static_cast<std::size_t>(m_max));
 }
 
-void RecentFileList::Remove(int index)
-{
-    if (index >= 0 && index < static_cast<int>(m_entries.size()))
-        m_entries.erase(m_entries.begin() + index);
-}
-
 std::string AbbreviatePath(const std::string& path, std::size_t width)
 {
     if (path.size() <= width)

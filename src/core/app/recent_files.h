@@ -14,7 +14,6 @@ public:
     void Load(const ProfileStore& store);
     void Save(ProfileStore& store) const;
     void Add(const std::string& path);
-    void Remove(int index);
     const std::vector<std::string>& Entries() const { return m_entries; }
     int MaxEntries() const { return m_max; }
 

@@ -142,7 +142,6 @@ public:
     // Saves a copy under `path`, encrypted from then on; the document takes
     // that path. On failure it keeps its path and its encryption mark.
     bool SaveEncryptedAs(const std::string& path);
-    const std::string& GetPassword() const { return m_password; }
 
     // Files larger than this are not opened.
     static constexpr std::uint64_t kLargestFile = std::uint64_t(1) << 30;
