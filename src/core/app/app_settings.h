@@ -2,6 +2,8 @@
 
 #include "core/app/favorites.h"
 #include "core/app/log_font.h"
+#include "core/doc/keyboard_layout.h"
+#include "core/doc/translit.h"
 
 #include <array>
 #include <cstdint>
@@ -154,6 +156,8 @@ struct AppSettings {
     std::vector<std::string> findMasks; // newest first
     std::vector<std::string> findDirs;
     std::vector<Favorite> favorites;
+    KeyboardLayout keyboard;
+    TranslitTable translit;
 
     // Run-time only, never stored.
     std::uint8_t LineEnd = 3; // for the next file: 0 CR LF, 1 LF, 2 LF CR, 3 detect

@@ -21,7 +21,9 @@ bool ColumnRange(const std::string& line, int startCol, int& endCol)
 
 void ReadTranslitTable(SetupReader& reader, TranslitTable& table)
 {
+    const bool available = table.available;
     table = TranslitTable{};
+    table.available = available;
     std::string key, value;
     while (reader.ReadSetupEntry(key, value)) {
         const auto letter = key.empty() ? 0 : static_cast<unsigned char>(key[0]);

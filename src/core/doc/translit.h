@@ -11,6 +11,9 @@ struct TranslitTable {
     std::array<std::string, 64> entries;
     int count = 0;      // entries up to the highest letter the file names
     int maxLength = -1; // -1 while the file has not been read
+    bool available = false; // the file named in the settings can be read
+
+    friend bool operator==(const TranslitTable&, const TranslitTable&) = default;
 };
 
 // Each "letter = spelling" entry: the key's first byte must be a WIN letter

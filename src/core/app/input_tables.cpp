@@ -1,0 +1,39 @@
+#include "core/app/input_tables.h"
+
+#include "core/app/profile_store.h"
+#include "core/app/prompts.h"
+#include "core/app/setup_file.h"
+
+void LoadKeyboardLayout(ProfileStore& store, AppSettings& settings, Prompts& prompts)
+{
+    settings.keyboard.Clear();
+    if (settings.KbdLayoutFile.empty() || settings.keyboard.LoadLayout(settings.KbdLayoutFile))
+        return;
+    prompts.ShowMessage("Cannot open keyboard layout file: " + settings.KbdLayoutFile, MessageKind::Error);
+    settings.KbdLayoutFile.clear();
+    store.SetString("General", "KbdLayoutFile", "");
+}
+
+void CheckTranslitTable(AppSettings& settings)
+{
+    settings.translit = TranslitTable{};
+    settings.translit.available =
+        !settings.TranslitTableFile.empty() && SetupReader::Open(settings.TranslitTableFile).has_value();
+}
+
+bool EnsureTranslitTable(AppSettings& settings, Prompts& prompts)
+{
+    TranslitTable& table = settings.translit;
+    if (!table.available)
+        return false;
+    if (table.maxLength >= 0)
+        return true;
+    auto reader = SetupReader::Open(settings.TranslitTableFile);
+    if (!reader) {
+        prompts.ShowMessage("Error opening translite table data file", MessageKind::Error);
+        table.available = false;
+        return false;
+    }
+    ReadTranslitTable(*reader, table);
+    return true;
+}
