@@ -44,6 +44,8 @@ public:
     void Clear();
     void Reserve(std::size_t lines) { m_entries.reserve(lines); }
 
+    // The bytes of a line, to change in place without changing its length.
+    char* MutableLine(int index) { return m_entries[static_cast<std::size_t>(index)].data; }
     void Assign(int index, std::string_view bytes);
     // Replaces `count` bytes at `from` in line `index` by `bytes`.
     void Replace(int index, std::size_t from, std::size_t count, std::string_view bytes);

@@ -14,6 +14,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class CTextDoc;
@@ -104,6 +105,11 @@ public:
     void UnindentLines(int first, int last, TextPos caret, bool recordUndo);
     // Replaces the whole text, with one undo step; `pos` becomes (0, 0).
     void ReplaceAllLines(LineStore newLines, TextPos& pos);
+    // Converts the text between code pages (0..4) or to and from the Latin
+    // transliteration (5). With a range, whole lines from start's column on,
+    // undone in two steps; without one, the whole text as one snapshot step.
+    void Convert(const std::optional<std::pair<TextPos, TextPos>>& range, int from, int to, bool skipTags,
+                 TextPos caret = {});
     // Appends a stored line while a file is read in.
     void AppendLine(std::string_view cells);
 

@@ -1,0 +1,65 @@
+// CTextDoc's Convert: code pages and transliteration over a range.
+#include "core/doc/text_doc.h"
+
+#include "core/app/input_tables.h"
+#include "core/app/progress.h"
+#include "core/doc/code_pages.h"
+#include "core/doc/translit.h"
+
+#include <algorithm>
+
+void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, int from, int to, bool skipTags,
+                       TextPos caret)
+{
+    const bool translit = from == CP_TRANSLITE || to == CP_TRANSLITE;
+    if (from == to || (translit && !(m_pPrompts && EnsureTranslitTable(*m_pSettings, *m_pPrompts))))
+        return;
+
+    TextPos start{0, 0};
+    TextPos end{0, GetLineCount() - 1};
+    if (range) {
+        start = Clamp(range->first);
+        end = Clamp(range->second);
+        if (end < start)
+            std::swap(start, end);
+    }
+    end.col = static_cast<int>(GetLine(end.line).size());
+    if (range)
+        RecordUndo(UNDO_DELETE, start, end, GetTextIn(TextForm::Exact, start, end));
+    else
+        RecordUndo(UNDO_SNAPSHOT, caret, caret);
+
+    std::unique_ptr<ProgressMeter> meter;
+    if (end.line > start.line && m_pFrame && (meter = m_pFrame->ShowProgress("Converting")))
+        meter->SetRange(0, 10);
+    const TranslitTable& table = m_pSettings->translit;
+    int shown = -1;
+    for (int i = start.line; i <= end.line; ++i) {
+        const int first = i == start.line ? start.col : 0;
+        const int length = static_cast<int>(GetLine(i).size());
+        if (!translit) {
+            char* bytes = m_lines.MutableLine(i);
+            for (int c = first; c < length; ++c)
+                bytes[c] = static_cast<char>(ConvertByte(static_cast<std::uint8_t>(bytes[c]), from, to));
+        } else if (first < length) {
+            std::string line(GetLine(i));
+            if (to == CP_TRANSLITE)
+                ToTranslit(line, table, from, first, -1);
+            else
+                FromTranslit(line, table, to, first, -1, skipTags);
+            SetLineRelaid(i, line);
+        }
+        if (IsBookmarked(i) && m_bookmarkCount > 0)
+            --m_bookmarkCount;
+        m_lineFlags[static_cast<std::size_t>(i)] = LINE_STATE_UNKNOWN;
+        const int position = meter ? std::min(10, (i - start.line + 1) * 10 / (end.line - start.line)) : 0;
+        if (meter && position != shown)
+            meter->SetPos(shown = position);
+    }
+    if (range) {
+        const TextPos newEnd{static_cast<int>(GetLine(end.line).size()), end.line};
+        RecordUndo(UNDO_INSERT, start, newEnd, GetText(start, newEnd));
+    }
+    InvalidateStatesFrom(start.line);
+    SetModified(true);
+}
