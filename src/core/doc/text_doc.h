@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/app_settings.h"
+#include "core/doc/align.h"
 #include "core/doc/document_base.h"
 #include "core/doc/line_flags.h"
 #include "core/doc/line_store.h"
@@ -110,6 +111,12 @@ public:
     // undone in two steps; without one, the whole text as one snapshot step.
     void Convert(const std::optional<std::pair<TextPos, TextPos>>& range, int from, int to, bool skipTags,
                  TextPos caret = {});
+    // Whole-text transformations, each undoable.
+    void TabsToSpaces(TextPos caret = {});
+    void TrimTrailingBlanks(TextPos caret = {});
+    // Deletes every outermost TagChars pair with what it encloses.
+    void RemoveTags(const std::optional<std::pair<TextPos, TextPos>>& range, TextPos caret = {});
+    void AlignText(const std::optional<std::pair<TextPos, TextPos>>& range, const AlignOptions& options);
     // Appends a stored line while a file is read in.
     void AppendLine(std::string_view cells);
 

@@ -1,0 +1,152 @@
+// CTextDoc's whole-text transformations: tabs to spaces, trimming, tag
+// removal and paragraph alignment.
+#include "core/doc/text_doc.h"
+
+#include "core/app/progress.h"
+#include "core/doc/tab_cells.h"
+
+#include <algorithm>
+
+namespace {
+
+// Shows a 0..10 meter for work over many lines, set only when it moves.
+class LineProgress {
+public:
+    LineProgress(DocumentHost* frame, const char* label, int lines) : m_lines(lines)
+    {
+        if (frame && lines > 1 && (m_meter = frame->ShowProgress(label)))
+            m_meter->SetRange(0, 10);
+    }
+    void Done(int lines)
+    {
+        const int position = m_meter ? std::min(10, lines * 10 / m_lines) : 0;
+        if (m_meter && position != m_shown)
+            m_meter->SetPos(m_shown = position);
+    }
+
+private:
+    std::unique_ptr<ProgressMeter> m_meter;
+    int m_lines;
+    int m_shown = -1;
+};
+
+bool IsBlankCell(char ch)
+{
+    return ch == ' ' || ch == TAB_CELL || ch == TAB_FILL;
+}
+
+} // namespace
+
+void CTextDoc::TabsToSpaces(TextPos caret)
+{
+    RecordUndo(UNDO_SNAPSHOT, caret, caret);
+    const int count = GetLineCount();
+    LineProgress progress(m_pFrame, "Tabs->Spaces", count);
+    for (int i = 0; i < count; ++i) {
+        char* bytes = m_lines.MutableLine(i);
+        const std::size_t length = GetLine(i).size();
+        std::replace_if(bytes, bytes + length, [](char ch) { return ch == TAB_CELL || ch == TAB_FILL; }, ' ');
+        m_lineFlags[static_cast<std::size_t>(i)] = LINE_STATE_UNKNOWN;
+        progress.Done(i + 1);
+    }
+    m_bookmarkCount = 0;
+    SetModified(true);
+    UpdateAllViews();
+}
+
+void CTextDoc::TrimTrailingBlanks(TextPos caret)
+{
+    RecordUndo(UNDO_SNAPSHOT, caret, caret);
+    for (int i = 0; i < GetLineCount(); ++i) {
+        const std::string_view line = GetLine(i);
+        std::size_t keep = line.size();
+        while (keep > 0 && IsBlankCell(line[keep - 1]))
+            --keep;
+        if (keep < line.size())
+            m_lines.Replace(i, keep, line.size() - keep, {});
+    }
+    SetModified(true);
+    UpdateAllViews();
+}
+
+void CTextDoc::RemoveTags(const std::optional<std::pair<TextPos, TextPos>>& range, TextPos caret)
+{
+    TextPos start{0, 0};
+    const int last = GetLineCount() - 1;
+    TextPos end{static_cast<int>(GetLine(last).size()), last};
+    if (range) {
+        start = Clamp(range->first);
+        end = Clamp(range->second);
+        if (end < start)
+            std::swap(start, end);
+    } else {
+        RecordUndo(UNDO_SNAPSHOT, caret, caret);
+    }
+    if (m_pSettings->TagChars.size() < 2) {
+        SetModified(true);
+        return;
+    }
+    const char opening = m_pSettings->TagChars[0];
+    const char closing = m_pSettings->TagChars[1];
+    LineProgress progress(m_pFrame, "Removing", end.line - start.line + 1);
+    const int firstLine = start.line;
+
+    int depth = 0;
+    TextPos open;
+    TextPos p = start;
+    while (p < end) {
+        const std::string_view line = GetLine(p.line);
+        if (static_cast<std::size_t>(p.col) >= line.size()) {
+            progress.Done(p.line - firstLine + 1);
+            p = TextPos{0, p.line + 1};
+            continue;
+        }
+        const char ch = line[static_cast<std::size_t>(p.col)];
+        if (ch == closing && depth > 0) {
+            if (--depth == 0) {
+                const TextPos after{p.col + 1, p.line};
+                DeleteText(open, after, range.has_value());
+                // The end of the range moves back by what went.
+                if (end.line == after.line)
+                    end = TextPos{open.col + (end.col - after.col), open.line};
+                else
+                    end.line -= after.line - open.line;
+                p = open;
+                continue;
+            }
+        } else if (ch == opening) {
+            if (depth++ == 0)
+                open = p;
+        }
+        ++p.col;
+    }
+    SetModified(true);
+}
+
+void CTextDoc::AlignText(const std::optional<std::pair<TextPos, TextPos>>& range, const AlignOptions& options)
+{
+    int firstLine = 0;
+    int lastLine = GetLineCount() - 1;
+    if (range) {
+        firstLine = Clamp(range->first).line;
+        lastLine = Clamp(range->second).line;
+        if (lastLine < firstLine)
+            std::swap(firstLine, lastLine);
+    }
+    const TextPos start{0, firstLine};
+    const TextPos end{static_cast<int>(GetLine(lastLine).size()), lastLine};
+    const std::string text = GetText(start, end);
+    std::unique_ptr<ProgressMeter> meter = m_pFrame ? m_pFrame->ShowProgress("Aling text") : nullptr;
+    if (meter)
+        meter->SetRange(0, 40);
+    const std::string aligned = AlignParagraphs(text, options);
+    if (meter)
+        meter->SetPos(40);
+
+    RecordUndo(UNDO_DELETE, start, end, GetTextIn(TextForm::Exact, start, end));
+    DeleteText(start, end, false);
+    TextPos pos = start;
+    InsertText(pos, aligned, false);
+    RecordUndo(UNDO_INSERT, start, pos, aligned);
+    SetModified(true);
+}
