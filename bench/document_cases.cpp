@@ -2,6 +2,7 @@
 #include "bench_case.h"
 
 #include "core/app/app_settings.h"
+#include "core/doc/code_pages.h"
 #include "core/doc/detect.h"
 #include "core/doc/text_doc.h"
 #include "posix/posix_file_system.h"
@@ -127,6 +128,40 @@ BenchResult RoundTrip(const std::string& file, const std::vector<std::string>&)
     return r;
 }
 
+// The whole-document KOI8 -> WIN conversion, with its undo snapshot; the
+// snapshot's own cost (a copy of every line) is shown on a line before.
+BenchResult ConvertText(const std::string& file, const std::vector<std::string>&)
+{
+    PosixFileSystem fs;
+    auto doc = OpenedDocument(file, fs);
+    BenchResult r;
+    r.bytes = FileSize(file);
+    LineStore lines;
+    for (int i = 0; i < doc->GetLineCount(); ++i)
+        lines.Append(doc->GetLine(i));
+    const std::uint64_t copyStart = NowNanoseconds();
+    const LineStore snapshot(lines);
+    std::printf("snapshot_seconds=%.6f\n", SecondsSince(copyStart));
+    const std::uint64_t start = NowNanoseconds();
+    doc->Convert(std::nullopt, CP_KOI8, CP_WIN, false);
+    r.seconds = SecondsSince(start);
+    if (doc->GetUndoCount() != 1)
+        r.failure = "the conversion is not one undo step";
+    return r;
+}
+
+BenchResult Tabs(const std::string& file, const std::vector<std::string>&)
+{
+    PosixFileSystem fs;
+    auto doc = OpenedDocument(file, fs);
+    BenchResult r;
+    r.bytes = FileSize(file);
+    const std::uint64_t start = NowNanoseconds();
+    doc->TabsToSpaces();
+    r.seconds = SecondsSince(start);
+    return r;
+}
+
 // Line-end and code-page detection over every 32 KB block of the file.
 BenchResult Detect(const std::string& file, const std::vector<std::string>&)
 {
@@ -189,6 +224,8 @@ std::vector<BenchCase> DocumentCases()
         {"save", "FILE: open, then time saving it to a temporary file", Save},
         {"roundtrip", "FILE: open and save; fails when the bytes differ", RoundTrip},
         {"detect", "FILE: line-end and code-page detection on every 32 KB block", Detect},
+        {"convert", "FILE: whole-document conversion KOI8 -> WIN (with its undo snapshot)", ConvertText},
+        {"tabs", "FILE: Tabs -> spaces on the whole document", Tabs},
         {"insert", "FILE: InsertText of the whole file into a new document", Insert},
         {"typing", "FILE: 100000 InsertChar at consecutive positions in the middle", Typing},
         {"undo", "FILE: Undo of that typing run", Undo},

@@ -91,6 +91,14 @@ std::uint8_t ConvertByte(std::uint8_t byte, int from, int to)
     return byte;
 }
 
+std::array<std::uint8_t, 256> ConversionTable(int from, int to)
+{
+    std::array<std::uint8_t, 256> table{};
+    for (int b = 0; b < 256; ++b)
+        table[static_cast<std::size_t>(b)] = ConvertByte(static_cast<std::uint8_t>(b), from, to);
+    return table;
+}
+
 void ConvertString(std::string& text, int from, int to)
 {
     ConvertLineRange(text, from, to, 0, -1);
@@ -101,8 +109,9 @@ void ConvertLineRange(std::string& line, int from, int to, int startCol, int end
     if (from == to)
         return;
     const int last = endCol < 0 || endCol >= static_cast<int>(line.size()) ? static_cast<int>(line.size()) - 1 : endCol;
+    const auto table = ConversionTable(from, to);
     for (int i = startCol < 0 ? 0 : startCol; i <= last; ++i) {
-        auto& b = reinterpret_cast<std::uint8_t&>(line[static_cast<std::size_t>(i)]);
-        b = ConvertByte(b, from, to);
+        char& b = line[static_cast<std::size_t>(i)];
+        b = static_cast<char>(table[static_cast<std::uint8_t>(b)]);
     }
 }

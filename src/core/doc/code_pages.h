@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -21,6 +22,8 @@ constexpr int kCodePageCount = 5;
 // becomes ASCII look-alikes in WIN (one way).
 std::uint8_t ConvertByte(std::uint8_t byte, int from, int to);
 void ConvertString(std::string& text, int from, int to);
+// ConvertByte for every byte value at once, for converting much text.
+std::array<std::uint8_t, 256> ConversionTable(int from, int to);
 // Converts the bytes startCol .. endCol (both included; -1 is the end of the
 // line) of a stored line.
 void ConvertLineRange(std::string& line, int from, int to, int startCol, int endCol);

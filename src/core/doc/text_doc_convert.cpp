@@ -33,6 +33,7 @@ void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, 
     if (end.line > start.line && m_pFrame && (meter = m_pFrame->ShowProgress("Converting")))
         meter->SetRange(0, 10);
     const TranslitTable& table = m_pSettings->translit;
+    const auto bytesTable = translit ? std::array<std::uint8_t, 256>{} : ConversionTable(from, to);
     int shown = -1;
     for (int i = start.line; i <= end.line; ++i) {
         const int first = i == start.line ? start.col : 0;
@@ -40,7 +41,7 @@ void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, 
         if (!translit) {
             char* bytes = m_lines.MutableLine(i);
             for (int c = first; c < length; ++c)
-                bytes[c] = static_cast<char>(ConvertByte(static_cast<std::uint8_t>(bytes[c]), from, to));
+                bytes[c] = static_cast<char>(bytesTable[static_cast<std::uint8_t>(bytes[c])]);
         } else if (first < length) {
             std::string line(GetLine(i));
             if (to == CP_TRANSLITE)
