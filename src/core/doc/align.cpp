@@ -50,7 +50,8 @@ std::string Place(std::string line, const AlignOptions& o)
 
 } // namespace
 
-std::string AlignParagraphs(const std::string& text, const AlignOptions& o)
+std::string AlignParagraphs(const std::string& text, const AlignOptions& o,
+                            const std::function<void(std::size_t placed)>& placed)
 {
     const int width = o.rightMargin - o.leftMargin - 1;
     std::string out;
@@ -95,6 +96,8 @@ std::string AlignParagraphs(const std::string& text, const AlignOptions& o)
                 out += "\r\n";
             out += Place(std::move(line), o);
             firstLine = false;
+            if (placed && end > w)
+                placed(static_cast<std::size_t>(words[end - 1].data() + words[end - 1].size() - text.data()));
             w = end;
         } while (w < words.size());
     }

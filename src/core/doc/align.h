@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 enum class AlignMode { Left = 0, Center = 1, Right = 2, Justify = 3 };
@@ -14,5 +16,7 @@ struct AlignOptions {
 
 // Fills the words of `text` (lines joined by CR LF) into lines of
 // rightMargin - leftMargin - 1 characters, placed and spaced as the mode
-// says; paragraphs stay separated by one empty line.
-std::string AlignParagraphs(const std::string& text, const AlignOptions& options);
+// says; paragraphs stay separated by one empty line. `placed` hears, after
+// each output line, how many characters of the text lie behind.
+std::string AlignParagraphs(const std::string& text, const AlignOptions& options,
+                            const std::function<void(std::size_t placed)>& placed = {});

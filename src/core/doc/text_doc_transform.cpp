@@ -139,9 +139,12 @@ void CTextDoc::AlignText(const std::optional<std::pair<TextPos, TextPos>>& range
     std::unique_ptr<ProgressMeter> meter = m_pFrame ? m_pFrame->ShowProgress("Aling text") : nullptr;
     if (meter)
         meter->SetRange(0, 40);
-    const std::string aligned = AlignParagraphs(text, options);
-    if (meter)
-        meter->SetPos(40);
+    int shown = -1;
+    const std::string aligned = AlignParagraphs(text, options, [&](std::size_t placed) {
+        const int position = static_cast<int>(placed * 40 / std::max<std::size_t>(text.size(), 1));
+        if (meter && position != shown)
+            meter->SetPos(shown = position);
+    });
 
     RecordUndo(UNDO_DELETE, start, end, GetTextIn(TextForm::Exact, start, end));
     DeleteText(start, end, false);
