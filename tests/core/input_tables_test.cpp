@@ -1,6 +1,7 @@
 // Keyboard layouts and transliteration tables, and the files that ship.
 #include "core/app/input_tables.h"
 #include "core/app/profile_store.h"
+#include "core/app/settings_io.h"
 #include "core/app/setup_file.h"
 #include "core/doc/code_pages.h"
 #include "support/fake_prompts.h"
@@ -71,6 +72,25 @@ TEST(KeyboardLayout, TheShippedRussianLayoutLoads)
     EXPECT_EQ(layout.MapKey('?'), ',');
     EXPECT_EQ(layout.MapKey('#'), 0xB9);           // №
     EXPECT_EQ(layout.MapKey('1'), '1');
+}
+
+TEST(TranslitTables, LoadingTheSettingsNotesWhetherTheFileCanBeRead)
+{
+    class NoEnvironment : public SettingsEnvironment {
+        bool DirectoryExists(const std::string&) const override { return false; }
+        bool ChangeDirectory(const std::string&) override { return false; }
+        std::optional<std::string> CurrentDirectory() const override { return std::nullopt; }
+        LogFont DefaultGuiFont() const override { return {}; }
+    } env;
+    MemoryProfileStore store;
+    AppSettings settings;
+    store.SetString("General", "TranslitTableFile", kDataDir + "/gost.ttb");
+    LoadSettings(store, settings, env);
+    EXPECT_TRUE(settings.translit.available);
+    EXPECT_EQ(settings.translit.maxLength, -1); // read on first use
+    store.SetString("General", "TranslitTableFile", kDataDir + "/missing.ttb");
+    LoadSettings(store, settings, env);
+    EXPECT_FALSE(settings.translit.available);
 }
 
 TEST(TranslitTables, AreReadOnFirstUseAndAFailureIsReportedOnce)

@@ -1,5 +1,6 @@
 #include "core/app/settings_io.h"
 
+#include "core/app/input_tables.h"
 #include "core/app/profile_store.h"
 #include "core/text/cp1251.h"
 
@@ -166,6 +167,7 @@ void LoadSettings(const ProfileStore& store, AppSettings& settings, SettingsEnvi
         settings.CreateBak = 0; // for this run only; the store keeps 3
     if (settings.StoryDir && !settings.PrevDirPath.empty())
         env.ChangeDirectory(settings.PrevDirPath);
+    CheckTranslitTable(settings);
     LoadTools(store, settings);
 }
 

@@ -20,8 +20,9 @@ public:
 };
 
 // Sections "Editor", "View", "General" and "Find", in that order, then the
-// tool table. CreateBak 3 without its CreatePath directory becomes 0 for
-// this run; with StoryDir the current directory becomes PrevDirPath.
+// tool table; notes whether the translit table file can be read. CreateBak 3
+// without its CreatePath directory becomes 0 for this run; with StoryDir the
+// current directory becomes PrevDirPath.
 void LoadSettings(const ProfileStore& store, AppSettings& settings, SettingsEnvironment& env);
 
 // Writes every value of "Editor", "View", "General" and "Find", as the
