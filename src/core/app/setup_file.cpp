@@ -80,7 +80,7 @@ bool SetupReader::ReadSetupLine(std::string& line)
     return false;
 }
 
-bool SetupReader::ReadSetupEntry(std::string& key, std::string& value)
+bool SetupReader::ReadSetupEntry(std::string& key, std::string& value, std::string* line)
 {
     std::string_view raw;
     while (NextRawLine(raw)) {
@@ -89,6 +89,8 @@ bool SetupReader::ReadSetupEntry(std::string& key, std::string& value)
         const std::size_t equals = raw.find('=');
         key.assign(TrimBlanks(raw.substr(0, equals)));
         value.assign(equals == std::string_view::npos ? std::string_view() : TrimLeadingBlanks(raw.substr(equals + 1)));
+        if (line)
+            line->assign(raw);
         return true;
     }
     return false;

@@ -26,7 +26,8 @@ public:
     // The next line that is not a comment, split at its first "=": the key
     // trimmed at both ends, the value at its start only. A line without "="
     // is all key; an empty line gives an empty key. False at the end.
-    bool ReadSetupEntry(std::string& key, std::string& value);
+    // `line`, when given, gets the whole line as read.
+    bool ReadSetupEntry(std::string& key, std::string& value, std::string* line = nullptr);
 
 private:
     explicit SetupReader(std::string text) : m_text(std::move(text)) {}

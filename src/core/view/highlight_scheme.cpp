@@ -1,0 +1,299 @@
+#include "core/view/highlight_scheme.h"
+
+#include "core/app/setup_file.h"
+#include "core/text/cp1251.h"
+
+#include <cctype>
+
+namespace {
+
+const std::string kDefaultLinkEnds = std::string("\x05\x07\x06\xB6 '\"[]{}()+\\|!@#$^&*;>,<");
+constexpr std::string_view kNotLinkEnds = "-%~:?./";
+
+std::uint8_t Byte(char ch)
+{
+    return static_cast<std::uint8_t>(ch);
+}
+
+void Mark(std::array<bool, 256>& table, std::string_view bytes)
+{
+    table.fill(false);
+    for (char ch : bytes)
+        table[Byte(ch)] = true;
+}
+
+std::string TrimEnd(std::string text)
+{
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
+        text.pop_back();
+    return text;
+}
+
+} // namespace
+
+HighlightScheme::HighlightScheme()
+    : m_nodes(1)
+    , m_linkEnds(kDefaultLinkEnds)
+{
+    m_delimiters = m_linkEnds + "-%~:?./=";
+    UpdateByteClasses();
+}
+
+HighlightScheme HighlightScheme::PlainText()
+{
+    HighlightScheme plain;
+    plain.AddLinkPrefixes();
+    plain.m_extensions = "txt ";
+    plain.m_loaded = 1;
+    return plain;
+}
+
+void HighlightScheme::UpdateByteClasses()
+{
+    Mark(m_isDelimiter, m_delimiters);
+    Mark(m_isLinkEnd, m_linkEnds);
+    Mark(m_isStringChar, m_stringChars);
+}
+
+bool HighlightScheme::IsDelimiter(char ch) const
+{
+    return m_isDelimiter[Byte(ch)];
+}
+
+bool HighlightScheme::LoadScheme()
+{
+    if (m_loaded)
+        return true;
+    if (m_fileName.empty()) {
+        m_loaded = 1;
+        return true;
+    }
+    auto reader = SetupReader::Open(m_fileName);
+    if (!reader)
+        return false;
+    ReadDefinition(*reader);
+    return true;
+}
+
+void HighlightScheme::ReadDefinition(SetupReader& reader)
+{
+    std::string key, value, line;
+    int group = 0;
+    bool groupSet = false;
+    while (reader.ReadSetupEntry(key, value, &line)) {
+        if (key.empty())
+            continue;
+        value = TrimEnd(value);
+        key = ToLowerCp1251(key);
+        if (const std::size_t at = value.find("\\n"); at != std::string::npos)
+            value.replace(at, 2, "\n");
+        const std::string lowerValue = ToLowerCp1251(value);
+        if (key == "@delimiters") {
+            m_delimiters = std::string("\x05\x07\x06 \t") + value;
+            m_linkEnds.clear();
+            for (char ch : m_delimiters) {
+                if (kNotLinkEnds.find(ch) == std::string_view::npos)
+                    m_linkEnds.push_back(ch);
+            }
+        } else if (key == "@string_chars") {
+            m_stringChars = value;
+        } else if (key.size() > 8 && key.compare(0, 8, "@comment") == 0) {
+            const int kind = key[8] == '2' ? 1 : 0;
+            const std::size_t comma = value.find(',');
+            if (comma != std::string::npos) {
+                m_commentOpen[kind] = value.substr(0, comma);
+                m_commentClose[kind] = value.substr(comma + 1);
+                const std::string& open = m_commentOpen[kind];
+                m_openNeedsDelimiter[kind] = !open.empty() && std::isalnum(Byte(open.back()));
+            } else {
+                m_commentOpen[kind] = value;
+                m_commentClose[kind] = "\n";
+            }
+        } else if (key == "@http_hilite") {
+            if (lowerValue == "on")
+                AddLinkPrefixes();
+        } else if (key == "@case_sensitive") {
+            m_caseSensitive = lowerValue == "on";
+        } else if (key.size() > 6 && key.compare(0, 6, "@group") == 0) {
+            group = key[6] - '0';
+            groupSet = true;
+        } else if (groupSet) {
+            // A keyword line: its own text, split at single blanks.
+            const std::string words = TrimEnd(line);
+            std::size_t start = 0;
+            while (start <= words.size()) {
+                const std::size_t blank = std::min(words.find(' ', start), words.size());
+                AddKeyword(std::string_view(words).substr(start, blank - start), group);
+                start = blank + 1;
+            }
+        }
+    }
+    UpdateByteClasses();
+    m_loaded = 1;
+}
+
+void HighlightScheme::AddKeyword(std::string_view word, int group)
+{
+    if (word.empty())
+        return;
+    const std::string text = m_caseSensitive ? std::string(word) : ToLowerCp1251(word);
+    std::size_t node = 0;
+    for (std::size_t k = 0; k + 1 < text.size(); ++k) {
+        const std::uint8_t b = Byte(text[k]);
+        if (b < 32 || b > 127)
+            return;
+        std::uint16_t& entry = m_nodes[node][b - 32];
+        if ((entry & kChildMask) == 0) {
+            // The child index has 13 bits: a full trie takes no more words.
+            if (m_nodes.size() >= kMaxNodes)
+                return;
+            entry = static_cast<std::uint16_t>(entry | m_nodes.size());
+            m_nodes.emplace_back();
+            m_nodes.back().fill(0);
+        }
+        node = m_nodes[node][b - 32] & kChildMask;
+    }
+    const std::uint8_t last = Byte(text.back());
+    if (last >= 32 && last <= 127)
+        m_nodes[node][last - 32] = static_cast<std::uint16_t>(m_nodes[node][last - 32] | ((group & 7) << kGroupShift));
+}
+
+void HighlightScheme::AddLinkPrefixes()
+{
+    for (const char* prefix : {"http://", "ftp://", "news://"})
+        AddKeyword(prefix, kLinkGroup);
+    m_linksOn = 1;
+}
+
+void HighlightScheme::Flush(std::string_view text, std::size_t from, std::size_t to, std::uint8_t* attrs) const
+{
+    for (std::size_t j = from; j < to; ++j)
+        attrs[j] = m_isDelimiter[Byte(text[j])] ? ATTR_DELIMITER : ATTR_TEXT;
+}
+
+std::uint8_t HighlightScheme::Scan(std::uint8_t state, std::string_view text, std::uint8_t* attrs) const
+{
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    std::size_t s = 0;
+    std::size_t node = 0;
+    auto delimiterAt = [&](std::size_t j) { return j >= n || m_isDelimiter[Byte(text[j])]; };
+    while (i < n) {
+        std::size_t searchFrom = i;
+        if (state == STATE_NORMAL) {
+            for (int kind = 0; kind < 2; ++kind) {
+                const std::string& open = m_commentOpen[kind];
+                if (!open.empty() && text.substr(i, open.size()) == open &&
+                    (!m_openNeedsDelimiter[kind] || delimiterAt(i + open.size()))) {
+                    state = static_cast<std::uint8_t>(kind);
+                    searchFrom = i + open.size();
+                }
+            }
+        }
+        if (state == STATE_COMMENT1 || state == STATE_COMMENT2) {
+            if (attrs)
+                Flush(text, s, i, attrs);
+            const std::string& close = m_commentClose[state];
+            const std::size_t found = text.find(close, std::min(searchFrom, n));
+            const std::size_t stop = found == std::string_view::npos ? n : found + close.size();
+            if (attrs) {
+                for (std::size_t j = i; j < stop; ++j)
+                    attrs[j] = ATTR_COMMENT;
+            }
+            s = i = stop;
+            node = 0;
+            if (found == std::string_view::npos && close != "\n")
+                return state; // the comment goes on in the next line
+            state = STATE_NORMAL;
+            continue;
+        }
+        if (!attrs) {
+            ++i;
+            continue;
+        }
+        const char ch = text[i];
+        if (m_isStringChar[Byte(ch)]) {
+            Flush(text, s, i, attrs);
+            const std::size_t close = text.find(ch, i + 1);
+            const std::size_t stop = close == std::string_view::npos ? n : close + 1;
+            for (std::size_t j = i; j < stop; ++j)
+                attrs[j] = ATTR_STRING;
+            s = i = stop;
+            node = 0;
+            continue;
+        }
+        std::uint8_t b = Byte(ch);
+        if (!m_caseSensitive && b >= 'A' && b <= 'Z')
+            b = static_cast<std::uint8_t>(b + 32);
+        int group = 0;
+        if (b < 32 || b > 127) {
+            node = 0;
+        } else {
+            const std::size_t previous = node;
+            const std::uint16_t entry = m_nodes[node][b - 32];
+            node = entry & kChildMask;
+            group = entry >> kGroupShift;
+            if (node == 0 && previous != 0 && group == 0)
+                --i; // the match broke: look at this byte again from the root
+        }
+        if (group != 0) {
+            const char before = s == 0 ? m_delimiters.front() : text[s - 1];
+            const char after = i + 1 >= n ? m_delimiters.front() : text[i + 1];
+            if (group == kLinkGroup && IsDelimiter(before)) {
+                std::size_t end = i;
+                while (end < n && !m_isLinkEnd[Byte(text[end])])
+                    ++end;
+                for (std::size_t j = s; j < end; ++j)
+                    attrs[j] = ATTR_LINK;
+                s = end;
+                i = end + 1;
+                node = 0;
+                continue;
+            }
+            if ((IsDelimiter(before) || IsDelimiter(text[s])) && (IsDelimiter(after) || IsDelimiter(text[i]))) {
+                for (std::size_t j = s; j <= i; ++j)
+                    attrs[j] = static_cast<std::uint8_t>(group);
+                s = i = i + 1;
+                continue;
+            }
+        }
+        if (node == 0) {
+            Flush(text, s, i + 1, attrs);
+            s = i + 1;
+        }
+        ++i;
+    }
+    if (attrs)
+        Flush(text, std::min(s, n), n, attrs);
+    return n > 0 ? STATE_NORMAL : state;
+}
+
+std::optional<std::string> GetDescription(const std::string& path)
+{
+    auto reader = SetupReader::Open(path);
+    if (!reader)
+        return std::nullopt;
+    std::string key, value;
+    while (reader->ReadSetupEntry(key, value)) {
+        if (ToLowerCp1251(key) == "@description")
+            return TrimEnd(value);
+    }
+    return path;
+}
+
+int SchemeForExtension(std::vector<HighlightScheme>& schemes, std::string_view ext, int defaultScheme)
+{
+    if (ext.empty())
+        return defaultScheme;
+    int chosen = defaultScheme;
+    for (std::size_t k = 0; k < schemes.size(); ++k) {
+        const std::size_t at = schemes[k].m_extensions.find(ext);
+        if (at != std::string::npos && (at == 0 || schemes[k].m_extensions[at - 1] == ' ')) {
+            chosen = static_cast<int>(k);
+            break;
+        }
+    }
+    if (chosen < 0 || chosen >= static_cast<int>(schemes.size()) || !schemes[static_cast<std::size_t>(chosen)].LoadScheme())
+        return 0;
+    return chosen;
+}

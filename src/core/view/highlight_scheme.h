@@ -1,0 +1,88 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class SetupReader;
+
+// Colouring states, kept per line: the state at the end of a line is the
+// state its next line starts in.
+constexpr std::uint8_t STATE_COMMENT1 = 0;
+constexpr std::uint8_t STATE_COMMENT2 = 1;
+constexpr std::uint8_t STATE_NORMAL = 2;
+
+// Attribute bytes the scanner gives each cell: colour slots.
+constexpr std::uint8_t ATTR_TEXT = 0;
+constexpr std::uint8_t ATTR_LINK = 7;
+constexpr std::uint8_t ATTR_STRING = 10;
+constexpr std::uint8_t ATTR_DELIMITER = 11;
+constexpr std::uint8_t ATTR_COMMENT = 12;
+
+// How the text of one file type is coloured: keywords in six groups (and
+// hot-link prefixes) in a trie, two kinds of comments, string quotes,
+// delimiters. Read from a *.hgh setup file.
+class HighlightScheme {
+public:
+    // A trie node: one entry per byte 32..127. An entry holds the child
+    // node in bits 0-12 and the group of a word ending here in bits 13-15.
+    using Node = std::array<std::uint16_t, 96>;
+    static constexpr std::uint16_t kChildMask = 0x1FFF;
+    static constexpr int kGroupShift = 13;
+    static constexpr std::size_t kMaxNodes = kChildMask; // 8191 addressable
+    static constexpr std::uint8_t kLinkGroup = 7;
+
+    HighlightScheme();
+    // "Plain text": no file, the hot-link prefixes, extension "txt ".
+    static HighlightScheme PlainText();
+
+    // Reads the definition file once. True when the scheme is usable.
+    bool LoadScheme();
+    void ReadDefinition(SetupReader& reader);
+    void AddKeyword(std::string_view word, int group);
+    void AddLinkPrefixes();
+
+    // Colours one line of cells; returns the state at its end. Without
+    // `attrs` only the state is computed. `attrs` gets one byte per cell.
+    std::uint8_t Scan(std::uint8_t state, std::string_view text, std::uint8_t* attrs) const;
+
+    bool IsDelimiter(char ch) const;
+
+    std::size_t NodeCount() const { return m_nodes.size(); }
+    // Rebuilds the byte lookups after the delimiter, link-end or string
+    // character lists changed.
+    void UpdateByteClasses();
+
+    std::vector<Node> m_nodes;
+    int m_loaded = 0;
+    int m_caseSensitive = 1;
+    std::array<int, 2> m_openNeedsDelimiter{};
+    std::string m_fileName;
+    std::string m_extensions;
+    std::string m_delimiters;
+    std::string m_linkEnds;
+    std::string m_stringChars;
+    std::array<std::string, 2> m_commentOpen;
+    std::array<std::string, 2> m_commentClose;
+    int m_linksOn = 0;
+
+private:
+    void Flush(std::string_view text, std::size_t from, std::size_t to, std::uint8_t* attrs) const;
+
+    std::array<bool, 256> m_isDelimiter{};
+    std::array<bool, 256> m_isLinkEnd{};
+    std::array<bool, 256> m_isStringChar{};
+};
+
+// The display name of a definition file: its "@description", else the path;
+// nothing when the file cannot be read.
+std::optional<std::string> GetDescription(const std::string& path);
+
+// The scheme for an extension key ("cpp "): the first whose extension list
+// holds it at its start or after a blank, else the default scheme; loaded,
+// and Plain text (0) when loading fails. An empty key gives the default
+// without loading it.
+int SchemeForExtension(std::vector<HighlightScheme>& schemes, std::string_view ext, int defaultScheme);

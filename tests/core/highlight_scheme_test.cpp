@@ -1,0 +1,155 @@
+// Highlight definitions, the keyword trie and the colouring scanner.
+#include "core/app/setup_file.h"
+#include "core/view/highlight_scheme.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+HighlightScheme Scheme(const std::string& body)
+{
+    auto reader = SetupReader::FromText("#Noveda setup file\r\n" + body);
+    HighlightScheme scheme;
+    scheme.ReadDefinition(*reader);
+    return scheme;
+}
+
+// The attributes of a line, one character per cell: the slot's digit, or
+// a for strings (10), b for delimiters (11, blanks among them), c for
+// comments (12).
+std::string Colours(const HighlightScheme& scheme, const std::string& line, std::uint8_t state = STATE_NORMAL,
+                    std::uint8_t* endState = nullptr)
+{
+    std::vector<std::uint8_t> attrs(line.size(), 0xFF);
+    const std::uint8_t end = scheme.Scan(state, line, attrs.data());
+    if (endState)
+        *endState = end;
+    std::string out;
+    for (std::uint8_t a : attrs)
+        out.push_back(a < 10 ? static_cast<char>('0' + a) : static_cast<char>('a' + a - 10));
+    return out;
+}
+
+const char kCLike[] = "@comment1=/*,*/\r\n@comment2=//\r\n@string_chars=\"'\r\n"
+                      "@group1\r\nif else while\r\n@group2\r\nint\r\n";
+
+} // namespace
+
+TEST(HighlightScheme, StartsWithTheDefaults)
+{
+    const HighlightScheme scheme;
+    EXPECT_EQ(scheme.NodeCount(), 1u);
+    EXPECT_EQ(scheme.m_caseSensitive, 1);
+    EXPECT_EQ(scheme.m_linkEnds, std::string("\x05\x07\x06\xB6 '\"[]{}()+\\|!@#$^&*;>,<"));
+    EXPECT_EQ(scheme.m_delimiters, scheme.m_linkEnds + "-%~:?./=");
+    const HighlightScheme plain = HighlightScheme::PlainText();
+    EXPECT_EQ(plain.m_extensions, "txt ");
+    EXPECT_EQ(plain.m_linksOn, 1);
+    EXPECT_TRUE(HighlightScheme::PlainText().LoadScheme());
+}
+
+TEST(HighlightScheme, CommentsRunAcrossLines)
+{
+    const HighlightScheme scheme = Scheme(kCLike);
+    std::uint8_t state = 0xFF;
+    EXPECT_EQ(Colours(scheme, "a /* b", STATE_NORMAL, &state), "0bcccc");
+    EXPECT_EQ(state, STATE_COMMENT1);
+    EXPECT_EQ(Colours(scheme, "", state, &state), "");
+    EXPECT_EQ(state, STATE_COMMENT1); // an empty line keeps the comment open
+    EXPECT_EQ(Colours(scheme, "c */ d", state, &state), "ccccb0");
+    EXPECT_EQ(state, STATE_NORMAL);
+    EXPECT_EQ(Colours(scheme, "x // y /* z"), "0bccccccccc");
+    // Without attributes only the state is computed.
+    EXPECT_EQ(scheme.Scan(STATE_NORMAL, "a /* b", nullptr), STATE_COMMENT1);
+}
+
+TEST(HighlightScheme, StringsEndAtTheirQuoteOrTheLine)
+{
+    const HighlightScheme scheme = Scheme(kCLike);
+    EXPECT_EQ(Colours(scheme, "x=\"if\" 'a"), "0baaaabaa");
+    // An opener inside a string opens nothing when painting, but the state
+    // computation does not look at strings.
+    EXPECT_EQ(Colours(scheme, "\"/*\" y"), "aaaab0");
+    EXPECT_EQ(scheme.Scan(STATE_NORMAL, "\"/*\" y", nullptr), STATE_COMMENT1);
+}
+
+TEST(HighlightScheme, KeywordsNeedDelimitersAround)
+{
+    const HighlightScheme scheme = Scheme(kCLike);
+    EXPECT_EQ(Colours(scheme, "if(x) else"), "11b0bb1111");
+    EXPECT_EQ(Colours(scheme, "iff elsewhere"), "000b000000000");
+    EXPECT_EQ(Colours(scheme, "int interval"), "222b00000000");
+}
+
+TEST(HighlightScheme, TheShortestKeywordWins)
+{
+    const HighlightScheme scheme = Scheme("@group1\r\na\r\n@group2\r\na.b\r\n");
+    EXPECT_EQ(Colours(scheme, "a.b"), "122");
+}
+
+TEST(HighlightScheme, WordsInTwoGroupsCombineTheirBits)
+{
+    const HighlightScheme scheme = Scheme("@group1\r\nboth\r\n@group2\r\nboth\r\n");
+    EXPECT_EQ(Colours(scheme, "both"), "3333");
+}
+
+TEST(HighlightScheme, CaseSensitivityGovernsTheKeywordsAfterIt)
+{
+    EXPECT_EQ(Colours(Scheme("@case_sensitive=off\r\n@group1\r\nBEGIN\r\n"), "Begin"), "11111");
+    // Keywords read before switching off keep their capitals and never match.
+    EXPECT_EQ(Colours(Scheme("@group1\r\nBEGIN\r\n@case_sensitive=off\r\n"), "BEGIN"), "00000");
+    EXPECT_EQ(Colours(Scheme("@GROUP1\r\nend\r\n"), "end"), "111");
+}
+
+TEST(HighlightScheme, CommentOpenersWithAndWithoutDelimiters)
+{
+    EXPECT_EQ(Colours(Scheme("@comment1=rem\r\n"), "xremy"), "0cccc");
+    const HighlightScheme batch = Scheme("@comment1=rem,\\n\r\n");
+    EXPECT_EQ(batch.m_commentClose[0], "\n");
+    EXPECT_EQ(batch.m_openNeedsDelimiter[0], 1);
+    EXPECT_EQ(Colours(batch, "remark"), "000000");
+    EXPECT_EQ(Colours(batch, "rem x"), "ccccc");
+}
+
+TEST(HighlightScheme, LinksRunToALinkEnd)
+{
+    const HighlightScheme scheme = Scheme("@http_hilite=on\r\n");
+    // Question marks and equals signs do not end a link; the comma does.
+    EXPECT_EQ(Colours(scheme, "see http://a.b/c?d=e, ok"), "000b" + std::string(16, '7') + "bb00");
+    // Right after a letter the prefix is no link.
+    EXPECT_EQ(Colours(scheme, "xhttp://a"), "00000bbb0");
+}
+
+TEST(HighlightScheme, DelimitersAndOddBytesAreColouredToo)
+{
+    const HighlightScheme scheme = Scheme("@delimiters=;\r\n@group1\r\nk\r\n");
+    EXPECT_EQ(scheme.m_delimiters, std::string("\x05\x07\x06 \t;"));
+    const std::string line("k;\0k\xE0 k", 7);
+    EXPECT_EQ(Colours(scheme, line), "1b000b1");
+}
+
+TEST(HighlightScheme, AFullTrieTakesNoMoreWords)
+{
+    HighlightScheme scheme;
+    for (int n = 0; n < 3000; ++n)
+        scheme.AddKeyword("w" + std::to_string(n) + "xyzzy", 1);
+    EXPECT_LE(scheme.NodeCount(), HighlightScheme::kMaxNodes);
+    EXPECT_EQ(Colours(scheme, "w12xyzzy"), "11111111");
+}
+
+TEST(HighlightScheme, SchemesAreChosenByExtension)
+{
+    std::vector<HighlightScheme> schemes{HighlightScheme::PlainText(), HighlightScheme(), HighlightScheme()};
+    schemes[1].m_extensions = "c cpp h ";
+    schemes[1].m_loaded = 1;
+    schemes[2].m_extensions = "pas ";
+    schemes[2].m_fileName = "/no/such/pas.hgh";
+    EXPECT_EQ(SchemeForExtension(schemes, "cpp ", 0), 1);
+    EXPECT_EQ(SchemeForExtension(schemes, "pp ", 0), 0);   // not at a word start
+    EXPECT_EQ(SchemeForExtension(schemes, "", 1), 1);       // the default, not loaded
+    EXPECT_EQ(SchemeForExtension(schemes, "pas ", 1), 0);   // its file cannot be read
+    EXPECT_EQ(SchemeForExtension(schemes, "xyz ", 1), 1);
+    EXPECT_FALSE(GetDescription("/no/such/pas.hgh"));
+}
