@@ -1,6 +1,9 @@
 // Highlight definitions, the keyword trie and the colouring scanner.
 #include "core/app/setup_file.h"
+#include "core/app/app_settings.h"
+#include "core/doc/text_doc.h"
 #include "core/view/highlight_scheme.h"
+#include "core/view/line_states.h"
 
 #include <gtest/gtest.h>
 
@@ -152,4 +155,29 @@ TEST(HighlightScheme, SchemesAreChosenByExtension)
     EXPECT_EQ(SchemeForExtension(schemes, "pas ", 1), 0);   // its file cannot be read
     EXPECT_EQ(SchemeForExtension(schemes, "xyz ", 1), 1);
     EXPECT_FALSE(GetDescription("/no/such/pas.hgh"));
+}
+
+TEST(LineStates, AreComputedFromTheNearestKnownLineAndForgottenAfterAnEdit)
+{
+    AppSettings settings;
+    CTextDoc doc(settings);
+    doc.OnNewDocument();
+    TextPos pos;
+    doc.InsertText(pos, "a /* b\r\n\r\nc */ d\r\ne\r\nf", false);
+    const HighlightScheme scheme = Scheme(kCLike);
+    EXPECT_EQ(StateBeforeLine(doc, scheme, 0), STATE_NORMAL);
+    EXPECT_EQ(StateBeforeLine(doc, scheme, 2), STATE_COMMENT1);
+    EXPECT_EQ(doc.GetLineState(0), STATE_COMMENT1);
+    EXPECT_EQ(doc.GetLineState(1), STATE_COMMENT1);
+    EXPECT_EQ(StateBeforeLine(doc, scheme, 4), STATE_NORMAL);
+
+    // Closing the comment on line 0 changes its end state: the lines after
+    // it are forgotten up to the first that already ends normal.
+    doc.InsertChar(TextPos{6, 0}, '*');
+    doc.InsertChar(TextPos{7, 0}, '/');
+    EXPECT_TRUE(RecolourLine(doc, scheme, 0));
+    EXPECT_EQ(doc.GetLineState(0), STATE_NORMAL);
+    EXPECT_EQ(doc.GetLineState(1), LINE_STATE_UNKNOWN);
+    EXPECT_EQ(doc.GetLineState(2), STATE_NORMAL);
+    EXPECT_FALSE(RecolourLine(doc, scheme, 0));
 }
