@@ -181,3 +181,61 @@ TEST(LineStates, AreComputedFromTheNearestKnownLineAndForgottenAfterAnEdit)
     EXPECT_EQ(doc.GetLineState(2), STATE_NORMAL);
     EXPECT_FALSE(RecolourLine(doc, scheme, 0));
 }
+
+TEST(HighlightSchemes, UnreadableFilesAreDroppedAndTheDefaultClamped)
+{
+    const std::string dir = NOVEDA_DATA_DIR;
+    const std::string c = dir + "/highlight/c.hgh";
+    const std::string pascal = dir + "/highlight/pascal.hgh";
+    int defaultScheme = 9;
+    const auto schemes = LoadHighlightSchemes({{"c cpp ", c}, {"x ", "/no/such.hgh"}, {"pas ", pascal}}, defaultScheme);
+    ASSERT_EQ(schemes.size(), 3u); // menu commands 10100, 10101, 10102
+    EXPECT_EQ(schemes[0].m_description, "Plain text");
+    EXPECT_EQ(schemes[1].m_fileName, c);
+    EXPECT_EQ(schemes[2].m_extensions, "pas ");
+    EXPECT_EQ(defaultScheme, 2);
+    EXPECT_FALSE(schemes[1].m_loaded); // read when first chosen
+}
+
+namespace {
+
+HighlightScheme Shipped(const std::string& name)
+{
+    HighlightScheme scheme;
+    scheme.m_fileName = std::string(NOVEDA_DATA_DIR) + "/highlight/" + name;
+    EXPECT_TRUE(scheme.LoadScheme()) << name;
+    return scheme;
+}
+
+} // namespace
+
+// Each shipped definition loads and colours a typical line: keywords in
+// their groups, strings, comments, delimiters.
+TEST(ShippedHighlightFiles, ColourTheirLanguages)
+{
+    struct Sample {
+        const char* file;
+        const char* description;
+        std::string line;
+        std::string colours;
+    };
+    const Sample samples[] = {
+        {"c.hgh", "C/C++", "if (x) return \"s\"; // c", "11bb0bb111111baaabbcccc"},
+        {"c.hgh", "C/C++", "#include <a> /* x */", "22222222bb0bbccccccc"},
+        {"javascript.hgh", "JavaScript", "let s = 'x'; // c", "111b0bbbaaabbcccc"},
+        {"python.hgh", "Python", "def f(): return None # c", "111b0bbbb111111b2222bccc"},
+        {"perl.hgh", "Perl", "my $x = \"a\"; # c", "11b00bbbaaabbccc"},
+        {"pascal.hgh", "Pascal", "BEGIN x := 'a'; { c } END", "11111b0bbbbaaabbcccccb111"},
+        {"sql.hgh", "SQL", "SELECT x FROM t -- c", "111111b0b1111b0bcccc"},
+        {"shell.hgh", "Shell script", "if [ -f x ]; then echo \"y\"; fi # c", "11bbbb0b0bbbb1111b2222baaabb11bccc"},
+        {"batch.hgh", "Batch file", "rem note", "cccccccc"},
+        {"batch.hgh", "Batch file", "ECHO %1 :: c", "2222b33bcccc"},
+        {"html.hgh", "HTML", "<a href=\"x\"> <!-- c -->", "b1b2222baaabbcccccccccc"},
+        {"tex.hgh", "TeX", "\\section{A} % c", "11111111b0bbccc"},
+    };
+    for (const Sample& sample : samples) {
+        const HighlightScheme scheme = Shipped(sample.file);
+        EXPECT_EQ(GetDescription(scheme.m_fileName), sample.description);
+        EXPECT_EQ(Colours(scheme, sample.line), sample.colours) << sample.file << ": " << sample.line;
+    }
+}

@@ -1,8 +1,10 @@
 #include "core/view/highlight_scheme.h"
 
+#include "core/app/app_settings.h"
 #include "core/app/setup_file.h"
 #include "core/text/cp1251.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -279,6 +281,24 @@ std::optional<std::string> GetDescription(const std::string& path)
             return TrimEnd(value);
     }
     return path;
+}
+
+std::vector<HighlightScheme> LoadHighlightSchemes(const std::vector<SchemeEntry>& entries, int& defaultScheme)
+{
+    std::vector<HighlightScheme> schemes{HighlightScheme::PlainText()};
+    schemes.front().m_description = "Plain text";
+    for (const SchemeEntry& entry : entries) {
+        const auto description = GetDescription(entry.dataFile);
+        if (!description)
+            continue;
+        HighlightScheme scheme;
+        scheme.m_fileName = entry.dataFile;
+        scheme.m_extensions = entry.extensions;
+        scheme.m_description = *description;
+        schemes.push_back(std::move(scheme));
+    }
+    defaultScheme = std::clamp(defaultScheme, 0, static_cast<int>(schemes.size()) - 1);
+    return schemes;
 }
 
 int SchemeForExtension(std::vector<HighlightScheme>& schemes, std::string_view ext, int defaultScheme)

@@ -8,6 +8,7 @@
 #include <vector>
 
 class SetupReader;
+struct SchemeEntry;
 
 // Colouring states, kept per line: the state at the end of a line is the
 // state its next line starts in.
@@ -61,6 +62,7 @@ public:
     int m_caseSensitive = 1;
     std::array<int, 2> m_openNeedsDelimiter{};
     std::string m_fileName;
+    std::string m_description; // the name menus show
     std::string m_extensions;
     std::string m_delimiters;
     std::string m_linkEnds;
@@ -80,6 +82,12 @@ private:
 // The display name of a definition file: its "@description", else the path;
 // nothing when the file cannot be read.
 std::optional<std::string> GetDescription(const std::string& path);
+
+// The scheme list: "Plain text", then one scheme per entry whose file gives
+// a description (others are dropped, later ones move down). `defaultScheme`
+// is clamped to the schemes loaded besides "Plain text".
+std::vector<HighlightScheme> LoadHighlightSchemes(const std::vector<SchemeEntry>& entries,
+                                                  int& defaultScheme);
 
 // The scheme for an extension key ("cpp "): the first whose extension list
 // holds it at its start or after a blank, else the default scheme; loaded,
