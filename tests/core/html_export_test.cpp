@@ -1,0 +1,56 @@
+#include "core/app/setup_file.h"
+#include "core/doc/html_export.h"
+#include "core/view/highlight_scheme.h"
+#include "doc_fixture.h"
+
+namespace {
+
+const char kHead[] = "<html><body bgcolor=ffffff link=0000ff vlink=0000ff text=000000>\n<pre>\n";
+const char kTail[] = "</pre>\n</body>\n</html>";
+
+} // namespace
+
+TEST_F(DocTest, AnEmptyDocumentExportsHeadOneLineBreakAndTail)
+{
+    doc.OnNewDocument();
+    EXPECT_EQ(ExportHtml(doc, HighlightScheme(), DefaultColors()), std::string(kHead) + "\n" + kTail);
+}
+
+TEST_F(DocTest, RunsOfOneSlotShareATagAndTabsBecomeBlanks)
+{
+    settings.TabSize = 4;
+    SetLines({"a<b", "\tx"});
+    ColorTable colors = DefaultColors();
+    colors[COLOR_TEXT] = 0x00332211; // blue 33, green 22, red 11
+    const std::string page = ExportHtml(doc, HighlightScheme(), colors);
+    EXPECT_EQ(page, "<html><body bgcolor=ffffff link=0000ff vlink=0000ff text=112233>\n<pre>\n"
+                    "<font color=112233>a</font><font color=7f7f7f>&lt;</font><font color=112233>b</font>\n"
+                    "<font color=7f7f7f>    </font><font color=112233>x</font>\n" +
+                        std::string(kTail));
+}
+
+TEST_F(DocTest, LinksBecomeAnchorsAndCommentsCarryOver)
+{
+    auto reader = SetupReader::FromText("#Noveda setup file\r\n@comment1=/*,*/\r\n@http_hilite=on\r\n");
+    HighlightScheme scheme;
+    scheme.ReadDefinition(*reader);
+    SetLines({"see http://x.y", "/* a", "b */"});
+    const std::string page = ExportHtml(doc, scheme, DefaultColors());
+    EXPECT_NE(page.find("<a href=http://x.y>http://x.y</a>\n"), std::string::npos);
+    EXPECT_NE(page.find("<font color=007f7f>b */</font>\n"), std::string::npos);
+
+    ASSERT_TRUE(ExportHtmlToFile(doc, scheme, DefaultColors(), fs, "C:\\out.htm"));
+    std::string expected;
+    for (char ch : page)
+        expected += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
+    EXPECT_EQ(fs.files["C:\\out.htm"], expected); // every LF written as CR LF
+}
+
+TEST(HtmlExport, SuggestsANameThatNeverReplacesTheSource)
+{
+    EXPECT_EQ(SuggestHtmlName("C:\\notes.txt"), "C:\\notes.htm");
+    EXPECT_EQ(SuggestHtmlName("C:\\page.html"), "C:\\page_.htm");
+    EXPECT_EQ(SuggestHtmlName("notes.htm"), "notes_.htm");
+    EXPECT_EQ(SuggestHtmlName("untitled1"), "untitled1.htm");
+    EXPECT_EQ(SuggestHtmlName("C:\\my.dir\\readme"), "C:\\my.dir\\readme.htm");
+}
