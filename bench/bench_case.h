@@ -20,6 +20,7 @@ struct BenchCase {
 };
 
 std::vector<BenchCase> DocumentCases();
+std::vector<BenchCase> HighlightCases();
 
 // Helpers shared by the cases.
 std::string ReadWholeFile(const std::string& path);

@@ -52,7 +52,9 @@ int Usage(const std::vector<BenchCase>& cases)
 
 int main(int argc, char** argv)
 {
-    const std::vector<BenchCase> cases = DocumentCases();
+    std::vector<BenchCase> cases = DocumentCases();
+    for (const BenchCase& c : HighlightCases())
+        cases.push_back(c);
     if (argc < 3)
         return Usage(cases);
     const std::string name = argv[1];

@@ -55,6 +55,11 @@ void HighlightScheme::UpdateByteClasses()
     Mark(m_isDelimiter, m_delimiters);
     Mark(m_isLinkEnd, m_linkEnds);
     Mark(m_isStringChar, m_stringChars);
+    m_isCommentStart.fill(false);
+    for (const std::string& open : m_commentOpen) {
+        if (!open.empty())
+            m_isCommentStart[Byte(open.front())] = true;
+    }
 }
 
 bool HighlightScheme::IsDelimiter(char ch) const
@@ -181,8 +186,15 @@ std::uint8_t HighlightScheme::Scan(std::uint8_t state, std::string_view text, st
     std::size_t node = 0;
     auto delimiterAt = [&](std::size_t j) { return j >= n || m_isDelimiter[Byte(text[j])]; };
     while (i < n) {
+        if (state == STATE_NORMAL && !attrs) {
+            // Only comment openers can change the state: skip to the next.
+            while (i < n && !m_isCommentStart[Byte(text[i])])
+                ++i;
+            if (i == n)
+                break;
+        }
         std::size_t searchFrom = i;
-        if (state == STATE_NORMAL) {
+        if (state == STATE_NORMAL && m_isCommentStart[Byte(text[i])]) {
             for (int kind = 0; kind < 2; ++kind) {
                 const std::string& open = m_commentOpen[kind];
                 if (!open.empty() && text.substr(i, open.size()) == open &&

@@ -77,6 +77,7 @@ private:
     std::array<bool, 256> m_isDelimiter{};
     std::array<bool, 256> m_isLinkEnd{};
     std::array<bool, 256> m_isStringChar{};
+    std::array<bool, 256> m_isCommentStart{}; // first bytes of the comment openers
 };
 
 // The display name of a definition file: its "@description", else the path;
