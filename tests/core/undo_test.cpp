@@ -316,6 +316,23 @@ TEST_F(DocTest, RandomEditsUndoToTheStartAndRedoToTheEnd)
     }
 }
 
+// A deleted tab cell comes back with its fills, also when the undo puts it
+// into a line in the middle of the restored text.
+TEST_F(DocTest, UndoRestoresTabCellsDeletedOneByOne)
+{
+    settings.TabSize = 4;
+    SetLines({"", "\t", "x"});
+    const Lines original = Stored();
+    doc.DeleteChar(TextPos{0, 1}); // the tab
+    doc.DeleteChar(TextPos{0, 1}); // the line break after it
+    doc.DeleteChar(TextPos{0, 0}); // the line break before it
+    EXPECT_EQ(Stored(), Lines{"x"});
+    EXPECT_EQ(doc.GetUndoCount(), 1);
+    TextPos caret;
+    doc.Undo(caret);
+    EXPECT_EQ(Stored(), original);
+}
+
 // A line may hold CR bytes of its own (a file read with another line end);
 // undo must put them back inside the line, not break the line there.
 TEST_F(DocTest, UndoKeepsCrBytesInsideTheirLine)

@@ -110,6 +110,10 @@ std::string CTextDoc::GetText(TextPos start, TextPos end) const
 
 std::string CTextDoc::ExactByte(char byte)
 {
+    // A tab cell goes back in as a TAB, so that it gets its fills wherever
+    // it is inserted again.
+    if (byte == TAB_CELL)
+        return "\t";
     return byte == '\r' ? std::string("\r\0", 2) : std::string(1, byte);
 }
 
