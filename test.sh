@@ -32,7 +32,7 @@ end_to_end() {
   scripts/on-display.sh tests/e2e/run-all.sh
 }
 fuzz_briefly() {
-  scripts/build.sh fuzz && fuzz/run-all.sh "$root/build/fuzz" 10
+  scripts/build.sh fuzz && fuzz/run-all.sh "$root/build/fuzz" 30000
 }
 
 stage "native tests" native_tests
