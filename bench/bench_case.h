@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,12 @@ std::vector<BenchCase> DocumentCases();
 std::vector<BenchCase> HighlightCases();
 
 // Helpers shared by the cases.
+class CTextDoc;
+class PosixFileSystem;
 std::string ReadWholeFile(const std::string& path);
+std::uint64_t FileSize(const std::string& path);
+// A document holding the file, opened as the editor opens it, with default
+// settings.
+std::unique_ptr<CTextDoc> OpenedDocument(const std::string& file, PosixFileSystem& fs);
 double SecondsSince(std::uint64_t startNanoseconds);
 std::uint64_t NowNanoseconds();

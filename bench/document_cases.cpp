@@ -66,20 +66,6 @@ BenchResult Insert(const std::string& file, const std::vector<std::string>&)
     return r;
 }
 
-std::uint64_t FileSize(const std::string& file)
-{
-    return std::filesystem::file_size(file);
-}
-
-// A document holding the file, opened as the editor opens it.
-std::unique_ptr<CTextDoc> OpenedDocument(const std::string& file, PosixFileSystem& fs)
-{
-    auto doc = std::make_unique<CTextDoc>(Settings(), nullptr, &fs);
-    if (!doc->OnOpenDocument(file))
-        throw std::runtime_error("cannot open " + file);
-    return doc;
-}
-
 std::string SavePath()
 {
     return (std::filesystem::temp_directory_path() / "novedabench-save.txt").string();
@@ -230,4 +216,17 @@ std::vector<BenchCase> DocumentCases()
         {"typing", "FILE: 100000 InsertChar at consecutive positions in the middle", Typing},
         {"undo", "FILE: Undo of that typing run", Undo},
     };
+}
+
+std::uint64_t FileSize(const std::string& path)
+{
+    return std::filesystem::file_size(path);
+}
+
+std::unique_ptr<CTextDoc> OpenedDocument(const std::string& file, PosixFileSystem& fs)
+{
+    auto doc = std::make_unique<CTextDoc>(Settings(), nullptr, &fs);
+    if (!doc->OnOpenDocument(file))
+        throw std::runtime_error("cannot open " + file);
+    return doc;
 }

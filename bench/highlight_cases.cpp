@@ -1,13 +1,11 @@
 // Benchmark cases of the colouring scanner.
 #include "bench_case.h"
 
-#include "core/app/app_settings.h"
 #include "core/doc/text_doc.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/line_states.h"
 #include "posix/posix_file_system.h"
 
-#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <vector>
@@ -15,7 +13,6 @@
 namespace {
 
 struct Subject {
-    AppSettings settings;
     PosixFileSystem fs;
     std::unique_ptr<CTextDoc> doc;
     HighlightScheme scheme;
@@ -26,9 +23,7 @@ std::unique_ptr<Subject> Load(const std::string& file, const std::vector<std::st
     if (args.empty())
         throw std::runtime_error("give the highlight file after the text file");
     auto subject = std::make_unique<Subject>();
-    subject->doc = std::make_unique<CTextDoc>(subject->settings, nullptr, &subject->fs);
-    if (!subject->doc->OnOpenDocument(file))
-        throw std::runtime_error("cannot open " + file);
+    subject->doc = OpenedDocument(file, subject->fs);
     subject->scheme.m_fileName = args[0];
     if (!subject->scheme.LoadScheme())
         throw std::runtime_error("cannot read " + args[0]);
@@ -41,7 +36,7 @@ BenchResult Highlight(const std::string& file, const std::vector<std::string>& a
 {
     auto s = Load(file, args);
     BenchResult r;
-    r.bytes = std::filesystem::file_size(file);
+    r.bytes = FileSize(file);
     std::vector<std::uint8_t> attrs;
     std::uint8_t state = STATE_NORMAL;
     const std::uint64_t start = NowNanoseconds();
@@ -59,7 +54,7 @@ BenchResult States(const std::string& file, const std::vector<std::string>& args
 {
     auto s = Load(file, args);
     BenchResult r;
-    r.bytes = std::filesystem::file_size(file);
+    r.bytes = FileSize(file);
     const std::uint64_t start = NowNanoseconds();
     StateBeforeLine(*s->doc, s->scheme, s->doc->GetLineCount() - 1);
     r.seconds = SecondsSince(start);
