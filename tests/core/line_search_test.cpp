@@ -1,0 +1,112 @@
+#include "core/doc/code_pages.h"
+#include "core/tools/line_search.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string Found(const LineMatch& m)
+{
+    return m.Found() ? std::to_string(m.offset) + ":" + std::to_string(m.length) : "none";
+}
+
+std::string Plain(std::string_view text, std::string_view pattern, bool wholeWord = false)
+{
+    return Found(FindInLine(text, pattern, wholeWord, false));
+}
+
+std::string Regex(std::string_view text, std::string_view pattern, bool wholeWord = false)
+{
+    return Found(FindInLine(text, pattern, wholeWord, true));
+}
+
+TEST(FindInLine, FindsTheFirstPlainOccurrence)
+{
+    EXPECT_EQ(Plain("abcabc", "bc"), "1:2");
+    EXPECT_EQ(Plain("abc", "abcd"), "none");
+    EXPECT_EQ(Plain("a.c abc", "a.c"), "0:3");
+    // A TAB in the pattern never meets the stored tab cell bytes.
+    EXPECT_EQ(Plain("a\x07\x06\x06" "b", "a\tb"), "none");
+    EXPECT_EQ(Regex("a\x07\x06\x06" "b", "a.+b"), "0:5");
+}
+
+TEST(FindInLine, WholeWordRejectsMatchesThatTouchWordCharacters)
+{
+    EXPECT_EQ(Plain("foobar", "bar", true), "none");
+    EXPECT_EQ(Plain("bar", "bar", true), "0:3"); // the ends of the text are boundaries
+    EXPECT_EQ(Plain("concat cat", "cat", true), "7:3");
+    EXPECT_EQ(Plain("cat_ 1cat cat2 (cat)", "cat", true), "16:3");
+    // кот in котик, ёкот and їкот is inside a word; in «кот» it is not.
+    EXPECT_EQ(Plain("\xEA\xEE\xF2\xE8\xEA \xB8\xEA\xEE\xF2 \xBF\xEA\xEE\xF2 \xAB\xEA\xEE\xF2\xBB", "\xEA\xEE\xF2", true),
+              "17:3");
+    EXPECT_EQ(Regex("cats cat", "cat", true), "5:3");
+}
+
+TEST(FindInLine, WholeWordRunsAnExpressionAgainFromTheNextByte)
+{
+    // After "-a-" is rejected, ^ anchors at the new start and finds the a.
+    EXPECT_EQ(Regex("-a-b", "^(-a-|a)", true), "1:1");
+    EXPECT_EQ(Regex("-a-b", "^(-a-|a)", false), "0:3");
+    EXPECT_EQ(Regex("ab", "x*", true), "none"); // every empty match touches a letter
+    EXPECT_EQ(Regex("ab ", "x*", true), "3:0");
+}
+
+TEST(FindInLine, ABadOrRunawayExpressionMatchesNothing)
+{
+    EXPECT_FALSE(LineSearch("[a-\xFF]", false, true).Valid());
+    const LineMatch bad = FindInLine("a-z", "[a-\xFF]", false, true);
+    EXPECT_FALSE(bad.Found());
+    EXPECT_FALSE(bad.gaveUp);
+    EXPECT_TRUE(LineSearch("[a-\xFF]", false, false).Valid()); // plain text has no syntax
+
+    const LineMatch runaway = FindInLine(std::string(60, 'a') + "cb", "(a|aa)+b", false, true);
+    EXPECT_FALSE(runaway.Found());
+    EXPECT_TRUE(runaway.gaveUp);
+}
+
+TEST(FindInLine, OneSearchServesManyLines)
+{
+    LineSearch search("[0-9]+", true, true);
+    EXPECT_EQ(Found(search.FindIn("a1 22")), "3:2");
+    EXPECT_EQ(Found(search.FindIn("x")), "none");
+    EXPECT_EQ(Found(search.FindIn("7")), "0:1");
+}
+
+TEST(FindLastInLine, FindsTheRightmostOccurrenceInside)
+{
+    EXPECT_EQ(FindLastInLine("abcabc", "abc", false), 3);
+    EXPECT_EQ(FindLastInLine("abcab", "abc", false), 0);
+    EXPECT_EQ(FindLastInLine("aaa", "aa", false), 1);
+    EXPECT_EQ(FindLastInLine("abc", "x", false), -1);
+    EXPECT_EQ(FindLastInLine("abc", "", false), -1);
+    EXPECT_EQ(FindLastInLine("a.c abc", "a.c", false), 0); // always plain
+}
+
+TEST(FindLastInLine, WholeWordLooksPastTheRejectedCandidate)
+{
+    EXPECT_EQ(FindLastInLine("foo", "foo", true), 0);
+    EXPECT_EQ(FindLastInLine("foo foobar", "foo", true), 0);
+    // After rejecting the a at 1, the a at 0 is followed by that a.
+    EXPECT_EQ(FindLastInLine("aab", "a", true), -1);
+    EXPECT_EQ(FindLastInLine("a-ab", "a", true), 0);
+}
+
+TEST(SearchPieces, ConvertToWinAndFoldWhenCaseDoesNotMatter)
+{
+    // ПРИВЕТ, мир in KOI8-R.
+    const std::string koi8 = "\xF0\xF2\xE9\xF7\xE5\xF4, \xCD\xC9\xD2";
+    SearchPieces folded(CP_KOI8, false);
+    EXPECT_EQ(folded.Prepare(koi8), "\xEF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0");
+    SearchPieces exact(CP_KOI8, true);
+    EXPECT_EQ(exact.Prepare(koi8), "\xCF\xD0\xC8\xC2\xC5\xD2, \xEC\xE8\xF0");
+
+    // The pattern typed in WIN finds the KOI8 word in either case.
+    const std::string pattern = SearchPattern("\xCF\xF0\xE8\xE2\xE5\xF2", false); // Привет
+    EXPECT_EQ(Plain(folded.Prepare(koi8), pattern, true), "0:6");
+    EXPECT_EQ(Plain(exact.Prepare(koi8), SearchPattern("\xCF\xF0\xE8\xE2\xE5\xF2", true)), "none");
+    EXPECT_EQ(SearchPattern("AbC", true), "AbC");
+}
+
+} // namespace
