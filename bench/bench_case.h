@@ -11,6 +11,7 @@ struct BenchResult {
     std::uint64_t bytes = 0;
     double seconds = 0;
     double perOpUs = -1; // set by cases that time single operations
+    std::string extra;   // more figures, "name=value" separated by blanks
     std::string failure;
 };
 
@@ -22,6 +23,7 @@ struct BenchCase {
 
 std::vector<BenchCase> DocumentCases();
 std::vector<BenchCase> HighlightCases();
+std::vector<BenchCase> SearchCases();
 
 // Helpers shared by the cases.
 class CTextDoc;

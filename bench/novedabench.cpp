@@ -53,8 +53,9 @@ int Usage(const std::vector<BenchCase>& cases)
 int main(int argc, char** argv)
 {
     std::vector<BenchCase> cases = DocumentCases();
-    for (const BenchCase& c : HighlightCases())
-        cases.push_back(c);
+    for (auto more : {HighlightCases, SearchCases})
+        for (const BenchCase& c : more())
+            cases.push_back(c);
     if (argc < 3)
         return Usage(cases);
     const std::string name = argv[1];
@@ -79,6 +80,8 @@ int main(int argc, char** argv)
                     static_cast<unsigned long long>(r.bytes), r.seconds, mbps, PeakResidentMegabytes());
         if (r.perOpUs >= 0)
             std::printf(" per_op_us=%.3f", r.perOpUs);
+        if (!r.extra.empty())
+            std::printf(" %s", r.extra.c_str());
         std::printf("\n");
         return 0;
     }

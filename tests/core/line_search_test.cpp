@@ -93,20 +93,28 @@ TEST(FindLastInLine, WholeWordLooksPastTheRejectedCandidate)
     EXPECT_EQ(FindLastInLine("a-ab", "a", true), 0);
 }
 
-TEST(SearchPieces, ConvertToWinAndFoldWhenCaseDoesNotMatter)
+TEST(LineSearch, ComparesStoredLinesAsWinTextFoldedWhenCaseDoesNotMatter)
 {
-    // ПРИВЕТ, мир in KOI8-R.
-    const std::string koi8 = "\xF0\xF2\xE9\xF7\xE5\xF4, \xCD\xC9\xD2";
-    SearchPieces folded(CP_KOI8, false);
-    EXPECT_EQ(folded.Prepare(koi8), "\xEF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0");
-    SearchPieces exact(CP_KOI8, true);
-    EXPECT_EQ(exact.Prepare(koi8), "\xCF\xD0\xC8\xC2\xC5\xD2, \xEC\xE8\xF0");
+    const std::string privet = "\xCF\xF0\xE8\xE2\xE5\xF2"; // Привет, typed in WIN
+    // ПРИВЕТ, привет in KOI8-R.
+    const std::string koi8 = "\xF0\xF2\xE9\xF7\xE5\xF4, \xD0\xD2\xC9\xD7\xC5\xD4";
+    for (const bool regex : {false, true}) {
+        EXPECT_EQ(Found(LineSearch(privet, true, regex, CP_KOI8, false).FindIn(koi8)), "0:6");
+        EXPECT_EQ(Found(LineSearch(privet, true, regex, CP_KOI8, true).FindIn(koi8)), "none");
+        EXPECT_EQ(Found(LineSearch("\xEF\xF0\xE8\xE2\xE5\xF2", true, regex, CP_KOI8, true).FindIn(koi8)), "8:6");
+    }
+    EXPECT_EQ(LineSearch(privet, true, false, CP_KOI8, false).FindLastIn(koi8), 8);
+    EXPECT_EQ(Found(LineSearch("AbC", false, false, CP_WIN, true).FindIn("abc AbC")), "4:3");
+}
 
-    // The pattern typed in WIN finds the KOI8 word in either case.
-    const std::string pattern = SearchPattern("\xCF\xF0\xE8\xE2\xE5\xF2", false); // Привет
-    EXPECT_EQ(Plain(folded.Prepare(koi8), pattern, true), "0:6");
-    EXPECT_EQ(Plain(exact.Prepare(koi8), SearchPattern("\xCF\xF0\xE8\xE2\xE5\xF2", true)), "none");
-    EXPECT_EQ(SearchPattern("AbC", true), "AbC");
+TEST(LineSearch, TellsWordsInTheStoredCodePage)
+{
+    // котик кот in cp866, where the WIN bytes of letters would be box drawing.
+    const std::string dos = "\xAA\xAE\xE2\xA8\xAA \xAA\xAE\xE2";
+    const std::string kot = "\xEA\xEE\xF2";
+    for (const bool regex : {false, true})
+        EXPECT_EQ(Found(LineSearch(kot, true, regex, CP_DOS, true).FindIn(dos)), "6:3") << regex;
+    EXPECT_EQ(LineSearch(kot, true, false, CP_DOS, true).FindLastIn(dos.substr(0, 5)), -1);
 }
 
 } // namespace

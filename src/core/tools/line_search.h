@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/doc/code_pages.h"
 #include "core/tools/regexp.h"
 
 #include <array>
@@ -7,9 +8,10 @@
 #include <string>
 #include <string_view>
 
-// Matching one line at a time. Patterns and text are cp1251 (WIN) bytes;
-// offsets are byte offsets in the text handed in, which are columns of the
-// stored line because conversion maps bytes one to one.
+// Matching one line at a time. Patterns are cp1251 (WIN) bytes. Stored
+// lines are compared as if converted from the view's code page to WIN and,
+// when case does not matter, folded to lower case; the conversion maps bytes
+// one to one, so offsets found are columns of the stored line.
 
 struct LineMatch {
     int offset = -1;
@@ -20,42 +22,36 @@ struct LineMatch {
     bool Found() const { return offset >= 0; }
 };
 
-// A pattern made ready once for searching many lines: a regular expression is
-// compiled here, not per line.
+// A pattern made ready once for searching many lines: folded, its skip table
+// built, or compiled when it is a regular expression.
 class LineSearch {
 public:
-    LineSearch(std::string_view pattern, bool wholeWord, bool regex);
+    LineSearch(std::string_view pattern, bool wholeWord, bool regex, int codePage = CP_WIN, bool matchCase = true);
     // False for an expression that does not compile: it matches no line.
     bool Valid() const { return !m_regex || m_expression.Compiled(); }
     // The first match in `text`. A whole-word match touches no word character
     // on either side; the ends of `text` count as boundaries.
     LineMatch FindIn(std::string_view text);
+    // The rightmost plain occurrence lying wholly inside `text` (the pattern
+    // is always plain here), or -1.
+    int FindLastIn(std::string_view text) const;
 
 private:
     LineMatch FindFrom(std::string_view text, std::size_t from, StepBudget& budget);
+    std::size_t FindPlain(std::string_view text, std::size_t from) const;
+    bool EqualsAt(std::string_view text, std::size_t at) const;
+    using WordBytes = std::array<bool, 256>;
+    static bool TouchesWord(std::string_view text, std::size_t offset, std::size_t length, const WordBytes& isWord);
 
     std::string m_pattern;
     bool m_wholeWord;
     bool m_regex;
+    std::array<std::uint8_t, 256> m_compareAs; // stored byte -> WIN, folded
+    WordBytes m_storedIsWord{};                // stored byte -> a word character
+    std::array<std::size_t, 256> m_skip{};     // Horspool shifts by stored byte
     RegExp m_expression;
+    std::string m_piece; // an expression runs on the text converted
 };
 
 LineMatch FindInLine(std::string_view text, std::string_view pattern, bool wholeWord, bool regex);
-// Offset of the rightmost plain occurrence lying wholly inside `text`, or -1.
 int FindLastInLine(std::string_view text, std::string_view pattern, bool wholeWord);
-
-// Turns pieces of stored lines into what patterns are compared with: the
-// view's code page converted to WIN, folded to lower case when case does not
-// matter. The prepared piece lives until the next call.
-class SearchPieces {
-public:
-    SearchPieces(int codePage, bool matchCase);
-    std::string_view Prepare(std::string_view stored);
-
-private:
-    std::array<std::uint8_t, 256> m_table;
-    std::string m_piece;
-};
-
-// The pattern as it is compared: folded when case does not matter.
-std::string SearchPattern(std::string_view pattern, bool matchCase);
