@@ -109,9 +109,9 @@ TEST(LineSearch, ComparesStoredLinesAsWinTextFoldedWhenCaseDoesNotMatter)
 
 TEST(LineSearch, TellsWordsInTheStoredCodePage)
 {
-    // котик кот in cp866, where the WIN bytes of letters would be box drawing.
-    const std::string dos = "\xAA\xAE\xE2\xA8\xAA \xAA\xAE\xE2";
-    const std::string kot = "\xEA\xEE\xF2";
+    // КОТИК КОТ in cp866, where the WIN bytes of capitals are box drawing.
+    const std::string dos = "\x8A\x8E\x92\x88\x8A \x8A\x8E\x92";
+    const std::string kot = "\xCA\xCE\xD2";
     for (const bool regex : {false, true})
         EXPECT_EQ(Found(LineSearch(kot, true, regex, CP_DOS, true).FindIn(dos)), "6:3") << regex;
     EXPECT_EQ(LineSearch(kot, true, false, CP_DOS, true).FindLastIn(dos.substr(0, 5)), -1);
