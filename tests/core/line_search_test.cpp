@@ -1,8 +1,10 @@
 #include "core/doc/code_pages.h"
+#include "core/text/cp1251.h"
 #include "core/tools/line_search.h"
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace {
@@ -115,6 +117,54 @@ TEST(LineSearch, TellsWordsInTheStoredCodePage)
     for (const bool regex : {false, true})
         EXPECT_EQ(Found(LineSearch(kot, true, regex, CP_DOS, true).FindIn(dos)), "6:3") << regex;
     EXPECT_EQ(LineSearch(kot, true, false, CP_DOS, true).FindLastIn(dos.substr(0, 5)), -1);
+}
+
+} // namespace
+
+namespace {
+
+// Plain search the slow way: convert and fold a copy, then look with find.
+int NaiveFind(std::string text, std::string pattern, bool wholeWord, int codePage, bool matchCase, bool last)
+{
+    ConvertString(text, codePage, CP_WIN);
+    if (!matchCase) {
+        text = ToLowerCp1251(text);
+        pattern = ToLowerCp1251(pattern);
+    }
+    auto isWord = [&](std::size_t i) { return i < text.size() && IsWordCharCp1251(text[i]); };
+    for (std::size_t at = last ? text.rfind(pattern) : text.find(pattern); at != std::string::npos;
+         at = last ? (at == 0 ? std::string::npos : text.rfind(pattern, at - 1)) : text.find(pattern, at + 1)) {
+        if (!wholeWord || !((at > 0 && isWord(at - 1)) || isWord(at + pattern.size())))
+            return static_cast<int>(at);
+    }
+    return -1;
+}
+
+TEST(LineSearch, PlainSearchAgreesWithConvertingACopy)
+{
+    std::mt19937 random(7);
+    // Latin, Cyrillic and box-drawing bytes, blanks and word joiners.
+    const std::string alphabet = "aAbB _\xE0\xC0\xE1\xC1\xAA\xB0\xB3\xA8\xB8\x8A";
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    auto text = [&](int maxLength) {
+        std::string s(static_cast<std::size_t>(pick(maxLength + 1)), ' ');
+        for (char& c : s)
+            c = alphabet[static_cast<std::size_t>(pick(static_cast<int>(alphabet.size())))];
+        return s;
+    };
+    for (int round = 0; round < 20000; ++round) {
+        const std::string pattern = text(4);
+        const std::string subject = text(round % 2 ? 90 : 30);
+        const int codePage = pick(kCodePageCount);
+        const bool matchCase = pick(2), wholeWord = pick(2);
+        if (pattern.empty())
+            continue;
+        LineSearch search(pattern, wholeWord, false, codePage, matchCase);
+        ASSERT_EQ(search.FindIn(subject).offset, NaiveFind(subject, pattern, wholeWord, codePage, matchCase, false))
+            << "pattern '" << pattern << "' in '" << subject << "' cp " << codePage;
+        ASSERT_EQ(search.FindLastIn(subject), NaiveFind(subject, pattern, wholeWord, codePage, matchCase, true))
+            << "pattern '" << pattern << "' in '" << subject << "' cp " << codePage;
+    }
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include "core/text/cp1251.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace {
 
 std::array<bool, 256> WordBytesOf(const std::array<std::uint8_t, 256>& compareAs)
@@ -32,14 +35,25 @@ LineSearch::LineSearch(std::string_view pattern, bool wholeWord, bool regex, int
         m_expression.Compile(m_pattern);
         return;
     }
-    // A stored byte at the window's end moves the window so that the last
-    // pattern byte it could be lines up with it.
-    const std::size_t m = m_pattern.size();
-    m_skip.fill(m);
-    for (int b = 0; b < 256; ++b)
-        for (std::size_t i = 0; i + 1 < m; ++i)
-            if (static_cast<char>(m_compareAs[b]) == m_pattern[i])
-                m_skip[b] = m - 1 - i;
+    if (!m_pattern.empty())
+        m_blockScan = StoredBytesAs(m_pattern.front(), m_firstAs) && StoredBytesAs(m_pattern.back(), m_lastAs);
+}
+
+// The stored bytes that compare as `c`, into `bytes` (the one repeated when
+// there is one); false when there are more than two.
+bool LineSearch::StoredBytesAs(char c, std::array<std::uint8_t, 2>& bytes) const
+{
+    int count = 0;
+    for (int b = 0; b < 256; ++b) {
+        if (static_cast<char>(m_compareAs[b]) != c)
+            continue;
+        if (count == 2)
+            return false;
+        bytes[count++] = static_cast<std::uint8_t>(b);
+    }
+    if (count == 1)
+        bytes[1] = bytes[0];
+    return count > 0;
 }
 
 LineMatch LineSearch::FindIn(std::string_view text)
@@ -85,19 +99,49 @@ LineMatch LineSearch::FindFrom(std::string_view text, std::size_t from, StepBudg
     return match;
 }
 
-// Horspool's search, comparing each stored byte as it converts.
 std::size_t LineSearch::FindPlain(std::string_view text, std::size_t from) const
 {
     const std::size_t m = m_pattern.size();
-    if (m == 0)
-        return from;
-    const char last = m_pattern[m - 1];
-    for (std::size_t at = from; at + m <= text.size();) {
-        const auto end = static_cast<std::uint8_t>(text[at + m - 1]);
-        if (static_cast<char>(m_compareAs[end]) == last && EqualsAt(text, at))
-            return at;
-        at += m_skip[end];
+    std::size_t at = from;
+    if (m_blockScan) {
+        const std::size_t found = ScanBlocks(text, at);
+        if (found != std::string_view::npos)
+            return found;
     }
+    for (; at + m <= text.size(); ++at)
+        if (EqualsAt(text, at))
+            return at;
+    return std::string_view::npos;
+}
+
+// Sixteen start positions at a time: a position is a candidate when its byte
+// can be the pattern's first and the byte m - 1 further its last; only
+// candidates are compared in full. The last block may overlap the one before
+// it. Leaves `at` where no block reaches.
+std::size_t LineSearch::ScanBlocks(std::string_view text, std::size_t& at) const
+{
+    using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
+    const std::size_t m = m_pattern.size();
+    if (at + m + 15 > text.size())
+        return std::string_view::npos;
+    const Bytes16 first0 = Bytes16{} + m_firstAs[0], first1 = Bytes16{} + m_firstAs[1];
+    const Bytes16 last0 = Bytes16{} + m_lastAs[0], last1 = Bytes16{} + m_lastAs[1];
+    const std::size_t lastBlock = text.size() - m - 15;
+    for (std::size_t block = at;; block = std::min(block + 16, lastBlock)) {
+        Bytes16 starts, ends;
+        std::memcpy(&starts, text.data() + block, 16);
+        std::memcpy(&ends, text.data() + block + m - 1, 16);
+        const auto candidates = ((starts == first0) | (starts == first1)) & ((ends == last0) | (ends == last1));
+        std::uint64_t halves[2];
+        std::memcpy(halves, &candidates, 16);
+        if (halves[0] | halves[1])
+            for (std::size_t i = 0; i < 16; ++i)
+                if (candidates[i] && EqualsAt(text, block + i))
+                    return block + i;
+        if (block == lastBlock)
+            break;
+    }
+    at = text.size();
     return std::string_view::npos;
 }
 

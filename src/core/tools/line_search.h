@@ -39,7 +39,9 @@ public:
 private:
     LineMatch FindFrom(std::string_view text, std::size_t from, StepBudget& budget);
     std::size_t FindPlain(std::string_view text, std::size_t from) const;
+    std::size_t ScanBlocks(std::string_view text, std::size_t& at) const;
     bool EqualsAt(std::string_view text, std::size_t at) const;
+    bool StoredBytesAs(char c, std::array<std::uint8_t, 2>& bytes) const;
     using WordBytes = std::array<bool, 256>;
     static bool TouchesWord(std::string_view text, std::size_t offset, std::size_t length, const WordBytes& isWord);
 
@@ -48,7 +50,11 @@ private:
     bool m_regex;
     std::array<std::uint8_t, 256> m_compareAs; // stored byte -> WIN, folded
     WordBytes m_storedIsWord{};                // stored byte -> a word character
-    std::array<std::size_t, 256> m_skip{};     // Horspool shifts by stored byte
+    // The two stored bytes that compare as the first and as the last pattern
+    // byte, when each has at most two (letters: a capital and a small one).
+    bool m_blockScan = false;
+    std::array<std::uint8_t, 2> m_firstAs{};
+    std::array<std::uint8_t, 2> m_lastAs{};
     RegExp m_expression;
     std::string m_piece; // an expression runs on the text converted
 };
