@@ -337,7 +337,7 @@ TEST_F(FileTest, TitlesAndPathsChooseSchemeAndTool)
 TEST_F(FileTest, ReloadReadsTheFileAgain)
 {
     struct View : DocumentView {
-        void OnUpdate() override {}
+        void OnUpdate(DocumentView*, int) override {}
         void ResetToTop() override { ++resets; }
         int resets = 0;
     } view;

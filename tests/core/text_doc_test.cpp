@@ -120,19 +120,26 @@ TEST_F(DocTest, LongestLineOnlyGrowsUntilTheDocumentIsCleared)
     EXPECT_EQ(doc.GetMaxLineLength(), 0);
 }
 
-TEST_F(DocTest, ViewsAreToldWhenTheWholeDocumentChanges)
+TEST_F(DocTest, ViewsAreToldWhenTheDocumentChangesExceptTheOneThatChangedIt)
 {
     struct CountingView : DocumentView {
-        void OnUpdate() override { ++updates; }
+        void OnUpdate(DocumentView*, int hint) override
+        {
+            ++updates;
+            lastHint = hint;
+        }
         void ResetToTop() override {}
         int updates = 0;
+        int lastHint = -1;
     } first, second;
     doc.AddView(&first);
     doc.AddView(&second);
     doc.AddView(&first);
     doc.UpdateAllViews();
+    doc.UpdateAllViews(&first, 7);
+    EXPECT_EQ(second.lastHint, 7);
     doc.RemoveView(&second);
     doc.UpdateAllViews();
     EXPECT_EQ(first.updates, 2);
-    EXPECT_EQ(second.updates, 1);
+    EXPECT_EQ(second.updates, 2);
 }

@@ -21,8 +21,9 @@ void DocumentBase::RemoveView(DocumentView* view)
     m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
 }
 
-void DocumentBase::UpdateAllViews()
+void DocumentBase::UpdateAllViews(DocumentView* sender, int hint)
 {
     for (DocumentView* view : m_views)
-        view->OnUpdate();
+        if (view != sender)
+            view->OnUpdate(sender, hint);
 }

@@ -3,11 +3,13 @@
 #include <string>
 #include <vector>
 
-// A window onto a document, told when the whole document has changed.
+// A window onto a document, told when the document has changed.
 class DocumentView {
 public:
     virtual ~DocumentView() = default;
-    virtual void OnUpdate() = 0;
+    // `sender` is the view that made the change (none when the document did),
+    // `hint` what it tells the others (a view's row count).
+    virtual void OnUpdate(DocumentView* sender, int hint) = 0;
     // After the document was read again: caret at the start, no scroll.
     virtual void ResetToTop() = 0;
 };
@@ -32,7 +34,8 @@ public:
     void AddView(DocumentView* view);
     void RemoveView(DocumentView* view);
     const std::vector<DocumentView*>& GetViews() const { return m_views; }
-    void UpdateAllViews();
+    // Every view but the sender.
+    void UpdateAllViews(DocumentView* sender = nullptr, int hint = 0);
 
 private:
     std::string m_strTitle;

@@ -1,0 +1,173 @@
+#pragma once
+
+#include "core/app/app_settings.h"
+#include "core/doc/document_base.h"
+#include "core/doc/text_pos.h"
+#include "core/view/view_host.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class CTextDoc;
+class HighlightScheme;
+
+// Scroll bar request codes, as the window system numbers them.
+enum ScrollCode : int {
+    SCROLL_LINE_UP = 0,
+    SCROLL_LINE_DOWN = 1,
+    SCROLL_PAGE_UP = 2,
+    SCROLL_PAGE_DOWN = 3,
+    SCROLL_THUMB_POSITION = 4,
+    SCROLL_THUMB_TRACK = 5,
+};
+
+// The editing view over one document: its own caret, selection, scroll
+// position, word-wrap layout and code page. Every cell is one stored byte of
+// a fixed-pitch font, so a column is a byte index into the stored line. The
+// window comes in through ViewHost and painting goes out through Surface.
+class CTextView : public DocumentView {
+public:
+    static constexpr int NO_WRAP = 32767;
+    // Row indices over the whole document are kept only up to this many lines.
+    static constexpr int kCountedLines = 500;
+    static constexpr int kDragTimer = 1;
+    static constexpr int kDragTimerMs = 30;
+    static constexpr int kTextGap = 5; // pixels between panel and text
+    static constexpr int kEncodingCommand = 10000; // .. 10004
+    static constexpr int kWordWrapToLinesCommand = 40015;
+    static constexpr int kBrowseLinkCommand = 5015;
+
+    CTextView(CTextDoc& doc, AppSettings& settings, std::vector<HighlightScheme>& schemes, ViewHost& host);
+    ~CTextView() override;
+    CTextView(const CTextView&) = delete;
+    CTextView& operator=(const CTextView&) = delete;
+
+    // Row model.
+    int NextRowStart(int& line, int col) const;
+    int RowStartOf(int line, int col) const;
+    int PrevRowStart(int& line, int col) const;
+    int RowsOfLine(int line) const;
+    void CaretRowInfo(int& rows, int& rowStart) const;
+    void CountRows();
+
+    // Caret and selection.
+    bool GetSelectionRange(TextPos& start, TextPos& end) const;
+    void PlaceCaret();
+    bool EnsureCaretVisible();
+    void RepaintLines(int firstLine, int lastLine);
+    void RepaintLineRows(int firstLine, int lastLine);
+    void MoveCaretTo(int line, int col);
+    TextPos GetTopPosition() const;
+    void ClampCaret();
+    void ClampToRow(int desired, int bound);
+    // The selection rules after a movement from `oldCaret`: extend with Shift,
+    // else drop the selection unless blocks are persistent.
+    void AfterMovement(TextPos oldCaret, bool shift);
+    void DropSelection();
+
+    // Life cycle. `activePane` is the view whose top row a new pane starts at.
+    void OnInitialUpdate(const CTextView* activePane = nullptr);
+    void OnSize();
+    void OnUpdate(DocumentView* sender, int hint) override;
+    void ResetToTop() override { ResetView(); }
+    void ApplySettings(bool full);
+    void ResetView();
+    void OnSetFocus();
+    void OnKillFocus();
+    void OnActivateView(bool active);
+
+    // Layout and painting.
+    void SetupFont();
+    void UpdateWrapWidth();
+    void Rewrap();
+    void LayoutFrom(int line, int col, int startRow);
+    void LayoutUpTo(int line, int col);
+    void WordWrapToLines();
+    void OnDraw(Surface& surface);
+    void PaintRows(Surface& surface, int firstRow, int lastRow);
+    void RepaintRows(int firstRow, int lastRow);
+    void RepaintAll();
+    void UpdateScrollBars();
+    void OnEncoding(int command);
+    bool IsEncodingChecked(int command) const { return command - kEncodingCommand == m_codePage; }
+
+    // Mouse and scrolling.
+    void HitTest(Point point);
+    void OnLButtonDown(Point point, bool shift);
+    void OnMouseMove(Point point);
+    void OnLButtonUp();
+    void OnLButtonDblClk(Point point);
+    void OnRButtonDown(Point point);
+    void OnTimer(int id);
+    void OnMouseWheel(int delta);
+    void OnHScroll(int code, int pos);
+    void OnVScroll(int code, int pos);
+    void OnBrowseLink();
+    void WordAt(TextPos& start, TextPos& end) const;
+
+    CTextDoc& GetDocument() const { return m_doc; }
+    const HighlightScheme& Scheme() const;
+
+    // State, public for the commands of the other view files and for tests.
+    AppSettings& m_pSettings;
+    PanelIcons m_iconDC; // the panel icons, drawn by the surface
+    std::vector<int> m_rowLine;
+    std::vector<int> m_rowCol;
+    int m_visibleRows = 1;
+    int m_visibleCols = 1;
+    int m_desiredCol = -1;
+    int m_totalRows = 0;
+    int m_firstRowIndex = 0;
+    int m_caretRowIndex = 0;
+    int m_wrapWidth = NO_WRAP;
+    int m_hScroll = 0;
+    std::uint8_t m_panelWidth = 0;
+    int m_bInitialized = 0;
+    int m_bHasFocus = 0;
+    int m_bDragging = 0;
+    int m_bScrolledWhileDragging = 0;
+    Point m_dragPoint;
+    TextPos m_anchor;
+    TextPos m_selEnd;
+    std::string m_linkUnderPointer;
+    int m_prefixLength = 0;
+    std::vector<std::string> m_completionTexts;
+    std::vector<int> m_completionIds;
+    std::uint8_t m_codePage = 4;
+    TextPos m_caret;
+    int m_bSelection = 0;
+    int m_lineHeight = 16;
+    int m_charWidth = 8;
+
+private:
+    int LineCount() const;
+    int LineLength(int line) const;
+    bool IsLastLine(int line) const;
+    bool CountsRows() const;
+    int ScreenRowOfCaret(int& colInRow) const;
+    bool CaretBeforeWindow() const;
+    bool CaretAfterWindow() const;
+    void ClearRows();
+    void DeriveVisibleCounts(bool withPartialColumn);
+    void CreateSystemCaret();
+    std::uint8_t PanelWidthFor(std::uint8_t infoMode) const;
+    void BuildPanelIcons();
+    void PaintInfoPanel(Surface& surface, int firstRow, int lastRow);
+    void MarkSelection(int line, std::uint8_t* attrs, int cells) const;
+    void DrawRowText(Surface& surface, const char* cells, const std::uint8_t* attrs, int y, int length,
+                     bool bookmarked);
+    int RowLength(int row) const;
+    bool ScrollLineUp();
+    bool ScrollLineDown();
+    void ScrollToThumb(int pos);
+    void ShowScrolledHit();
+    std::string LinkAtCaret() const;
+    void CopySelectionTo();
+    void DragStep(Point point);
+
+    CTextDoc& m_doc;
+    std::vector<HighlightScheme>& m_schemes;
+    ViewHost& m_host;
+};

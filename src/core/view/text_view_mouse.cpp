@@ -1,0 +1,364 @@
+// The mouse, the wheel and the scroll bars. Scrolling never moves the caret;
+// a caret scrolled out of the window is hidden.
+#include "core/doc/code_pages.h"
+#include "core/doc/tab_cells.h"
+#include "core/doc/text_doc.h"
+#include "core/view/highlight_scheme.h"
+#include "core/view/text_view.h"
+
+#include <algorithm>
+#include <array>
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kLinkPrefixes = {"http://", "ftp://", "news://"};
+constexpr int kWheelSteps = 3;
+
+} // namespace
+
+// Rows move down by one; the new top row is the one before the old top.
+bool CTextView::ScrollLineUp()
+{
+    if (m_rowLine[0] == 0 && m_rowCol[0] == 0)
+        return false;
+    int line = m_rowLine[0] < 0 ? LineCount() : m_rowLine[0];
+    const int col = PrevRowStart(line, m_rowLine[0] < 0 ? 0 : m_rowCol[0]);
+    if (line < 0)
+        return false;
+    std::copy_backward(m_rowLine.begin(), m_rowLine.begin() + m_visibleRows + 1, m_rowLine.begin() + m_visibleRows + 2);
+    std::copy_backward(m_rowCol.begin(), m_rowCol.begin() + m_visibleRows + 1, m_rowCol.begin() + m_visibleRows + 2);
+    m_rowLine[0] = line;
+    m_rowCol[0] = col;
+    --m_firstRowIndex;
+    return true;
+}
+
+// Rows move up by one; the new last row is the one after the old last.
+bool CTextView::ScrollLineDown()
+{
+    if (m_rowLine[1] < 0)
+        return false;
+    const auto last = static_cast<std::size_t>(m_visibleRows + 1);
+    std::copy(m_rowLine.begin() + 1, m_rowLine.begin() + static_cast<std::ptrdiff_t>(last) + 1, m_rowLine.begin());
+    std::copy(m_rowCol.begin() + 1, m_rowCol.begin() + static_cast<std::ptrdiff_t>(last) + 1, m_rowCol.begin());
+    int line = m_rowLine[last - 1];
+    const int col = line < 0 ? 0 : NextRowStart(line, m_rowCol[last - 1]);
+    m_rowLine[last] = line >= 0 && line < LineCount() ? line : -1;
+    m_rowCol[last] = m_rowLine[last] < 0 ? 0 : col;
+    ++m_firstRowIndex;
+    return true;
+}
+
+void CTextView::HitTest(Point point)
+{
+    if (LineCount() == 0)
+        return;
+    int row = point.y / m_lineHeight;
+    int c = (point.x - m_panelWidth - kTextGap) / m_charWidth;
+    m_bScrolledWhileDragging = 0;
+    if (!CountsRows() || m_totalRows >= m_visibleRows) {
+        if (row < 0 && ScrollLineUp())
+            m_bScrolledWhileDragging = 1;
+        else if (row >= m_visibleRows - 1 && m_rowLine[static_cast<std::size_t>(m_visibleRows - 1)] >= 0 &&
+                 ScrollLineDown())
+            m_bScrolledWhileDragging = 1;
+    }
+    row = std::clamp(row, 0, std::max(0, m_visibleRows - 2));
+    while (row > 0 && m_rowLine[static_cast<std::size_t>(row)] < 0)
+        --row;
+    const auto r = static_cast<std::size_t>(row);
+    m_caret.line = std::max(0, m_rowLine[r]);
+    m_caretRowIndex = m_firstRowIndex + row;
+    if (c < 0) {
+        if (m_hScroll > 0) {
+            --m_hScroll;
+            m_bScrolledWhileDragging = 1;
+        }
+        c = 0;
+    }
+    const std::string_view text = m_doc.GetLine(m_caret.line);
+    const int rowStart = m_rowCol[r];
+    const int rowLength = m_rowLine[r + 1] == m_rowLine[r] ? m_rowCol[r + 1] - rowStart
+                                                            : static_cast<int>(text.size()) - rowStart;
+    if (c >= m_visibleCols) {
+        if (m_hScroll + m_visibleCols < rowLength) {
+            ++m_hScroll;
+            m_bScrolledWhileDragging = 1;
+        }
+        c = m_visibleCols - 1;
+    }
+    int col = rowStart + m_hScroll + c;
+    if (col <= rowStart + rowLength) {
+        // Inside a tab's blank cells the caret goes behind the tab.
+        while (col < static_cast<int>(text.size()) && text[static_cast<std::size_t>(col)] == TAB_FILL)
+            ++col;
+    } else {
+        col = rowStart + rowLength;
+    }
+    m_caret.col = col;
+}
+
+// After a hit test that scrolled, the window shows other rows.
+void CTextView::ShowScrolledHit()
+{
+    if (!m_bScrolledWhileDragging)
+        return;
+    UpdateScrollBars();
+    RepaintAll();
+}
+
+void CTextView::OnLButtonDown(Point point, bool shift)
+{
+    if (!m_bDragging) {
+        m_bDragging = 1;
+        m_host.SetTimer(kDragTimer, kDragTimerMs);
+        m_host.SetCapture();
+    }
+    const TextPos old = m_caret;
+    HitTest(point);
+    ShowScrolledHit();
+    if (shift) {
+        if (!m_bSelection)
+            m_anchor = old;
+        m_selEnd = m_caret;
+        m_bSelection = !(m_anchor == m_selEnd);
+        RepaintAll();
+    } else {
+        if (m_bSelection)
+            DropSelection();
+        m_anchor = m_selEnd = m_caret;
+    }
+    PlaceCaret();
+}
+
+void CTextView::DragStep(Point point)
+{
+    m_dragPoint = point;
+    HitTest(point);
+    TextPos oldStart, oldEnd;
+    const bool hadSelection = GetSelectionRange(oldStart, oldEnd);
+    if (m_bSelection) {
+        m_selEnd = m_caret;
+    } else {
+        m_bSelection = 1;
+        m_anchor = m_selEnd = m_caret;
+    }
+    if (m_bScrolledWhileDragging) {
+        RepaintAll();
+    } else {
+        TextPos start, end;
+        GetSelectionRange(start, end);
+        const int first = hadSelection ? std::min(start.line, oldStart.line) : start.line;
+        const int last = hadSelection ? std::max(end.line, oldEnd.line) : end.line;
+        RepaintLineRows(first, last);
+    }
+    UpdateScrollBars();
+    PlaceCaret();
+}
+
+void CTextView::OnMouseMove(Point point)
+{
+    if (m_bDragging)
+        DragStep(point);
+}
+
+void CTextView::OnLButtonUp()
+{
+    if (!m_bDragging)
+        return;
+    m_bDragging = 0;
+    m_bSelection = !(m_anchor == m_selEnd);
+    m_host.ReleaseCapture();
+    m_host.KillTimer(kDragTimer);
+}
+
+void CTextView::OnTimer(int id)
+{
+    if (id == kDragTimer && m_bDragging && m_bScrolledWhileDragging)
+        DragStep(m_dragPoint);
+}
+
+void CTextView::OnLButtonDblClk(Point point)
+{
+    HitTest(point);
+    ShowScrolledHit();
+    TextPos start, end;
+    WordAt(start, end);
+    m_anchor = start;
+    m_selEnd = end;
+    m_bSelection = !(start == end);
+    RepaintLines(m_caret.line, m_caret.line);
+}
+
+void CTextView::OnRButtonDown(Point point)
+{
+    HitTest(point);
+    ShowScrolledHit();
+    PlaceCaret();
+    if (m_pSettings.MouseMenu) {
+        m_linkUnderPointer = LinkAtCaret();
+        m_host.ShowContextMenu(point, !m_linkUnderPointer.empty());
+    } else if (m_bSelection) {
+        CopySelectionTo();
+    }
+}
+
+// A hot link around the caret: from the nearest link end on its left, text
+// starting with one of the prefixes (exact bytes), cut before its first link
+// end. Empty when there is none or the scheme marks no links.
+std::string CTextView::LinkAtCaret() const
+{
+    const HighlightScheme& scheme = Scheme();
+    if (!scheme.m_linksOn)
+        return {};
+    const std::string_view text = m_doc.GetLine(m_caret.line);
+    auto isEnd = [&](char c) { return scheme.m_linkEnds.find(c) != std::string::npos; };
+    std::size_t start = std::min(static_cast<std::size_t>(m_caret.col), text.size());
+    while (start > 0 && !isEnd(text[start - 1]))
+        --start;
+    const std::string_view rest = text.substr(start);
+    if (std::none_of(kLinkPrefixes.begin(), kLinkPrefixes.end(), [&](std::string_view p) { return rest.starts_with(p); }))
+        return {};
+    std::string link(rest.substr(0, static_cast<std::size_t>(std::find_if(rest.begin(), rest.end(), isEnd) - rest.begin())));
+    ConvertString(link, m_codePage, CP_WIN);
+    return link;
+}
+
+// With the context menu off, a right click copies the selection to the
+// caret; the copy becomes the selection.
+void CTextView::CopySelectionTo()
+{
+    TextPos start, end;
+    if (!GetSelectionRange(start, end))
+        return;
+    const std::string text = m_doc.GetText(start, end);
+    m_anchor = m_caret;
+    m_doc.InsertText(m_caret, text, true);
+    m_selEnd = m_caret;
+    CountRows();
+    const int line = std::clamp(m_rowLine[0], 0, LineCount() - 1);
+    LayoutFrom(line, m_rowCol[0], 0);
+    if (!EnsureCaretVisible())
+        RepaintAll();
+    m_doc.UpdateAllViews(this, m_totalRows);
+}
+
+void CTextView::OnBrowseLink()
+{
+    if (!m_linkUnderPointer.empty())
+        m_host.OpenLink(m_linkUnderPointer);
+}
+
+void CTextView::OnMouseWheel(int delta)
+{
+    for (int i = 0; i < kWheelSteps; ++i)
+        OnVScroll(delta > 0 ? SCROLL_LINE_UP : SCROLL_LINE_DOWN, 0);
+}
+
+void CTextView::OnHScroll(int code, int pos)
+{
+    switch (code) {
+    case SCROLL_LINE_UP:
+        --m_hScroll;
+        break;
+    case SCROLL_LINE_DOWN:
+        ++m_hScroll;
+        break;
+    case SCROLL_PAGE_UP:
+        m_hScroll -= m_visibleCols / 2;
+        break;
+    case SCROLL_PAGE_DOWN:
+        m_hScroll += m_visibleCols / 2;
+        break;
+    case SCROLL_THUMB_POSITION:
+    case SCROLL_THUMB_TRACK:
+        m_hScroll = pos;
+        break;
+    default:
+        return;
+    }
+    const int widest = m_wrapWidth != NO_WRAP ? m_wrapWidth : m_doc.GetMaxLineLength();
+    m_hScroll = std::max(0, std::min(m_hScroll, widest - m_visibleCols));
+    UpdateScrollBars();
+    RepaintAll();
+    PlaceCaret();
+}
+
+void CTextView::OnVScroll(int code, int pos)
+{
+    const bool atTop = m_rowLine[0] == 0 && m_rowCol[0] == 0;
+    switch (code) {
+    case SCROLL_LINE_UP:
+        if (!ScrollLineUp())
+            return;
+        break;
+    case SCROLL_LINE_DOWN:
+        if (!ScrollLineDown())
+            return;
+        break;
+    case SCROLL_PAGE_UP:
+        if (atTop)
+            return;
+        LayoutUpTo(m_rowLine[1], m_rowCol[1]);
+        m_firstRowIndex = std::max(0, m_firstRowIndex - (m_visibleRows - 1));
+        break;
+    case SCROLL_PAGE_DOWN: {
+        const auto partial = static_cast<std::size_t>(m_visibleRows - 1);
+        if (m_rowLine[partial] < 0)
+            return;
+        LayoutFrom(m_rowLine[partial], m_rowCol[partial], 0);
+        m_firstRowIndex += m_visibleRows - 1;
+        break;
+    }
+    case SCROLL_THUMB_POSITION:
+    case SCROLL_THUMB_TRACK:
+        ScrollToThumb(pos);
+        break;
+    default:
+        return;
+    }
+    RepaintAll();
+    UpdateScrollBars();
+    PlaceCaret();
+}
+
+// Short documents count rows to the thumb's row; long ones take the thumb's
+// place on the 0-500 scale as a share of the lines.
+void CTextView::ScrollToThumb(int pos)
+{
+    if (CountsRows()) {
+        int line = 0, col = 0, index = 0;
+        while (index < pos) {
+            int nextLine = line;
+            const int next = NextRowStart(nextLine, col);
+            if (nextLine >= LineCount())
+                break;
+            line = nextLine;
+            col = next;
+            ++index;
+        }
+        LayoutFrom(line, col, 0);
+        m_firstRowIndex = index;
+        return;
+    }
+    const int line = static_cast<int>(LineCount() * pos * 0.002);
+    if (line >= LineCount())
+        LayoutUpTo(-1, 0);
+    else
+        LayoutFrom(line, 0, 0);
+}
+
+void CTextView::WordAt(TextPos& start, TextPos& end) const
+{
+    const HighlightScheme& scheme = Scheme();
+    const std::string_view text = m_doc.GetLine(m_caret.line);
+    const int length = static_cast<int>(text.size());
+    int from = std::min(m_caret.col, length);
+    int to = from;
+    while (from > 0 && !scheme.IsDelimiter(text[static_cast<std::size_t>(from - 1)]))
+        --from;
+    while (to < length && !scheme.IsDelimiter(text[static_cast<std::size_t>(to)]))
+        ++to;
+    start = {from, m_caret.line};
+    end = {to, m_caret.line};
+}
