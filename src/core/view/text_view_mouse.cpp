@@ -137,12 +137,10 @@ void CTextView::DragStep(Point point)
     HitTest(point);
     TextPos oldStart, oldEnd;
     const bool hadSelection = GetSelectionRange(oldStart, oldEnd);
-    if (m_bSelection) {
-        m_selEnd = m_caret;
-    } else {
-        m_bSelection = 1;
-        m_anchor = m_selEnd = m_caret;
-    }
+    // The selection runs from where the button went down, however far the
+    // first move reported is from it.
+    m_selEnd = m_caret;
+    m_bSelection = 1;
     if (m_bScrolledWhileDragging) {
         RepaintAll();
     } else {

@@ -1,0 +1,189 @@
+#include "view_fixture.h"
+
+namespace {
+
+class ViewMouse : public ViewTest {
+protected:
+    void ShowNumberedLines(int count)
+    {
+        SetLines({});
+        for (int i = 0; i < count; ++i)
+            doc.AppendLine("line " + std::to_string(i));
+        Start();
+    }
+
+    // The client point of cell (col, row) of the window.
+    Point Cell(int col, int row) const { return {view->m_panelWidth + 5 + col * 8 + 3, row * 16 + 5}; }
+
+    void Click(Point at, bool shift = false)
+    {
+        view->OnLButtonDown(at, shift);
+        view->OnLButtonUp();
+    }
+};
+
+TEST_F(ViewMouse, ClicksLandOnCellsAndNeverInsideATab)
+{
+    Show({"a\tb", "second line"});
+    Click(Cell(2, 0)); // a fill cell of the tab
+    EXPECT_EQ(view->m_caret, (TextPos{4, 0}));
+    Click(Cell(1, 0)); // the tab's own cell
+    EXPECT_EQ(view->m_caret, (TextPos{1, 0}));
+    Click(Cell(50, 1)); // right of the text
+    EXPECT_EQ(view->m_caret, (TextPos{11, 1}));
+    Click(Cell(3, 30)); // below the text
+    EXPECT_EQ(view->m_caret, (TextPos{3, 1}));
+    EXPECT_EQ(host.caretPos, (Point{5 + 3 * 8, 16}));
+}
+
+TEST_F(ViewMouse, AClickInThePanelTakesTheFirstShownColumn)
+{
+    settings.InfoMode = 2;
+    settings.WrapOn = 0;
+    Show({std::string(200, 'x')});
+    Click({10, 5});
+    EXPECT_EQ(view->m_caret, (TextPos{0, 0}));
+    view->OnHScroll(SCROLL_THUMB_POSITION, 30);
+    Click({view->m_panelWidth + 2, 5}); // the gap
+    EXPECT_EQ(view->m_caret, (TextPos{30, 0}));
+    Click({10, 5}); // a whole cell left of the text scrolls back one column
+    EXPECT_EQ(view->m_hScroll, 29);
+    EXPECT_EQ(view->m_caret, (TextPos{29, 0}));
+}
+
+TEST_F(ViewMouse, ShiftClickExtendsAndAPlainClickDrops)
+{
+    Show({"abcdef"});
+    Click(Cell(1, 0));
+    Click(Cell(4, 0), true);
+    EXPECT_TRUE(view->m_bSelection);
+    EXPECT_EQ(view->m_anchor, (TextPos{1, 0}));
+    EXPECT_EQ(view->m_selEnd, (TextPos{4, 0}));
+    Click(Cell(2, 0));
+    EXPECT_FALSE(view->m_bSelection);
+}
+
+TEST_F(ViewMouse, DraggingSelectsAndKeepsScrollingBeyondTheEdge)
+{
+    ShowNumberedLines(100);
+    view->OnVScroll(SCROLL_PAGE_DOWN, 0);
+    const int top = view->m_rowLine[0];
+    view->OnLButtonDown(Cell(2, 3), false);
+    EXPECT_TRUE(host.captured);
+    EXPECT_EQ(host.timers[CTextView::kDragTimer], 30);
+    view->OnMouseMove({Cell(2, 0).x, -20}); // a row above the window
+    EXPECT_EQ(view->m_rowLine[0], top - 1);
+    view->OnTimer(CTextView::kDragTimer);
+    view->OnTimer(CTextView::kDragTimer);
+    EXPECT_EQ(view->m_rowLine[0], top - 3);
+    EXPECT_EQ(view->m_caret.line, top - 3);
+    EXPECT_EQ(view->m_anchor, (TextPos{2, top + 3}));
+    EXPECT_EQ(view->m_selEnd, view->m_caret);
+    view->OnLButtonUp();
+    EXPECT_FALSE(host.captured);
+    EXPECT_EQ(host.timers.count(CTextView::kDragTimer), 0u);
+    EXPECT_TRUE(view->m_bSelection);
+    view->OnTimer(CTextView::kDragTimer); // no longer dragging
+    EXPECT_EQ(view->m_rowLine[0], top - 3);
+}
+
+TEST_F(ViewMouse, AShortDocumentDoesNotScrollWhileDragging)
+{
+    Show({"a", "b"});
+    view->OnLButtonDown(Cell(0, 1), false);
+    view->OnMouseMove({0, -40});
+    EXPECT_EQ(view->m_rowLine[0], 0);
+    EXPECT_FALSE(view->m_bScrolledWhileDragging);
+    view->OnLButtonUp();
+}
+
+TEST_F(ViewMouse, DoubleClickSelectsTheWord)
+{
+    Show({"one  two-three"});
+    view->OnLButtonDblClk(Cell(6, 0));
+    EXPECT_EQ(view->m_anchor, (TextPos{5, 0}));
+    EXPECT_EQ(view->m_selEnd, (TextPos{8, 0}));
+    EXPECT_EQ(view->m_caret, (TextPos{6, 0}));
+    EXPECT_TRUE(view->m_bSelection);
+    view->OnLButtonDblClk(Cell(4, 0)); // between two delimiters: empty
+    EXPECT_EQ(view->m_anchor, view->m_selEnd);
+    EXPECT_FALSE(view->m_bSelection);
+}
+
+TEST_F(ViewMouse, RightClickOffersALinkThatStartsWithAKnownPrefix)
+{
+    Show({"see http://example.com/a_b, or HTTP://upper.case"});
+    view->OnRButtonDown(Cell(12, 0));
+    ASSERT_EQ(host.menus.size(), 1u);
+    EXPECT_TRUE(host.menus[0].offerLink);
+    EXPECT_EQ(view->m_caret, (TextPos{12, 0}));
+    view->OnBrowseLink();
+    EXPECT_EQ(host.opened, (std::vector<std::string>{"http://example.com/a_b"}));
+    view->OnRButtonDown(Cell(36, 0));
+    EXPECT_FALSE(host.menus[1].offerLink);
+    view->OnRButtonDown(Cell(1, 0));
+    EXPECT_FALSE(host.menus[2].offerLink);
+}
+
+TEST_F(ViewMouse, WithoutTheMenuARightClickCopiesTheSelectionThere)
+{
+    settings.MouseMenu = 0;
+    Show({"copy me", "to: "});
+    Click(Cell(0, 0));
+    Click(Cell(4, 0), true);
+    view->OnRButtonDown(Cell(4, 1));
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"copy me", "to: copy"}));
+    EXPECT_EQ(view->m_anchor, (TextPos{4, 1}));
+    EXPECT_EQ(view->m_selEnd, (TextPos{8, 1}));
+    EXPECT_TRUE(host.menus.empty());
+    EXPECT_TRUE(doc.CanUndo());
+}
+
+TEST_F(ViewMouse, AWheelNotchScrollsThreeRows)
+{
+    ShowNumberedLines(100);
+    view->OnMouseWheel(-120);
+    EXPECT_EQ(view->m_rowLine[0], 3);
+    EXPECT_EQ(view->m_firstRowIndex, 3);
+    view->OnMouseWheel(-1); // any size of notch
+    EXPECT_EQ(view->m_rowLine[0], 6);
+    view->OnMouseWheel(120);
+    EXPECT_EQ(view->m_rowLine[0], 3);
+    view->m_caret = {0, 0};
+    view->PlaceCaret(); // scrolled out: hidden, not moved
+    EXPECT_EQ(host.caretPos, (Point{-10, 0}));
+    EXPECT_EQ(view->m_caret, (TextPos{0, 0}));
+}
+
+TEST_F(ViewMouse, ScrollBarCodesMoveTheWindowByRowsAndPages)
+{
+    ShowNumberedLines(100);
+    view->OnVScroll(SCROLL_LINE_UP, 0); // already at the top
+    EXPECT_EQ(Rows(1), "0:0");
+    view->OnVScroll(SCROLL_PAGE_DOWN, 0);
+    EXPECT_EQ(view->m_rowLine[0], view->m_visibleRows - 1);
+    EXPECT_EQ(view->m_firstRowIndex, view->m_visibleRows - 1);
+    view->OnVScroll(SCROLL_LINE_DOWN, 0);
+    view->OnVScroll(SCROLL_PAGE_UP, 0);
+    EXPECT_EQ(view->m_rowLine[view->m_visibleRows], view->m_visibleRows + 1);
+    view->OnVScroll(SCROLL_THUMB_POSITION, 10);
+    EXPECT_EQ(Rows(1), "10:0");
+    EXPECT_EQ(view->m_firstRowIndex, 10);
+    view->OnVScroll(SCROLL_PAGE_DOWN, 0);
+    EXPECT_EQ(view->m_rowLine[0], 70);
+    view->OnVScroll(SCROLL_PAGE_DOWN, 0); // the partly shown row is past the end
+    EXPECT_EQ(view->m_rowLine[0], 70);
+}
+
+TEST_F(ViewMouse, WrappedRowsScrollOneRowAtATime)
+{
+    settings.WrapMode = 1;
+    settings.WrapByPosition = 10;
+    Show({"aaaa bbbb cccc dddd eeee", "x"});
+    view->OnVScroll(SCROLL_LINE_DOWN, 0);
+    EXPECT_EQ(Rows(2), "0:10 0:20");
+    view->OnVScroll(SCROLL_LINE_UP, 0);
+    EXPECT_EQ(Rows(2), "0:0 0:10");
+}
+
+} // namespace
