@@ -24,6 +24,7 @@ struct BenchCase {
 std::vector<BenchCase> DocumentCases();
 std::vector<BenchCase> HighlightCases();
 std::vector<BenchCase> SearchCases();
+std::vector<BenchCase> ViewCases();
 
 // Helpers shared by the cases.
 class CTextDoc;

@@ -53,7 +53,7 @@ int Usage(const std::vector<BenchCase>& cases)
 int main(int argc, char** argv)
 {
     std::vector<BenchCase> cases = DocumentCases();
-    for (auto more : {HighlightCases, SearchCases})
+    for (auto more : {HighlightCases, SearchCases, ViewCases})
         for (const BenchCase& c : more())
             cases.push_back(c);
     if (argc < 3)

@@ -1,6 +1,8 @@
 #include "core/doc/code_pages.h"
 #include "view_fixture.h"
 
+#include <set>
+
 namespace {
 
 class ViewRows : public ViewTest {
@@ -232,6 +234,48 @@ TEST_F(ViewLifeCycle, ANewPaneStartsWhereTheActivePaneShows)
     CTextView pane(doc, settings, schemes, host);
     pane.OnInitialUpdate(view.get());
     EXPECT_EQ(pane.GetTopPosition(), view->GetTopPosition());
+}
+
+TEST_F(ViewLifeCycle, FullSettingsChangeRelaysAndTellsTheOtherViews)
+{
+    settings.WrapMode = 1;
+    settings.WrapByPosition = 10;
+    Show({"aaaa bbbb cccc", "x"});
+    struct Listener : DocumentView {
+        void OnUpdate(DocumentView* from, int h) override
+        {
+            sender = from;
+            hint = h;
+        }
+        void ResetToTop() override {}
+        DocumentView* sender = nullptr;
+        int hint = 0;
+    } other;
+    doc.AddView(&other);
+    settings.InfoMode = 2;
+    settings.WrapByPosition = 5;
+    view->ApplySettings(true);
+    EXPECT_EQ(view->m_panelWidth, 6 * 9);
+    EXPECT_EQ(view->m_wrapWidth, 5);
+    EXPECT_EQ(other.sender, view.get());
+    EXPECT_EQ(other.hint, view->m_totalRows);
+    EXPECT_EQ(view->m_totalRows, 4);
+    doc.RemoveView(&other);
+}
+
+TEST_F(ViewLifeCycle, RepaintLinesPaintsOnlyTheRowsOfThoseLines)
+{
+    Show({"a", "b", "c", "d", "e"});
+    host.painted.clear();
+    view->RepaintLines(1, 2);
+    std::set<int> rows;
+    for (const PaintCall& call : host.painted)
+        if (call.kind == PaintCall::Text)
+            rows.insert(call.y / 16);
+    EXPECT_EQ(rows, (std::set<int>{1, 2}));
+    host.painted.clear();
+    view->RepaintLines(3, -1); // to the window's end
+    EXPECT_EQ(host.painted.back().rect.top, (view->m_visibleRows - 1) * 16);
 }
 
 TEST_F(ViewLifeCycle, ResetGoesBackToTheTop)

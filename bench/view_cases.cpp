@@ -1,0 +1,117 @@
+// Benchmark cases of the editing view: painting a window and counting rows.
+#include "bench_case.h"
+
+#include "core/doc/text_doc.h"
+#include "core/view/highlight_scheme.h"
+#include "core/view/line_states.h"
+#include "core/view/text_view.h"
+#include "posix/posix_file_system.h"
+
+#include <stdexcept>
+
+namespace {
+
+constexpr int kPaintsPerPlace = 200;
+
+class DiscardingSurface : public Surface {
+public:
+    void FillRect(const Rect&, std::uint32_t) override { ++calls; }
+    void DrawText(int, int, std::string_view text, std::uint32_t, std::uint32_t) override { calls += text.size(); }
+    void DrawIcon(int, int, const PanelIcons&, PanelIcon) override { ++calls; }
+    std::size_t calls = 0;
+};
+
+// A window of 100 columns and 60 rows of 8 x 16 pixels that draws nothing.
+class NullHost : public ViewHost {
+public:
+    int ClientWidth() const override { return 5 + 100 * 8; }
+    int ClientHeight() const override { return 60 * 16 - 1; }
+    int ScreenHeight() const override { return 1080; }
+    FontMetrics SetFont(const LogFont&) override { return {16, 0, 8}; }
+    int TextWidth(std::string_view text) const override { return static_cast<int>(text.size()) * 8; }
+    void CreateCaret(int, int) override {}
+    void ShowCaret() override {}
+    void HideCaret() override {}
+    void SetCaretPos(Point) override {}
+    std::unique_ptr<Surface> ClientSurface() override { return std::make_unique<DiscardingSurface>(); }
+    void SetScrollInfo(ScrollBarKind, const ScrollBarState&) override {}
+    void ShowScrollBar(ScrollBarKind, bool) override {}
+    void SetTimer(int, int) override {}
+    void KillTimer(int) override {}
+    void SetCapture() override {}
+    void ReleaseCapture() override {}
+    void ShowContextMenu(Point, bool) override {}
+    void OpenLink(const std::string&) override {}
+    void ShowWaitCursor(bool) override {}
+};
+
+struct Subject {
+    PosixFileSystem fs;
+    std::unique_ptr<CTextDoc> doc;
+    AppSettings settings;
+    std::vector<HighlightScheme> schemes{HighlightScheme::PlainText()};
+    NullHost host;
+    std::unique_ptr<CTextView> view;
+};
+
+std::unique_ptr<Subject> OpenInView(const std::string& file)
+{
+    auto s = std::make_unique<Subject>();
+    s->doc = OpenedDocument(file, s->fs);
+    s->settings.WrapOn = 1;
+    s->settings.WrapMode = 2;
+    s->view = std::make_unique<CTextView>(*s->doc, s->settings, s->schemes, s->host);
+    s->view->OnInitialUpdate();
+    s->view->OnSize();
+    return s;
+}
+
+// One window painted at the top, in the middle and at the end, with every
+// line's colouring state already known.
+BenchResult Paint(const std::string& file, const std::vector<std::string>&)
+{
+    auto s = OpenInView(file);
+    StateBeforeLine(*s->doc, s->schemes[0], s->doc->GetLineCount() - 1);
+    BenchResult r;
+    r.bytes = FileSize(file);
+    DiscardingSurface surface;
+    const int lines = s->doc->GetLineCount();
+    std::uint64_t total = 0;
+    for (const int line : {0, lines / 2, lines - 1}) {
+        s->view->MoveCaretTo(line, 0);
+        const std::uint64_t start = NowNanoseconds();
+        for (int i = 0; i < kPaintsPerPlace; ++i)
+            s->view->OnDraw(surface);
+        total += NowNanoseconds() - start;
+    }
+    if (surface.calls == 0)
+        r.failure = "nothing was painted";
+    r.seconds = static_cast<double>(total) / 1e9;
+    r.perOpUs = static_cast<double>(total) / 1e3 / (3 * kPaintsPerPlace);
+    return r;
+}
+
+// The rows of every line at the window's wrap width.
+BenchResult Wrap(const std::string& file, const std::vector<std::string>&)
+{
+    auto s = OpenInView(file);
+    BenchResult r;
+    r.bytes = FileSize(file);
+    const std::uint64_t start = NowNanoseconds();
+    std::uint64_t rows = 0;
+    for (int line = 0; line < s->doc->GetLineCount(); ++line)
+        rows += static_cast<std::uint64_t>(s->view->RowsOfLine(line));
+    r.seconds = SecondsSince(start);
+    r.extra = "rows=" + std::to_string(rows);
+    return r;
+}
+
+} // namespace
+
+std::vector<BenchCase> ViewCases()
+{
+    return {
+        {"paint", "FILE: paint a 100 x 60 window with word wrap at the top, middle and end; per_op_us per window", Paint},
+        {"wrap", "FILE: count the rows of every line at a 100-column wrap; rows= the total", Wrap},
+    };
+}
