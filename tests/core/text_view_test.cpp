@@ -1,6 +1,7 @@
 #include "core/doc/code_pages.h"
 #include "view_fixture.h"
 
+#include <random>
 #include <set>
 
 namespace {
@@ -320,6 +321,115 @@ TEST_F(ViewLifeCycle, EncodingCommandsShowTheBytesThroughAnotherCodePage)
     settings.Encoding = CP_DOS;
     view->OnActivateView(true);
     EXPECT_EQ(settings.Encoding, CP_KOI8);
+}
+
+} // namespace
+
+namespace {
+
+// Random documents, random clicks, drags, scrolling, resizing and wrap
+// changes: after each step the window's rows must follow one another by the
+// row rule and the caret must lie in the text.
+class ViewInvariants : public ViewTest {
+protected:
+    void CheckRows(const std::string& step)
+    {
+        ASSERT_GE(view->m_caret.line, 0) << step;
+        ASSERT_LT(view->m_caret.line, doc.GetLineCount()) << step;
+        ASSERT_LE(view->m_caret.col, static_cast<int>(doc.GetLine(view->m_caret.line).size())) << step;
+        for (int r = 0; r <= view->m_visibleRows; ++r) {
+            int line = view->m_rowLine[r];
+            if (line < 0) {
+                ASSERT_LT(view->m_rowLine[r + 1], 0) << step << " row " << r;
+                continue;
+            }
+            ASSERT_LT(line, doc.GetLineCount()) << step;
+            const int next = view->NextRowStart(line, view->m_rowCol[r]);
+            const int expectedLine = line < doc.GetLineCount() ? line : -1;
+            ASSERT_EQ(view->m_rowLine[r + 1], expectedLine) << step << " row " << r;
+            if (expectedLine >= 0) {
+                ASSERT_EQ(view->m_rowCol[r + 1], next) << step << " row " << r;
+            }
+        }
+    }
+};
+
+TEST_F(ViewInvariants, HoldAfterAnySequenceOfMouseAndScrollSteps)
+{
+    std::mt19937 random(11);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    for (int round = 0; round < 30; ++round) {
+        SetLines({});
+        const int lines = 1 + (round % 3 == 0 ? 500 + pick(200) : pick(80));
+        for (int i = 0; i < lines; ++i) {
+            std::string text;
+            for (int n = pick(4) == 0 ? pick(400) : pick(30); n > 0; --n)
+                text += "ab \t"[pick(4)];
+            std::string cells;
+            AppendTextAsCells(cells, text, settings.TabSize);
+            doc.AppendLine(cells);
+        }
+        settings.WrapOn = pick(3) != 0;
+        settings.WrapMode = static_cast<std::uint8_t>(1 + pick(2));
+        settings.WrapByPosition = static_cast<std::uint8_t>(1 + pick(60));
+        settings.InfoMode = static_cast<std::uint8_t>(pick(3));
+        host.width = 100 + pick(700);
+        host.height = 40 + pick(600);
+        Start();
+        for (int step = 0; step < 60; ++step) {
+            const Point at{pick(host.width + 40) - 20, pick(host.height + 80) - 40};
+            std::string name;
+            switch (pick(9)) {
+            case 0:
+                name = "click";
+                view->OnLButtonDown(at, pick(2));
+                view->OnLButtonUp();
+                break;
+            case 1:
+                name = "drag";
+                view->OnLButtonDown(at, false);
+                view->OnMouseMove({at.x, -30});
+                view->OnTimer(CTextView::kDragTimer);
+                view->OnMouseMove({at.x, host.height + 30});
+                view->OnTimer(CTextView::kDragTimer);
+                view->OnLButtonUp();
+                break;
+            case 2:
+                name = "vscroll";
+                view->OnVScroll(pick(6), pick(600));
+                break;
+            case 3:
+                name = "hscroll";
+                view->OnHScroll(pick(6), pick(500));
+                break;
+            case 4:
+                name = "wheel";
+                view->OnMouseWheel(pick(2) ? 120 : -120);
+                break;
+            case 5:
+                name = "resize";
+                Resize(60 + pick(800), 20 + pick(700));
+                break;
+            case 6:
+                name = "move caret";
+                view->MoveCaretTo(pick(lines), pick(50));
+                view->ClampCaret();
+                break;
+            case 7:
+                name = "double click";
+                view->OnLButtonDblClk(at);
+                break;
+            default:
+                name = "rewrap";
+                settings.WrapByPosition = static_cast<std::uint8_t>(1 + pick(60));
+                view->Rewrap();
+                break;
+            }
+            CheckRows("round " + std::to_string(round) + " step " + std::to_string(step) + " " + name);
+            if (HasFatalFailure())
+                return;
+        }
+    }
 }
 
 } // namespace

@@ -207,7 +207,7 @@ void CTextView::OnRButtonDown(Point point)
 std::string CTextView::LinkAtCaret() const
 {
     const HighlightScheme& scheme = Scheme();
-    if (!scheme.m_linksOn)
+    if (!scheme.m_linksOn || LineCount() == 0)
         return {};
     const std::string_view text = m_doc.GetLine(m_caret.line);
     auto isEnd = [&](char c) { return scheme.m_linkEnds.find(c) != std::string::npos; };
@@ -348,6 +348,9 @@ void CTextView::ScrollToThumb(int pos)
 
 void CTextView::WordAt(TextPos& start, TextPos& end) const
 {
+    start = end = m_caret;
+    if (LineCount() == 0)
+        return;
     const HighlightScheme& scheme = Scheme();
     const std::string_view text = m_doc.GetLine(m_caret.line);
     const int length = static_cast<int>(text.size());
