@@ -2,6 +2,7 @@
 #include "bench_case.h"
 
 #include "core/doc/text_doc.h"
+#include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/line_states.h"
 #include "core/view/text_view.h"
@@ -43,6 +44,14 @@ public:
     void ShowContextMenu(Point, bool) override {}
     void OpenLink(const std::string&) override {}
     void ShowWaitCursor(bool) override {}
+    void Beep() override {}
+    std::optional<std::string> GetClipboardText() override { return std::nullopt; }
+    bool ClipboardHasText() override { return false; }
+    bool SetClipboardText(const std::string&) override { return false; }
+    std::optional<std::string> AskFileToInsert() override { return std::nullopt; }
+    std::tm LocalTime() override { return {}; }
+    void ShowCompletionList(const CompletionList&) override {}
+    void CloseCompletionList() override {}
 };
 
 struct Subject {
@@ -50,6 +59,8 @@ struct Subject {
     std::unique_ptr<CTextDoc> doc;
     AppSettings settings;
     std::vector<HighlightScheme> schemes{HighlightScheme::PlainText()};
+    ClipLibraries clips;
+    ViewShared shared{settings, schemes, clips};
     NullHost host;
     std::unique_ptr<CTextView> view;
 };
@@ -60,7 +71,7 @@ std::unique_ptr<Subject> OpenInView(const std::string& file)
     s->doc = OpenedDocument(file, s->fs);
     s->settings.WrapOn = 1;
     s->settings.WrapMode = 2;
-    s->view = std::make_unique<CTextView>(*s->doc, s->settings, s->schemes, s->host);
+    s->view = std::make_unique<CTextView>(*s->doc, s->shared, s->host);
     s->view->OnInitialUpdate();
     s->view->OnSize();
     return s;

@@ -217,7 +217,7 @@ class ViewLifeCycle : public ViewTest {};
 TEST_F(ViewLifeCycle, AnotherViewsHintBecomesTheRowCount)
 {
     Show({"a", "b"});
-    CTextView other(doc, settings, schemes, host);
+    CTextView other(doc, shared, host);
     other.OnInitialUpdate(view.get());
     doc.UpdateAllViews(&other, 42);
     EXPECT_EQ(view->m_totalRows, 42);
@@ -232,7 +232,7 @@ TEST_F(ViewLifeCycle, ANewPaneStartsWhereTheActivePaneShows)
         doc.AppendLine("x");
     Start();
     view->OnVScroll(SCROLL_PAGE_DOWN, 0);
-    CTextView pane(doc, settings, schemes, host);
+    CTextView pane(doc, shared, host);
     pane.OnInitialUpdate(view.get());
     EXPECT_EQ(pane.GetTopPosition(), view->GetTopPosition());
 }

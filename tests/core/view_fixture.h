@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/text_view.h"
 #include "doc_fixture.h"
@@ -19,7 +20,7 @@ protected:
 
     void Start()
     {
-        view = std::make_unique<CTextView>(doc, settings, schemes, host);
+        view = std::make_unique<CTextView>(doc, shared, host);
         view->OnInitialUpdate();
         view->OnSize();
         view->OnSetFocus();
@@ -66,5 +67,7 @@ protected:
 
     FakeViewHost host;
     std::vector<HighlightScheme> schemes{HighlightScheme::PlainText()};
+    ClipLibraries clips;
+    ViewShared shared{settings, schemes, clips};
     std::unique_ptr<CTextView> view;
 };

@@ -2,7 +2,9 @@
 
 #include "core/view/view_host.h"
 
+#include <ctime>
 #include <map>
+#include <optional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -65,6 +67,26 @@ public:
     void ShowContextMenu(Point at, bool offerLink) override { menus.push_back({at, offerLink}); }
     void OpenLink(const std::string& link) override { opened.push_back(link); }
     void ShowWaitCursor(bool on) override { waitCursor = on; }
+    void Beep() override { ++beeps; }
+
+    std::optional<std::string> GetClipboardText() override
+    {
+        if (clipboardBusy || !clipboard)
+            return std::nullopt;
+        return clipboard;
+    }
+    bool ClipboardHasText() override { return clipboard.has_value(); }
+    bool SetClipboardText(const std::string& text) override
+    {
+        if (clipboardBusy)
+            return false;
+        clipboard = text;
+        return true;
+    }
+    std::optional<std::string> AskFileToInsert() override { return fileToInsert; }
+    std::tm LocalTime() override { return now; }
+    void ShowCompletionList(const CompletionList& list) override { completion = list; }
+    void CloseCompletionList() override { completion.reset(); }
 
     int width = 808; // 100 columns after the 5-pixel gap, with no panel
     int height = 960; // 60 rows
@@ -85,4 +107,19 @@ public:
     std::vector<Menu> menus;
     std::vector<std::string> opened;
     bool waitCursor = false;
+    int beeps = 0;
+    std::optional<std::string> clipboard;
+    bool clipboardBusy = false;
+    std::optional<std::string> fileToInsert;
+    std::tm now = [] {
+        std::tm t{};
+        t.tm_year = 2026 - 1900;
+        t.tm_mon = 11;
+        t.tm_mday = 8;
+        t.tm_hour = 9;
+        t.tm_min = 5;
+        t.tm_sec = 7;
+        return t;
+    }();
+    std::optional<CompletionList> completion;
 };

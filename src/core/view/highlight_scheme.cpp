@@ -165,6 +165,46 @@ void HighlightScheme::AddKeyword(std::string_view word, int group)
         m_nodes[node][last - 32] = static_cast<std::uint16_t>(m_nodes[node][last - 32] | ((group & 7) << kGroupShift));
 }
 
+std::vector<std::pair<std::string, int>> HighlightScheme::CollectKeywords(std::string_view prefix) const
+{
+    std::vector<std::pair<std::string, int>> words;
+    std::size_t node = 0;
+    for (std::size_t k = 0; k < prefix.size(); ++k) {
+        const std::uint8_t b = Byte(prefix[k]);
+        if (b < 32 || b > 127)
+            return words;
+        const std::uint16_t entry = m_nodes[node][b - 32];
+        const int group = entry >> kGroupShift;
+        if (k + 1 == prefix.size() && group != 0) {
+            words.emplace_back(prefix, group);
+            return words;
+        }
+        node = entry & kChildMask;
+        if (node == 0)
+            return words;
+    }
+    std::string word(prefix);
+    CollectBelow(node, word, words);
+    return words;
+}
+
+// Depth at most the longest keyword, which a line bounds.
+void HighlightScheme::CollectBelow(std::size_t node, std::string& word,
+                                   std::vector<std::pair<std::string, int>>& out) const
+{
+    for (int b = 32; b < 128; ++b) {
+        const std::uint16_t entry = m_nodes[node][static_cast<std::size_t>(b - 32)];
+        if (entry == 0)
+            continue;
+        word += static_cast<char>(b);
+        if (const int group = entry >> kGroupShift)
+            out.emplace_back(word, group);
+        if (const std::size_t child = entry & kChildMask)
+            CollectBelow(child, word, out);
+        word.pop_back();
+    }
+}
+
 void HighlightScheme::AddLinkPrefixes()
 {
     for (const char* prefix : {"http://", "ftp://", "news://"})

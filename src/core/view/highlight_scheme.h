@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class SetupReader;
@@ -52,6 +53,11 @@ public:
 
     bool IsDelimiter(char ch) const;
 
+    // The keywords that continue `prefix` as typed (no case folding), with
+    // their groups: only the prefix itself when it is a whole keyword, else
+    // every word below it, depth first by byte, shorter before longer.
+    std::vector<std::pair<std::string, int>> CollectKeywords(std::string_view prefix) const;
+
     std::size_t NodeCount() const { return m_nodes.size(); }
     // Rebuilds the byte lookups after the delimiter, link-end or string
     // character lists changed.
@@ -72,6 +78,7 @@ public:
     int m_linksOn = 0;
 
 private:
+    void CollectBelow(std::size_t node, std::string& word, std::vector<std::pair<std::string, int>>& out) const;
     void Flush(std::string_view text, std::size_t from, std::size_t to, std::uint8_t* attrs) const;
 
     std::array<bool, 256> m_isDelimiter{};

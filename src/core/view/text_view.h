@@ -6,12 +6,69 @@
 #include "core/view/view_host.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 class CTextDoc;
+class ClipLibraries;
 class HighlightScheme;
+struct Favorite;
+
+// What every view of the program shares.
+struct ViewShared {
+    AppSettings& settings;
+    std::vector<HighlightScheme>& schemes;
+    ClipLibraries& clips;
+};
+
+// Virtual-key codes the view handles.
+enum ViewKey : int {
+    KEY_BACK = 0x08,
+    KEY_RETURN = 0x0D,
+    KEY_PRIOR = 0x21,
+    KEY_NEXT = 0x22,
+    KEY_END = 0x23,
+    KEY_HOME = 0x24,
+    KEY_LEFT = 0x25,
+    KEY_UP = 0x26,
+    KEY_RIGHT = 0x27,
+    KEY_DOWN = 0x28,
+    KEY_INSERT = 0x2D,
+    KEY_DELETE = 0x2E,
+};
+
+// Commands the view handles.
+enum ViewCommand : int {
+    CMD_COPY = 57634,
+    CMD_CUT = 57635,
+    CMD_PASTE = 57637,
+    CMD_SELECT_ALL = 57642,
+    CMD_UNDO = 57643,
+    CMD_REDO = 57644,
+    CMD_DELETE_LINE = 10078,
+    CMD_SELECT_LINE = 40020,
+    CMD_INDENT = 40021,
+    CMD_UNINDENT = 40022,
+    CMD_UPPER_CASE = 10023,
+    CMD_LOWER_CASE = 10024,
+    CMD_INVERT_CASE = 10025,
+    CMD_CAPITALIZE = 10026,
+    CMD_TOGGLE_BOOKMARK = 10010,
+    CMD_NEXT_BOOKMARK = 10012,
+    CMD_PREV_BOOKMARK = 10014,
+    CMD_INSERT_FILE = 32782,
+    CMD_WORD_WRAP_TO_LINES = 40015,
+    CMD_BROWSE_LINK = 5015,
+    CMD_ENCODING_FIRST = 10000, // .. 10004
+};
+
+struct CommandState {
+    bool enabled = true;
+    bool checked = false;
+    friend bool operator==(const CommandState&, const CommandState&) = default;
+};
 
 // Scroll bar request codes, as the window system numbers them.
 enum ScrollCode : int {
@@ -39,7 +96,7 @@ public:
     static constexpr int kWordWrapToLinesCommand = 40015;
     static constexpr int kBrowseLinkCommand = 5015;
 
-    CTextView(CTextDoc& doc, AppSettings& settings, std::vector<HighlightScheme>& schemes, ViewHost& host);
+    CTextView(CTextDoc& doc, ViewShared& shared, ViewHost& host);
     ~CTextView() override;
     CTextView(const CTextView&) = delete;
     CTextView& operator=(const CTextView&) = delete;
@@ -107,6 +164,46 @@ public:
     void OnBrowseLink();
     void WordAt(TextPos& start, TextPos& end) const;
 
+    // Keys and characters (cp1251 codes), with the Shift and Ctrl state of
+    // the moment.
+    void OnKeyDown(int key, bool shift, bool ctrl);
+    void OnChar(int code, bool shift, bool ctrl);
+
+    // The view's commands: false when the id is not one of them.
+    bool OnCommand(int id);
+    std::optional<CommandState> UpdateCommand(int id) const;
+
+    // Editing operations the commands share.
+    void DeleteSelection();
+    void PasteText(const std::string& text);
+    // False when nothing reached the clipboard.
+    bool Copy();
+    void Cut();
+    void Paste();
+    void SelectAll();
+    void SelectLine();
+    void Indent(bool unindent);
+    void ChangeCase(int command);
+    void InsertFile();
+    void Undo();
+    void Redo();
+    void DeleteLine();
+
+    // Bookmarks, snippets, completion, remembered positions.
+    void ToggleBookmark();
+    void GoToBookmark(bool next);
+    void InsertClip(int id);
+    void StartCompletion();
+    void InsertCompletion(int index);
+    void ApplyRememberedPosition(const Favorite& record);
+
+    // Find in this view: true when a match was found and selected (and for
+    // an empty pattern). `SearchGaveUp` tells whether an expression ran out
+    // of steps on some line of the last forward search.
+    bool FindForward(const std::string& pattern, bool reveal);
+    bool FindBackward(const std::string& pattern);
+    bool SearchGaveUp() const { return m_searchGaveUp; }
+
     CTextDoc& GetDocument() const { return m_doc; }
     const HighlightScheme& Scheme() const;
 
@@ -167,7 +264,31 @@ private:
     void CopySelectionTo();
     void DragStep(Point point);
 
+    // Rows of the caret's line and the caret's row within it, before an edit.
+    struct EditRows {
+        int rows = 0;
+        int rowNumber = 0;
+    };
+    EditRows CaretEditRows() const;
+    int RowNumberOf(int line, int col) const;
+    void FollowCaretRows(TextPos from);
+    bool MoveLeft(bool ctrl);
+    bool MoveRight(bool ctrl);
+    bool MoveRows(int rows);
+    bool MoveHome(bool ctrl);
+    bool MoveEnd(bool ctrl);
+    void MoveToEnd();
+    void AfterMovementKey(TextPos old, bool moved, bool shift);
+    void DeleteKey();
+    void Enter();
+    void RefreshAfterEdit(const EditRows& before, bool selectionDropped);
+    void RefreshAfterLinesChanged(int fromLine);
+    void Relayout();
+    std::string ExpandTemplate(std::string text, int& cursorMark, bool& usesSelection) const;
+
     CTextDoc& m_doc;
     std::vector<HighlightScheme>& m_schemes;
+    ClipLibraries& m_clips;
     ViewHost& m_host;
+    bool m_searchGaveUp = false;
 };

@@ -7,8 +7,9 @@
 
 #include <algorithm>
 
-CTextView::CTextView(CTextDoc& doc, AppSettings& settings, std::vector<HighlightScheme>& schemes, ViewHost& host)
-    : m_pSettings(settings), m_rowLine(2, -1), m_rowCol(2, 0), m_doc(doc), m_schemes(schemes), m_host(host)
+CTextView::CTextView(CTextDoc& doc, ViewShared& shared, ViewHost& host)
+    : m_pSettings(shared.settings), m_rowLine(2, -1), m_rowCol(2, 0), m_doc(doc), m_schemes(shared.schemes),
+      m_clips(shared.clips), m_host(host)
 {
     m_doc.AddView(this);
 }

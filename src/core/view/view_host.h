@@ -3,9 +3,12 @@
 #include "core/app/log_font.h"
 
 #include <cstdint>
+#include <ctime>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Pixels in the view's client area unless said otherwise.
 struct Point {
@@ -59,6 +62,21 @@ struct ScrollBarState {
     friend bool operator==(const ScrollBarState&, const ScrollBarState&) = default;
 };
 
+// The word-completion list as the host shows it: a child window of the view
+// at `rect` (client pixels), one entry per row of `itemHeight` pixels, the
+// first selected. An entry's id is its keyword group (1-7) or its snippet
+// command (10200 on).
+struct CompletionList {
+    struct Entry {
+        std::string text;
+        int id = 0;
+        friend bool operator==(const Entry&, const Entry&) = default;
+    };
+    Rect rect;
+    int itemHeight = 0;
+    std::vector<Entry> entries;
+};
+
 // What a view needs from the window that shows it.
 class ViewHost {
 public:
@@ -94,4 +112,19 @@ public:
     virtual void OpenLink(const std::string& link) = 0;
     // While a long operation runs.
     virtual void ShowWaitCursor(bool on) = 0;
+    virtual void Beep() = 0;
+
+    // The clipboard's text as bytes; nothing when it holds no text or
+    // another program holds it.
+    virtual std::optional<std::string> GetClipboardText() = 0;
+    virtual bool ClipboardHasText() = 0;
+    // False when the clipboard cannot be taken.
+    virtual bool SetClipboardText(const std::string& bytes) = 0;
+
+    // The file Insert File reads; nothing when the user cancels.
+    virtual std::optional<std::string> AskFileToInsert() = 0;
+    virtual std::tm LocalTime() = 0;
+
+    virtual void ShowCompletionList(const CompletionList& list) = 0;
+    virtual void CloseCompletionList() = 0;
 };

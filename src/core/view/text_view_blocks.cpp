@@ -1,0 +1,247 @@
+// Clipboard, block, indent and case commands, and the command table.
+#include "core/doc/code_pages.h"
+#include "core/doc/text_doc.h"
+#include "core/text/cp1251.h"
+#include "core/tools/clip_library.h"
+#include "core/view/highlight_scheme.h"
+#include "core/view/text_view.h"
+
+#include <algorithm>
+
+namespace {
+
+// Shows the wait cursor while it lives.
+class WaitCursor {
+public:
+    explicit WaitCursor(ViewHost& host) : m_host(host) { m_host.ShowWaitCursor(true); }
+    ~WaitCursor() { m_host.ShowWaitCursor(false); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    ViewHost& m_host;
+};
+
+} // namespace
+
+bool CTextView::Copy()
+{
+    TextPos start, end;
+    if (!GetSelectionRange(start, end) || start == end)
+        return false;
+    WaitCursor wait(m_host);
+    std::string text = m_doc.GetText(start, end);
+    if (m_pSettings.AutoClipbrd)
+        ConvertString(text, m_codePage, CP_WIN);
+    return m_host.SetClipboardText(text);
+}
+
+// Only what reached the clipboard is deleted.
+void CTextView::Cut()
+{
+    if (Copy())
+        DeleteSelection();
+}
+
+void CTextView::Paste()
+{
+    std::optional<std::string> text = m_host.GetClipboardText();
+    if (!text)
+        return;
+    if (m_pSettings.AutoClipbrd)
+        ConvertString(*text, CP_WIN, m_codePage);
+    PasteText(*text);
+}
+
+void CTextView::DeleteSelection()
+{
+    TextPos start, end;
+    if (!GetSelectionRange(start, end))
+        return;
+    WaitCursor wait(m_host);
+    m_doc.DeleteText(start, end, true);
+    m_bSelection = 0;
+    m_caret = start;
+    RefreshAfterLinesChanged(m_caret.line);
+}
+
+void CTextView::PasteText(const std::string& text)
+{
+    WaitCursor wait(m_host);
+    TextPos start, end;
+    if (GetSelectionRange(start, end)) {
+        m_doc.DeleteText(start, end, true);
+        m_bSelection = 0;
+        m_caret = start;
+    }
+    const int line = m_caret.line;
+    m_doc.InsertText(m_caret, text, true);
+    RefreshAfterLinesChanged(line);
+}
+
+void CTextView::SelectAll()
+{
+    const int last = LineCount() - 1;
+    m_anchor = {};
+    m_selEnd = {LineLength(last), last};
+    m_bSelection = 1;
+    RepaintAll();
+}
+
+void CTextView::SelectLine()
+{
+    const int line = m_caret.line;
+    m_anchor = {0, line};
+    m_selEnd = IsLastLine(line) ? TextPos{LineLength(line), line} : TextPos{0, line + 1};
+    m_bSelection = 1;
+    RepaintAll();
+}
+
+// The selected lines (an end at column 0 leaves its line out), or the
+// caret's line; afterwards a selection covers those lines whole.
+void CTextView::Indent(bool unindent)
+{
+    TextPos start, end;
+    const bool selected = GetSelectionRange(start, end);
+    const int first = selected ? start.line : m_caret.line;
+    const int last = selected ? std::max(first, end.col == 0 && end.line > start.line ? end.line - 1 : end.line)
+                              : m_caret.line;
+    if (unindent)
+        m_doc.UnindentLines(first, last, m_caret, true);
+    else
+        m_doc.IndentLines(first, last, m_caret, true);
+    if (selected) {
+        m_anchor = {0, first};
+        m_selEnd = IsLastLine(last) ? TextPos{LineLength(last), last} : TextPos{0, last + 1};
+        m_caret = m_selEnd;
+    } else {
+        m_anchor = {0, first};
+        m_selEnd = {LineLength(first), first};
+        m_caret = {0, first};
+    }
+    CountRows();
+    Relayout();
+    PlaceCaret();
+    m_doc.UpdateAllViews(); // this view too: it repaints everything
+}
+
+void CTextView::ChangeCase(int command)
+{
+    TextPos start, end;
+    if (!GetSelectionRange(start, end))
+        WordAt(start, end);
+    if (start == end)
+        return;
+    WaitCursor wait(m_host);
+    const HighlightScheme& scheme = Scheme();
+    // Line breaks and tabs end words as the scheme's delimiters do.
+    auto endsWord = [&](char c) { return c == '\r' || c == '\n' || c == '\t' || scheme.IsDelimiter(c); };
+    std::string text = m_doc.GetText(start, end);
+    bool wordStart = start.col == 0 || endsWord(m_doc.GetLine(start.line)[static_cast<std::size_t>(start.col - 1)]);
+    ConvertString(text, m_codePage, CP_WIN);
+    for (char& c : text) {
+        const char lower = ToLowerCp1251(c);
+        const char upper = ToUpperCp1251(c);
+        switch (command) {
+        case CMD_UPPER_CASE:
+            c = upper;
+            break;
+        case CMD_LOWER_CASE:
+            c = lower;
+            break;
+        case CMD_INVERT_CASE:
+            c = c == upper ? lower : upper;
+            break;
+        default:
+            c = wordStart ? upper : lower;
+            break;
+        }
+        wordStart = endsWord(c);
+    }
+    ConvertString(text, CP_WIN, m_codePage);
+    m_doc.DeleteText(start, end, true);
+    TextPos at = start;
+    m_doc.InsertText(at, text, true);
+    ClampCaret();
+    ApplySettings(true);
+}
+
+void CTextView::InsertFile()
+{
+    const std::optional<std::string> path = m_host.AskFileToInsert();
+    if (!path)
+        return;
+    const TextPos anchor = m_caret;
+    if (!m_doc.InsertFile(*path, m_caret))
+        return;
+    m_anchor = anchor;
+    m_selEnd = m_caret;
+    m_bSelection = 1;
+    RefreshAfterLinesChanged(anchor.line);
+}
+
+bool CTextView::OnCommand(int id)
+{
+    if (id >= kFirstClipCommand && id < kLastClipCommand) {
+        InsertClip(id);
+        return true;
+    }
+    if (id >= CMD_ENCODING_FIRST && id < CMD_ENCODING_FIRST + kCodePageCount) {
+        OnEncoding(id);
+        return true;
+    }
+    switch (id) {
+    case CMD_COPY: Copy(); break;
+    case CMD_CUT: Cut(); break;
+    case CMD_PASTE: Paste(); break;
+    case CMD_SELECT_ALL: SelectAll(); break;
+    case CMD_UNDO: Undo(); break;
+    case CMD_REDO: Redo(); break;
+    case CMD_DELETE_LINE: DeleteLine(); break;
+    case CMD_SELECT_LINE: SelectLine(); break;
+    case CMD_INDENT: Indent(false); break;
+    case CMD_UNINDENT: Indent(true); break;
+    case CMD_UPPER_CASE:
+    case CMD_LOWER_CASE:
+    case CMD_INVERT_CASE:
+    case CMD_CAPITALIZE: ChangeCase(id); break;
+    case CMD_TOGGLE_BOOKMARK: ToggleBookmark(); break;
+    case CMD_NEXT_BOOKMARK: GoToBookmark(true); break;
+    case CMD_PREV_BOOKMARK: GoToBookmark(false); break;
+    case CMD_INSERT_FILE: InsertFile(); break;
+    case CMD_WORD_WRAP_TO_LINES: WordWrapToLines(); break;
+    case CMD_BROWSE_LINK: OnBrowseLink(); break;
+    default: return false;
+    }
+    return true;
+}
+
+std::optional<CommandState> CTextView::UpdateCommand(int id) const
+{
+    TextPos start, end;
+    const bool selected = GetSelectionRange(start, end) && !(start == end);
+    if (id >= CMD_ENCODING_FIRST && id < CMD_ENCODING_FIRST + kCodePageCount)
+        return CommandState{true, IsEncodingChecked(id)};
+    switch (id) {
+    case CMD_COPY:
+    case CMD_CUT: return CommandState{selected};
+    case CMD_PASTE: return CommandState{m_host.ClipboardHasText()};
+    case CMD_UNDO: return CommandState{m_doc.CanUndo()};
+    case CMD_REDO: return CommandState{m_doc.CanRedo()};
+    case CMD_NEXT_BOOKMARK:
+    case CMD_PREV_BOOKMARK: return CommandState{m_doc.GetBookmarkCount() > 0};
+    case CMD_WORD_WRAP_TO_LINES: return CommandState{m_pSettings.WrapOn != 0};
+    case CMD_SELECT_ALL:
+    case CMD_DELETE_LINE:
+    case CMD_SELECT_LINE:
+    case CMD_INDENT:
+    case CMD_UNINDENT:
+    case CMD_UPPER_CASE:
+    case CMD_LOWER_CASE:
+    case CMD_INVERT_CASE:
+    case CMD_CAPITALIZE:
+    case CMD_TOGGLE_BOOKMARK:
+    case CMD_INSERT_FILE: return CommandState{};
+    default: return std::nullopt;
+    }
+}

@@ -1,0 +1,101 @@
+// Find in this view: forward (plain or expression) and backward (plain),
+// line by line from the caret, with one wrap-around.
+#include "core/doc/text_doc.h"
+#include "core/tools/line_search.h"
+#include "core/view/text_view.h"
+
+bool CTextView::FindForward(const std::string& pattern, bool reveal)
+{
+    m_searchGaveUp = false;
+    if (pattern.empty())
+        return true;
+    LineSearch search(pattern, m_pSettings.MatchWhole != 0, m_pSettings.RegExpr != 0, m_codePage,
+                      m_pSettings.MatchCase != 0);
+    if (!search.Valid())
+        return false;
+    const TextPos caret = m_caret;
+    int line = caret.line;
+    int col = caret.col;
+    for (bool secondPass = false;;) {
+        if (line >= LineCount()) {
+            if (secondPass)
+                return false;
+            secondPass = true;
+            line = col = 0;
+            continue;
+        }
+        const std::string_view text = m_doc.GetLine(line);
+        const LineMatch match =
+            static_cast<int>(text.size()) > col ? search.FindIn(text.substr(static_cast<std::size_t>(col))) : LineMatch{};
+        m_searchGaveUp = m_searchGaveUp || match.gaveUp;
+        if (!match.Found()) {
+            col = 0;
+            ++line;
+            continue;
+        }
+        const int start = col + match.offset;
+        const int end = start + match.length;
+        if (line == caret.line && end == caret.col) {
+            // The match just found (or an empty one at the caret): on to the end.
+            line = LineCount();
+            continue;
+        }
+        m_anchor = {start, line};
+        m_selEnd = {end, line};
+        m_bSelection = 1;
+        if (reveal) {
+            MoveCaretTo(line, end);
+            RepaintAll();
+        } else {
+            m_caret = {end, line};
+        }
+        return true;
+    }
+}
+
+bool CTextView::FindBackward(const std::string& pattern)
+{
+    if (pattern.empty())
+        return true;
+    const LineSearch search(pattern, m_pSettings.MatchWhole != 0, false, m_codePage, m_pSettings.MatchCase != 0);
+    const TextPos caret = m_caret;
+    int line = caret.line;
+    int col = caret.col;
+    TextPos start, end;
+    // Start before a selected match, so that it is not found again.
+    if (GetSelectionRange(start, end) && start.line == end.line && end == caret)
+        col = start.col;
+    for (bool secondPass = false;;) {
+        if (line < 0) {
+            if (secondPass)
+                return false;
+            secondPass = true;
+            line = LineCount();
+            col = 0;
+        }
+        if (col == -1 && line < LineCount())
+            col = LineLength(line);
+        if (col <= 0) {
+            --line;
+            col = -1;
+            continue;
+        }
+        const int at = search.FindLastIn(m_doc.GetLine(line).substr(0, static_cast<std::size_t>(col)));
+        if (at < 0) {
+            --line;
+            col = -1;
+            continue;
+        }
+        const int matchEnd = at + static_cast<int>(pattern.size());
+        if (line == caret.line && matchEnd == caret.col) {
+            line = -1;
+            continue;
+        }
+        m_anchor = {at, line};
+        m_selEnd = {matchEnd, line};
+        m_bSelection = 1;
+        MoveCaretTo(line, matchEnd);
+        RepaintAll();
+        return true;
+    }
+}
