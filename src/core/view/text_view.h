@@ -264,10 +264,12 @@ private:
     void CopySelectionTo();
     void DragStep(Point point);
 
-    // Rows of the caret's line and the caret's row within it, before an edit.
+    // Rows of the caret's line, the caret's row within it and its index,
+    // before an edit.
     struct EditRows {
         int rows = 0;
         int rowNumber = 0;
+        int rowIndex = 0;
     };
     EditRows CaretEditRows() const;
     int RowNumberOf(int line, int col) const;

@@ -38,7 +38,7 @@ int CTextView::RowNumberOf(int line, int col) const
 
 CTextView::EditRows CTextView::CaretEditRows() const
 {
-    return {RowsOfLine(m_caret.line), RowNumberOf(m_caret.line, m_caret.col)};
+    return {RowsOfLine(m_caret.line), RowNumberOf(m_caret.line, m_caret.col), m_caretRowIndex};
 }
 
 // Keeps m_caretRowIndex in step after the caret went from `from` to a
@@ -136,7 +136,9 @@ bool CTextView::MoveRows(int rows)
     const int bound = nextLine == line ? next : LineLength(line) + 1;
     m_caret = {start + desired, line};
     ClampToRow(desired, bound);
-    m_caretRowIndex += rows < 0 ? -moved : moved;
+    // Stepping back onto a tab cell can leave the target row for the one
+    // above it.
+    m_caretRowIndex += (rows < 0 ? -moved : moved) + RowNumberOf(line, m_caret.col) - RowNumberOf(line, start);
     return true;
 }
 
@@ -342,7 +344,7 @@ void CTextView::Enter()
     }
     const int rowsAbove = RowsOfLine(above);
     m_totalRows += rowsAbove + RowsOfLine(m_caret.line) - before.rows;
-    m_caretRowIndex += rowsAbove - before.rowNumber + RowNumberOf(m_caret.line, m_caret.col);
+    m_caretRowIndex = before.rowIndex + rowsAbove - before.rowNumber + RowNumberOf(m_caret.line, m_caret.col);
     RecolourLine(m_doc, Scheme(), above);
     RecolourLine(m_doc, Scheme(), m_caret.line);
     Relayout();
@@ -410,7 +412,8 @@ void CTextView::RefreshAfterEdit(const EditRows& before, bool selectionDropped)
 {
     const EditRows after = CaretEditRows();
     m_totalRows += after.rows - before.rows;
-    m_caretRowIndex += after.rowNumber - before.rowNumber;
+    // Moves along the line during the edit are in the row number already.
+    m_caretRowIndex = before.rowIndex - before.rowNumber + after.rowNumber;
     const bool laterChanged = RecolourLine(m_doc, Scheme(), m_caret.line);
     Relayout();
     if (!EnsureCaretVisible()) {
