@@ -1,0 +1,172 @@
+#include "core/doc/code_pages.h"
+#include "view_fixture.h"
+
+namespace {
+
+class ViewBlocks : public ViewTest {
+protected:
+    void Select(TextPos anchor, TextPos end)
+    {
+        view->m_anchor = anchor;
+        view->m_selEnd = end;
+        view->m_caret = end;
+        view->m_bSelection = 1;
+    }
+};
+
+TEST_F(ViewBlocks, CopyGivesTabsAndLineBreaksAndPasteTakesThemBack)
+{
+    Show({"a\tb", "c"});
+    Select({0, 0}, {1, 1});
+    EXPECT_TRUE(view->UpdateCommand(CMD_COPY)->enabled);
+    view->OnCommand(CMD_COPY);
+    EXPECT_EQ(host.clipboard, "a\tb\r\nc");
+    view->m_bSelection = 0;
+    view->m_caret = {1, 1};
+    view->OnCommand(CMD_PASTE);
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"a\x07\x06\x06" "b", "ca\x07\x06" "b", "c"}));
+    EXPECT_EQ(view->m_caret, (TextPos{1, 2}));
+}
+
+TEST_F(ViewBlocks, AutoClipbrdConvertsBetweenTheViewAndCp1251)
+{
+    Show({"\x8F\xE0\xA8"}); // При in cp866
+    view->OnEncoding(CTextView::kEncodingCommand + CP_DOS);
+    Select({0, 0}, {3, 0});
+    view->Copy();
+    EXPECT_EQ(host.clipboard, "\xCF\xF0\xE8");
+    settings.AutoClipbrd = 0;
+    view->Copy();
+    EXPECT_EQ(host.clipboard, "\x8F\xE0\xA8");
+    settings.AutoClipbrd = 1;
+    host.clipboard = "\xEC\xE8\xF0"; // мир in cp1251
+    view->m_bSelection = 0;
+    view->m_caret = {3, 0};
+    view->Paste();
+    EXPECT_EQ(doc.GetLine(0), "\x8F\xE0\xA8\xAC\xA8\xE0");
+}
+
+TEST_F(ViewBlocks, ABusyClipboardChangesNothing)
+{
+    Show({"keep me"});
+    Select({0, 0}, {4, 0});
+    host.clipboard = "old";
+    host.clipboardBusy = true;
+    view->OnCommand(CMD_CUT);
+    EXPECT_EQ(doc.GetLine(0), "keep me"); // not copied, so not deleted
+    view->OnCommand(CMD_PASTE);
+    EXPECT_EQ(doc.GetLine(0), "keep me");
+    host.clipboardBusy = false;
+    view->OnCommand(CMD_CUT);
+    EXPECT_EQ(doc.GetLine(0), " me");
+    EXPECT_EQ(host.clipboard, "keep");
+}
+
+TEST_F(ViewBlocks, PasteReplacesTheSelectionWhateverInputEraseSelectSays)
+{
+    settings.InputEraseSelect = 0;
+    Show({"one two"});
+    host.clipboard = "2";
+    Select({4, 0}, {7, 0});
+    view->Paste();
+    EXPECT_EQ(doc.GetLine(0), "one 2");
+    EXPECT_FALSE(view->m_bSelection);
+}
+
+TEST_F(ViewBlocks, IndentOfASelectionEndingAtColumnZeroLeavesThatLineOut)
+{
+    Show({"0", "1", "two", "3", "4", "5"});
+    Select({3, 2}, {0, 5});
+    view->OnCommand(CMD_INDENT);
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"0", "1", "\x07\x06\x06\x06two", "\x07\x06\x06\x06" "3",
+                                                  "\x07\x06\x06\x06" "4", "5"}));
+    EXPECT_EQ(view->m_anchor, (TextPos{0, 2}));
+    EXPECT_EQ(view->m_selEnd, (TextPos{0, 5}));
+    EXPECT_EQ(view->m_caret, (TextPos{0, 5}));
+    view->OnCommand(CMD_UNINDENT);
+    EXPECT_EQ(doc.GetLine(3), "3");
+}
+
+TEST_F(ViewBlocks, CaseCommandsPairEveryLetterAndFindWordStarts)
+{
+    Show({"\xE8\xC2\xC0\xCD \xEF\xC5\xD2\xD0\xCE\xC2", "\xA8\xEB\xEA\xE0 word"}); // иВАН пЕТРОВ / Ёлка word
+    Select({0, 0}, {11, 0});
+    view->OnCommand(CMD_CAPITALIZE);
+    EXPECT_EQ(doc.GetLine(0), "\xC8\xE2\xE0\xED \xCF\xE5\xF2\xF0\xEE\xE2"); // Иван Петров
+    view->m_bSelection = 0;
+    view->m_caret = {2, 1}; // inside Ёлка, no selection: that word only
+    view->OnCommand(CMD_INVERT_CASE);
+    EXPECT_EQ(doc.GetLine(1), "\xB8\xCB\xCA\xC0 word"); // ёЛКА
+    view->m_caret = {6, 1};
+    view->OnCommand(CMD_UPPER_CASE);
+    EXPECT_EQ(doc.GetLine(1), "\xB8\xCB\xCA\xC0 WORD");
+    Select({0, 0}, {4, 1});
+    view->OnCommand(CMD_LOWER_CASE);
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"\xE8\xE2\xE0\xED \xEF\xE5\xF2\xF0\xEE\xE2", "\xB8\xEB\xEA\xE0 WORD"}));
+    view->OnCommand(CMD_CAPITALIZE); // a new line starts a word
+    EXPECT_EQ(doc.GetLine(1), "\xA8\xEB\xEA\xE0 WORD");
+}
+
+TEST_F(ViewBlocks, CaseIsChangedInTheViewsCodePage)
+{
+    Show({"\xD0\xD2\xC9"}); // при in KOI8
+    view->OnEncoding(CTextView::kEncodingCommand + CP_KOI8);
+    Select({0, 0}, {3, 0});
+    view->OnCommand(CMD_UPPER_CASE);
+    EXPECT_EQ(doc.GetLine(0), "\xF0\xF2\xE9"); // ПРИ in KOI8
+}
+
+TEST_F(ViewBlocks, SelectLineStopsAtTheEndOfTheLastLine)
+{
+    Show({"one", "two"});
+    view->m_caret = {1, 0};
+    view->OnCommand(CMD_SELECT_LINE);
+    EXPECT_EQ(view->m_selEnd, (TextPos{0, 1}));
+    view->m_caret = {1, 1};
+    view->OnCommand(CMD_SELECT_LINE);
+    EXPECT_EQ(view->m_anchor, (TextPos{0, 1}));
+    EXPECT_EQ(view->m_selEnd, (TextPos{3, 1}));
+    view->OnCommand(CMD_SELECT_ALL);
+    EXPECT_EQ(view->m_anchor, (TextPos{0, 0}));
+    EXPECT_EQ(view->m_selEnd, (TextPos{3, 1}));
+    EXPECT_EQ(view->m_caret, (TextPos{1, 1}));
+}
+
+TEST_F(ViewBlocks, InsertFileSelectsWhatCameIn)
+{
+    Show({"ab"});
+    fs.files["/in.txt"] = "x\r\ny";
+    view->m_caret = {1, 0};
+    view->OnCommand(CMD_INSERT_FILE); // cancelled
+    EXPECT_EQ(doc.GetLine(0), "ab");
+    host.fileToInsert = "/in.txt";
+    view->OnCommand(CMD_INSERT_FILE);
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"ax", "yb"}));
+    EXPECT_TRUE(view->m_bSelection);
+    EXPECT_EQ(view->m_anchor, (TextPos{1, 0}));
+    EXPECT_EQ(view->m_selEnd, (TextPos{1, 1}));
+    host.fileToInsert = "/missing.txt";
+    view->OnCommand(CMD_INSERT_FILE);
+    EXPECT_EQ(doc.GetLineCount(), 2);
+}
+
+TEST_F(ViewBlocks, CommandStatesFollowTheSelectionClipboardAndHistory)
+{
+    Show({"ab"});
+    EXPECT_FALSE(view->UpdateCommand(CMD_COPY)->enabled);
+    EXPECT_FALSE(view->UpdateCommand(CMD_PASTE)->enabled);
+    EXPECT_FALSE(view->UpdateCommand(CMD_UNDO)->enabled);
+    EXPECT_FALSE(view->UpdateCommand(CMD_NEXT_BOOKMARK)->enabled);
+    host.clipboard = "x";
+    view->OnCommand(CMD_PASTE);
+    EXPECT_TRUE(view->UpdateCommand(CMD_PASTE)->enabled);
+    EXPECT_TRUE(view->UpdateCommand(CMD_UNDO)->enabled);
+    view->OnCommand(CMD_TOGGLE_BOOKMARK);
+    EXPECT_TRUE(view->UpdateCommand(CMD_PREV_BOOKMARK)->enabled);
+    EXPECT_EQ(view->UpdateCommand(10004), (CommandState{true, true}));
+    EXPECT_EQ(view->UpdateCommand(10001), (CommandState{true, false}));
+    EXPECT_FALSE(view->UpdateCommand(12345).has_value());
+    EXPECT_FALSE(view->OnCommand(12345));
+}
+
+} // namespace
