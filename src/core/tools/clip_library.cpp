@@ -57,8 +57,8 @@ std::vector<std::string_view> Pieces(std::string_view text, std::string& normali
     std::vector<std::string_view> pieces;
     std::string_view rest = normalised;
     while (!rest.empty()) {
-        std::size_t length = std::min(rest.find('\n') + 1, rest.size());
-        length = std::min(length, kLongestPiece);
+        const std::size_t lineEnd = rest.find('\n');
+        const std::size_t length = std::min(lineEnd == std::string_view::npos ? rest.size() : lineEnd + 1, kLongestPiece);
         pieces.push_back(rest.substr(0, length));
         rest.remove_prefix(length);
     }
@@ -96,6 +96,9 @@ bool ClipLibrary::Read(int slot, std::string_view fileText)
         const std::string_view line = lines[i];
         if (line.starts_with(';'))
             continue;
+        // A slot has ids for 200 items; more would take the next slot's.
+        if (items.size() == kClipItemsPerSlot && line.starts_with(kItemKey))
+            break;
         if (line.starts_with(kItemKey)) {
             const std::string_view value = ValueOf(line);
             if (value.size() >= kSeparator.size() && EqualsIgnoringCase(value.substr(0, kSeparator.size()), kSeparator)) {
