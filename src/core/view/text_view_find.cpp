@@ -87,7 +87,10 @@ bool CTextView::FindBackward(const std::string& pattern)
             continue;
         }
         const int matchEnd = at + static_cast<int>(pattern.size());
-        if (line == caret.line && matchEnd == caret.col) {
+        // Come round again to the match at the caret: there is no other.
+        // (On the first pass the piece ends at the caret or before the
+        // selected match, so a match ending there lies before the caret.)
+        if (secondPass && line == caret.line && matchEnd == caret.col) {
             line = -1;
             continue;
         }

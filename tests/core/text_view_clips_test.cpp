@@ -1,0 +1,248 @@
+#include "core/app/favorites.h"
+#include "core/doc/code_pages.h"
+#include "view_fixture.h"
+
+namespace {
+
+class ViewClips : public ViewTest {
+protected:
+    // One library in slot 0 with the given snippets ("name|key|text").
+    void Library(std::initializer_list<std::string> snippets)
+    {
+        std::string file = "#library_name=Test\n";
+        for (const std::string& s : snippets) {
+            const std::size_t a = s.find('|');
+            const std::size_t b = s.find('|', a + 1);
+            file += "#clip_name=" + s.substr(0, a) + "\n#clip_key=" + s.substr(a + 1, b - a - 1) + "\n" +
+                    s.substr(b + 1) + "\n";
+        }
+        ASSERT_TRUE(clips.slots[0].Read(0, file));
+    }
+
+    void Select(TextPos anchor, TextPos end)
+    {
+        view->m_anchor = anchor;
+        view->m_selEnd = end;
+        view->m_caret = end;
+        view->m_bSelection = 1;
+    }
+};
+
+TEST_F(ViewClips, SelectionWordWrapsTheSelectedText)
+{
+    Library({"Bold|b|<b>%selection%</b>"});
+    Show({"a word here"});
+    Select({2, 0}, {6, 0});
+    view->InsertClip(10200);
+    EXPECT_EQ(doc.GetLine(0), "a <b>word</b> here");
+    EXPECT_EQ(view->m_caret, (TextPos{13, 0}));
+    EXPECT_FALSE(view->m_bSelection);
+    view->InsertClip(10200); // nothing selected: the tags only
+    EXPECT_EQ(doc.GetLine(0), "a <b>word</b><b></b> here");
+}
+
+TEST_F(ViewClips, CursorWordPlacesTheCaretWithTabsExpanded)
+{
+    Library({"Block|blk|if (x) {\n\t%cursor%\n}"});
+    Show({"  "});
+    view->m_caret = {2, 0};
+    view->InsertClip(10200);
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"  if (x) {", "\x07\x06\x06\x06", "}"}));
+    EXPECT_EQ(view->m_caret, (TextPos{4, 1}));
+}
+
+TEST_F(ViewClips, TemplateWordsAndLonePercentSigns)
+{
+    Library({"A|a|50% off", "B|b|1% AND 2%", "C|c|%DATE% %time% %longdate%", "D|d|%FileName%"});
+    Show({""});
+    view->InsertClip(10200);
+    EXPECT_EQ(doc.GetLine(0), "50% off");
+    Show({""});
+    view->InsertClip(10201);
+    EXPECT_EQ(doc.GetLine(0), "1 and 2");
+    Show({""});
+    view->InsertClip(10202);
+    EXPECT_EQ(doc.GetLine(0), "12/08/26 09:05:07 December 08, 2026");
+    Show({""});
+    doc.SetTitle("untitled1");
+    view->InsertClip(10203); // no path: the title
+    EXPECT_EQ(doc.GetLine(0), doc.GetTitle());
+}
+
+TEST_F(ViewClips, CompletionOffersKeywordsAndSnippetsAndInsertsASingleOne)
+{
+    HighlightScheme scheme = HighlightScheme::PlainText();
+    for (const char* word : {"int", "integer", "interface", "long"})
+        scheme.AddKeyword(word, 2);
+    schemes = {scheme};
+    Library({"Interval|intv|[%cursor%]", "Other|x|y"});
+    Show({"int in lo x"});
+    view->m_caret = {3, 0};
+    view->OnChar(' ', false, true); // "int" is a keyword itself: no longer keywords
+    ASSERT_TRUE(host.completion);
+    EXPECT_EQ(host.completion->entries, (std::vector<CompletionList::Entry>{{"int", 2}, {"Interval", 10200}}));
+    view->InsertCompletion(0);
+    EXPECT_FALSE(host.completion);
+    EXPECT_EQ(doc.GetLine(0), "int in lo x");
+
+    view->m_caret = {6, 0};
+    view->StartCompletion();
+    ASSERT_TRUE(host.completion);
+    const std::vector<CompletionList::Entry> expected = {
+        {"int", 2}, {"integer", 2}, {"interface", 2}, {"Interval", 10200}};
+    EXPECT_EQ(host.completion->entries, expected);
+    EXPECT_EQ(host.completion->itemHeight, 16);
+    EXPECT_EQ(host.completion->rect, (Rect{5 + 6 * 8 - 2 * 8, 16, 5 + 6 * 8 - 2 * 8 + 10 * 8 + 20, 16 + 4 * 16}));
+    view->InsertCompletion(3); // the snippet: the prefix goes, the clip comes
+    EXPECT_EQ(doc.GetLine(0), "int [] lo x");
+    EXPECT_EQ(view->m_caret, (TextPos{5, 0}));
+    EXPECT_FALSE(host.completion);
+
+    view->m_caret = {9, 0};
+    view->StartCompletion(); // "lo": one keyword
+    EXPECT_EQ(doc.GetLine(0), "int [] long x");
+    EXPECT_EQ(view->m_caret, (TextPos{11, 0}));
+
+    const int beeps = host.beeps;
+    view->m_caret = {12, 0};
+    view->StartCompletion(); // an empty prefix
+    view->m_caret = {13, 0};
+    view->StartCompletion(); // "x": the snippet "Other" has key "x"
+    EXPECT_EQ(host.beeps, beeps + 1);
+    EXPECT_EQ(doc.GetLine(0), "int [] long y");
+}
+
+TEST_F(ViewClips, CompletionListStaysInsideTheWindow)
+{
+    HighlightScheme scheme = HighlightScheme::PlainText();
+    for (const char* word : {"aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", "ab"})
+        scheme.AddKeyword(word, 1);
+    schemes = {scheme};
+    host.width = 300;
+    host.height = 100;
+    Show({"x a"});
+    view->m_caret = {3, 0};
+    view->StartCompletion();
+    ASSERT_TRUE(host.completion);
+    const int width = 35 * 8 + 20;
+    EXPECT_EQ(host.completion->rect.left, 300 - width - 5);
+    EXPECT_EQ(host.completion->rect.right - host.completion->rect.left, width);
+}
+
+TEST_F(ViewClips, BookmarksWrapAndSkipTheCaretLine)
+{
+    Show({"0", "1", "2", "3"});
+    view->m_caret = {0, 2};
+    view->OnCommand(CMD_TOGGLE_BOOKMARK);
+    view->OnCommand(CMD_NEXT_BOOKMARK); // only the caret line: nothing
+    EXPECT_EQ(view->m_caret.line, 2);
+    view->m_caret = {1, 3};
+    view->OnCommand(CMD_TOGGLE_BOOKMARK);
+    view->m_caret = {1, 1};
+    view->OnCommand(CMD_TOGGLE_BOOKMARK);
+    view->m_caret = {1, 3};
+    view->OnCommand(CMD_NEXT_BOOKMARK);
+    EXPECT_EQ(view->m_caret, (TextPos{0, 1})); // wrapped past the end
+    view->OnCommand(CMD_PREV_BOOKMARK);
+    EXPECT_EQ(view->m_caret, (TextPos{0, 3})); // wrapped past the start
+}
+
+TEST_F(ViewClips, RememberedPositionsAreClampedAndSetEveryView)
+{
+    Show({"one", "two"});
+    CTextView other(doc, shared, host);
+    other.OnInitialUpdate(view.get());
+    Favorite record;
+    record.caretLine = 9;
+    record.caretCol = 9;
+    record.codePage = CP_KOI8;
+    record.bookmarks = {0, 7};
+    view->ApplyRememberedPosition(record);
+    EXPECT_EQ(view->m_caret, (TextPos{3, 1}));
+    EXPECT_EQ(other.m_caret, (TextPos{3, 1}));
+    EXPECT_EQ(other.m_codePage, CP_KOI8);
+    EXPECT_EQ(settings.Encoding, CP_KOI8);
+    EXPECT_TRUE(doc.IsBookmarked(0));
+}
+
+class ViewFind : public ViewTest {};
+
+TEST_F(ViewFind, ForwardWrapsOnceAndNeverFindsTheSameMatchAgain)
+{
+    Show({"one", "two one", "three"});
+    view->m_caret = {0, 1};
+    ASSERT_TRUE(view->FindForward("one", true));
+    EXPECT_EQ(view->m_anchor, (TextPos{4, 1}));
+    EXPECT_EQ(view->m_caret, (TextPos{7, 1}));
+    ASSERT_TRUE(view->FindForward("one", true)); // wraps to line 0
+    EXPECT_EQ(view->m_caret, (TextPos{3, 0}));
+    Show({"only one here"});
+    view->m_caret = {0, 0};
+    ASSERT_TRUE(view->FindForward("one", true));
+    EXPECT_FALSE(view->FindForward("one", true)); // the one match, already selected
+    EXPECT_FALSE(view->FindBackward("one"));
+    EXPECT_TRUE(view->FindForward("", true));
+}
+
+TEST_F(ViewFind, BackwardStartsBeforeTheSelectedMatch)
+{
+    Show({"ab ab ab"});
+    view->m_caret = {8, 0};
+    ASSERT_TRUE(view->FindBackward("ab"));
+    EXPECT_EQ(view->m_anchor, (TextPos{6, 0}));
+    ASSERT_TRUE(view->FindBackward("ab"));
+    EXPECT_EQ(view->m_anchor, (TextPos{3, 0}));
+    EXPECT_EQ(view->m_caret, (TextPos{5, 0}));
+    settings.RegExpr = 1;
+    Show({"a.c abc"});
+    view->m_caret = {7, 0};
+    ASSERT_TRUE(view->FindBackward("a.c")); // always plain
+    EXPECT_EQ(view->m_anchor, (TextPos{0, 0}));
+}
+
+TEST_F(ViewFind, PiecesStartAtTheCaretForWholeWordsAndAnchors)
+{
+    settings.MatchWhole = 1;
+    Show({"foobar"});
+    view->m_caret = {3, 0};
+    ASSERT_TRUE(view->FindForward("bar", true));
+    EXPECT_EQ(view->m_anchor, (TextPos{3, 0}));
+    view->m_caret = {3, 0};
+    view->m_bSelection = 0;
+    ASSERT_TRUE(view->FindBackward("foo"));
+    EXPECT_EQ(view->m_anchor, (TextPos{0, 0}));
+    settings.MatchWhole = 0;
+    settings.RegExpr = 1;
+    Show({"xxabc", "abc"});
+    view->m_caret = {2, 0};
+    ASSERT_TRUE(view->FindForward("^abc", true));
+    EXPECT_EQ(view->m_anchor, (TextPos{2, 0}));
+    ASSERT_TRUE(view->FindForward("^abc", true));
+    EXPECT_EQ(view->m_anchor, (TextPos{0, 1}));
+    EXPECT_FALSE(view->FindForward("^$", true)); // empty lines are never searched
+    EXPECT_FALSE(view->FindForward("[a-\xFF]", true));
+}
+
+TEST_F(ViewFind, FoldsCaseThroughTheViewsCodePage)
+{
+    settings.MatchCase = 0;
+    Show({"x \xD0\xD2\xC9\xD7\xC5\xD4"}); // привет in KOI8
+    view->OnEncoding(CTextView::kEncodingCommand + CP_KOI8);
+    view->m_caret = {0, 0};
+    ASSERT_TRUE(view->FindForward("\xCF\xD0\xC8\xC2\xC5\xD2", false)); // ПРИВЕТ in WIN
+    EXPECT_EQ(view->m_anchor, (TextPos{2, 0}));
+    EXPECT_EQ(view->m_caret, (TextPos{8, 0}));
+}
+
+TEST_F(ViewFind, SaysWhenAnExpressionGaveUp)
+{
+    settings.RegExpr = 1;
+    Show({std::string(60, 'a') + "cb"});
+    view->m_caret = {0, 0};
+    EXPECT_FALSE(view->FindForward("(a|aa)+b", true));
+    EXPECT_TRUE(view->SearchGaveUp());
+    EXPECT_TRUE(view->FindForward("c", true));
+    EXPECT_FALSE(view->SearchGaveUp());
+}
+
+} // namespace
