@@ -102,6 +102,28 @@ BenchResult Paint(const std::string& file, const std::vector<std::string>&)
     return r;
 }
 
+// Typing in the middle of the document, each key refreshed and repainted as
+// the view does it.
+BenchResult Keystroke(const std::string& file, const std::vector<std::string>&)
+{
+    constexpr int kKeys = 10000;
+    auto s = OpenInView(file);
+    const int middle = s->doc->GetLineCount() / 2;
+    s->view->OnSetFocus();
+    s->view->MoveCaretTo(middle, static_cast<int>(s->doc->GetLine(middle).size() / 2));
+    BenchResult r;
+    r.bytes = FileSize(file);
+    const std::uint64_t start = NowNanoseconds();
+    for (int i = 0; i < kKeys; ++i)
+        s->view->OnChar(i % 7 == 6 ? ' ' : 'a' + i % 26, false, false);
+    const std::uint64_t elapsed = NowNanoseconds() - start;
+    r.seconds = static_cast<double>(elapsed) / 1e9;
+    r.perOpUs = static_cast<double>(elapsed) / 1e3 / kKeys;
+    if (s->doc->GetLine(s->view->m_caret.line).size() < kKeys / 100)
+        r.failure = "the typed text is not there";
+    return r;
+}
+
 // The rows of every line at the window's wrap width.
 BenchResult Wrap(const std::string& file, const std::vector<std::string>&)
 {
@@ -123,6 +145,8 @@ std::vector<BenchCase> ViewCases()
 {
     return {
         {"paint", "FILE: paint a 100 x 60 window with word wrap at the top, middle and end; per_op_us per window", Paint},
+        {"keystroke", "FILE: type 10 000 characters in the middle, each refreshed and repainted; per_op_us per key",
+         Keystroke},
         {"wrap", "FILE: count the rows of every line at a 100-column wrap; rows= the total", Wrap},
     };
 }
