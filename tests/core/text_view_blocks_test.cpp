@@ -3,16 +3,7 @@
 
 namespace {
 
-class ViewBlocks : public ViewTest {
-protected:
-    void Select(TextPos anchor, TextPos end)
-    {
-        view->m_anchor = anchor;
-        view->m_selEnd = end;
-        view->m_caret = end;
-        view->m_bSelection = 1;
-    }
-};
+class ViewBlocks : public ViewTest {};
 
 TEST_F(ViewBlocks, CopyGivesTabsAndLineBreaksAndPasteTakesThemBack)
 {

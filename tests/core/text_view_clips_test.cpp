@@ -18,14 +18,6 @@ protected:
         }
         ASSERT_TRUE(clips.slots[0].Read(0, file));
     }
-
-    void Select(TextPos anchor, TextPos end)
-    {
-        view->m_anchor = anchor;
-        view->m_selEnd = end;
-        view->m_caret = end;
-        view->m_bSelection = 1;
-    }
 };
 
 TEST_F(ViewClips, SelectionWordWrapsTheSelectedText)

@@ -188,10 +188,10 @@ TEST_F(ViewKeys, TypedCharactersUndoTogether)
     Show({"x"});
     Type("abc");
     EXPECT_EQ(doc.GetLine(0), "abcx");
-    view->Undo();
+    view->OnCommand(CMD_UNDO);
     EXPECT_EQ(doc.GetLine(0), "x");
     EXPECT_EQ(view->m_caret, (TextPos{0, 0}));
-    view->Redo();
+    view->OnCommand(CMD_REDO);
     EXPECT_EQ(doc.GetLine(0), "abcx");
 }
 

@@ -58,6 +58,15 @@ protected:
         return rows;
     }
 
+    // A selection with the caret at its moving end.
+    void Select(TextPos anchor, TextPos end)
+    {
+        view->m_anchor = anchor;
+        view->m_selEnd = end;
+        view->m_caret = end;
+        view->m_bSelection = 1;
+    }
+
     void Resize(int width, int height)
     {
         host.width = width;

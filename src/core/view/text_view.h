@@ -185,8 +185,7 @@ public:
     void Indent(bool unindent);
     void ChangeCase(int command);
     void InsertFile();
-    void Undo();
-    void Redo();
+    void UndoOrRedo(bool redo);
     void DeleteLine();
 
     // Bookmarks, snippets, completion, remembered positions.
@@ -285,6 +284,7 @@ private:
     void Enter();
     void RefreshAfterEdit(const EditRows& before, bool selectionDropped);
     void RefreshAfterLinesChanged(int fromLine);
+    void RefreshWholeView();
     void Relayout();
     std::string ExpandTemplate(std::string text, int& cursorMark, bool& usesSelection) const;
 

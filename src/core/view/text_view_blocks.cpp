@@ -195,8 +195,8 @@ bool CTextView::OnCommand(int id)
     case CMD_CUT: Cut(); break;
     case CMD_PASTE: Paste(); break;
     case CMD_SELECT_ALL: SelectAll(); break;
-    case CMD_UNDO: Undo(); break;
-    case CMD_REDO: Redo(); break;
+    case CMD_UNDO: UndoOrRedo(false); break;
+    case CMD_REDO: UndoOrRedo(true); break;
     case CMD_DELETE_LINE: DeleteLine(); break;
     case CMD_SELECT_LINE: SelectLine(); break;
     case CMD_INDENT: Indent(false); break;

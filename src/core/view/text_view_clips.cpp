@@ -115,13 +115,7 @@ void CTextView::InsertClip(int id)
         m_caret = {std::min(col, LineLength(line)), line};
     }
     m_bSelection = 0;
-    CountRows();
-    Relayout();
-    if (!EnsureCaretVisible())
-        RepaintAll();
-    PlaceCaret();
-    UpdateScrollBars();
-    m_doc.UpdateAllViews(this, m_totalRows);
+    RefreshWholeView();
 }
 
 void CTextView::StartCompletion()

@@ -441,14 +441,11 @@ void CTextView::RefreshAfterLinesChanged(int fromLine)
     m_doc.UpdateAllViews(this, m_totalRows);
 }
 
-void CTextView::Undo()
+// After an edit anywhere: rows counted again, the whole window repainted
+// with the caret revealed, the other views told.
+void CTextView::RefreshWholeView()
 {
-    TextPos caret = m_caret;
-    if (!m_doc.Undo(caret))
-        return;
-    m_caret = caret;
     ClampCaret();
-    m_bSelection = 0;
     Relayout();
     CountRows();
     if (!EnsureCaretVisible())
@@ -458,20 +455,16 @@ void CTextView::Undo()
     m_doc.UpdateAllViews(this, m_totalRows);
 }
 
-void CTextView::Redo()
+// Undo drops the selection, Redo leaves it as it was.
+void CTextView::UndoOrRedo(bool redo)
 {
     TextPos caret = m_caret;
-    if (!m_doc.Redo(caret))
+    if (!(redo ? m_doc.Redo(caret) : m_doc.Undo(caret)))
         return;
     m_caret = caret;
-    ClampCaret();
-    Relayout();
-    CountRows();
-    if (!EnsureCaretVisible())
-        RepaintAll();
-    PlaceCaret();
-    UpdateScrollBars();
-    m_doc.UpdateAllViews(this, m_totalRows);
+    if (!redo)
+        m_bSelection = 0;
+    RefreshWholeView();
 }
 
 void CTextView::DeleteLine()
