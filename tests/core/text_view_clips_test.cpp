@@ -85,6 +85,10 @@ TEST_F(ViewClips, CompletionOffersKeywordsAndSnippetsAndInsertsASingleOne)
     EXPECT_EQ(host.completion->entries, expected);
     EXPECT_EQ(host.completion->itemHeight, 16);
     EXPECT_EQ(host.completion->rect, (Rect{5 + 6 * 8 - 2 * 8, 16, 5 + 6 * 8 - 2 * 8 + 10 * 8 + 20, 16 + 4 * 16}));
+    view->OnMouseWheel(-120); // the wheel closes the list
+    EXPECT_FALSE(host.completion);
+    view->StartCompletion();
+    ASSERT_TRUE(host.completion);
     view->InsertCompletion(3); // the snippet: the prefix goes, the clip comes
     EXPECT_EQ(doc.GetLine(0), "int [] lo x");
     EXPECT_EQ(view->m_caret, (TextPos{5, 0}));

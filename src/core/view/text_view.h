@@ -194,6 +194,8 @@ public:
     void InsertClip(int id);
     void StartCompletion();
     void InsertCompletion(int index);
+    // Mouse buttons, the wheel and size changes close an open list.
+    void CloseCompletion();
     void ApplyRememberedPosition(const Favorite& record);
 
     // Find in this view: true when a match was found and selected (and for

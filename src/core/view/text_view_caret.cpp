@@ -262,6 +262,7 @@ void CTextView::OnInitialUpdate(const CTextView* activePane)
 
 void CTextView::OnSize()
 {
+    CloseCompletion();
     if (!m_bInitialized)
         return;
     if (LineCount() == 0) {

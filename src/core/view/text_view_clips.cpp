@@ -197,6 +197,13 @@ void CTextView::InsertCompletion(int index)
             InsertClip(id);
         }
     }
+    CloseCompletion();
+}
+
+void CTextView::CloseCompletion()
+{
+    if (m_completionTexts.empty())
+        return;
     m_completionTexts.clear();
     m_completionIds.clear();
     m_host.CloseCompletionList();

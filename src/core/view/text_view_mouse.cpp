@@ -109,6 +109,7 @@ void CTextView::ShowScrolledHit()
 
 void CTextView::OnLButtonDown(Point point, bool shift)
 {
+    CloseCompletion();
     if (!m_bDragging) {
         m_bDragging = 1;
         m_host.SetTimer(kDragTimer, kDragTimerMs);
@@ -190,6 +191,7 @@ void CTextView::OnLButtonDblClk(Point point)
 
 void CTextView::OnRButtonDown(Point point)
 {
+    CloseCompletion();
     HitTest(point);
     ShowScrolledHit();
     PlaceCaret();
@@ -249,6 +251,7 @@ void CTextView::OnBrowseLink()
 
 void CTextView::OnMouseWheel(int delta)
 {
+    CloseCompletion();
     for (int i = 0; i < kWheelSteps; ++i)
         OnVScroll(delta > 0 ? SCROLL_LINE_UP : SCROLL_LINE_DOWN, 0);
 }
