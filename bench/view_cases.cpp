@@ -17,7 +17,7 @@ constexpr int kPaintsPerPlace = 200;
 class DiscardingSurface : public Surface {
 public:
     void FillRect(const Rect&, std::uint32_t) override { ++calls; }
-    void DrawText(int, int, std::string_view text, std::uint32_t, std::uint32_t) override { calls += text.size(); }
+    void DrawCells(int, int, std::string_view text, std::uint32_t, std::uint32_t) override { calls += text.size(); }
     void DrawIcon(int, int, const PanelIcons&, PanelIcon) override { ++calls; }
     std::size_t calls = 0;
 };

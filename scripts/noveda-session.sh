@@ -11,7 +11,7 @@ noveda_start() { # [arguments...]; sets NOVEDA_PID
 
 noveda_wait_window() { # prints the X window id of the main window
   local id
-  id=$(timeout 60 xdotool search --sync --name '^Noveda$' 2>/dev/null | head -n 1) || true
+  id=$(timeout 60 xdotool search --sync --name '^Noveda( - |$)' 2>/dev/null | head -n 1) || true
   [ -n "$id" ] || { echo "the editor's window did not appear" >&2; return 1; }
   sleep 1 # let it paint
   echo "$id"

@@ -26,7 +26,7 @@ public:
     {
         m_log.push_back({PaintCall::Fill, rect, 0, 0, {}, 0, color});
     }
-    void DrawText(int x, int y, std::string_view text, std::uint32_t fore, std::uint32_t back) override
+    void DrawCells(int x, int y, std::string_view text, std::uint32_t fore, std::uint32_t back) override
     {
         m_log.push_back({PaintCall::Text, {}, x, y, std::string(text), fore, back});
     }

@@ -105,7 +105,7 @@ TEST(WinSettingsEnvironment, KnowsDirectoriesAndTheGuiFont)
 TEST(StringTableResources, GivesTheProgramsStringsAsCp1251)
 {
     StringTableResources resources;
-    EXPECT_EQ(resources.Load(5001), "Save changes to %s ?");
-    EXPECT_EQ(resources.Load(5002), "\xD0\xF3\xF1\xF1\xEA\xE8\xE9");
-    EXPECT_EQ(resources.Load(5003), std::nullopt);
+    EXPECT_EQ(resources.Load(60001), "Save changes to %s ?");
+    EXPECT_EQ(resources.Load(60002), "\xD0\xF3\xF1\xF1\xEA\xE8\xE9");
+    EXPECT_EQ(resources.Load(60003), std::nullopt);
 }

@@ -15,7 +15,7 @@ enum ColorSlot : int {
     COLOR_TEXT = 0,
     COLOR_KEYWORD1 = 1, // .. 6 for keyword group 6
     COLOR_LINK = 7,
-    COLOR_BACKGROUND = 8,
+    COLOR_NORMAL_BACKGROUND = 8,
     COLOR_INFO_BACKGROUND = 9,
     COLOR_STRING = 10,
     COLOR_DELIMITER = 11,

@@ -47,7 +47,7 @@ std::string SuggestHtmlName(const std::string& pathOrTitle)
 
 std::string ExportHtml(const CTextDoc& doc, const HighlightScheme& scheme, const ColorTable& colors)
 {
-    std::string out = "<html><body bgcolor=" + Hex(colors[COLOR_BACKGROUND]) + " link=" + Hex(colors[COLOR_LINK]) +
+    std::string out = "<html><body bgcolor=" + Hex(colors[COLOR_NORMAL_BACKGROUND]) + " link=" + Hex(colors[COLOR_LINK]) +
                       " vlink=" + Hex(colors[COLOR_LINK]) + " text=" + Hex(colors[COLOR_TEXT]) + ">\n<pre>\n";
     std::uint8_t state = STATE_NORMAL;
     std::vector<std::uint8_t> attrs;

@@ -189,7 +189,7 @@ void CTextView::PaintRows(Surface& surface, int firstRow, int lastRow)
         if (length - m_hScroll < m_visibleCols) {
             const int x = textLeft + std::max(0, length - m_hScroll) * m_charWidth;
             surface.FillRect({x, y, m_host.ClientWidth(), y + m_lineHeight},
-                             colors[bookmarked ? COLOR_BOOKMARK_BACKGROUND : COLOR_BACKGROUND]);
+                             colors[bookmarked ? COLOR_BOOKMARK_BACKGROUND : COLOR_NORMAL_BACKGROUND]);
         }
     }
     if (m_bHasFocus)
@@ -247,10 +247,10 @@ void CTextView::DrawRowText(Surface& surface, const char* cells, const std::uint
             ++runEnd;
         const std::uint32_t back = attr == kSelectedAttr ? colors[COLOR_SELECTION_BACKGROUND]
                                    : bookmarked          ? colors[COLOR_BOOKMARK_BACKGROUND]
-                                                         : colors[COLOR_BACKGROUND];
+                                                         : colors[COLOR_NORMAL_BACKGROUND];
         const std::uint32_t text = colors[std::min<std::size_t>(attr, COLOR_SLOT_COUNT - 1)];
         const int count = runEnd - runStart;
-        surface.DrawText(x, y, std::string_view(shown).substr(static_cast<std::size_t>(runStart),
+        surface.DrawCells(x, y, std::string_view(shown).substr(static_cast<std::size_t>(runStart),
                                                               static_cast<std::size_t>(count)),
                          text, back);
         x += count * m_charWidth;
@@ -265,7 +265,7 @@ void CTextView::PaintInfoPanel(Surface& surface, int firstRow, int lastRow)
     const int top = firstRow * m_lineHeight;
     const int bottom = (lastRow + (toWindowEnd ? 1 : 0)) * m_lineHeight;
     const int panel = m_panelWidth;
-    surface.FillRect({panel, top, panel + kTextGap, bottom}, colors[COLOR_BACKGROUND]);
+    surface.FillRect({panel, top, panel + kTextGap, bottom}, colors[COLOR_NORMAL_BACKGROUND]);
     const std::uint8_t mode = m_pSettings.InfoMode;
     if (mode != 1 && mode != 2)
         return;
@@ -291,7 +291,7 @@ void CTextView::PaintInfoPanel(Surface& surface, int firstRow, int lastRow)
         char number[16] = "      ";
         if (line >= 0 && m_rowCol[i] == 0)
             std::snprintf(number, sizeof number, "%06d", line + 1);
-        surface.DrawText(kPanelStrip, y, number, colors[COLOR_INFO_TEXT],
+        surface.DrawCells(kPanelStrip, y, number, colors[COLOR_INFO_TEXT],
                          bookmarked ? colors[COLOR_BOOKMARK_BACKGROUND] : ground);
     }
 }

@@ -44,7 +44,7 @@ class Surface {
 public:
     virtual ~Surface() = default;
     virtual void FillRect(const Rect& rect, std::uint32_t color) = 0;
-    virtual void DrawText(int x, int y, std::string_view cp1251, std::uint32_t textColor,
+    virtual void DrawCells(int x, int y, std::string_view cp1251, std::uint32_t textColor,
                           std::uint32_t backColor) = 0;
     virtual void DrawIcon(int x, int y, const PanelIcons& icons, PanelIcon icon) = 0;
 };

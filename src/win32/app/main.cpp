@@ -1,61 +1,40 @@
-// The editor's entry point: for now a main window with its menu that closes
-// cleanly; the MDI framework grows around it.
+// The editor's entry point: the main frame with its document windows, one
+// untitled document or the files named on the command line.
+#include "core/app/app_settings.h"
+#include "core/tools/clip_library.h"
+#include "core/view/highlight_scheme.h"
+#include "win32/app/text_conversion.h"
+#include "win32/app/win_file_system.h"
+#include "win32/framework/editor_app.h"
+#include "win32/framework/main_frame.h"
+
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 
-#include "win32/res/commands.h"
-#include "win32/res/resource.h"
-
-namespace {
-
-const wchar_t kFrameClass[] = L"NovedaMainFrame";
-
-LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_COMMAND:
-        if (LOWORD(wParam) == ID_APP_EXIT) {
-            SendMessageW(window, WM_CLOSE, 0, 0);
-            return 0;
-        }
-        break;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(window, message, wParam, lParam);
-}
-
-} // namespace
-
-int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
-    WNDCLASSEXW frameClass{};
-    frameClass.cbSize = sizeof(frameClass);
-    frameClass.lpfnWndProc = FrameProc;
-    frameClass.hInstance = instance;
-    frameClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    frameClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    frameClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-    frameClass.lpszClassName = kFrameClass;
-    if (!RegisterClassExW(&frameClass))
+    AppSettings settings;
+    std::vector<HighlightScheme> schemes = LoadHighlightSchemes(settings.schemeEntries, settings.DefaultScheme);
+    ClipLibraries clips;
+    WinFileSystem files;
+    CMainFrame frame(settings, schemes, clips, files);
+    if (!frame.Create())
         return 1;
+    EditorApp app(frame);
+    frame.SetApplication(&app);
+    ShowWindow(frame.Window(), showCommand);
 
-    HMENU menu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
-    HWND frame = CreateWindowExW(0, kFrameClass, L"Noveda", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT, CW_USEDEFAULT,
-                                 800, 600, nullptr, menu, instance, nullptr);
-    if (!frame)
-        return 1;
-    ShowWindow(frame, showCommand);
-    UpdateWindow(frame);
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
-    return static_cast<int>(message.wParam);
+    int count = 0;
+    wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+    for (int i = 1; args && i < count; ++i)
+        frame.OpenDocument(ToCp1251(args[i]));
+    LocalFree(args);
+    if (frame.Documents().Entries().empty())
+        frame.NewDocument();
+    UpdateWindow(frame.Window());
+    return app.Run();
 }

@@ -1,0 +1,413 @@
+#include "win32/view/view_window.h"
+
+#include "core/doc/text_doc.h"
+#include "win32/app/text_conversion.h"
+#include "win32/res/resource.h"
+#include "win32/view/gdi_surface.h"
+
+#include <commdlg.h>
+#include <shellapi.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+const wchar_t kViewClass[] = L"NovedaView";
+
+bool KeyHeld(int key)
+{
+    return (GetKeyState(key) & 0x8000) != 0;
+}
+
+void RegisterViewClass()
+{
+    static const bool registered = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
+        wc.lpszClassName = kViewClass;
+        return RegisterClassExW(&wc) != 0;
+    }();
+    (void)registered;
+}
+
+} // namespace
+
+ViewWindow::ViewWindow(HWND parent, CTextDoc& doc, ViewShared& shared, const ViewWindow* activePane)
+{
+    RegisterViewClass();
+    m_window = CreateWindowExW(0, kViewClass, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_CLIPSIBLINGS,
+                               0, 0, 100, 100, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ViewWindow::Proc));
+    m_view = std::make_unique<CTextView>(doc, shared, *this);
+    m_view->OnInitialUpdate(activePane ? &activePane->View() : nullptr);
+}
+
+ViewWindow::~ViewWindow()
+{
+    m_view.reset();
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
+    DestroyWindow(m_window);
+    if (m_font)
+        DeleteObject(m_font);
+}
+
+bool ViewWindow::OnCommand(int id)
+{
+    return m_view->OnCommand(id);
+}
+
+std::optional<CommandUpdate> ViewWindow::OnUpdateCommand(int id)
+{
+    const std::optional<CommandState> state = m_view->UpdateCommand(id);
+    if (!state)
+        return std::nullopt;
+    return CommandUpdate{state->enabled, state->checked, std::nullopt};
+}
+
+int ViewWindow::ClientWidth() const
+{
+    RECT r{};
+    GetClientRect(m_window, &r);
+    return r.right;
+}
+
+int ViewWindow::ClientHeight() const
+{
+    RECT r{};
+    GetClientRect(m_window, &r);
+    return r.bottom;
+}
+
+int ViewWindow::ScreenHeight() const
+{
+    return GetSystemMetrics(SM_CYSCREEN);
+}
+
+FontMetrics ViewWindow::SetFont(const LogFont& font)
+{
+    LOGFONTW lf{};
+    lf.lfHeight = font.height;
+    lf.lfWidth = font.width;
+    lf.lfEscapement = font.escapement;
+    lf.lfOrientation = font.orientation;
+    lf.lfWeight = font.weight;
+    lf.lfItalic = font.italic;
+    lf.lfUnderline = font.underline;
+    lf.lfStrikeOut = font.strikeOut;
+    lf.lfCharSet = font.charSet;
+    lf.lfOutPrecision = font.outPrecision;
+    lf.lfClipPrecision = font.clipPrecision;
+    lf.lfQuality = font.quality;
+    lf.lfPitchAndFamily = font.pitchAndFamily;
+    const std::wstring face = FromCp1251(font.FaceName());
+    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    if (m_font)
+        DeleteObject(m_font);
+    m_font = CreateFontIndirectW(&lf);
+    WindowDc dc(m_window);
+    HGDIOBJ old = SelectObject(dc.dc, m_font);
+    TEXTMETRICW tm{};
+    GetTextMetricsW(dc.dc, &tm);
+    SelectObject(dc.dc, old);
+    return {tm.tmHeight, tm.tmExternalLeading, tm.tmAveCharWidth};
+}
+
+int ViewWindow::TextWidth(std::string_view cp1251) const
+{
+    const std::wstring text = FromCp1251(cp1251);
+    WindowDc dc(m_window);
+    HGDIOBJ old = SelectObject(dc.dc, m_font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc.dc, text.data(), static_cast<int>(text.size()), &size);
+    SelectObject(dc.dc, old);
+    return size.cx;
+}
+
+void ViewWindow::CreateCaret(int width, int height)
+{
+    ::CreateCaret(m_window, nullptr, width, height);
+}
+
+void ViewWindow::ShowCaret()
+{
+    ::ShowCaret(m_window);
+}
+
+void ViewWindow::HideCaret()
+{
+    ::HideCaret(m_window);
+}
+
+void ViewWindow::SetCaretPos(Point at)
+{
+    ::SetCaretPos(at.x, at.y);
+}
+
+std::unique_ptr<Surface> ViewWindow::ClientSurface()
+{
+    return std::make_unique<WindowSurface>(m_window, m_font);
+}
+
+void ViewWindow::SetScrollInfo(ScrollBarKind bar, const ScrollBarState& state)
+{
+    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, state.min, state.max,
+                    static_cast<UINT>(state.page), state.pos, 0};
+    ::SetScrollInfo(m_window, bar == ScrollBarKind::Vertical ? SB_VERT : SB_HORZ, &info, TRUE);
+}
+
+void ViewWindow::ShowScrollBar(ScrollBarKind bar, bool show)
+{
+    ::ShowScrollBar(m_window, bar == ScrollBarKind::Vertical ? SB_VERT : SB_HORZ, show);
+}
+
+void ViewWindow::SetTimer(int id, int milliseconds)
+{
+    ::SetTimer(m_window, static_cast<UINT_PTR>(id), static_cast<UINT>(milliseconds), nullptr);
+}
+
+void ViewWindow::KillTimer(int id)
+{
+    ::KillTimer(m_window, static_cast<UINT_PTR>(id));
+}
+
+void ViewWindow::SetCapture()
+{
+    ::SetCapture(m_window);
+}
+
+void ViewWindow::ReleaseCapture()
+{
+    ::ReleaseCapture();
+}
+
+// Menu 1101, owned by the main window so that its commands reach the
+// active view through the frame.
+void ViewWindow::ShowContextMenu(Point at, bool offerLink)
+{
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TEXT_CONTEXT_MENU));
+    if (!menu)
+        return;
+    HMENU popup = GetSubMenu(menu, 0);
+    if (offerLink) {
+        InsertMenuW(popup, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+        InsertMenuW(popup, 0, MF_BYPOSITION | MF_STRING, CTextView::kBrowseLinkCommand, L"Browse this link...");
+    }
+    POINT screen{at.x, at.y};
+    ClientToScreen(m_window, &screen);
+    TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, GetAncestor(m_window, GA_ROOT),
+                   nullptr);
+    DestroyMenu(menu);
+}
+
+void ViewWindow::OpenLink(const std::string& link)
+{
+    ShellExecuteW(nullptr, L"open", FromCp1251(link).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void ViewWindow::ShowWaitCursor(bool on)
+{
+    if (on)
+        m_savedCursor = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    else
+        SetCursor(m_savedCursor);
+}
+
+void ViewWindow::Beep()
+{
+    MessageBeep(0);
+}
+
+// Unicode text when there is some, else the system's 8-bit text.
+std::optional<std::string> ViewWindow::GetClipboardText()
+{
+    if (!OpenClipboard(m_window))
+        return std::nullopt;
+    std::optional<std::string> text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = ToCp1251(chars);
+            GlobalUnlock(data);
+        }
+    } else if (HANDLE bytes = GetClipboardData(CF_TEXT)) {
+        if (auto* chars = static_cast<const char*>(GlobalLock(bytes))) {
+            text = std::string(chars);
+            GlobalUnlock(bytes);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+bool ViewWindow::ClipboardHasText()
+{
+    return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT);
+}
+
+bool ViewWindow::SetClipboardText(const std::string& bytes)
+{
+    if (!OpenClipboard(m_window))
+        return false;
+    EmptyClipboard();
+    bool placed = false;
+    if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes.size() + 1)) {
+        std::memcpy(GlobalLock(block), bytes.c_str(), bytes.size() + 1);
+        GlobalUnlock(block);
+        placed = SetClipboardData(CF_TEXT, block) != nullptr;
+        if (!placed)
+            GlobalFree(block);
+    }
+    const std::wstring wide = FromCp1251(bytes);
+    if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t))) {
+        std::memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+        GlobalUnlock(block);
+        if (!SetClipboardData(CF_UNICODETEXT, block))
+            GlobalFree(block);
+    }
+    CloseClipboard();
+    return placed;
+}
+
+std::optional<std::string> ViewWindow::AskFileToInsert()
+{
+    wchar_t path[MAX_PATH] = L"";
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = GetAncestor(m_window, GA_ROOT);
+    ofn.lpstrFilter = L"All files (*.*)\0*.*\0";
+    ofn.lpstrFile = path;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrTitle = L"Insert File";
+    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
+    if (!GetOpenFileNameW(&ofn))
+        return std::nullopt;
+    return ToCp1251(path);
+}
+
+std::tm ViewWindow::LocalTime()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    if (const std::tm* t = std::localtime(&now))
+        local = *t;
+    return local;
+}
+
+// The completion list window comes with the full view window; until then
+// the list closes at once, and Ctrl+Space completes single candidates only.
+void ViewWindow::ShowCompletionList(const CompletionList&)
+{
+    m_view->CloseCompletion();
+}
+
+void ViewWindow::CloseCompletionList() {}
+
+int ViewWindow::ScrollPosition(int bar, WPARAM wParam) const
+{
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_TRACKPOS | SIF_POS;
+    GetScrollInfo(m_window, bar, &info);
+    return LOWORD(wParam) == SB_THUMBTRACK ? info.nTrackPos : info.nPos;
+}
+
+void ViewWindow::Paint()
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(m_window, &ps);
+    RECT client{};
+    GetClientRect(m_window, &client);
+    // Drawn aside and copied, so that the window never flickers.
+    HDC memory = CreateCompatibleDC(dc);
+    HBITMAP bitmap = CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1));
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    {
+        GdiSurface surface(memory, m_font);
+        m_view->OnDraw(surface);
+    }
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    EndPaint(m_window, &ps);
+}
+
+LRESULT CALLBACK ViewWindow::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<ViewWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (!self || !self->m_view)
+        return DefWindowProcW(window, message, wParam, lParam);
+    return self->Handle(message, wParam, lParam);
+}
+
+LRESULT ViewWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const Point at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // painting covers every pixel
+    case WM_SIZE:
+        m_view->OnSize();
+        return 0;
+    case WM_SETFOCUS:
+        m_view->OnSetFocus();
+        if (onFocus)
+            onFocus(*this);
+        return 0;
+    case WM_KILLFOCUS:
+        m_view->OnKillFocus();
+        return 0;
+    case WM_KEYDOWN:
+        m_view->OnKeyDown(static_cast<int>(wParam), KeyHeld(VK_SHIFT), KeyHeld(VK_CONTROL));
+        return 0;
+    case WM_CHAR: {
+        // Characters cp1251 cannot represent are not typed.
+        const wchar_t typed = static_cast<wchar_t>(wParam);
+        const std::string code = ToCp1251(std::wstring_view(&typed, 1));
+        if (code.size() == 1 && (code[0] != '?' || typed == L'?'))
+            m_view->OnChar(static_cast<unsigned char>(code[0]), KeyHeld(VK_SHIFT), KeyHeld(VK_CONTROL));
+        return 0;
+    }
+    case WM_LBUTTONDOWN:
+        SetFocus(m_window);
+        m_view->OnLButtonDown(at, (wParam & MK_SHIFT) != 0);
+        return 0;
+    case WM_MOUSEMOVE:
+        m_view->OnMouseMove(at);
+        return 0;
+    case WM_LBUTTONUP:
+        m_view->OnLButtonUp();
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        m_view->OnLButtonDblClk(at);
+        return 0;
+    case WM_RBUTTONDOWN:
+        SetFocus(m_window);
+        m_view->OnRButtonDown(at);
+        return 0;
+    case WM_TIMER:
+        m_view->OnTimer(static_cast<int>(wParam));
+        return 0;
+    case WM_MOUSEWHEEL:
+        m_view->OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
+        return 0;
+    case WM_HSCROLL:
+        m_view->OnHScroll(LOWORD(wParam), ScrollPosition(SB_HORZ, wParam));
+        return 0;
+    case WM_VSCROLL:
+        m_view->OnVScroll(LOWORD(wParam), ScrollPosition(SB_VERT, wParam));
+        return 0;
+    default:
+        return DefWindowProcW(m_window, message, wParam, lParam);
+    }
+}

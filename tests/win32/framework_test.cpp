@@ -1,0 +1,180 @@
+// The real frame, documents, views and menus, driven in process.
+#include "core/doc/text_doc.h"
+#include "core/tools/clip_library.h"
+#include "core/view/highlight_scheme.h"
+#include "support/fake_view_host.h"
+#include "win32/app/win_file_system.h"
+#include "win32/framework/child_frame.h"
+#include "win32/framework/editor_app.h"
+#include "win32/framework/main_frame.h"
+#include "win32/res/commands.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+
+namespace {
+
+bool MenuHasCommand(HMENU menu, UINT id)
+{
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        if (HMENU sub = GetSubMenu(menu, i)) {
+            if (MenuHasCommand(sub, id))
+                return true;
+        } else if (GetMenuItemID(menu, i) == id) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The pop-up of the bar that holds `id`.
+HMENU PopupWith(HMENU bar, UINT id)
+{
+    for (int i = 0, n = GetMenuItemCount(bar); i < n; ++i)
+        if (HMENU sub = GetSubMenu(bar, i); sub && MenuHasCommand(sub, id))
+            return sub;
+    return nullptr;
+}
+
+class Framework : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(frame.Create());
+        frame.SetApplication(&app);
+        ShowWindow(frame.Window(), SW_SHOW);
+    }
+
+    void Pump()
+    {
+        MSG message;
+        while (app.PumpMessage(message)) {
+        }
+    }
+
+    void Command(int id)
+    {
+        SendMessageW(frame.Window(), WM_COMMAND, id, 0);
+        Pump();
+    }
+
+    bool MenuItemEnabled(UINT id)
+    {
+        HMENU popup = PopupWith(GetMenu(frame.Window()), id);
+        frame.UpdateMenu(popup);
+        return !(GetMenuState(popup, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+    }
+
+    bool MenuItemChecked(UINT id)
+    {
+        HMENU popup = PopupWith(GetMenu(frame.Window()), id);
+        frame.UpdateMenu(popup);
+        return (GetMenuState(popup, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
+
+    // What the view paints, as the text of its rows.
+    static std::string Painted(CTextView& view)
+    {
+        std::vector<PaintCall> calls;
+        RecordingSurface surface(calls);
+        view.OnDraw(surface);
+        std::string text;
+        for (const PaintCall& call : calls)
+            if (call.kind == PaintCall::Text && call.x >= view.m_panelWidth + 5)
+                text += call.text;
+        return text;
+    }
+
+    AppSettings settings;
+    std::vector<HighlightScheme> schemes{HighlightScheme::PlainText()};
+    ClipLibraries clips;
+    WinFileSystem files;
+    CMainFrame frame{settings, schemes, clips, files};
+    EditorApp app{frame};
+};
+
+TEST_F(Framework, DocumentMenuComesWithTheFirstDocumentAndGoesWithTheLast)
+{
+    EXPECT_FALSE(MenuHasCommand(GetMenu(frame.Window()), ID_ACTIONS_TABS_TO_SPACES));
+    CTextDoc* doc = frame.NewDocument();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->GetTitle().rfind("untitled1", 0), 0u);
+    frame.NewDocument();
+    EXPECT_EQ(frame.Documents().Entries()[1].doc->GetTitle().rfind("untitled2", 0), 0u);
+    Pump();
+    EXPECT_TRUE(MenuHasCommand(GetMenu(frame.Window()), ID_ACTIONS_TABS_TO_SPACES));
+    Command(ID_FILE_CLOSE_ALL);
+    EXPECT_TRUE(frame.Documents().Entries().empty());
+    EXPECT_FALSE(MenuHasCommand(GetMenu(frame.Window()), ID_ACTIONS_TABS_TO_SPACES));
+}
+
+TEST_F(Framework, CommandsReachTheViewTheDocumentTheChildAndTheFrame)
+{
+    frame.NewDocument();
+    Pump();
+    CChildFrame* child = frame.ActiveChild();
+    ASSERT_NE(child, nullptr);
+    CTextView& view = child->ActivePane().View();
+
+    SendMessageW(child->ActivePane().Window(), WM_CHAR, L'x', 0);
+    Command(ID_EDIT_SELECT_ALL); // the view
+    EXPECT_TRUE(view.m_bSelection);
+    EXPECT_TRUE(MenuItemEnabled(ID_FILE_SAVE)); // the document: modified
+    Command(ID_EDIT_UNDO);
+    EXPECT_FALSE(child->Document().IsModified());
+    EXPECT_FALSE(MenuItemEnabled(ID_FILE_SAVE));
+
+    Command(ID_WINDOW_SPLIT); // the child frame
+    EXPECT_EQ(child->PaneCount(), 2u);
+    EXPECT_TRUE(MenuItemChecked(ID_WINDOW_SPLIT));
+
+    const int wrap = settings.WrapOn;
+    Command(ID_VIEW_WORD_WRAP); // the frame
+    EXPECT_NE(settings.WrapOn, wrap);
+    EXPECT_EQ(MenuItemChecked(ID_VIEW_WORD_WRAP), settings.WrapOn != 0);
+
+    EXPECT_FALSE(MenuItemEnabled(ID_ACTIONS_CONVERT)); // nobody handles it yet
+}
+
+TEST_F(Framework, TwoViewsOfOneDocumentShowAnEdit)
+{
+    frame.NewDocument();
+    Pump();
+    CChildFrame* child = frame.ActiveChild();
+    child->Split(true);
+    Pump();
+    SendMessageW(child->Pane(0).Window(), WM_CHAR, L'\x0416', 0); // Ж
+    SendMessageW(child->Pane(0).Window(), WM_CHAR, L'z', 0);
+    Pump();
+    EXPECT_EQ(child->Document().GetLine(0), "\xC6z");
+    EXPECT_EQ(Painted(child->Pane(1).View()), "\xC6z");
+}
+
+TEST_F(Framework, AnAcceleratorKeyReachesItsCommand)
+{
+    frame.NewDocument();
+    Pump();
+    CChildFrame* child = frame.ActiveChild();
+    child->Split(true);
+    Pump();
+    const std::size_t before = child->ActivePaneIndex();
+    MSG key{};
+    key.hwnd = child->ActivePane().Window();
+    key.message = WM_KEYDOWN;
+    key.wParam = VK_F6;
+    EXPECT_TRUE(TranslateAcceleratorW(frame.Window(), frame.Accelerators(), &key));
+    Pump();
+    EXPECT_NE(child->ActivePaneIndex(), before);
+}
+
+TEST_F(Framework, AShortDocumentHasNoVerticalScrollBar)
+{
+    frame.NewDocument();
+    Pump();
+    HWND view = frame.ActiveView()->Window();
+    EXPECT_FALSE(GetWindowLongW(view, GWL_STYLE) & WS_VSCROLL);
+}
+
+} // namespace
