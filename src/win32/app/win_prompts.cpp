@@ -1,8 +1,7 @@
 #include "win32/app/win_prompts.h"
 
+#include "win32/app/file_dialogs.h"
 #include "win32/app/text_conversion.h"
-
-#include <commdlg.h>
 
 #include <cstdio>
 
@@ -59,16 +58,5 @@ std::optional<std::string> WinPrompts::AskPassword(PasswordMode, const std::stri
 
 std::optional<std::string> WinPrompts::AskSavePath(const std::string& suggestedName)
 {
-    wchar_t path[MAX_PATH] = L"";
-    lstrcpynW(path, FromCp1251(suggestedName).c_str(), MAX_PATH);
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = m_owner;
-    ofn.lpstrFilter = L"All files(*.*)\0*.*\0";
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetSaveFileNameW(&ofn))
-        return std::nullopt;
-    return ToCp1251(path);
+    return ChooseFile(m_owner, FileChoice::Save, nullptr, suggestedName);
 }

@@ -3,13 +3,12 @@
 #include "core/app/progress.h"
 #include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"
+#include "win32/app/file_dialogs.h"
 #include "win32/app/text_conversion.h"
 #include "win32/framework/child_frame.h"
 #include "win32/res/commands.h"
 #include "win32/res/resource.h"
 #include "win32/view/view_window.h"
-
-#include <commdlg.h>
 
 namespace {
 
@@ -270,16 +269,8 @@ void CMainFrame::FileNew(int)
 
 void CMainFrame::FileOpen(int)
 {
-    wchar_t path[MAX_PATH] = L"";
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = m_window;
-    ofn.lpstrFilter = L"All files (*.*)\0*.*\0";
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (GetOpenFileNameW(&ofn))
-        OpenDocument(ToCp1251(path));
+    if (const std::optional<std::string> path = ChooseFile(m_window, FileChoice::Open))
+        OpenDocument(*path);
 }
 
 void CMainFrame::CloseAllCommand(int)

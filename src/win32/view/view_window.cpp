@@ -1,11 +1,11 @@
 #include "win32/view/view_window.h"
 
 #include "core/doc/text_doc.h"
+#include "win32/app/file_dialogs.h"
 #include "win32/app/text_conversion.h"
 #include "win32/res/resource.h"
 #include "win32/view/gdi_surface.h"
 
-#include <commdlg.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
@@ -277,18 +277,7 @@ bool ViewWindow::SetClipboardText(const std::string& bytes)
 
 std::optional<std::string> ViewWindow::AskFileToInsert()
 {
-    wchar_t path[MAX_PATH] = L"";
-    OPENFILENAMEW ofn{};
-    ofn.lStructSize = sizeof(ofn);
-    ofn.hwndOwner = GetAncestor(m_window, GA_ROOT);
-    ofn.lpstrFilter = L"All files (*.*)\0*.*\0";
-    ofn.lpstrFile = path;
-    ofn.nMaxFile = MAX_PATH;
-    ofn.lpstrTitle = L"Insert File";
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_EXPLORER;
-    if (!GetOpenFileNameW(&ofn))
-        return std::nullopt;
-    return ToCp1251(path);
+    return ChooseFile(GetAncestor(m_window, GA_ROOT), FileChoice::Open, L"Insert File");
 }
 
 std::tm ViewWindow::LocalTime()
