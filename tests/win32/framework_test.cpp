@@ -5,6 +5,7 @@
 #include "support/fake_view_host.h"
 #include "win32/app/win_file_system.h"
 #include "win32/framework/child_frame.h"
+#include "win32/framework/doc_template.h"
 #include "win32/framework/editor_app.h"
 #include "win32/framework/main_frame.h"
 #include "win32/res/commands.h"
@@ -175,6 +176,42 @@ TEST_F(Framework, AShortDocumentHasNoVerticalScrollBar)
     Pump();
     HWND view = frame.ActiveView()->Window();
     EXPECT_FALSE(GetWindowLongW(view, GWL_STYLE) & WS_VSCROLL);
+}
+
+} // namespace
+
+namespace {
+
+TEST(DocTemplate, TakesItsMenuAndDocumentNameFromItsResources)
+{
+    CDocTemplate text(IDR_TEXTTYPE);
+    ASSERT_TRUE(text.Load());
+    EXPECT_EQ(text.DocumentName(), "untitled");
+    EXPECT_TRUE(MenuHasCommand(text.Menu(), ID_ACTIONS_TABS_TO_SPACES));
+    EXPECT_FALSE(CDocTemplate(4242).Load());
+}
+
+TEST_F(Framework, OpeningAnOpenPathActivatesItsWindow)
+{
+    char dir[MAX_PATH];
+    char path[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    GetTempFileNameA(dir, "nvt", 0, path);
+    HANDLE file = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, "one\r\ntwo\r\n", 10, &written, nullptr);
+    CloseHandle(file);
+
+    CTextDoc* first = frame.OpenDocument(path);
+    ASSERT_NE(first, nullptr);
+    frame.NewDocument();
+    Pump();
+    CTextDoc* again = frame.OpenDocument(path);
+    EXPECT_EQ(again, first);
+    EXPECT_EQ(frame.Documents().Entries().size(), 2u);
+    EXPECT_EQ(&frame.ActiveChild()->Document(), first);
+    Command(ID_FILE_CLOSE_ALL);
+    DeleteFileA(path);
 }
 
 } // namespace

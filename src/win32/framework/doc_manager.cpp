@@ -54,7 +54,7 @@ CMyDocManager::Entry* CMyDocManager::FindPath(const std::string& path)
     return nullptr;
 }
 
-std::string CMyDocManager::NextUntitledName()
+std::string CMyDocManager::NextUntitledName(const std::string& documentName)
 {
-    return "untitled" + std::to_string(++m_untitled);
+    return documentName + std::to_string(++m_untitled);
 }

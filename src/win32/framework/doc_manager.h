@@ -27,8 +27,8 @@ public:
     Entry* FindFrame(const CChildFrame& frame);
     // An open document with this path, letter case aside.
     Entry* FindPath(const std::string& path);
-    // "untitled1", "untitled2"...
-    std::string NextUntitledName();
+    // "untitled1", "untitled2"... for the document name "untitled".
+    std::string NextUntitledName(const std::string& documentName);
 
 private:
     std::vector<Entry> m_entries;

@@ -2,6 +2,7 @@
 
 #include "core/app/progress.h"
 #include "core/tools/clip_library.h"
+#include "core/tools/tool_table.h"
 #include "core/view/highlight_scheme.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/text_conversion.h"
@@ -83,11 +84,12 @@ CMainFrame::~CMainFrame()
 {
     while (!m_documents.Entries().empty())
         m_documents.Remove(*m_documents.Entries().back().doc);
-    if (m_window)
+    if (m_window) {
+        SetMenu(m_window, nullptr); // both menus are freed by their owners
         DestroyWindow(m_window);
-    // The menu not on the bar is ours to free.
-    DestroyMenu(m_documentMenu);
-    DestroyMenu(m_noDocumentMenu);
+    }
+    if (m_noDocumentMenu)
+        DestroyMenu(m_noDocumentMenu);
 }
 
 bool CMainFrame::Create()
@@ -105,9 +107,8 @@ bool CMainFrame::Create()
         return RegisterClassExW(&wc) != 0;
     }();
     m_noDocumentMenu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
-    m_documentMenu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_TEXTTYPE));
     m_accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
-    if (!registered || !m_noDocumentMenu || !m_documentMenu || !m_accelerators)
+    if (!registered || !m_noDocumentMenu || !m_textType.Load() || !m_accelerators)
         return false;
     m_window = CreateWindowExW(WS_EX_ACCEPTFILES, kFrameClass, L"Noveda", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, m_noDocumentMenu,
@@ -116,7 +117,7 @@ bool CMainFrame::Create()
         return false;
     SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CMainFrame::Proc));
-    CLIENTCREATESTRUCT client{GetSubMenu(m_documentMenu, kWindowMenuIndex), kFirstMdiChild};
+    CLIENTCREATESTRUCT client{GetSubMenu(m_textType.Menu(), kWindowMenuIndex), kFirstMdiChild};
     m_mdiClient = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
                                   WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0,
                                   m_window, nullptr, instance, &client);
@@ -127,15 +128,14 @@ CTextDoc* CMainFrame::NewDocument()
 {
     auto doc = std::make_unique<CTextDoc>(m_settings, this, &m_files, &m_prompts);
     doc->OnNewDocument();
-    doc->SetTitle(m_documents.NextUntitledName());
+    doc->SetTitle(m_documents.NextUntitledName(m_textType.DocumentName()));
     return ShowNewDocument(std::move(doc));
 }
 
 CTextDoc* CMainFrame::OpenDocument(const std::string& path)
 {
     if (CMyDocManager::Entry* open = m_documents.FindPath(path)) {
-        // Activated once this call is over.
-        PostMessageW(m_mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(open->frame->Window()), 0);
+        SendMessageW(m_mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(open->frame->Window()), 0);
         return open->doc.get();
     }
     auto doc = std::make_unique<CTextDoc>(m_settings, this, &m_files, &m_prompts);
@@ -163,8 +163,9 @@ CTextDoc* CMainFrame::ShowNewDocument(std::unique_ptr<CTextDoc> doc)
 void CMainFrame::ShowDocumentMenu()
 {
     const bool any = !m_documents.Entries().empty();
-    SendMessageW(m_mdiClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(any ? m_documentMenu : m_noDocumentMenu),
-                 reinterpret_cast<LPARAM>(any ? GetSubMenu(m_documentMenu, kWindowMenuIndex) : nullptr));
+    HMENU documentMenu = m_textType.Menu();
+    SendMessageW(m_mdiClient, WM_MDISETMENU, reinterpret_cast<WPARAM>(any ? documentMenu : m_noDocumentMenu),
+                 reinterpret_cast<LPARAM>(any ? GetSubMenu(documentMenu, kWindowMenuIndex) : nullptr));
     DrawMenuBar(m_window);
 }
 
@@ -377,12 +378,19 @@ std::uint8_t CMainFrame::SchemeForExtension(const std::string& key)
     return static_cast<std::uint8_t>(::SchemeForExtension(m_schemes, key, m_settings.DefaultScheme));
 }
 
+// A configured tool, or a program the system associates with the extension.
 bool CMainFrame::HasTool(const std::string& key)
 {
-    for (const ToolEntry& tool : m_settings.tools)
-        if ((" " + tool.extensions + " ").find(" " + key) != std::string::npos)
-            return true;
-    return false;
+    if (FindTool(m_settings.tools, key))
+        return true;
+    std::string extension = key.substr(0, key.find(' '));
+    if (extension.empty())
+        return false;
+    HKEY association = nullptr;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, FromCp1251("." + extension).c_str(), 0, KEY_READ, &association) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(association);
+    return true;
 }
 
 std::unique_ptr<ProgressMeter> CMainFrame::ShowProgress(const std::string&)

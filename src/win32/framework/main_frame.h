@@ -6,6 +6,8 @@
 #include "win32/app/win_prompts.h"
 #include "win32/framework/command_routing.h"
 #include "win32/framework/doc_manager.h"
+#include "win32/framework/doc_template.h"
+#include "win32/res/resource.h"
 
 #include <windows.h>
 
@@ -118,12 +120,12 @@ private:
     ViewShared m_shared;
     FileSystem& m_files;
     WinPrompts m_prompts;
+    CDocTemplate m_textType{IDR_TEXTTYPE};
     CMyDocManager m_documents;
     DocumentCommands m_documentCommands;
     CommandTarget* m_application = nullptr;
     HWND m_window = nullptr;
     HWND m_mdiClient = nullptr;
     HMENU m_noDocumentMenu = nullptr;
-    HMENU m_documentMenu = nullptr;
     HACCEL m_accelerators = nullptr;
 };
