@@ -3,6 +3,7 @@
 #include "core/doc/text_doc.h"
 #include "win32/app/text_conversion.h"
 #include "win32/res/commands.h"
+#include "win32/res/resource.h"
 
 #include <windowsx.h>
 
@@ -22,7 +23,7 @@ void RegisterChildClass()
         wc.hInstance = GetModuleHandleW(nullptr);
         wc.hCursor = LoadCursorW(nullptr, IDC_SIZENS);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(129));
+        wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TEXTTYPE));
         wc.lpszClassName = kChildClass;
         return RegisterClassExW(&wc) != 0;
     }();

@@ -419,14 +419,15 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         if (ExecuteCommand(LOWORD(wParam)))
             return 0;
-        if (LOWORD(wParam) == ID_APP_EXIT) {
-            PostMessageW(m_window, WM_CLOSE, 0, 0);
-            return 0;
-        }
         break;
     case WM_INITMENUPOPUP:
         UpdateMenu(reinterpret_cast<HMENU>(wParam));
         return 0;
+    case WM_DPICHANGED: { // moved to a monitor of another scale: take the size it suggests
+        const RECT& r = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        return 0;
+    }
     case WM_CLOSE:
         if (CloseAll())
             DestroyWindow(m_window);

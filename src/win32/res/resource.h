@@ -9,4 +9,9 @@
 #define IDR_TEXT_CONTEXT_MENU 1101
 #define IDR_TRAY_MENU 1102
 
+#define IDB_OUTPUT_ICONS 158     // menu icons of 40030, 40031, 40029
+#define IDB_LANGUAGE_ICONS 1009  // Russian, English, system layout switching
+#define IDB_TOOLBAR_SMALL 1115   // 16 x 15 images, one per toolbar button
+#define IDB_TOOLBAR_LARGE 1123   // 24 x 21 images
+
 #define IDS_APP_TITLE 57344
