@@ -334,6 +334,24 @@ TEST_F(FileTest, TitlesAndPathsChooseSchemeAndTool)
     EXPECT_FALSE(doc.CanExecute());
 }
 
+TEST_F(FileTest, AnotherSchemeMakesTheStoredLineStatesStale)
+{
+    ASSERT_TRUE(Open("/* a\r\nb */\r\n"));
+    doc.SetPathName("C:\\src\\main.cpp");
+    doc.SetLineState(0, 1);
+    doc.SetLineState(1, 0);
+    doc.SetPathName("C:\\src\\notes.txt"); // another scheme
+    EXPECT_EQ(doc.GetLineState(0), LINE_STATE_UNKNOWN);
+    EXPECT_EQ(doc.GetLineState(1), LINE_STATE_UNKNOWN);
+
+    doc.SetLineState(0, 1);
+    doc.ViewSourceAs(doc.GetSchemeIndex()); // the same scheme keeps them
+    EXPECT_EQ(doc.GetLineState(0), 1);
+    doc.ViewSourceAs(3);
+    EXPECT_EQ(doc.GetSchemeIndex(), 3);
+    EXPECT_EQ(doc.GetLineState(0), LINE_STATE_UNKNOWN);
+}
+
 TEST_F(FileTest, ReloadReadsTheFileAgain)
 {
     struct View : DocumentView {

@@ -41,6 +41,20 @@ void CTextDoc::InvalidateStatesFrom(int i)
         m_lineFlags[k] |= LINE_STATE_UNKNOWN;
 }
 
+void CTextDoc::ChooseScheme(std::uint8_t index)
+{
+    if (index == m_schemeIndex)
+        return;
+    m_schemeIndex = index;
+    InvalidateStatesFrom(0); // comments and strings open and close by other rules now
+}
+
+void CTextDoc::ViewSourceAs(std::uint8_t index)
+{
+    ChooseScheme(index);
+    UpdateAllViews();
+}
+
 bool CTextDoc::IsBookmarked(int i) const
 {
     return (m_lineFlags[static_cast<std::size_t>(i)] & LINE_BOOKMARK) != 0;

@@ -83,6 +83,8 @@ public:
     int GetBookmarkCount() const { return m_bookmarkCount; }
     int GetMaxLineLength() const { return m_maxLineLength; }
     std::uint8_t GetSchemeIndex() const { return m_schemeIndex; }
+    // Shows the text through another highlight scheme (loaded by the caller).
+    void ViewSourceAs(std::uint8_t index);
     std::uint8_t GetLineEndType() const { return m_lineEndType; }
     bool IsEncrypted() const { return m_bEncrypted != 0; }
     bool CanExecute() const { return m_bCanExecute != 0; }
@@ -163,6 +165,8 @@ private:
     enum class LoadResult { Loaded, Cancelled, Failed };
     LoadResult LoadFile(InputFile& in, bool detectCodePage);
     void MakeEmpty();
+    // A new scheme makes every stored line state stale.
+    void ChooseScheme(std::uint8_t index);
     bool WriteFile(OutputFile& out);
     bool MoveToBackup(const std::string& target, std::string& backup);
     void Report(const DocString& message, const std::string& path);

@@ -388,7 +388,7 @@ void CTextDoc::SetTitle(const std::string& title)
             DocumentBase::SetTitle(title + "." + m_pSettings->DefaultExt);
         }
         if (m_pFrame) {
-            m_schemeIndex = m_pFrame->SchemeForExtension(key);
+            ChooseScheme(m_pFrame->SchemeForExtension(key));
             m_bCanExecute = m_pFrame->HasTool(key);
         }
     }
@@ -405,11 +405,11 @@ void CTextDoc::SetPathName(const std::string& path)
     if (key.empty()) {
         m_bCanExecute = 0;
         if (!previousKey.empty())
-            m_schemeIndex = static_cast<std::uint8_t>(m_pSettings->DefaultScheme);
+            ChooseScheme(static_cast<std::uint8_t>(m_pSettings->DefaultScheme));
     } else if (m_pFrame) {
         m_bCanExecute = m_pFrame->HasTool(key);
         if (key != previousKey)
-            m_schemeIndex = m_pFrame->SchemeForExtension(key);
+            ChooseScheme(m_pFrame->SchemeForExtension(key));
     }
     SetTitle(path);
     UpdateAllViews();

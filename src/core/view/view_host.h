@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/log_font.h"
+#include "core/geometry.h"
 
 #include <cstdint>
 #include <ctime>
@@ -11,16 +12,6 @@
 #include <vector>
 
 // Pixels in the view's client area unless said otherwise.
-struct Point {
-    int x = 0;
-    int y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
-
-struct Rect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
 
 // The two squares of the info panel, as a description the surface draws:
 // a filled circle in the bookmark colour, and the guillemet in the text

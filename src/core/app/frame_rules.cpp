@@ -1,0 +1,85 @@
+#include "core/app/frame_rules.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kClipButtonFirst = 32786;
+constexpr int kClipButtonLast = 32795;
+constexpr std::uint32_t kCodePageNamesFirst = 1003; // "KOI8" ... "TRANSLITE"
+constexpr std::size_t kLibraryNameLimit = 80;
+
+std::string Format(const char* format, auto... values)
+{
+    char text[96];
+    std::snprintf(text, sizeof text, format, values...);
+    return text;
+}
+
+} // namespace
+
+StatusTexts ComputeStatusTexts(const std::optional<CaretInfo>& caret, const AppSettings& settings)
+{
+    StatusTexts texts;
+    if (caret) {
+        const std::uint32_t line = caret->line + 1;
+        const std::uint32_t lines = std::max<std::uint32_t>(caret->lines, 1);
+        texts.position = Format("Line: %u / %u\t\tCol:%u", line, lines, caret->column + 1);
+        texts.percent = Format("%3u%%", static_cast<unsigned>(static_cast<double>(line) / lines * 100.0));
+    } else {
+        texts.position = "Ready";
+        texts.percent = " ";
+    }
+    texts.languageEnabled = settings.IntSwitch == 1;
+    if (texts.languageEnabled) {
+        texts.language = settings.Language == 1 ? "Ru" : "En";
+        texts.languageImage = settings.Language == 1 ? 1 : 0;
+    } else {
+        texts.language = "Win";
+        texts.languageImage = 2;
+    }
+    texts.codePageString = kCodePageNamesFirst + settings.Encoding;
+    texts.insertMode = settings.InsMode == 1 ? " INS" : "OVR";
+    return texts;
+}
+
+int LargerFontHeight(int height)
+{
+    return height < 0 ? height - 1 : height + 2;
+}
+
+int SmallerFontHeight(int height)
+{
+    return height < 0 ? height + 1 : height - 2;
+}
+
+Rect FrameRectFromPlacement(const WindowPlacement& placement, const ScreenMetrics& screen)
+{
+    const int width = placement.right - placement.left;
+    const int height = placement.bottom - placement.top;
+    const int x = std::min(placement.left + screen.workArea.left, screen.screenWidth - screen.iconWidth);
+    const int y = std::min(placement.top + screen.workArea.top, screen.screenHeight - screen.iconHeight);
+    return {x, y, x + width, y + height};
+}
+
+std::uint32_t FileTabColour(bool encrypted, bool modified)
+{
+    if (encrypted)
+        return modified ? 0x0000FF : 0x00007F;
+    return modified ? 0xFF0000 : 0x000000;
+}
+
+std::optional<std::string> ToolbarTooltip(int command, const std::string& clipLibraryName,
+                                          const StringLookup& interfaceString, const StringLookup& resourceString)
+{
+    if (command >= kClipButtonFirst && command <= kClipButtonLast && !clipLibraryName.empty())
+        return clipLibraryName.substr(0, kLibraryNameLimit);
+    std::optional<std::string> text = interfaceString(static_cast<std::uint32_t>(command));
+    if (!text)
+        text = resourceString(static_cast<std::uint32_t>(command));
+    if (!text)
+        return std::nullopt;
+    const std::size_t tip = text->find('\n');
+    return tip == std::string::npos ? *text : text->substr(tip + 1);
+}

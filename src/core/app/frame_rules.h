@@ -1,0 +1,56 @@
+#pragma once
+
+#include "core/app/app_settings.h"
+#include "core/geometry.h"
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+// The main frame's decisions that do not need a window.
+
+// Where the caret of the active view is (0-based line and column).
+struct CaretInfo {
+    std::uint32_t line = 0;
+    std::uint32_t lines = 1;
+    std::uint32_t column = 0;
+};
+
+// The status bar's panes 7000, 7001, 7002 (with its enabled state and the
+// image of bitmap 1009 beside it), 7003 (a string id) and 59140.
+struct StatusTexts {
+    std::string position;
+    std::string percent;
+    std::string language;
+    bool languageEnabled = false;
+    int languageImage = 0;
+    std::uint32_t codePageString = 0;
+    std::string insertMode;
+};
+StatusTexts ComputeStatusTexts(const std::optional<CaretInfo>& caret, const AppSettings& settings);
+
+// Ctrl+Num+ and Ctrl+Num- on a LOGFONT height: a negative (character)
+// height moves by 1, a zero or positive (cell) height by 2.
+int LargerFontHeight(int height);
+int SmallerFontHeight(int height);
+
+// The system's measures the stored frame position is clamped to.
+struct ScreenMetrics {
+    Rect workArea;
+    int screenWidth = 0, screenHeight = 0;
+    int iconWidth = 32, iconHeight = 32;
+};
+// The frame's rectangle from "WinPos" (work-area coordinates), its top-left
+// corner kept at least an icon's size inside the screen's right and bottom.
+Rect FrameRectFromPlacement(const WindowPlacement& placement, const ScreenMetrics& screen);
+
+// A file tab's text colour (0x00BBGGRR).
+std::uint32_t FileTabColour(bool encrypted, bool modified);
+
+// A toolbar button's tooltip: a loaded clip library's name (80 characters
+// at most), else the interface string, else the resource string (both
+// "prompt\ntip": the tip part), else nothing.
+using StringLookup = std::function<std::optional<std::string>(std::uint32_t id)>;
+std::optional<std::string> ToolbarTooltip(int command, const std::string& clipLibraryName,
+                                          const StringLookup& interfaceString, const StringLookup& resourceString);
