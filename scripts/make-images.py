@@ -465,6 +465,7 @@ def main():
     write_strip("toolbar_large.bmp", toolbar_images(), (24, 21), (1.5, 1.4))
     write_strip("languages.bmp", language_images(), (16, 15), (1, 1))
     write_strip("output.bmp", output_images(), (16, 15), (1, 1))
+    write_strip("full_screen.bmp", [toolbar_images()[23]], (16, 15), (1, 1))
     write_icon("noveda.ico", application_icon)
     write_icon("document.ico", document_icon)
 

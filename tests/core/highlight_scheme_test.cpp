@@ -239,3 +239,21 @@ TEST(ShippedHighlightFiles, ColourTheirLanguages)
         EXPECT_EQ(Colours(scheme, sample.line), sample.colours) << sample.file << ": " << sample.line;
     }
 }
+
+TEST(HighlightScheme, ViewSourceAsListsTheSchemesAfterPlainText)
+{
+    std::vector<HighlightScheme> schemes(3, HighlightScheme::PlainText());
+    schemes[1].m_description = "C/C++";
+    schemes[2].m_description = "HTML";
+    const Menu items = ViewSourceAsItems(schemes);
+    ASSERT_EQ(items.size(), 4u);
+    EXPECT_EQ(items[0], MenuItem::Command(10101, "C/C++"));
+    EXPECT_EQ(items[1], MenuItem::Command(10102, "HTML"));
+    EXPECT_TRUE(items[2].separator);
+    EXPECT_EQ(items[3], MenuItem::Command(40017, "Set as default"));
+
+    // Commands stop at 10150: later schemes get no item.
+    schemes.resize(60, HighlightScheme::PlainText());
+    EXPECT_EQ(ViewSourceAsItems(schemes).size(), 50u + 2u);
+    EXPECT_EQ(ViewSourceAsItems(schemes)[49].id, 10150u);
+}

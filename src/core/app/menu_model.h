@@ -47,6 +47,8 @@ constexpr unsigned kFirstRecentFileCommand = 57616;
 constexpr unsigned kFirstWindowCommand = 65280;
 constexpr unsigned kFirstViewSourceAsCommand = 10100;
 constexpr unsigned kFirstFavoriteCommand = 10037;
+constexpr unsigned kLastViewSourceAsCommand = 10150;
+constexpr unsigned kSetDefaultSchemeCommand = 40017;
 
 // The menu's items that a language file can name, with their numbers from
 // `base`: depth first, a pop-up before its items, separators and bitmaps

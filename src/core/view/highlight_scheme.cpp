@@ -353,6 +353,16 @@ std::vector<HighlightScheme> LoadHighlightSchemes(const std::vector<SchemeEntry>
     return schemes;
 }
 
+Menu ViewSourceAsItems(const std::vector<HighlightScheme>& schemes)
+{
+    Menu items;
+    for (std::size_t k = 1; k < schemes.size() && kFirstViewSourceAsCommand + k <= kLastViewSourceAsCommand; ++k)
+        items.push_back(MenuItem::Command(kFirstViewSourceAsCommand + static_cast<unsigned>(k), schemes[k].m_description));
+    items.push_back(MenuItem::Separator());
+    items.push_back(MenuItem::Command(kSetDefaultSchemeCommand, "Set as default"));
+    return items;
+}
+
 int SchemeForExtension(std::vector<HighlightScheme>& schemes, std::string_view ext, int defaultScheme)
 {
     if (ext.empty())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/menu_model.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -96,6 +98,11 @@ std::optional<std::string> GetDescription(const std::string& path);
 // is clamped to the schemes loaded besides "Plain text".
 std::vector<HighlightScheme> LoadHighlightSchemes(const std::vector<SchemeEntry>& entries,
                                                   int& defaultScheme);
+
+// The items of "View source as" after its first, "Plain text": one per
+// further scheme (command 10100 + index, the description as text, at most
+// up to 10150), a separator and "Set as default".
+Menu ViewSourceAsItems(const std::vector<HighlightScheme>& schemes);
 
 // The scheme for an extension key ("cpp "): the first whose extension list
 // holds it at its start or after a blank, else the default scheme; loaded,

@@ -196,6 +196,7 @@ public:
     void InsertCompletion(int index);
     // Mouse buttons, the wheel and size changes close an open list.
     void CloseCompletion();
+    bool CompletionOpen() const { return !m_completionTexts.empty(); }
     void ApplyRememberedPosition(const Favorite& record);
 
     // Find in this view: true when a match was found and selected (and for

@@ -32,14 +32,24 @@ void RegisterChildClass()
 
 } // namespace
 
-CChildFrame::CChildFrame(HWND mdiClient, CTextDoc& doc, ViewShared& shared, Events events, bool maximized)
+CChildFrame::CChildFrame(HWND mdiClient, CTextDoc& doc, ViewShared& shared, Events events,
+                         const std::optional<WindowPlacement>& placement)
     : m_doc(doc), m_shared(shared), m_events(std::move(events))
 {
     RegisterChildClass();
+    const bool maximized = placement && placement->status == SW_SHOWMAXIMIZED;
+    int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
+    if (placement) {
+        x = placement->left;
+        y = placement->top;
+        width = placement->right - placement->left;
+        height = placement->bottom - placement->top;
+    }
     m_window = CreateMDIWindowW(kChildClass, L"", WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN |
                                                      (maximized ? WS_MAXIMIZE : 0),
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, mdiClient,
-                                GetModuleHandleW(nullptr), 0);
+                                x, y, width, height, mdiClient, GetModuleHandleW(nullptr), 0);
+    if (placement && placement->status == SW_SHOWMINIMIZED)
+        ShowWindow(m_window, SW_MINIMIZE);
     SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CChildFrame::Proc));
     AddPane();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/app_settings.h"
 #include "win32/framework/command_routing.h"
 #include "win32/view/view_window.h"
 
@@ -24,7 +25,10 @@ public:
         std::function<void(CChildFrame&)> closeRequested;
     };
 
-    CChildFrame(HWND mdiClient, CTextDoc& doc, ViewShared& shared, Events events, bool maximized);
+    // `placement`: show state and rectangle in the MDI client; none lets the
+    // system place the window.
+    CChildFrame(HWND mdiClient, CTextDoc& doc, ViewShared& shared, Events events,
+                const std::optional<WindowPlacement>& placement);
     ~CChildFrame() override;
     CChildFrame(const CChildFrame&) = delete;
     CChildFrame& operator=(const CChildFrame&) = delete;

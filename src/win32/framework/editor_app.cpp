@@ -3,24 +3,28 @@
 #include "win32/framework/main_frame.h"
 #include "win32/res/commands.h"
 
+// Idle work runs once each time the queue runs dry.
 int EditorApp::Run()
 {
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!TranslateMDISysAccel(m_frame.MdiClient(), &message) &&
-            !TranslateAcceleratorW(m_frame.Window(), m_frame.Accelerators(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
+    for (;;) {
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+            if (m_frame.Window())
+                m_frame.OnIdle();
+            WaitMessage();
+            continue;
         }
+        while (PumpMessage(message))
+            if (message.message == WM_QUIT)
+                return static_cast<int>(message.wParam);
     }
-    return static_cast<int>(message.wParam);
 }
 
 bool EditorApp::PumpMessage(MSG& message)
 {
     if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         return false;
-    if (!TranslateMDISysAccel(m_frame.MdiClient(), &message) &&
+    if (message.message != WM_QUIT && !TranslateMDISysAccel(m_frame.MdiClient(), &message) &&
         !TranslateAcceleratorW(m_frame.Window(), m_frame.Accelerators(), &message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);

@@ -1,15 +1,20 @@
 #include "win32/framework/main_frame.h"
 
 #include "core/app/progress.h"
+#include "core/app/settings_io.h"
+#include "core/app/frame_rules.h"
 #include "core/tools/clip_library.h"
 #include "core/tools/tool_table.h"
 #include "core/view/highlight_scheme.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/text_conversion.h"
+#include "win32/app/win_settings.h"
 #include "win32/framework/child_frame.h"
 #include "win32/res/commands.h"
 #include "win32/res/resource.h"
 #include "win32/view/view_window.h"
+
+#include <shellapi.h>
 
 namespace {
 
@@ -27,6 +32,8 @@ std::span<const CommandEntry<DocumentCommands>> DocumentCommands::Commands()
         {ID_FILE_SAVE_AS, ID_FILE_SAVE_AS, &DocumentCommands::SaveAs},
         {ID_FILE_RELOAD, ID_FILE_RELOAD, &DocumentCommands::Reload, &DocumentCommands::ReloadState},
         {ID_FILE_CLOSE, ID_FILE_CLOSE, &DocumentCommands::Close},
+        {ID_VIEW_SOURCE_FIRST, kLastViewSourceAsCommand, &DocumentCommands::ViewSourceAs,
+         &DocumentCommands::ViewSourceAsState},
     };
     return kTable;
 }
@@ -61,6 +68,22 @@ void DocumentCommands::Close(int)
     m_frame.CloseDocument(*m_doc);
 }
 
+// The scheme is loaded whatever comes of it: a failed load shows plain text.
+void DocumentCommands::ViewSourceAs(int id)
+{
+    const std::size_t index = static_cast<std::size_t>(id - ID_VIEW_SOURCE_FIRST);
+    if (index >= m_frame.Schemes().size())
+        return;
+    m_frame.Schemes()[index].LoadScheme();
+    m_doc->ViewSourceAs(static_cast<std::uint8_t>(index));
+}
+
+CommandUpdate DocumentCommands::ViewSourceAsState(int id)
+{
+    const int index = id - ID_VIEW_SOURCE_FIRST;
+    return {index < static_cast<int>(m_frame.Schemes().size()), m_doc->GetSchemeIndex() == index, std::nullopt};
+}
+
 CommandUpdate DocumentCommands::SaveState(int)
 {
     return {m_doc->IsModified(), false, std::nullopt};
@@ -74,9 +97,11 @@ CommandUpdate DocumentCommands::ReloadState(int)
 // ---- the frame
 
 CMainFrame::CMainFrame(AppSettings& settings, std::vector<HighlightScheme>& schemes, ClipLibraries& clips,
-                       FileSystem& files)
-    : m_settings(settings), m_schemes(schemes), m_clips(clips), m_shared{settings, schemes, clips}, m_files(files),
-      m_prompts(m_window), m_documentCommands(*this)
+                       FrameServices services)
+    : m_settings(settings), m_schemes(schemes), m_clips(clips), m_shared{settings, schemes, clips},
+      m_files(services.files), m_store(services.store), m_environment(services.environment),
+      m_messageBoxes(m_window), m_prompts(services.prompts ? *services.prompts : m_messageBoxes),
+      m_documentCommands(*this)
 {
 }
 
@@ -84,6 +109,16 @@ CMainFrame::~CMainFrame()
 {
     while (!m_documents.Entries().empty())
         m_documents.Remove(*m_documents.Entries().back().doc);
+    if (m_fullScreen.IsOn())
+        m_fullScreen.Leave(m_window, m_mdiClient, nullptr, *m_bars);
+    if (m_trayIcon) {
+        NOTIFYICONDATAW icon{};
+        icon.cbSize = sizeof(icon);
+        icon.hWnd = m_window;
+        icon.uID = kTrayIcon;
+        Shell_NotifyIconW(NIM_DELETE, &icon);
+    }
+    m_bars.reset();
     if (m_window) {
         SetMenu(m_window, nullptr); // both menus are freed by their owners
         DestroyWindow(m_window);
@@ -110,8 +145,10 @@ bool CMainFrame::Create()
     m_accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
     if (!registered || !m_noDocumentMenu || !m_textType.Load() || !m_accelerators)
         return false;
+    RECT placed{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT};
+    PlaceFromStore(placed);
     m_window = CreateWindowExW(WS_EX_ACCEPTFILES, kFrameClass, L"Noveda", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, m_noDocumentMenu,
+                               placed.left, placed.top, placed.right, placed.bottom, nullptr, m_noDocumentMenu,
                                instance, nullptr);
     if (!m_window)
         return false;
@@ -121,7 +158,61 @@ bool CMainFrame::Create()
     m_mdiClient = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
                                   WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, 0, 0,
                                   m_window, nullptr, instance, &client);
-    return m_mdiClient != nullptr;
+    if (!m_mdiClient)
+        return false;
+    m_bars = std::make_unique<FrameBars>(m_window, m_mdiClient, m_settings, LoadToolbarLayout(m_store), BarEvents());
+    for (HMENU menu : {m_noDocumentMenu, m_textType.Menu()})
+        m_menuIcons.Apply(menu);
+    RebuildViewSourceMenu();
+    m_bars->LoadState(m_store);
+    StartAutoSaveTimer();
+    return true;
+}
+
+// "WinPos" as the frame's first rectangle (left, top, width, height) and
+// show state, when all five values are stored.
+void CMainFrame::PlaceFromStore(RECT& rect)
+{
+    const std::optional<WindowPlacement> stored = ReadFramePlacement(m_store);
+    if (!stored)
+        return;
+    RECT workArea{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+    const ScreenMetrics screen{{workArea.left, workArea.top, workArea.right, workArea.bottom},
+                               GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+                               GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+    const Rect r = FrameRectFromPlacement(*stored, screen);
+    rect = {r.left, r.top, r.Width(), r.Height()};
+    m_storedShowCommand = stored->status;
+}
+
+FrameBars::Events CMainFrame::BarEvents()
+{
+    FrameBars::Events events;
+    events.toolBar.tooltip = [this](int command) {
+        const ClipLibrary* library = nullptr;
+        if (command >= ID_CLIP_BUTTON_FIRST && command < ID_CLIP_BUTTON_FIRST + kClipLibrarySlots)
+            library = &m_clips.slots[static_cast<std::size_t>(command - ID_CLIP_BUTTON_FIRST)];
+        return ToolbarTooltip(
+            command, library && library->loaded ? library->name : std::string(),
+            [this](std::uint32_t id) { return GetInterfaceString(id); },
+            [](std::uint32_t id) { return StringTableResources().Load(id); });
+    };
+    events.toolBar.dropDown = [this](int command) { ExecuteCommand(command); };
+    events.fileTabs.activate = [this](CTextDoc& doc) { ActivateDocument(doc); };
+    events.fileTabs.showMenu = [this](POINT screen) {
+        HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_FILE_TAB_MENU));
+        TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, m_window, nullptr);
+        DestroyMenu(menu);
+    };
+    return events;
+}
+
+void CMainFrame::StartAutoSaveTimer()
+{
+    KillTimer(m_window, kAutoSaveTimer);
+    if (m_settings.AutoSaveActive)
+        SetTimer(m_window, kAutoSaveTimer, static_cast<UINT>(m_settings.AutoSave) * 60000u, nullptr);
 }
 
 CTextDoc* CMainFrame::NewDocument()
@@ -150,13 +241,20 @@ CTextDoc* CMainFrame::ShowNewDocument(std::unique_ptr<CTextDoc> doc)
 {
     const bool first = m_documents.Entries().empty();
     CChildFrame::Events events;
-    events.activated = [this](CChildFrame& child) { m_documentCommands.SetDocument(&child.Document()); };
+    events.activated = [this](CChildFrame& child) {
+        m_documentCommands.SetDocument(&child.Document());
+        SelectFileTab(child.Document());
+    };
     events.closeRequested = [this](CChildFrame& child) { CloseDocument(child.Document()); };
-    auto frame = std::make_unique<CChildFrame>(m_mdiClient, *doc, m_shared, std::move(events), first);
+    std::optional<WindowPlacement> placement;
+    if (first)
+        placement = ReadFirstViewPlacement(m_store);
+    auto frame = std::make_unique<CChildFrame>(m_mdiClient, *doc, m_shared, std::move(events), placement);
     CTextDoc* shown = doc.get();
     m_documents.Add(std::move(doc), std::move(frame));
     if (first)
         ShowDocumentMenu();
+    SelectFileTab(*shown);
     return shown;
 }
 
@@ -232,130 +330,67 @@ void CMainFrame::UpdateMenu(HMENU menu)
         const std::optional<CommandUpdate> update = UpdateCommand(static_cast<int>(id));
         EnableMenuItem(menu, id, MF_BYCOMMAND | (update && update->enabled ? MF_ENABLED : MF_GRAYED));
         CheckMenuItem(menu, id, MF_BYCOMMAND | (update && update->checked ? MF_CHECKED : MF_UNCHECKED));
-        if (update && update->text)
-            ModifyMenuW(menu, id, MF_BYCOMMAND | MF_STRING, id, update->text->c_str());
-    }
-}
-
-std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands()
-{
-    static constexpr CommandEntry<CMainFrame> kTable[] = {
-        {ID_FILE_NEW, ID_FILE_NEW, &CMainFrame::FileNew},
-        {ID_FILE_OPEN, ID_FILE_OPEN, &CMainFrame::FileOpen},
-        {ID_FILE_CLOSE_ALL, ID_FILE_CLOSE_ALL, &CMainFrame::CloseAllCommand, &CMainFrame::DocumentActive},
-        {ID_FILE_SAVE_ALL, ID_FILE_SAVE_ALL, &CMainFrame::SaveAllCommand, &CMainFrame::DocumentActive},
-        {ID_WINDOW_CASCADE, ID_WINDOW_TILE_VERT, &CMainFrame::ArrangeWindows, &CMainFrame::DocumentActive},
-        {ID_VIEW_WORD_WRAP, ID_VIEW_WORD_WRAP, &CMainFrame::ToggleWordWrap, &CMainFrame::WordWrapState},
-        {ID_VIEW_SPECIAL_CHARS, ID_VIEW_SPECIAL_CHARS, &CMainFrame::ToggleSpecialChars,
-         &CMainFrame::SpecialCharsState},
-        {ID_VIEW_INFO_OFF, ID_VIEW_INFO_NUMBERS, &CMainFrame::SetInfoMode, &CMainFrame::InfoModeState},
-    };
-    return kTable;
-}
-
-bool CMainFrame::OnCommand(int id)
-{
-    return RunFromTable(*this, Commands(), id);
-}
-
-std::optional<CommandUpdate> CMainFrame::OnUpdateCommand(int id)
-{
-    return UpdateFromTable(*this, Commands(), id);
-}
-
-void CMainFrame::FileNew(int)
-{
-    NewDocument();
-}
-
-void CMainFrame::FileOpen(int)
-{
-    if (const std::optional<std::string> path = ChooseFile(m_window, FileChoice::Open))
-        OpenDocument(*path);
-}
-
-void CMainFrame::CloseAllCommand(int)
-{
-    CloseAll();
-}
-
-void CMainFrame::SaveAllCommand(int)
-{
-    SaveAllDocuments();
-}
-
-void CMainFrame::ArrangeWindows(int id)
-{
-    if (id == ID_WINDOW_CASCADE)
-        SendMessageW(m_mdiClient, WM_MDICASCADE, 0, 0);
-    else
-        SendMessageW(m_mdiClient, WM_MDITILE, id == ID_WINDOW_TILE_HORZ ? MDITILE_HORIZONTAL : MDITILE_VERTICAL, 0);
-}
-
-// Every view of every document: 1 wrapping changed, 2 display options
-// changed, 3 fonts or colours changed.
-void CMainFrame::UpdateViews(int mode)
-{
-    for (const CMyDocManager::Entry& e : m_documents.Entries()) {
-        for (std::size_t i = 0; i < e.frame->PaneCount(); ++i) {
-            CTextView& view = e.frame->Pane(i).View();
-            if (mode == 1)
-                view.Rewrap();
-            else if (mode == 3)
-                view.SetupFont();
-            view.ApplySettings(true);
+        if (update && update->text) {
+            MENUITEMINFOW item{};
+            item.cbSize = sizeof(item);
+            item.fMask = MIIM_STRING;
+            std::wstring text = *update->text;
+            item.dwTypeData = text.data();
+            SetMenuItemInfoW(menu, id, FALSE, &item);
         }
     }
 }
 
-void CMainFrame::ToggleWordWrap(int)
+void CMainFrame::OnIdle()
 {
-    m_settings.WrapOn = !m_settings.WrapOn;
-    UpdateViews(1);
-}
-
-void CMainFrame::ToggleSpecialChars(int)
-{
-    m_settings.ShowTabs = !m_settings.ShowTabs;
-    UpdateViews(2);
-}
-
-void CMainFrame::SetInfoMode(int id)
-{
-    m_settings.InfoMode = static_cast<std::uint8_t>(id - ID_VIEW_INFO_OFF);
-    UpdateViews(2);
-}
-
-CommandUpdate CMainFrame::DocumentActive(int)
-{
-    return {ActiveChild() != nullptr, false, std::nullopt};
-}
-
-CommandUpdate CMainFrame::WordWrapState(int)
-{
-    return {true, m_settings.WrapOn != 0, std::nullopt};
-}
-
-CommandUpdate CMainFrame::SpecialCharsState(int)
-{
-    return {true, m_settings.ShowTabs != 0, std::nullopt};
-}
-
-CommandUpdate CMainFrame::InfoModeState(int id)
-{
-    return {true, m_settings.InfoMode == id - ID_VIEW_INFO_OFF, std::nullopt};
+    ViewWindow* active = ActiveView();
+    if (m_bars->StatusVisible()) {
+        std::optional<CaretInfo> caret;
+        if (active) {
+            const TextPos at = active->View().m_caret;
+            caret = CaretInfo{static_cast<std::uint32_t>(at.line),
+                              static_cast<std::uint32_t>(ActiveChild()->Document().GetLineCount()),
+                              static_cast<std::uint32_t>(at.col)};
+        }
+        const StatusTexts texts = ComputeStatusTexts(caret, m_settings);
+        const std::optional<std::string> codePage = StringTableResources().Load(texts.codePageString);
+        m_bars->Status().Show(texts, FromCp1251(codePage.value_or("")));
+    }
+    if (m_bars->Visible(FrameBars::kToolBar)) {
+        for (int command : m_bars->Tools().Commands()) {
+            const std::optional<CommandUpdate> update = UpdateCommand(command);
+            m_bars->Tools().SetButtonState(command, update && update->enabled, update && update->checked);
+        }
+    }
+    if (FloatingToolBar* floating = m_fullScreen.Floating())
+        floating->SetChecked(ID_VIEW_FULL_SCREEN, true);
 }
 
 // ---- what documents ask of the frame
 
-void CMainFrame::AddDocument(CTextDoc&) {}
+void CMainFrame::AddDocument(CTextDoc& doc)
+{
+    m_bars->FileTabs().AddFileTab(doc);
+}
 
-void CMainFrame::RemoveDocument(CTextDoc&) {}
+void CMainFrame::RemoveDocument(CTextDoc& doc)
+{
+    m_bars->FileTabs().RemoveFileTab(doc);
+}
 
-void CMainFrame::RepaintFileTabs() {}
+void CMainFrame::RepaintFileTabs()
+{
+    m_bars->FileTabs().RepaintFileTabs();
+}
+
+void CMainFrame::SelectFileTab(CTextDoc& doc)
+{
+    m_bars->FileTabs().SelectFileTab(doc);
+}
 
 void CMainFrame::UpdateTitle(CTextDoc& doc)
 {
+    m_bars->FileTabs().SetFileTabText(doc, doc.GetTitle());
     if (CMyDocManager::Entry* e = m_documents.Find(doc))
         if (e->frame)
             e->frame->SetTitle(doc.GetTitle());
@@ -367,10 +402,7 @@ void CMainFrame::RefreshFavorite(CTextDoc&) {}
 
 bool CMainFrame::SaveAllDocuments()
 {
-    for (const CMyDocManager::Entry& e : m_documents.Entries())
-        if (!e.doc->DoFileSave())
-            return false;
-    return true;
+    return ForEachDocument(1);
 }
 
 std::uint8_t CMainFrame::SchemeForExtension(const std::string& key)
@@ -393,9 +425,9 @@ bool CMainFrame::HasTool(const std::string& key)
     return true;
 }
 
-std::unique_ptr<ProgressMeter> CMainFrame::ShowProgress(const std::string&)
+std::unique_ptr<ProgressMeter> CMainFrame::ShowProgress(const std::string& label)
 {
-    return nullptr;
+    return m_bars->Status().ShowProgress(FromCp1251(label));
 }
 
 std::optional<std::string> CMainFrame::GetInterfaceString(std::uint32_t)
@@ -403,12 +435,47 @@ std::optional<std::string> CMainFrame::GetInterfaceString(std::uint32_t)
     return std::nullopt;
 }
 
+bool CMainFrame::ForEachDocument(int mode)
+{
+    if (mode == 2)
+        return CloseAll();
+    for (const CMyDocManager::Entry& e : m_documents.Entries()) {
+        CTextDoc& doc = *e.doc;
+        const bool hasPath = !doc.GetPathName().empty();
+        if (mode == 1 && !doc.DoFileSave())
+            return false;
+        if (mode == 3) {
+            if (hasPath)
+                doc.SetPathName(doc.GetPathName());
+            else
+                doc.SetTitle(doc.GetTitle());
+        }
+        if (mode == 4 && hasPath && doc.IsModified())
+            doc.DoFileSave();
+    }
+    return true;
+}
+
+void CMainFrame::UpdateAllViews(int mode)
+{
+    for (const CMyDocManager::Entry& e : m_documents.Entries()) {
+        for (std::size_t i = 0; i < e.frame->PaneCount(); ++i) {
+            CTextView& view = e.frame->Pane(i).View();
+            if (mode == 1)
+                view.Rewrap();
+            else if (mode == 3)
+                view.SetupFont();
+            view.ApplySettings(true);
+        }
+    }
+}
+
 // ---- messages
 
 LRESULT CALLBACK CMainFrame::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = reinterpret_cast<CMainFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self || !self->m_mdiClient)
+    if (!self || !self->m_mdiClient || !self->m_bars)
         return DefFrameProcW(window, self ? self->m_mdiClient : nullptr, message, wParam, lParam);
     return self->Handle(message, wParam, lParam);
 }
@@ -423,14 +490,35 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_INITMENUPOPUP:
         UpdateMenu(reinterpret_cast<HMENU>(wParam));
         return 0;
+    case WM_SIZE:
+        OnSize(wParam);
+        return 0;
+    case WM_DRAWITEM:
+        if (reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem == m_bars->Status().Window()) {
+            m_bars->Status().Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        }
+        break;
+    case WM_TIMER:
+        if (wParam == kAutoSaveTimer) {
+            ForEachDocument(4);
+            return 0;
+        }
+        break;
+    case WM_DROPFILES:
+        OnDropFiles(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    case kTrayMessage:
+        if (wParam == kTrayIcon)
+            OnTrayNotify(lParam);
+        return 0;
     case WM_DPICHANGED: { // moved to a monitor of another scale: take the size it suggests
         const RECT& r = *reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(m_window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
         return 0;
     }
     case WM_CLOSE:
-        if (CloseAll())
-            DestroyWindow(m_window);
+        OnClose();
         return 0;
     case WM_DESTROY:
         m_window = nullptr;
@@ -438,4 +526,103 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return DefFrameProcW(m_window, m_mdiClient, message, wParam, lParam);
+}
+
+void CMainFrame::OnSize(WPARAM kind)
+{
+    if (kind != SIZE_MINIMIZED)
+        m_bars->RecalcLayout();
+    if (!m_settings.ToTray)
+        return;
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = m_window;
+    icon.uID = kTrayIcon;
+    if (kind == SIZE_MINIMIZED && !m_trayIcon) {
+        icon.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+        icon.uCallbackMessage = kTrayMessage;
+        icon.hIcon = static_cast<HICON>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 16, 16, 0));
+        lstrcpynW(icon.szTip, L"Noveda", static_cast<int>(std::size(icon.szTip)));
+        m_trayIcon = Shell_NotifyIconW(NIM_ADD, &icon) != FALSE;
+        if (m_trayIcon) // without an icon the window stays on the task bar
+            ShowWindow(m_window, SW_HIDE);
+    } else if ((kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED) && m_trayIcon) {
+        Shell_NotifyIconW(NIM_DELETE, &icon);
+        m_trayIcon = false;
+        ShowWindow(m_window, kind == SIZE_MAXIMIZED ? SW_SHOWMAXIMIZED : SW_RESTORE);
+        SetForegroundWindow(m_window);
+    }
+}
+
+void CMainFrame::OnTrayNotify(LPARAM event)
+{
+    if (event == WM_RBUTTONUP) {
+        HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU));
+        HMENU popup = GetSubMenu(menu, 0);
+        SetMenuDefaultItem(popup, 0, TRUE);
+        POINT at;
+        GetCursorPos(&at);
+        SetForegroundWindow(m_window);
+        TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_window, nullptr);
+        PostMessageW(m_window, WM_NULL, 0, 0); // so that the menu closes when clicked away
+        DestroyMenu(menu);
+    } else if (event == WM_LBUTTONUP) {
+        RestoreFromTray();
+    }
+}
+
+void CMainFrame::RestoreFromTray()
+{
+    SendMessageW(m_window, WM_SIZE, SIZE_RESTORED, 0);
+}
+
+// Dropped files open with code-page detection.
+void CMainFrame::OnDropFiles(HDROP drop)
+{
+    const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+    std::vector<std::string> paths;
+    for (UINT i = 0; i < count; ++i) {
+        std::wstring path(DragQueryFileW(drop, i, nullptr, 0) + 1, L'\0');
+        path.resize(DragQueryFileW(drop, i, path.data(), static_cast<UINT>(path.size())));
+        paths.push_back(ToCp1251(path));
+    }
+    DragFinish(drop);
+    for (const std::string& path : paths) {
+        m_settings.DroppedFiles = 1;
+        OpenDocument(path);
+        m_settings.DroppedFiles = 0;
+    }
+}
+
+// Settings and bar states are written before the save questions: a
+// cancelled close keeps them written and the program running.
+void CMainFrame::OnClose()
+{
+    if (m_fullScreen.IsOn())
+        m_fullScreen.Leave(m_window, m_mdiClient, ActiveChild() ? ActiveChild()->Window() : nullptr, *m_bars);
+    KillTimer(m_window, kAutoSaveTimer);
+    m_bars->SaveState(m_store);
+    ClosingState closing;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    GetWindowPlacement(m_window, &placement);
+    const RECT& r = placement.rcNormalPosition;
+    closing.frame = {static_cast<int>(placement.showCmd), r.top, r.left, r.bottom, r.right};
+    if (CChildFrame* child = ActiveChild()) {
+        WINDOWPLACEMENT view{};
+        view.length = sizeof(view);
+        GetWindowPlacement(child->Window(), &view);
+        const RECT& v = view.rcNormalPosition;
+        closing.activeView = WindowPlacement{static_cast<int>(view.showCmd), v.top, v.left, v.bottom, v.right};
+    }
+    closing.toolBarVisible = m_bars->Visible(FrameBars::kToolBar);
+    closing.statusBarVisible = m_bars->StatusVisible();
+    closing.labelBarVisible = m_bars->Visible(FrameBars::kFileTabs);
+    SaveSettingsAtClose(m_store, m_settings, closing, m_environment);
+    if (!CloseAll()) {
+        StartAutoSaveTimer(); // still running: keep saving
+        return;
+    }
+    DestroyWindow(m_window);
 }

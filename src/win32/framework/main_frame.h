@@ -7,7 +7,10 @@
 #include "win32/framework/command_routing.h"
 #include "win32/framework/doc_manager.h"
 #include "win32/framework/doc_template.h"
+#include "win32/framework/frame_bars.h"
+#include "win32/framework/full_screen.h"
 #include "win32/res/resource.h"
+#include "win32/widgets/menu_icons.h"
 
 #include <windows.h>
 
@@ -18,6 +21,8 @@ class ChildFrameEvents;
 class CChildFrame;
 class ClipLibraries;
 class FileSystem;
+class ProfileStore;
+class SettingsEnvironment;
 class ViewWindow;
 
 // A document's own commands, for the active document.
@@ -34,21 +39,36 @@ private:
     void SaveAs(int);
     void Reload(int);
     void Close(int);
+    void ViewSourceAs(int id);
     CommandUpdate SaveState(int);
     CommandUpdate ReloadState(int);
+    CommandUpdate ViewSourceAsState(int id);
 
     CMainFrame& m_frame;
     CTextDoc* m_doc = nullptr;
 };
 
+// What the frame works with besides the settings; documents ask `prompts`
+// their questions, or the frame's own message boxes when there are none.
+struct FrameServices {
+    FileSystem& files;
+    ProfileStore& store;
+    SettingsEnvironment& environment;
+    Prompts* prompts = nullptr;
+};
+
 // The MDI main window: menu 128 with no document open and 129 with some,
-// accelerators 128, the document windows, and the command chain (active
-// view, its document, its child frame, this frame, the application).
+// accelerators 128, the bars, the document windows, and the command chain
+// (active view, its document, its child frame, this frame, the application).
 class CMainFrame : public CommandTarget, public DocumentHost {
 public:
     static constexpr int kWindowMenuIndex = 7; // "&Window" of menu 129
+    static constexpr UINT_PTR kAutoSaveTimer = 130;
+    static constexpr UINT kTrayMessage = WM_USER + 100;
+    static constexpr UINT kTrayIcon = 128;
 
-    CMainFrame(AppSettings& settings, std::vector<HighlightScheme>& schemes, ClipLibraries& clips, FileSystem& files);
+    CMainFrame(AppSettings& settings, std::vector<HighlightScheme>& schemes, ClipLibraries& clips,
+               FrameServices services);
     ~CMainFrame() override;
     CMainFrame(const CMainFrame&) = delete;
     CMainFrame& operator=(const CMainFrame&) = delete;
@@ -58,6 +78,12 @@ public:
     HWND MdiClient() const { return m_mdiClient; }
     HACCEL Accelerators() const { return m_accelerators; }
     void SetApplication(CommandTarget* application) { m_application = application; }
+    // How to show the frame first: the stored state, or `fallback`.
+    int ShowCommand(int fallback) const { return m_storedShowCommand.value_or(fallback); }
+    FrameBars& Bars() { return *m_bars; }
+    std::vector<HighlightScheme>& Schemes() { return m_schemes; }
+    bool IsFullScreen() const { return m_fullScreen.IsOn(); }
+    bool HasTrayIcon() const { return m_trayIcon; }
 
     CTextDoc* NewDocument();
     // An already open path activates its window instead.
@@ -73,6 +99,17 @@ public:
     std::optional<CommandUpdate> UpdateCommand(int id);
     // Enables, checks and retexts the items of a menu that opens.
     void UpdateMenu(HMENU menu);
+    // Status texts and toolbar buttons, when the message queue is empty.
+    void OnIdle();
+    // 1 save all (stops at a failed or cancelled save), 2 close all, 3 give
+    // every document its path or title again, 4 save the modified documents
+    // that have a path. False when stopped.
+    bool ForEachDocument(int mode);
+    // 1 wrapping changed, 2 display options changed, 3 fonts or colours changed.
+    void UpdateAllViews(int mode);
+    // "View source as" after "Plain text", from the loaded schemes.
+    void RebuildViewSourceMenu();
+    void StartAutoSaveTimer();
 
     // CommandTarget: the frame's own commands.
     bool OnCommand(int id) override;
@@ -80,6 +117,7 @@ public:
 
     // DocumentHost.
     void AddDocument(CTextDoc& doc) override;
+    void SelectFileTab(CTextDoc& doc);
     void RemoveDocument(CTextDoc& doc) override;
     void RepaintFileTabs() override;
     void UpdateTitle(CTextDoc& doc) override;
@@ -99,7 +137,16 @@ private:
     CTextDoc* ShowNewDocument(std::unique_ptr<CTextDoc> doc);
     void ShowDocumentMenu();
     bool CloseAll();
-    void UpdateViews(int mode);
+    FrameBars::Events BarEvents();
+    void PlaceFromStore(RECT& rect);
+    void OnSize(WPARAM kind);
+    void OnClose();
+    void OnTrayNotify(LPARAM event);
+    void RestoreFromTray();
+    void OnDropFiles(HDROP drop);
+    void ShowClipMenu(int command);
+    void ActivateDocument(CTextDoc& doc);
+    HMENU ViewSourceMenu() const;
 
     void FileNew(int);
     void FileOpen(int);
@@ -109,17 +156,36 @@ private:
     void ToggleWordWrap(int);
     void ToggleSpecialChars(int);
     void SetInfoMode(int id);
+    void SwitchLanguage(int);
+    void SetLanguage(int id);
+    void ToggleBar(int id);
+    void ChangeFontSize(int id);
+    void ToggleFullScreen(int);
+    void Escape(int);
+    void SetDefaultScheme(int);
+    void WindowList(int);
+    void TrayCommand(int id);
+    void Help(int id);
+    void ClipButton(int id);
     CommandUpdate DocumentActive(int);
     CommandUpdate WordWrapState(int);
     CommandUpdate SpecialCharsState(int);
     CommandUpdate InfoModeState(int id);
+    CommandUpdate LanguageSwitchState(int);
+    CommandUpdate LanguageState(int id);
+    CommandUpdate BarState(int id);
+    CommandUpdate FullScreenState(int);
+    CommandUpdate ClipButtonState(int id);
 
     AppSettings& m_settings;
     std::vector<HighlightScheme>& m_schemes;
     ClipLibraries& m_clips;
     ViewShared m_shared;
     FileSystem& m_files;
-    WinPrompts m_prompts;
+    ProfileStore& m_store;
+    SettingsEnvironment& m_environment;
+    WinPrompts m_messageBoxes;
+    Prompts& m_prompts;
     CDocTemplate m_textType{IDR_TEXTTYPE};
     CMyDocManager m_documents;
     DocumentCommands m_documentCommands;
@@ -128,4 +194,9 @@ private:
     HWND m_mdiClient = nullptr;
     HMENU m_noDocumentMenu = nullptr;
     HACCEL m_accelerators = nullptr;
+    std::optional<int> m_storedShowCommand;
+    std::unique_ptr<FrameBars> m_bars;
+    MenuIcons m_menuIcons;
+    FullScreen m_fullScreen;
+    bool m_trayIcon = false;
 };

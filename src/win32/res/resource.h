@@ -14,4 +14,13 @@
 #define IDB_TOOLBAR_SMALL 1115   // 16 x 15 images, one per toolbar button
 #define IDB_TOOLBAR_LARGE 1123   // 24 x 21 images
 
+#define IDR_FULL_SCREEN_BAR 1110 // toolbar resource and bitmap: the one button of full screen
+#define IDD_HELP_ERROR 1071
+
+// Bars (control ids).
+#define IDW_OUTPUT_BAR 123
+#define IDW_FILE_TABS 1002
+#define IDW_TOOLBAR 59392
+#define IDW_STATUS_BAR 59393
+
 #define IDS_APP_TITLE 57344

@@ -15,4 +15,3 @@ inline constexpr int kToolbarCommands[] = {
     ID_CLIP_BUTTON_FIRST + 4, ID_CLIP_BUTTON_FIRST + 5, ID_CLIP_BUTTON_FIRST + 6, ID_CLIP_BUTTON_FIRST + 7,
     ID_CLIP_BUTTON_FIRST + 8, ID_CLIP_BUTTON_FIRST + 9, ID_FAVORITES_ADD, ID_SEARCH_IN_FILES,
 };
-inline constexpr int kToolbarSeparator = 100;

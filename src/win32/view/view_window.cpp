@@ -2,6 +2,7 @@
 
 #include "core/doc/text_doc.h"
 #include "win32/app/file_dialogs.h"
+#include "win32/app/gdi_fonts.h"
 #include "win32/app/text_conversion.h"
 #include "win32/res/resource.h"
 #include "win32/view/gdi_surface.h"
@@ -93,25 +94,9 @@ int ViewWindow::ScreenHeight() const
 
 FontMetrics ViewWindow::SetFont(const LogFont& font)
 {
-    LOGFONTW lf{};
-    lf.lfHeight = font.height;
-    lf.lfWidth = font.width;
-    lf.lfEscapement = font.escapement;
-    lf.lfOrientation = font.orientation;
-    lf.lfWeight = font.weight;
-    lf.lfItalic = font.italic;
-    lf.lfUnderline = font.underline;
-    lf.lfStrikeOut = font.strikeOut;
-    lf.lfCharSet = font.charSet;
-    lf.lfOutPrecision = font.outPrecision;
-    lf.lfClipPrecision = font.clipPrecision;
-    lf.lfQuality = font.quality;
-    lf.lfPitchAndFamily = font.pitchAndFamily;
-    const std::wstring face = FromCp1251(font.FaceName());
-    lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
     if (m_font)
         DeleteObject(m_font);
-    m_font = CreateFontIndirectW(&lf);
+    m_font = CreateFontFrom(font);
     WindowDc dc(m_window);
     HGDIOBJ old = SelectObject(dc.dc, m_font);
     TEXTMETRICW tm{};

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+inline constexpr wchar_t kOnlineHelpAddress[] = L"https://www.noveda.org/help/";
+
+enum class HelpPage { Contents, Search };
+
+// Shows a page of the program's help file through HTML Help, loaded when
+// first needed; on failure the "Error opening help file" window.
+void ShowHelp(HWND owner, const std::wstring& helpFile, HelpPage page);
+// The online help in the web browser.
+void ShowOnlineHelp(HWND owner);

@@ -1,0 +1,30 @@
+#include "win32/app/menu_conversion.h"
+
+#include "win32/app/text_conversion.h"
+
+void AppendMenuItems(HMENU menu, const Menu& items)
+{
+    for (const MenuItem& item : items) {
+        if (item.separator) {
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        } else if (item.popup) {
+            HMENU sub = CreatePopupMenu();
+            AppendMenuItems(sub, item.items);
+            AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), FromCp1251(item.text).c_str());
+        } else {
+            AppendMenuW(menu, MF_STRING, item.id, FromCp1251(item.text).c_str());
+        }
+    }
+}
+
+HMENU FindSubMenuStartingWith(HMENU menu, UINT first)
+{
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
+        if (HMENU sub = GetSubMenu(menu, i)) {
+            if (GetMenuItemID(sub, 0) == first)
+                return sub;
+            if (HMENU found = FindSubMenuStartingWith(sub, first))
+                return found;
+        }
+    return nullptr;
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include "core/app/menu_model.h"
+
+#include <windows.h>
+
+// Appends the items of a menu model (cp1251 texts) to a real menu.
+void AppendMenuItems(HMENU menu, const Menu& items);
+// The sub-menu, at any depth, whose first item is the command `first`.
+HMENU FindSubMenuStartingWith(HMENU menu, UINT first);

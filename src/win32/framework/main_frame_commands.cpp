@@ -1,0 +1,335 @@
+// The main frame's own commands and their update handlers.
+#include "core/app/frame_rules.h"
+#include "core/app/profile_store.h"
+#include "core/tools/clip_library.h"
+#include "core/view/highlight_scheme.h"
+#include "win32/app/file_dialogs.h"
+#include "win32/app/help_viewer.h"
+#include "win32/app/menu_conversion.h"
+#include "win32/app/text_conversion.h"
+#include "win32/app/win_settings.h"
+#include "win32/framework/child_frame.h"
+#include "win32/framework/main_frame.h"
+#include "win32/res/commands.h"
+#include "win32/view/view_window.h"
+
+namespace {
+
+constexpr int kClipKeyFirst = ID_CLIP_KEY_FIRST;
+constexpr int kClipKeyLast = ID_CLIP_KEY_FIRST + kClipLibrarySlots - 1;
+constexpr int kClipButtonLast = ID_CLIP_BUTTON_FIRST + kClipLibrarySlots - 1;
+constexpr std::uint32_t kRussianLanguageText = 5002; // shown while the language is English
+constexpr std::uint32_t kEnglishLanguageText = 5003;
+
+int ClipSlot(int command)
+{
+    return command >= kClipKeyFirst && command <= kClipKeyLast ? command - kClipKeyFirst
+                                                               : command - ID_CLIP_BUTTON_FIRST;
+}
+
+std::wstring ProgramDirectory()
+{
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring directory(path, length);
+    return directory.substr(0, directory.find_last_of(L'\\') + 1);
+}
+
+} // namespace
+
+std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands()
+{
+    static constexpr CommandEntry<CMainFrame> kTable[] = {
+        {ID_FILE_NEW, ID_FILE_NEW, &CMainFrame::FileNew},
+        {ID_FILE_OPEN, ID_FILE_OPEN, &CMainFrame::FileOpen},
+        {ID_FILE_CLOSE_ALL, ID_FILE_CLOSE_ALL, &CMainFrame::CloseAllCommand, &CMainFrame::DocumentActive},
+        {ID_FILE_SAVE_ALL, ID_FILE_SAVE_ALL, &CMainFrame::SaveAllCommand, &CMainFrame::DocumentActive},
+        {ID_WINDOW_CASCADE, ID_WINDOW_TILE_VERT, &CMainFrame::ArrangeWindows, &CMainFrame::DocumentActive},
+        {ID_VIEW_WORD_WRAP, ID_VIEW_WORD_WRAP, &CMainFrame::ToggleWordWrap, &CMainFrame::WordWrapState},
+        {ID_VIEW_SPECIAL_CHARS, ID_VIEW_SPECIAL_CHARS, &CMainFrame::ToggleSpecialChars,
+         &CMainFrame::SpecialCharsState},
+        {ID_VIEW_INFO_OFF, ID_VIEW_INFO_NUMBERS, &CMainFrame::SetInfoMode, &CMainFrame::InfoModeState},
+        {ID_LANGUAGE_SWITCH, ID_LANGUAGE_SWITCH, &CMainFrame::SwitchLanguage, &CMainFrame::LanguageSwitchState},
+        {ID_LANGUAGE_ENGLISH, ID_LANGUAGE_RUSSIAN, &CMainFrame::SetLanguage, &CMainFrame::LanguageState},
+        {ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR, &CMainFrame::ToggleBar, &CMainFrame::BarState},
+        {ID_VIEW_FILE_TABS, ID_VIEW_FILE_TABS, &CMainFrame::ToggleBar, &CMainFrame::BarState},
+        {ID_VIEW_OUTPUT, ID_VIEW_OUTPUT, &CMainFrame::ToggleBar, &CMainFrame::BarState},
+        {ID_VIEW_FONT_LARGER, ID_VIEW_FONT_SMALLER, &CMainFrame::ChangeFontSize, &CMainFrame::DocumentActive},
+        {ID_VIEW_FULL_SCREEN, ID_VIEW_FULL_SCREEN, &CMainFrame::ToggleFullScreen, &CMainFrame::FullScreenState},
+        {ID_ESCAPE, ID_ESCAPE, &CMainFrame::Escape},
+        {ID_VIEW_SET_DEFAULT_SCHEME, ID_VIEW_SET_DEFAULT_SCHEME, &CMainFrame::SetDefaultScheme,
+         &CMainFrame::DocumentActive},
+        {ID_WINDOW_LIST, ID_WINDOW_LIST, &CMainFrame::WindowList, &CMainFrame::DocumentActive},
+        {ID_TRAY_EXIT, ID_TRAY_RESTORE, &CMainFrame::TrayCommand},
+        {ID_HELP_ONLINE, ID_HELP_CONTENTS, &CMainFrame::Help},
+        {ID_HELP_SEARCH, ID_HELP_SEARCH, &CMainFrame::Help},
+        {ID_CLIP_BUTTON_FIRST, kClipButtonLast, &CMainFrame::ClipButton, &CMainFrame::ClipButtonState},
+        {kClipKeyFirst, kClipKeyLast, &CMainFrame::ClipButton, &CMainFrame::ClipButtonState},
+    };
+    return kTable;
+}
+
+bool CMainFrame::OnCommand(int id)
+{
+    return RunFromTable(*this, Commands(), id);
+}
+
+std::optional<CommandUpdate> CMainFrame::OnUpdateCommand(int id)
+{
+    return UpdateFromTable(*this, Commands(), id);
+}
+
+void CMainFrame::FileNew(int)
+{
+    NewDocument();
+}
+
+void CMainFrame::FileOpen(int)
+{
+    if (const std::optional<std::string> path = ChooseFile(m_window, FileChoice::Open))
+        OpenDocument(*path);
+}
+
+void CMainFrame::CloseAllCommand(int)
+{
+    ForEachDocument(2);
+}
+
+void CMainFrame::SaveAllCommand(int)
+{
+    ForEachDocument(1);
+}
+
+void CMainFrame::ArrangeWindows(int id)
+{
+    if (id == ID_WINDOW_CASCADE)
+        SendMessageW(m_mdiClient, WM_MDICASCADE, 0, 0);
+    else
+        SendMessageW(m_mdiClient, WM_MDITILE, id == ID_WINDOW_TILE_HORZ ? MDITILE_HORIZONTAL : MDITILE_VERTICAL, 0);
+}
+
+void CMainFrame::ToggleWordWrap(int)
+{
+    m_settings.WrapOn = !m_settings.WrapOn;
+    UpdateAllViews(1);
+}
+
+void CMainFrame::ToggleSpecialChars(int)
+{
+    m_settings.ShowTabs = !m_settings.ShowTabs;
+    UpdateAllViews(2);
+}
+
+void CMainFrame::SetInfoMode(int id)
+{
+    m_settings.InfoMode = static_cast<std::uint8_t>(id - ID_VIEW_INFO_OFF);
+    UpdateAllViews(2);
+}
+
+void CMainFrame::SwitchLanguage(int)
+{
+    m_settings.Language = static_cast<std::uint8_t>(1 - m_settings.Language);
+}
+
+void CMainFrame::SetLanguage(int id)
+{
+    m_settings.Language = static_cast<std::uint8_t>(id - ID_LANGUAGE_ENGLISH);
+}
+
+void CMainFrame::ToggleBar(int id)
+{
+    switch (id) {
+    case ID_VIEW_STATUS_BAR: m_bars->ShowStatus(!m_bars->StatusVisible()); break;
+    case ID_VIEW_TOOLBAR: m_bars->Show(FrameBars::kToolBar, !m_bars->Visible(FrameBars::kToolBar)); break;
+    case ID_VIEW_FILE_TABS: m_bars->Show(FrameBars::kFileTabs, !m_bars->Visible(FrameBars::kFileTabs)); break;
+    case ID_VIEW_OUTPUT: m_bars->Show(FrameBars::kOutput, !m_bars->Visible(FrameBars::kOutput)); break;
+    }
+}
+
+// The text font's height, written at once.
+void CMainFrame::ChangeFontSize(int id)
+{
+    m_settings.Font.height =
+        id == ID_VIEW_FONT_LARGER ? LargerFontHeight(m_settings.Font.height) : SmallerFontHeight(m_settings.Font.height);
+    m_store.SetBinary("View", "Font", m_settings.Font.ToBlock());
+    UpdateAllViews(3);
+}
+
+void CMainFrame::ToggleFullScreen(int)
+{
+    CChildFrame* child = ActiveChild();
+    HWND childWindow = child ? child->Window() : nullptr;
+    if (m_fullScreen.IsOn())
+        m_fullScreen.Leave(m_window, m_mdiClient, childWindow, *m_bars);
+    else
+        m_fullScreen.Enter(m_window, m_mdiClient, childWindow, *m_bars);
+}
+
+// Esc closes the completion list first, else does what EscMode says.
+void CMainFrame::Escape(int)
+{
+    ViewWindow* view = ActiveView();
+    if (view && view->View().CompletionOpen()) {
+        view->View().CloseCompletion();
+        return;
+    }
+    switch (m_settings.EscMode) {
+    case 0:
+        if (view) {
+            view->View().m_bSelection = 0;
+            view->View().RepaintAll();
+        }
+        break;
+    case 1: PostMessageW(m_window, WM_CLOSE, 0, 0); break;
+    case 2: ShowWindow(m_window, SW_MINIMIZE); break;
+    case 3: m_bars->Show(FrameBars::kOutput, false); break;
+    }
+}
+
+void CMainFrame::SetDefaultScheme(int)
+{
+    if (CChildFrame* child = ActiveChild()) {
+        m_settings.DefaultScheme = child->Document().GetSchemeIndex();
+        SetMenuDefaultItem(ViewSourceMenu(), static_cast<UINT>(m_settings.DefaultScheme), TRUE);
+    }
+}
+
+// The open documents in a menu at the button; the chosen one is activated.
+void CMainFrame::WindowList(int)
+{
+    HMENU menu = CreatePopupMenu();
+    const auto& entries = m_documents.Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        AppendMenuW(menu, MF_STRING | (entries[i].frame.get() == ActiveChild() ? MF_CHECKED : 0), i + 1,
+                    FromCp1251(entries[i].doc->GetTitle()).c_str());
+    POINT at;
+    GetCursorPos(&at);
+    const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTALIGN | TPM_NONOTIFY, at.x, at.y, 0, m_window,
+                                      nullptr);
+    DestroyMenu(menu);
+    if (chosen > 0 && static_cast<std::size_t>(chosen) <= entries.size())
+        ActivateDocument(*entries[static_cast<std::size_t>(chosen - 1)].doc);
+}
+
+void CMainFrame::TrayCommand(int id)
+{
+    RestoreFromTray();
+    if (id == ID_TRAY_EXIT)
+        PostMessageW(m_window, WM_CLOSE, 0, 0);
+}
+
+void CMainFrame::Help(int id)
+{
+    if (id == ID_HELP_ONLINE)
+        ShowOnlineHelp(m_window);
+    else
+        ShowHelp(m_window, ProgramDirectory() + L"noveda.chm", id == ID_HELP_SEARCH ? HelpPage::Search : HelpPage::Contents);
+}
+
+// A clip library's menu under its toolbar button, or at the caret when the
+// button is not shown.
+void CMainFrame::ClipButton(int id)
+{
+    const int slot = ClipSlot(id);
+    const ClipLibrary& library = m_clips.slots[static_cast<std::size_t>(slot)];
+    ViewWindow* view = ActiveView();
+    if (!library.loaded || !view)
+        return;
+    std::optional<POINT> at = m_bars->Visible(FrameBars::kToolBar)
+                                  ? m_bars->Tools().DropPoint(ID_CLIP_BUTTON_FIRST + slot)
+                                  : std::nullopt;
+    if (!at) {
+        POINT caret{};
+        GetCaretPos(&caret);
+        ClientToScreen(view->Window(), &caret);
+        at = caret;
+    }
+    HMENU menu = CreatePopupMenu();
+    AppendMenuItems(menu, library.menu);
+    TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN, at->x, at->y, 0, m_window, nullptr);
+    DestroyMenu(menu);
+}
+
+CommandUpdate CMainFrame::DocumentActive(int)
+{
+    return {ActiveChild() != nullptr, false, std::nullopt};
+}
+
+CommandUpdate CMainFrame::WordWrapState(int)
+{
+    return {true, m_settings.WrapOn != 0, std::nullopt};
+}
+
+CommandUpdate CMainFrame::SpecialCharsState(int)
+{
+    return {true, m_settings.ShowTabs != 0, std::nullopt};
+}
+
+CommandUpdate CMainFrame::InfoModeState(int id)
+{
+    return {true, m_settings.InfoMode == id - ID_VIEW_INFO_OFF, std::nullopt};
+}
+
+CommandUpdate CMainFrame::LanguageSwitchState(int)
+{
+    const std::uint32_t id = m_settings.Language == 1 ? kEnglishLanguageText : kRussianLanguageText;
+    std::optional<std::string> text = GetInterfaceString(id);
+    if (!text)
+        text = StringTableResources().Load(id);
+    return {m_settings.IntSwitch == 1, false, text ? std::optional(FromCp1251(*text)) : std::nullopt};
+}
+
+CommandUpdate CMainFrame::LanguageState(int id)
+{
+    const bool on = m_settings.IntSwitch == 1;
+    return {on, on && m_settings.Language == id - ID_LANGUAGE_ENGLISH, std::nullopt};
+}
+
+CommandUpdate CMainFrame::BarState(int id)
+{
+    bool visible = false;
+    switch (id) {
+    case ID_VIEW_STATUS_BAR: visible = m_bars->StatusVisible(); break;
+    case ID_VIEW_TOOLBAR: visible = m_bars->Visible(FrameBars::kToolBar); break;
+    case ID_VIEW_FILE_TABS: visible = m_bars->Visible(FrameBars::kFileTabs); break;
+    case ID_VIEW_OUTPUT: visible = m_bars->Visible(FrameBars::kOutput); break;
+    }
+    return {true, visible, std::nullopt};
+}
+
+CommandUpdate CMainFrame::FullScreenState(int)
+{
+    return {true, m_fullScreen.IsOn(), std::nullopt};
+}
+
+CommandUpdate CMainFrame::ClipButtonState(int id)
+{
+    return {ActiveChild() != nullptr && m_clips.slots[static_cast<std::size_t>(ClipSlot(id))].loaded, false,
+            std::nullopt};
+}
+
+// ---- "View source as"
+
+// Found by its first item: a maximised document window puts its own menu
+// in front of the bar's.
+HMENU CMainFrame::ViewSourceMenu() const
+{
+    return FindSubMenuStartingWith(m_textType.Menu(), ID_VIEW_SOURCE_FIRST);
+}
+
+void CMainFrame::RebuildViewSourceMenu()
+{
+    HMENU menu = ViewSourceMenu();
+    if (!menu)
+        return;
+    while (GetMenuItemCount(menu) > 1)
+        DeleteMenu(menu, 1, MF_BYPOSITION);
+    AppendMenuItems(menu, ViewSourceAsItems(m_schemes));
+    SetMenuDefaultItem(menu, static_cast<UINT>(m_settings.DefaultScheme), TRUE);
+}
+
+void CMainFrame::ActivateDocument(CTextDoc& doc)
+{
+    if (CMyDocManager::Entry* e = m_documents.Find(doc))
+        SendMessageW(m_mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(e->frame->Window()), 0);
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/app/frame_rules.h"
+#include "core/app/progress.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+#include <memory>
+#include <string>
+
+// The status bar's five panes (7000 caret position, stretching; 7001 per
+// cent; 7002 input language with its icon; 7003 code page; 59140 insert
+// mode), painted flat by the bar itself.
+class StatusBar {
+public:
+    static constexpr int kPaneCount = 5;
+    static constexpr std::array<int, kPaneCount> kPaneIds{7000, 7001, 7002, 7003, 59140};
+
+    explicit StatusBar(HWND frame);
+    ~StatusBar();
+    StatusBar(const StatusBar&) = delete;
+    StatusBar& operator=(const StatusBar&) = delete;
+
+    HWND Window() const { return m_window; }
+    // Shown, whether or not the frame is (yet).
+    bool Visible() const { return (GetWindowLongW(m_window, GWL_STYLE) & WS_VISIBLE) != 0; }
+    int Height() const;
+    // Lays the panes out for the frame's new width.
+    void Resize();
+    // `codePage` is the text of pane 7003.
+    void Show(const StatusTexts& texts, const std::wstring& codePage);
+    const std::wstring& PaneText(int index) const { return m_texts[static_cast<std::size_t>(index)]; }
+    void SetPaneText(int index, std::wstring text);
+    // The frame hands on WM_DRAWITEM for the bar.
+    void Draw(const DRAWITEMSTRUCT& item);
+    // The labelled progress meter in pane 7000; none when it cannot be made.
+    std::unique_ptr<ProgressMeter> ShowProgress(const std::wstring& label);
+
+private:
+    HWND m_window = nullptr;
+    HIMAGELIST m_languageIcons = nullptr;
+    std::array<std::wstring, kPaneCount> m_texts;
+    bool m_languageEnabled = true;
+    int m_languageImage = 0;
+};

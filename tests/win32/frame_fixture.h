@@ -1,0 +1,101 @@
+#pragma once
+
+// The real frame with its menus and bars, created for each test.
+#include "core/app/profile_store.h"
+#include "core/doc/text_doc.h"
+#include "core/tools/clip_library.h"
+#include "core/view/highlight_scheme.h"
+#include "support/fake_prompts.h"
+#include "support/fake_view_host.h"
+#include "win32/app/win_file_system.h"
+#include "win32/app/win_settings.h"
+#include "win32/framework/child_frame.h"
+#include "win32/framework/editor_app.h"
+#include "win32/framework/main_frame.h"
+#include "win32/res/commands.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+inline bool MenuHasCommand(HMENU menu, UINT id)
+{
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        if (HMENU sub = GetSubMenu(menu, i)) {
+            if (MenuHasCommand(sub, id))
+                return true;
+        } else if (GetMenuItemID(menu, i) == id) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The pop-up of the bar that holds `id`.
+inline HMENU PopupWith(HMENU bar, UINT id)
+{
+    for (int i = 0, n = GetMenuItemCount(bar); i < n; ++i)
+        if (HMENU sub = GetSubMenu(bar, i); sub && MenuHasCommand(sub, id))
+            return sub;
+    return nullptr;
+}
+
+class Framework : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(frame.Create());
+        frame.SetApplication(&app);
+        ShowWindow(frame.Window(), SW_SHOW);
+    }
+
+    void Pump()
+    {
+        MSG message;
+        while (app.PumpMessage(message)) {
+        }
+    }
+
+    void Command(int id)
+    {
+        SendMessageW(frame.Window(), WM_COMMAND, id, 0);
+        Pump();
+    }
+
+    bool MenuItemEnabled(UINT id)
+    {
+        HMENU popup = PopupWith(GetMenu(frame.Window()), id);
+        frame.UpdateMenu(popup);
+        return !(GetMenuState(popup, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
+    }
+
+    bool MenuItemChecked(UINT id)
+    {
+        HMENU popup = PopupWith(GetMenu(frame.Window()), id);
+        frame.UpdateMenu(popup);
+        return (GetMenuState(popup, id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    }
+
+    // What the view paints, as the text of its rows.
+    static std::string Painted(CTextView& view)
+    {
+        std::vector<PaintCall> calls;
+        RecordingSurface surface(calls);
+        view.OnDraw(surface);
+        std::string text;
+        for (const PaintCall& call : calls)
+            if (call.kind == PaintCall::Text && call.x >= view.m_panelWidth + 5)
+                text += call.text;
+        return text;
+    }
+
+    AppSettings settings;
+    std::vector<HighlightScheme> schemes{HighlightScheme::PlainText()};
+    ClipLibraries clips;
+    WinFileSystem files;
+    MemoryProfileStore store;
+    WinSettingsEnvironment environment;
+    FakePrompts prompts;
+    CMainFrame frame{settings, schemes, clips, {files, store, environment, &prompts}};
+    EditorApp app{frame};
+};

@@ -1,0 +1,411 @@
+// The main frame's bars, idle texts and commands, driven in process.
+#include "frame_fixture.h"
+
+#include "core/app/settings_io.h"
+#include "win32/app/menu_conversion.h"
+#include "win32/res/resource.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string TempFile(const std::string& text)
+{
+    char dir[MAX_PATH];
+    char path[MAX_PATH];
+    GetTempPathA(MAX_PATH, dir);
+    GetTempFileNameA(dir, "nvf", 0, path);
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+std::string FileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::wstring Status(CMainFrame& frame, int pane)
+{
+    return frame.Bars().Status().PaneText(pane);
+}
+
+class Frame : public Framework {
+protected:
+    void Type(const wchar_t* text)
+    {
+        HWND view = frame.ActiveView()->Window();
+        for (const wchar_t* c = text; *c; ++c) {
+            if (*c == L'\r')
+                SendMessageW(view, WM_KEYDOWN, VK_RETURN, 0);
+            else
+                SendMessageW(view, WM_CHAR, *c, 0);
+        }
+        Pump();
+    }
+};
+
+TEST_F(Frame, StatusTextsFollowTheCaretAtIdle)
+{
+    frame.OnIdle();
+    EXPECT_EQ(Status(frame, 0), L"Ready");
+    EXPECT_EQ(Status(frame, 1), L" ");
+    EXPECT_EQ(Status(frame, 2), L"En");
+    EXPECT_EQ(Status(frame, 3), L"WIN");
+    EXPECT_EQ(Status(frame, 4), L" INS");
+
+    frame.NewDocument();
+    Pump();
+    Type(L"ab\rcdef\rg");
+    SendMessageW(frame.ActiveView()->Window(), WM_KEYDOWN, VK_UP, 0);
+    Command(ID_LANGUAGE_SWITCH);
+    frame.OnIdle();
+    EXPECT_EQ(Status(frame, 0), L"Line: 2 / 3\t\tCol:2");
+    EXPECT_EQ(Status(frame, 1), L" 66%");
+    EXPECT_EQ(Status(frame, 2), L"Ru");
+}
+
+TEST_F(Frame, LanguageCommandsFollowIntSwitch)
+{
+    frame.NewDocument();
+    Pump();
+    settings.Language = 0;
+    HMENU popup = PopupWith(GetMenu(frame.Window()), ID_LANGUAGE_SWITCH);
+    frame.UpdateMenu(popup);
+    wchar_t text[64];
+    GetMenuStringW(popup, ID_LANGUAGE_SWITCH, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"Russian language");
+    Command(ID_LANGUAGE_SWITCH);
+    EXPECT_EQ(settings.Language, 1);
+    frame.UpdateMenu(popup);
+    GetMenuStringW(popup, ID_LANGUAGE_SWITCH, text, 64, MF_BYCOMMAND);
+    EXPECT_STREQ(text, L"English language");
+    EXPECT_TRUE(frame.UpdateCommand(ID_LANGUAGE_RUSSIAN)->checked);
+    EXPECT_FALSE(frame.UpdateCommand(ID_LANGUAGE_ENGLISH)->checked);
+
+    settings.IntSwitch = 0;
+    EXPECT_FALSE(MenuItemEnabled(ID_LANGUAGE_SWITCH));
+    EXPECT_FALSE(frame.UpdateCommand(ID_LANGUAGE_RUSSIAN)->checked);
+    frame.OnIdle();
+    EXPECT_EQ(Status(frame, 2), L"Win");
+}
+
+TEST_F(Frame, FontSizeCommandsWriteTheFontAtOnce)
+{
+    frame.NewDocument();
+    Pump();
+    settings.Font.height = -12;
+    Command(ID_VIEW_FONT_LARGER);
+    EXPECT_EQ(settings.Font.height, -13);
+    ASSERT_TRUE(store.GetBinary("View", "Font"));
+    EXPECT_EQ(LogFont::FromBlock(*store.GetBinary("View", "Font"))->height, -13);
+    settings.Font.height = 0;
+    Command(ID_VIEW_FONT_SMALLER);
+    EXPECT_EQ(settings.Font.height, -2);
+}
+
+TEST_F(Frame, FullScreenHidesTheBarsAndLeavesThemAsTheyWere)
+{
+    frame.NewDocument();
+    Pump();
+    Command(ID_VIEW_TOOLBAR); // hidden before entering
+    ASSERT_FALSE(frame.Bars().Visible(FrameBars::kToolBar));
+    RECT before;
+    GetWindowRect(frame.Window(), &before);
+
+    Command(ID_VIEW_FULL_SCREEN);
+    EXPECT_TRUE(frame.IsFullScreen());
+    EXPECT_TRUE(frame.UpdateCommand(ID_VIEW_FULL_SCREEN)->checked);
+    EXPECT_FALSE(frame.Bars().StatusVisible());
+    EXPECT_FALSE(frame.Bars().Visible(FrameBars::kFileTabs));
+    EXPECT_FALSE(GetWindowLongW(frame.Window(), GWL_STYLE) & WS_CAPTION);
+    RECT full;
+    GetWindowRect(frame.Window(), &full);
+    EXPECT_EQ(full.left, -4);
+    EXPECT_EQ(full.right - full.left, GetSystemMetrics(SM_CXSCREEN) + 8);
+    HWND floating = FindWindowW(L"NovedaFloatingBar", nullptr);
+    ASSERT_NE(floating, nullptr);
+    RECT at;
+    GetWindowRect(floating, &at);
+    EXPECT_EQ(at.left, 600);
+    EXPECT_EQ(at.top, 440);
+
+    Command(ID_VIEW_FULL_SCREEN);
+    EXPECT_FALSE(frame.IsFullScreen());
+    EXPECT_FALSE(frame.Bars().Visible(FrameBars::kToolBar)); // stays hidden
+    EXPECT_TRUE(frame.Bars().StatusVisible());
+    EXPECT_TRUE(frame.Bars().Visible(FrameBars::kFileTabs));
+    EXPECT_TRUE(GetWindowLongW(frame.Window(), GWL_STYLE) & WS_CAPTION);
+    RECT after;
+    GetWindowRect(frame.Window(), &after);
+    EXPECT_TRUE(EqualRect(&before, &after));
+    EXPECT_EQ(FindWindowW(L"NovedaFloatingBar", nullptr), nullptr);
+}
+
+TEST_F(Frame, EscapeDoesWhatEscModeSays)
+{
+    frame.NewDocument();
+    Pump();
+    Type(L"text");
+    Command(ID_EDIT_SELECT_ALL);
+    settings.EscMode = 0;
+    Command(ID_ESCAPE);
+    EXPECT_FALSE(frame.ActiveView()->View().m_bSelection);
+
+    settings.EscMode = 3;
+    ASSERT_TRUE(frame.Bars().Visible(FrameBars::kOutput));
+    Command(ID_ESCAPE);
+    EXPECT_FALSE(frame.Bars().Visible(FrameBars::kOutput));
+
+    settings.EscMode = 2;
+    Command(ID_ESCAPE);
+    EXPECT_TRUE(IsIconic(frame.Window()));
+    ShowWindow(frame.Window(), SW_RESTORE);
+
+    settings.EscMode = 1; // close: the modified document is asked about
+    prompts.saveChoice = SaveChoice::Cancel;
+    Command(ID_ESCAPE);
+    EXPECT_EQ(prompts.questions.size(), 1u);
+    EXPECT_NE(frame.Window(), nullptr); // cancelled: still running
+}
+
+TEST_F(Frame, AutoSaveSavesOnlyModifiedDocumentsWithAPath)
+{
+    const std::string path = TempFile("old\r\n");
+    frame.OpenDocument(path);
+    Pump();
+    Type(L"new ");
+    CTextDoc* untitled = frame.NewDocument();
+    Pump();
+    Type(L"x");
+    SendMessageW(frame.Window(), WM_TIMER, CMainFrame::kAutoSaveTimer, 0);
+    EXPECT_EQ(FileText(path), "new old\r\n");
+    EXPECT_TRUE(untitled->IsModified());
+    EXPECT_TRUE(prompts.questions.empty()); // nobody was asked for a name
+    frame.ForEachDocument(2);
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(Frame, SaveAllStopsAtACancelledSaveAndCloseAllAtACancelledQuestion)
+{
+    const std::string first = TempFile("1\r\n");
+    const std::string last = TempFile("3\r\n");
+    frame.OpenDocument(first);
+    Pump();
+    Type(L"a");
+    frame.NewDocument();
+    Pump();
+    Type(L"b");
+    CTextDoc* third = frame.OpenDocument(last);
+    Pump();
+    Type(L"c");
+    prompts.savePath.reset(); // Save As of the untitled one: Cancel
+    Command(ID_FILE_SAVE_ALL);
+    EXPECT_EQ(FileText(first), "a1\r\n");
+    EXPECT_EQ(FileText(last), "3\r\n");
+    EXPECT_TRUE(third->IsModified());
+
+    prompts.saveChoice = SaveChoice::No;
+    frame.Documents().Entries()[1].doc->SetModifiedFlag(false);
+    third->SetModifiedFlag(true);
+    prompts.saveChoice = SaveChoice::Cancel;
+    Command(ID_FILE_CLOSE_ALL);
+    EXPECT_EQ(frame.Documents().Entries().size(), 1u); // the first two closed, the third asked and kept
+    EXPECT_EQ(frame.Documents().Entries()[0].doc.get(), third);
+    third->SetModifiedFlag(false);
+    Command(ID_FILE_CLOSE_ALL);
+    EXPECT_TRUE(frame.Documents().Entries().empty());
+    DeleteFileA(first.c_str());
+    DeleteFileA(last.c_str());
+}
+
+TEST_F(Frame, FileTabsFollowTheDocuments)
+{
+    CTextDoc* first = frame.NewDocument();
+    CTextDoc* second = frame.NewDocument();
+    Pump();
+    FileTabBar& tabs = frame.Bars().FileTabs();
+    ASSERT_EQ(tabs.TabCount(), 2);
+    EXPECT_EQ(tabs.TabDocument(0), first);
+    EXPECT_EQ(tabs.CurrentTab(), 1);
+    EXPECT_EQ(tabs.TabColour(0), 0x000000u);
+    Type(L"x");
+    EXPECT_EQ(tabs.TabColour(1), 0xFF0000u); // modified
+
+    // A click on the first tab activates its window.
+    TabCtrl_SetCurSel(tabs.Tabs(), 0);
+    NMHDR change{tabs.Tabs(), 0, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageW(tabs.Window(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&change));
+    Pump();
+    EXPECT_EQ(&frame.ActiveChild()->Document(), first);
+
+    frame.CloseDocument(*first);
+    EXPECT_EQ(tabs.TabCount(), 1);
+    EXPECT_EQ(tabs.TabDocument(0), second);
+}
+
+TEST_F(Frame, ToolbarComesFromItsLayoutWithTooltipsAndUpdatedButtons)
+{
+    ToolBar& tools = frame.Bars().Tools();
+    const std::vector<int> commands = tools.Commands();
+    ASSERT_FALSE(commands.empty());
+    EXPECT_EQ(commands.front(), ID_FILE_NEW);
+    frame.OnIdle();
+    EXPECT_FALSE(tools.ButtonEnabled(ID_FILE_SAVE)); // no document
+    frame.NewDocument();
+    Pump();
+    Type(L"x");
+    frame.OnIdle();
+    EXPECT_TRUE(tools.ButtonEnabled(ID_FILE_SAVE));
+
+    NMTTDISPINFOW tip{};
+    tip.hdr.hwndFrom = nullptr;
+    tip.hdr.idFrom = ID_FILE_NEW;
+    tip.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(frame.Bars().Dock(FrameBars::kToolBar).Window(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    ASSERT_NE(tip.lpszText, nullptr);
+    EXPECT_STREQ(tip.lpszText, L"New");
+}
+
+TEST_F(Frame, ViewSourceAsListsTheSchemesAndSetsTheDefault)
+{
+    // A frame whose scheme list holds three schemes.
+    std::vector<HighlightScheme> three(3, HighlightScheme::PlainText());
+    three[1].m_description = "C/C++";
+    three[2].m_description = "HTML";
+    MemoryProfileStore otherStore;
+    CMainFrame other{settings, three, clips, {files, otherStore, environment, &prompts}};
+    ASSERT_TRUE(other.Create());
+    CTextDoc* doc = other.NewDocument();
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+    HMENU sources = FindSubMenuStartingWith(GetMenu(other.Window()), ID_VIEW_SOURCE_FIRST);
+    ASSERT_NE(sources, nullptr);
+    ASSERT_EQ(GetMenuItemCount(sources), 5);
+    EXPECT_EQ(GetMenuItemID(sources, 2), 10102u);
+    wchar_t text[32];
+    GetMenuStringW(sources, 2, text, 32, MF_BYPOSITION);
+    EXPECT_STREQ(text, L"HTML");
+
+    SendMessageW(other.Window(), WM_COMMAND, 10102, 0);
+    EXPECT_EQ(doc->GetSchemeIndex(), 2);
+    EXPECT_TRUE(other.UpdateCommand(10102)->checked);
+    SendMessageW(other.Window(), WM_COMMAND, ID_VIEW_SET_DEFAULT_SCHEME, 0);
+    EXPECT_EQ(settings.DefaultScheme, 2);
+    EXPECT_EQ(GetMenuDefaultItem(sources, TRUE, 0), 2u);
+}
+
+TEST_F(Frame, TheProgressMeterSitsInTheFirstPane)
+{
+    HWND status = frame.Bars().Status().Window();
+    {
+        std::unique_ptr<ProgressMeter> meter = frame.ShowProgress("Opening:");
+        ASSERT_NE(meter, nullptr);
+        EXPECT_EQ(Status(frame, 0), L"Opening:");
+        HWND control = FindWindowExW(status, nullptr, PROGRESS_CLASSW, nullptr);
+        ASSERT_NE(control, nullptr);
+        meter->SetRange(0, 10);
+        meter->SetPos(4);
+        EXPECT_EQ(SendMessageW(control, PBM_GETPOS, 0, 0), 4);
+    }
+    EXPECT_EQ(FindWindowExW(status, nullptr, PROGRESS_CLASSW, nullptr), nullptr);
+    frame.OnIdle();
+    EXPECT_EQ(Status(frame, 0), L"Ready");
+}
+
+TEST_F(Frame, DroppedFilesOpen)
+{
+    const std::string path = TempFile("dropped\r\n");
+    const std::wstring wide(path.begin(), path.end());
+    const std::size_t bytes = sizeof(DROPFILES) + (wide.size() + 2) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GHND, bytes);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::copy(wide.begin(), wide.end(), reinterpret_cast<wchar_t*>(drop + 1));
+    GlobalUnlock(memory);
+    SendMessageW(frame.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+    ASSERT_EQ(frame.Documents().Entries().size(), 1u);
+    EXPECT_EQ(frame.Documents().Entries()[0].doc->GetLine(0), "dropped");
+    EXPECT_EQ(settings.DroppedFiles, 0);
+    frame.ForEachDocument(2);
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(Frame, BarStateAndPlacementSurviveTheFrame)
+{
+    frame.NewDocument();
+    Pump();
+    DockBar& output = frame.Bars().Dock(FrameBars::kOutput);
+    output.State().side = DockSide::Left;
+    output.State().sizes.vertCX = 222;
+    Command(ID_VIEW_TOOLBAR);
+    Command(ID_VIEW_STATUS_BAR);
+    SendMessageW(frame.Window(), WM_CLOSE, 0, 0);
+    Pump();
+    ASSERT_EQ(frame.Window(), nullptr);
+    EXPECT_EQ(store.GetInt("WinPos", "WinStatus").has_value(), true);
+
+    CMainFrame again{settings, schemes, clips, {files, store, environment, &prompts}};
+    ASSERT_TRUE(again.Create());
+    EXPECT_EQ(again.Bars().Dock(FrameBars::kOutput).State().side, DockSide::Left);
+    EXPECT_EQ(again.Bars().Dock(FrameBars::kOutput).State().sizes.vertCX, 222);
+    EXPECT_FALSE(again.Bars().Visible(FrameBars::kToolBar));
+    EXPECT_FALSE(again.Bars().StatusVisible());
+    EXPECT_TRUE(again.Bars().Visible(FrameBars::kFileTabs));
+    EXPECT_EQ(again.ShowCommand(-1), static_cast<int>(*store.GetInt("WinPos", "WinStatus")));
+}
+
+TEST(FramePlacement, FourOfFiveValuesLeaveThePlacementToTheSystemAndFiveAreClamped)
+{
+    AppSettings settings;
+    std::vector<HighlightScheme> schemes{HighlightScheme::PlainText()};
+    ClipLibraries clips;
+    WinFileSystem files;
+    WinSettingsEnvironment environment;
+    MemoryProfileStore store;
+    store.SetInt("WinPos", "WinStatus", 1);
+    store.SetInt("WinPos", "WinTop", 10);
+    store.SetInt("WinPos", "WinLeft", 5000); // far beyond the right edge
+    store.SetInt("WinPos", "WinBottom", 310);
+    {
+        CMainFrame frame{settings, schemes, clips, {files, store, environment}};
+        ASSERT_TRUE(frame.Create());
+        EXPECT_EQ(frame.ShowCommand(SW_SHOWDEFAULT), SW_SHOWDEFAULT);
+    }
+    store.SetInt("WinPos", "WinRight", 5400);
+    CMainFrame frame{settings, schemes, clips, {files, store, environment}};
+    ASSERT_TRUE(frame.Create());
+    EXPECT_EQ(frame.ShowCommand(SW_SHOWDEFAULT), 1);
+    RECT r;
+    GetWindowRect(frame.Window(), &r);
+    EXPECT_EQ(r.left, GetSystemMetrics(SM_CXSCREEN) - GetSystemMetrics(SM_CXICON));
+    EXPECT_EQ(r.right - r.left, 400);
+}
+
+TEST_F(Frame, TheFirstDocumentWindowTakesItsStoredPlacement)
+{
+    store.SetInt("WinPos", "ViewStatus", SW_SHOWNORMAL);
+    store.SetInt("WinPos", "ViewTop", 5);
+    store.SetInt("WinPos", "ViewLeft", 7);
+    store.SetInt("WinPos", "ViewBottom", 205);
+    store.SetInt("WinPos", "ViewRight", 307);
+    frame.NewDocument();
+    Pump();
+    HWND child = frame.ActiveChild()->Window();
+    EXPECT_FALSE(IsZoomed(child));
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(nullptr, frame.MdiClient(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, 7);
+    EXPECT_EQ(r.right - r.left, 300);
+}
+
+} // namespace
