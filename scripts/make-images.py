@@ -379,7 +379,7 @@ def language_images():
             for x in range(2, 14, 3):
                 c.fill(x, y, x + 1, y, DARK)
         c.fill(4, 10, 11, 10, DARK)
-    return [russian, english, system]
+    return [english, russian, system]  # by Language: 0 English, 1 Russian
 
 
 def output_images():  # copy, save, clear

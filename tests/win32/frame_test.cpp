@@ -409,3 +409,107 @@ TEST_F(Frame, TheFirstDocumentWindowTakesItsStoredPlacement)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Frame, MenuItemsOfToolbarCommandsCarryTheirIcons)
+{
+    frame.NewDocument();
+    Pump();
+    HMENU file = PopupWith(GetMenu(frame.Window()), ID_FILE_OPEN);
+    MENUITEMINFOW item{};
+    item.cbSize = sizeof(item);
+    item.fMask = MIIM_BITMAP;
+    GetMenuItemInfoW(file, ID_FILE_OPEN, FALSE, &item);
+    EXPECT_EQ(item.hbmpItem, HBMMENU_CALLBACK);
+    GetMenuItemInfoW(file, ID_FILE_SAVE_AS, FALSE, &item); // not on the toolbar
+    EXPECT_EQ(item.hbmpItem, nullptr);
+
+    MEASUREITEMSTRUCT measure{};
+    measure.CtlType = ODT_MENU;
+    measure.itemID = ID_FILE_OPEN;
+    EXPECT_TRUE(SendMessageW(frame.Window(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)));
+    EXPECT_EQ(measure.itemWidth, 16u);
+    EXPECT_EQ(measure.itemHeight, 15u);
+}
+
+} // namespace
+
+namespace {
+
+LPARAM At(int x, int y)
+{
+    return MAKELPARAM(x, y);
+}
+
+TEST_F(Frame, TheOutputBarIsDraggedToAnotherEdgeAndResized)
+{
+    frame.NewDocument();
+    Pump();
+    DockBar& output = frame.Bars().Dock(FrameBars::kOutput);
+    ASSERT_EQ(output.State().side, DockSide::Bottom);
+    HWND bar = output.Window();
+    RECT frameClient;
+    GetClientRect(frame.Window(), &frameClient);
+
+    // Press on the caption, let go near the frame's left edge.
+    const int captionY = DockBar::kSizingEdge + DockBar::kCaption / 2;
+    SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, At(40, captionY));
+    POINT target{5, frameClient.bottom / 2};
+    MapWindowPoints(frame.Window(), bar, &target, 1);
+    SendMessageW(bar, WM_LBUTTONUP, 0, At(target.x, target.y));
+    EXPECT_EQ(output.State().side, DockSide::Left);
+    RECT placed;
+    GetWindowRect(bar, &placed);
+    EXPECT_EQ(placed.right - placed.left, output.State().sizes.vertCX);
+
+    // Docked at the left, its sizing edge is its right edge: drag it wider.
+    RECT client;
+    GetClientRect(bar, &client);
+    SendMessageW(bar, WM_LBUTTONDOWN, MK_LBUTTON, At(client.right - 2, 100));
+    SendMessageW(bar, WM_MOUSEMOVE, MK_LBUTTON, At(client.right + 60, 100));
+    SendMessageW(bar, WM_LBUTTONUP, 0, At(client.right + 60, 100));
+    EXPECT_EQ(output.State().sizes.vertCX, client.right + 60);
+    GetWindowRect(bar, &placed);
+    EXPECT_EQ(placed.right - placed.left, client.right + 60);
+    RECT documents;
+    GetWindowRect(frame.MdiClient(), &documents);
+    EXPECT_EQ(documents.left, placed.right); // the documents take the rest
+
+    // The toolbar docks at the top or the bottom only.
+    DockBar& tools = frame.Bars().Dock(FrameBars::kToolBar);
+    SendMessageW(tools.Window(), WM_LBUTTONDOWN, MK_LBUTTON, At(3, 5));
+    POINT low{frameClient.right - 3, frameClient.bottom - 10};
+    MapWindowPoints(frame.Window(), tools.Window(), &low, 1);
+    SendMessageW(tools.Window(), WM_LBUTTONUP, 0, At(low.x, low.y));
+    EXPECT_EQ(tools.State().side, DockSide::Bottom);
+}
+
+TEST_F(Frame, ClipButtonsNeedADocumentAndALoadedLibrary)
+{
+    EXPECT_FALSE(frame.UpdateCommand(ID_CLIP_BUTTON_FIRST)->enabled);
+    frame.NewDocument();
+    Pump();
+    EXPECT_FALSE(frame.UpdateCommand(ID_CLIP_BUTTON_FIRST + 2)->enabled); // slot 2 is empty
+    EXPECT_FALSE(frame.UpdateCommand(ID_CLIP_KEY_FIRST + 2)->enabled);
+    clips.slots[2].loaded = true;
+    EXPECT_TRUE(frame.UpdateCommand(ID_CLIP_BUTTON_FIRST + 2)->enabled);
+    EXPECT_TRUE(frame.UpdateCommand(ID_CLIP_KEY_FIRST + 2)->enabled);
+}
+
+TEST_F(Frame, MinimisingWithToTrayHidesTheWindowBehindTheNotificationIcon)
+{
+    settings.ToTray = 1;
+    ShowWindow(frame.Window(), SW_MINIMIZE);
+    Pump();
+    if (!frame.HasTrayIcon())
+        GTEST_SKIP() << "this system has no notification area";
+    EXPECT_FALSE(IsWindowVisible(frame.Window()));
+    SendMessageW(frame.Window(), CMainFrame::kTrayMessage, CMainFrame::kTrayIcon, WM_LBUTTONUP);
+    Pump();
+    EXPECT_FALSE(frame.HasTrayIcon());
+    EXPECT_TRUE(IsWindowVisible(frame.Window()));
+    EXPECT_FALSE(IsIconic(frame.Window()));
+}
+
+} // namespace

@@ -202,6 +202,7 @@ FrameBars::Events CMainFrame::BarEvents()
     events.fileTabs.activate = [this](CTextDoc& doc) { ActivateDocument(doc); };
     events.fileTabs.showMenu = [this](POINT screen) {
         HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_FILE_TAB_MENU));
+        m_menuIcons.Apply(menu);
         TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, m_window, nullptr);
         DestroyMenu(menu);
     };
@@ -493,12 +494,20 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         OnSize(wParam);
         return 0;
-    case WM_DRAWITEM:
-        if (reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem == m_bars->Status().Window()) {
-            m_bars->Status().Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_MEASUREITEM:
+        if (m_menuIcons.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+            return TRUE;
+        break;
+    case WM_DRAWITEM: {
+        const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (m_menuIcons.Draw(item))
+            return TRUE;
+        if (item.hwndItem == m_bars->Status().Window()) {
+            m_bars->Status().Draw(item);
             return TRUE;
         }
         break;
+    }
     case WM_TIMER:
         if (wParam == kAutoSaveTimer) {
             ForEachDocument(4);
