@@ -245,6 +245,14 @@ TEST_F(Frame, FileTabsFollowTheDocuments)
     Pump();
     EXPECT_EQ(&frame.ActiveChild()->Document(), first);
 
+    // A right press on a tab activates its document too.
+    RECT tab;
+    TabCtrl_GetItemRect(tabs.Tabs(), 1, &tab);
+    SendMessageW(tabs.Tabs(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(tab.left + 3, tab.top + 3));
+    Pump();
+    EXPECT_EQ(tabs.CurrentTab(), 1);
+    EXPECT_EQ(&frame.ActiveChild()->Document(), second);
+
     frame.CloseDocument(*first);
     EXPECT_EQ(tabs.TabCount(), 1);
     EXPECT_EQ(tabs.TabDocument(0), second);
