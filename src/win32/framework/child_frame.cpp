@@ -64,6 +64,14 @@ CChildFrame::~CChildFrame()
     SendMessageW(GetParent(m_window), WM_MDIDESTROY, reinterpret_cast<WPARAM>(m_window), 0);
 }
 
+// The active pane's view is the active view: its code page becomes the
+// current one.
+void CChildFrame::Activate(bool active)
+{
+    for (std::size_t i = 0; i < m_panes.size(); ++i)
+        m_panes[i]->View().OnActivateView(active && i == m_activePane);
+}
+
 void CChildFrame::SetTitle(const std::string& cp1251)
 {
     SetWindowTextW(m_window, FromCp1251(cp1251).c_str());
@@ -77,6 +85,7 @@ void CChildFrame::AddPane()
         for (std::size_t i = 0; i < m_panes.size(); ++i)
             if (m_panes[i].get() == &focused)
                 m_activePane = i;
+        Activate(true);
         if (m_events.activated)
             m_events.activated(*this);
     };
@@ -185,6 +194,7 @@ LRESULT CChildFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MDIACTIVATE:
         // The MDI procedure gives this window the focus, which goes on to
         // the active pane; focusing here would activate it again.
+        Activate(reinterpret_cast<HWND>(lParam) == m_window);
         if (reinterpret_cast<HWND>(lParam) == m_window && m_events.activated)
             m_events.activated(*this);
         break;

@@ -50,6 +50,7 @@ private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void AddPane();
+    void Activate(bool active);
     void Layout();
     void DropPaneIfTooSmall();
     void ToggleSplit(int id);

@@ -5,6 +5,7 @@
 #include "win32/app/gdi_fonts.h"
 #include "win32/app/text_conversion.h"
 #include "win32/res/resource.h"
+#include "win32/view/completion_window.h"
 #include "win32/view/gdi_surface.h"
 
 #include <shellapi.h>
@@ -53,6 +54,7 @@ ViewWindow::ViewWindow(HWND parent, CTextDoc& doc, ViewShared& shared, const Vie
 
 ViewWindow::~ViewWindow()
 {
+    m_completion.reset();
     m_view.reset();
     SetWindowLongPtrW(m_window, GWLP_USERDATA, 0);
     DestroyWindow(m_window);
@@ -274,22 +276,35 @@ std::tm ViewWindow::LocalTime()
     return local;
 }
 
-// The completion list window comes with the full view window; until then
-// the list closes at once, and Ctrl+Space completes single candidates only.
-void ViewWindow::ShowCompletionList(const CompletionList&)
+void ViewWindow::ShowCompletionList(const CompletionList& list)
 {
-    m_view->CloseCompletion();
+    m_completion.reset();
+    m_completion = std::make_unique<CompletionWindow>(m_window, m_font, list);
 }
 
-void ViewWindow::CloseCompletionList() {}
+void ViewWindow::CloseCompletionList()
+{
+    const bool hadFocus = m_completion && GetFocus() == m_completion->Window();
+    m_completion.reset();
+    if (hadFocus)
+        SetFocus(m_window);
+}
 
-int ViewWindow::ScrollPosition(int bar, WPARAM wParam) const
+// The scroll bar's request as the view knows it: Top and Bottom (from the
+// scroll bar's own menu) become thumb positions at the ends.
+std::pair<int, int> ViewWindow::ScrollRequest(int bar, WPARAM wParam) const
 {
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
-    info.fMask = SIF_TRACKPOS | SIF_POS;
+    info.fMask = SIF_TRACKPOS | SIF_POS | SIF_RANGE | SIF_PAGE;
     GetScrollInfo(m_window, bar, &info);
-    return LOWORD(wParam) == SB_THUMBTRACK ? info.nTrackPos : info.nPos;
+    switch (LOWORD(wParam)) {
+    case SB_THUMBTRACK: return {SCROLL_THUMB_TRACK, info.nTrackPos};
+    case SB_TOP: return {SCROLL_THUMB_POSITION, info.nMin};
+    case SB_BOTTOM:
+        return {SCROLL_THUMB_POSITION, std::max(info.nMin, info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0))};
+    default: return {LOWORD(wParam), info.nPos};
+    }
 }
 
 void ViewWindow::Paint()
@@ -375,11 +390,31 @@ LRESULT ViewWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_MOUSEWHEEL:
         m_view->OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam));
         return 0;
-    case WM_HSCROLL:
-        m_view->OnHScroll(LOWORD(wParam), ScrollPosition(SB_HORZ, wParam));
+    case WM_HSCROLL: {
+        const auto [code, position] = ScrollRequest(SB_HORZ, wParam);
+        if (code <= SCROLL_THUMB_TRACK)
+            m_view->OnHScroll(code, position);
         return 0;
-    case WM_VSCROLL:
-        m_view->OnVScroll(LOWORD(wParam), ScrollPosition(SB_VERT, wParam));
+    }
+    case WM_VSCROLL: {
+        const auto [code, position] = ScrollRequest(SB_VERT, wParam);
+        if (code <= SCROLL_THUMB_TRACK)
+            m_view->OnVScroll(code, position);
+        return 0;
+    }
+    case WM_DRAWITEM:
+        return m_completion && m_completion->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    case WM_COMMAND:
+        if (m_completion && m_completion->OnCommand(wParam))
+            return 0;
+        return DefWindowProcW(m_window, message, wParam, lParam);
+    case CompletionWindow::kChoose:
+        if (m_completion)
+            m_view->InsertCompletion(static_cast<int>(wParam));
+        return 0;
+    case CompletionWindow::kFocusLost:
+        if (m_completion && GetFocus() != m_completion->Window())
+            m_view->CloseCompletion();
         return 0;
     default:
         return DefWindowProcW(m_window, message, wParam, lParam);

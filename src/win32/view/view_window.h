@@ -10,6 +10,8 @@
 
 // The window that shows a CTextView: it answers the view's requests with
 // the Windows API and hands it keys, characters, mouse and scroll messages.
+class CompletionWindow;
+
 class ViewWindow : public ViewHost, public CommandTarget {
 public:
     // A child of `parent`; a new pane of a split window starts where
@@ -23,6 +25,8 @@ public:
     // Told when the window gets the keyboard focus.
     std::function<void(ViewWindow&)> onFocus;
     CTextView& View() { return *m_view; }
+    // The word-completion list while it is shown.
+    CompletionWindow* Completion() const { return m_completion.get(); }
     const CTextView& View() const { return *m_view; }
 
     // CommandTarget: the view's own commands.
@@ -62,10 +66,11 @@ private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint();
-    int ScrollPosition(int bar, WPARAM wParam) const;
+    std::pair<int, int> ScrollRequest(int bar, WPARAM wParam) const;
 
     HWND m_window = nullptr;
     HFONT m_font = nullptr;
     HCURSOR m_savedCursor = nullptr;
     std::unique_ptr<CTextView> m_view;
+    std::unique_ptr<CompletionWindow> m_completion;
 };
