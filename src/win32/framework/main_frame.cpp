@@ -494,6 +494,12 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         OnSize(wParam);
         return 0;
+    case WM_SETFOCUS: // the keyboard belongs to the active view
+        if (ViewWindow* view = ActiveView()) {
+            SetFocus(view->Window());
+            return 0;
+        }
+        break;
     case WM_MEASUREITEM:
         if (m_menuIcons.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
             return TRUE;
