@@ -133,3 +133,20 @@ TEST(Favorites, AFullListTakesNoNewEntry)
     EXPECT_FALSE(RecordFavorite(list, doc, false, changed));
     EXPECT_EQ(list.size(), kMaxFavorites);
 }
+
+TEST(Favorites, MenuEntriesListThePathsOrSayThereAreNone)
+{
+    std::vector<Favorite> favorites(2);
+    favorites[0].path = "C:\\a.txt";
+    favorites[1].path = "C:\\b&c.txt";
+    const Menu items = FavoritesMenuEntries(favorites, "No favorites");
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0], MenuItem::Command(10037, "C:\\a.txt"));
+    EXPECT_EQ(items[1], MenuItem::Command(10038, "C:\\b&c.txt"));
+
+    const Menu none = FavoritesMenuEntries({}, "No favorites");
+    ASSERT_EQ(none.size(), 1u);
+    EXPECT_EQ(none[0].id, 10037u);
+    EXPECT_EQ(none[0].text, "No favorites");
+    EXPECT_TRUE(none[0].disabled);
+}

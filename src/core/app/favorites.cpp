@@ -137,3 +137,15 @@ bool RecordFavorite(std::vector<Favorite>& favorites, FavoriteSubject& subject, 
     changed = 1;
     return true;
 }
+
+Menu FavoritesMenuEntries(const std::vector<Favorite>& favorites, const std::string& noFavorites)
+{
+    Menu items;
+    for (std::size_t i = 0; i < favorites.size(); ++i)
+        items.push_back(MenuItem::Command(kFirstFavoriteCommand + static_cast<unsigned>(i), favorites[i].path));
+    if (items.empty()) {
+        items.push_back(MenuItem::Command(kFirstFavoriteCommand, noFavorites));
+        items.back().disabled = true;
+    }
+    return items;
+}

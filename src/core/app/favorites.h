@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/app/menu_model.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -28,6 +30,11 @@ std::vector<Favorite> LoadFavorites(const std::string& path);
 // The two lines of each entry, as the favorites file holds them.
 std::vector<std::string> FavoriteLines(const std::vector<Favorite>& favorites);
 bool SaveFavorites(const std::string& path, const std::vector<Favorite>& favorites);
+
+// The entries of the Favorites menu after its fixed items: one per
+// favorite (command 10037 + index, the path as text), or one disabled item
+// `noFavorites` with command 10037 when there are none.
+Menu FavoritesMenuEntries(const std::vector<Favorite>& favorites, const std::string& noFavorites);
 
 Favorite* FindFavorite(std::vector<Favorite>& favorites, const std::string& path);
 

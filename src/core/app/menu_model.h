@@ -13,6 +13,7 @@ struct MenuItem {
     bool bitmap = false;
     bool popup = false;
     bool clipLibrary = false; // a clip library's pop-up, put in at run time
+    bool disabled = false;
     std::vector<MenuItem> items; // of a pop-up
 
     friend bool operator==(const MenuItem&, const MenuItem&) = default;

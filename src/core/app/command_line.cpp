@@ -1,0 +1,69 @@
+#include "core/app/command_line.h"
+
+#include "core/app/app_settings.h"
+
+namespace {
+
+constexpr std::size_t kMaxPath = 260;
+constexpr std::uint8_t kDetectCodePage = 5;
+
+// Drive and directory of an absolute path: everything up to its last
+// backslash or slash.
+std::string DirectoryOf(const std::string& path)
+{
+    const std::size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+} // namespace
+
+bool OpenPathOrPattern(std::string path, bool strict, AppSettings& settings, PathOpener& opener)
+{
+    if (path.empty())
+        return false;
+    if (path.back() == '"')
+        path.pop_back();
+    if (!path.empty() && path.front() == '"')
+        path.erase(0, 1);
+    const std::optional<std::string> absolute = opener.FullPath(path);
+    if (!absolute || absolute->empty() || absolute->size() > kMaxPath)
+        return false;
+    const std::vector<std::string> matches = opener.MatchingFiles(*absolute);
+    if (matches.empty()) {
+        if (strict)
+            return false;
+        opener.OpenDocument(*absolute);
+        return true;
+    }
+    const std::string directory = DirectoryOf(*absolute);
+    for (const std::string& name : matches) {
+        if (settings.DisableAuto == 0)
+            settings.Encoding = kDetectCodePage;
+        opener.OpenDocument(directory + name);
+    }
+    return true;
+}
+
+void ProcessCommandLine(const std::string& text, AppSettings& settings, PathOpener& opener)
+{
+    if (text.empty()) {
+        opener.NewDocument();
+        return;
+    }
+    if (OpenPathOrPattern(text, true, settings, opener))
+        return;
+    bool opened = false;
+    bool quoted = false;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '"') {
+            quoted = !quoted;
+        } else if (text[i] == ' ' && !quoted) {
+            opened |= OpenPathOrPattern(text.substr(start, i - start), false, settings, opener);
+            start = i + 1;
+        }
+    }
+    opened |= OpenPathOrPattern(text.substr(start), false, settings, opener);
+    if (!opened)
+        opener.NewDocument();
+}
