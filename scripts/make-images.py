@@ -459,6 +459,14 @@ def document_icon(c):
     c.text("Ж", 9, 10.5, WHITE, unit=1.0)
 
 
+def up_arrow(c):
+    c.polygon([(7.5, 2), (14, 9), (10, 9), (10, 14), (5, 14), (5, 9), (1, 9)], GREEN, DKGREEN)
+
+
+def down_arrow(c):
+    c.polygon([(7.5, 14), (14, 7), (10, 7), (10, 1), (5, 1), (5, 7), (1, 7)], GREEN, DKGREEN)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     write_strip("toolbar_small.bmp", toolbar_images(), (16, 15), (1, 1))
@@ -468,6 +476,8 @@ def main():
     write_strip("full_screen.bmp", [toolbar_images()[23]], (16, 15), (1, 1))
     write_icon("noveda.ico", application_icon)
     write_icon("document.ico", document_icon)
+    write_icon("up.ico", up_arrow)
+    write_icon("down.ico", down_arrow)
 
 
 if __name__ == "__main__":

@@ -1,4 +1,5 @@
 #include "core/text/cp1251.h"
+#include "core/text/placeholder.h"
 
 #include <gtest/gtest.h>
 
@@ -43,3 +44,11 @@ TEST(Cp1251WordChars, AreLettersDigitsAndUnderscore)
 }
 
 } // namespace
+
+TEST(Placeholder, OnlyTheFirstTextPlaceholderIsFilled)
+{
+    EXPECT_EQ(FillPlaceholder("Save changes to %s ?", "a.txt"), "Save changes to a.txt ?");
+    // A language file's pattern with more than it should have stays harmless.
+    EXPECT_EQ(FillPlaceholder("%s %s %d %n", "x"), "x %s %d %n");
+    EXPECT_EQ(FillPlaceholder("no placeholder", "x"), "no placeholder");
+}

@@ -150,3 +150,29 @@ TEST(Favorites, MenuEntriesListThePathsOrSayThereAreNone)
     EXPECT_EQ(none[0].text, "No favorites");
     EXPECT_TRUE(none[0].disabled);
 }
+
+TEST(Favorites, OrganizingDeletesAndMovesWithTheSelection)
+{
+    std::vector<Favorite> list(3);
+    list[0].path = "a";
+    list[1].path = "b";
+    list[2].path = "c";
+    int changed = 0;
+    EXPECT_EQ(MoveFavorite(list, 0, true, changed), 0); // nothing above the first
+    EXPECT_EQ(MoveFavorite(list, -1, false, changed), -1);
+    EXPECT_EQ(changed, 0);
+    EXPECT_EQ(MoveFavorite(list, 0, false, changed), 1);
+    EXPECT_EQ(list[1].path, "a");
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(MoveFavorite(list, 2, false, changed), 2);
+
+    changed = 0;
+    EXPECT_EQ(DeleteFavorite(list, 2, changed), 1); // the last goes: the one before is selected
+    EXPECT_EQ(list.size(), 2u);
+    EXPECT_EQ(changed, 1);
+    EXPECT_EQ(DeleteFavorite(list, 0, changed), 0);
+    EXPECT_EQ(list[0].path, "a");
+    EXPECT_EQ(DeleteFavorite(list, 5, changed), 5);
+    EXPECT_EQ(DeleteFavorite(list, 0, changed), -1);
+    EXPECT_TRUE(list.empty());
+}

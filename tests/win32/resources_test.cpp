@@ -98,7 +98,10 @@ TEST(Resources, TheProgramAndItsDocumentsHaveIconsInSmallAndLargeSizes)
     // Registered file types name the program's second icon.
     wchar_t program[MAX_PATH];
     GetModuleFileNameW(nullptr, program, MAX_PATH);
-    EXPECT_EQ(ExtractIconExW(program, -1, nullptr, nullptr, 0), 2u);
+    EXPECT_GE(ExtractIconExW(program, -1, nullptr, nullptr, 0), 2u);
+    HICON second = nullptr;
+    ASSERT_EQ(ExtractIconExW(program, 1, &second, nullptr, 1), 1u);
+    DestroyIcon(second);
 }
 
 TEST(Resources, TheAcceleratorTableHasItsFiftyEightKeys)

@@ -149,3 +149,23 @@ Menu FavoritesMenuEntries(const std::vector<Favorite>& favorites, const std::str
     }
     return items;
 }
+
+int DeleteFavorite(std::vector<Favorite>& favorites, int selected, int& changed)
+{
+    if (selected < 0 || selected >= static_cast<int>(favorites.size()))
+        return selected;
+    favorites.erase(favorites.begin() + selected);
+    changed = 1;
+    return std::min(selected, static_cast<int>(favorites.size()) - 1);
+}
+
+int MoveFavorite(std::vector<Favorite>& favorites, int selected, bool up, int& changed)
+{
+    const int other = up ? selected - 1 : selected + 1;
+    if (selected < 0 || selected >= static_cast<int>(favorites.size()) || other < 0 ||
+        other >= static_cast<int>(favorites.size()))
+        return selected;
+    std::swap(favorites[static_cast<std::size_t>(selected)], favorites[static_cast<std::size_t>(other)]);
+    changed = 1;
+    return other;
+}

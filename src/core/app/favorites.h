@@ -36,6 +36,11 @@ bool SaveFavorites(const std::string& path, const std::vector<Favorite>& favorit
 // `noFavorites` with command 10037 when there are none.
 Menu FavoritesMenuEntries(const std::vector<Favorite>& favorites, const std::string& noFavorites);
 
+// The organize window's list operations; each returns the index to select
+// afterwards (-1: none) and sets `changed` when the list changed.
+int DeleteFavorite(std::vector<Favorite>& favorites, int selected, int& changed);
+int MoveFavorite(std::vector<Favorite>& favorites, int selected, bool up, int& changed);
+
 Favorite* FindFavorite(std::vector<Favorite>& favorites, const std::string& path);
 
 // What recording a favorite reads of a document and its first view.

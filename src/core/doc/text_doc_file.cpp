@@ -10,6 +10,7 @@
 #include "core/doc/line_end_scanner.h"
 #include "core/doc/tab_cells.h"
 #include "core/text/cp1251.h"
+#include "core/text/placeholder.h"
 
 #include <algorithm>
 #include <cstring>
@@ -47,15 +48,6 @@ std::string WithExtension(const std::string& name, const std::string& extension)
     return (dot == std::string::npos ? name : name.substr(0, dot)) + extension;
 }
 
-std::string Format(const std::string& pattern, const std::string& value)
-{
-    std::string text = pattern;
-    const std::size_t at = text.find("%s");
-    if (at != std::string::npos)
-        text.replace(at, 2, value);
-    return text;
-}
-
 } // namespace
 
 std::string SuggestEncryptedName(const std::string& title)
@@ -78,7 +70,7 @@ std::string CTextDoc::Text(const DocString& message) const
 void CTextDoc::Report(const DocString& message, const std::string& path)
 {
     if (m_pPrompts)
-        m_pPrompts->ShowMessage(Format(Text(message), path), MessageKind::Error);
+        m_pPrompts->ShowMessage(FillPlaceholder(Text(message), path), MessageKind::Error);
 }
 
 void CTextDoc::MakeEmpty()

@@ -1,14 +1,108 @@
 #include "win32/app/file_dialogs.h"
 
+#include "core/app/dialog_rules.h"
 #include "win32/app/text_conversion.h"
+#include "win32/app/win_settings.h"
+#include "win32/res/resource.h"
 
 #include <commdlg.h>
 
-std::optional<std::string> ChooseFile(HWND owner, FileChoice choice, const wchar_t* title,
-                                      const std::string& initialName)
+namespace {
+
+constexpr std::size_t kNamesBuffer = 32 * 1024;
+constexpr std::uint32_t kCodePageNames = 1003; // "KOI8" .. "WIN"
+const wchar_t* const kLineEndNames[] = {L"DOS", L"UNIX", L"MAC", L"Auto"};
+
+void Fill(HWND combo, const std::vector<std::wstring>& items, int selected)
+{
+    for (const std::wstring& item : items)
+        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    SendMessageW(combo, CB_SETCURSEL, selected, 0);
+}
+
+// The pattern of filter pair `index` (from 1) of a zero-separated list.
+std::wstring PatternOf(const wchar_t* filter, DWORD index)
+{
+    for (DWORD pair = 1; filter && *filter; ++pair) {
+        const wchar_t* pattern = filter + wcslen(filter) + 1;
+        if (pair == index)
+            return pattern;
+        filter = pattern + wcslen(pattern) + 1;
+    }
+    return {};
+}
+
+} // namespace
+
+UINT_PTR CALLBACK CMyFileDialog::Hook(HWND extra, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        const auto* ofn = reinterpret_cast<const OPENFILENAMEW*>(lParam);
+        auto* self = reinterpret_cast<CMyFileDialog*>(ofn->lCustData);
+        SetWindowLongPtrW(extra, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        std::vector<std::wstring> codePages;
+        for (std::uint32_t id = kCodePageNames; id < kCodePageNames + 5; ++id)
+            codePages.push_back(FromCp1251(StringTableResources().Load(id).value_or("")));
+        codePages.push_back(L"Auto");
+        Fill(GetDlgItem(extra, IDC_FILE_ENCODING), codePages, self->encoding);
+        EnableWindow(GetDlgItem(extra, IDC_FILE_ENCODING), self->m_isOpen);
+        Fill(GetDlgItem(extra, IDC_FILE_LINE_END), {std::begin(kLineEndNames), std::end(kLineEndNames)}, self->lineEnd);
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<CMyFileDialog*>(GetWindowLongPtrW(extra, GWLP_USERDATA));
+    if (!self)
+        return 0;
+    if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) {
+        const int chosen = static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), CB_GETCURSEL, 0, 0));
+        if (LOWORD(wParam) == IDC_FILE_ENCODING) {
+            self->encoding = chosen;
+            self->encodingChanged = true;
+        } else if (LOWORD(wParam) == IDC_FILE_LINE_END) {
+            self->lineEnd = chosen;
+        }
+    } else if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_TYPECHANGE) {
+        const OPENFILENAMEW* ofn = reinterpret_cast<OFNOTIFYW*>(lParam)->lpOFN;
+        const std::string pattern = ToCp1251(PatternOf(ofn->lpstrFilter, ofn->nFilterIndex));
+        const std::wstring extension = FromCp1251(DefaultExtensionForPattern(pattern));
+        SendMessageW(GetParent(extra), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(extension.c_str()));
+    }
+    return 0;
+}
+
+std::vector<std::string> CMyFileDialog::Show(HWND owner, const std::string& filter, int& filterIndex,
+                                             const wchar_t* title, const std::string& initialName)
+{
+    m_filter = FromCp1251(filter);
+    m_filter.push_back(L'\0'); // two zeros end the list
+    std::vector<wchar_t> names(kNamesBuffer, L'\0');
+    lstrcpynW(names.data(), FromCp1251(initialName).c_str(), MAX_PATH);
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = owner;
+    ofn.hInstance = GetModuleHandleW(nullptr);
+    ofn.lpstrFilter = m_filter.c_str();
+    ofn.nFilterIndex = static_cast<DWORD>(filterIndex);
+    ofn.lpstrFile = names.data();
+    ofn.nMaxFile = static_cast<DWORD>(names.size());
+    ofn.lpstrTitle = title;
+    ofn.lpTemplateName = MAKEINTRESOURCEW(IDD_FILE_DIALOG_EXTRA);
+    ofn.lpfnHook = &CMyFileDialog::Hook;
+    ofn.lCustData = reinterpret_cast<LPARAM>(this);
+    ofn.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE | OFN_ENABLESIZING | OFN_HIDEREADONLY |
+                (m_isOpen ? OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST);
+    const BOOL chosen = m_isOpen ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
+    if (!chosen)
+        return {};
+    filterIndex = static_cast<int>(ofn.nFilterIndex);
+    std::size_t end = 0; // the list ends with two zeros
+    while (end + 1 < names.size() && !(names[end] == L'\0' && names[end + 1] == L'\0'))
+        ++end;
+    return SplitOpenFileNames(ToCp1251(std::wstring_view(names.data(), end + 2)));
+}
+
+std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title)
 {
     wchar_t path[MAX_PATH] = L"";
-    lstrcpynW(path, FromCp1251(initialName).c_str(), MAX_PATH);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = owner;
@@ -16,10 +110,8 @@ std::optional<std::string> ChooseFile(HWND owner, FileChoice choice, const wchar
     ofn.lpstrFile = path;
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrTitle = title;
-    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER |
-                (choice == FileChoice::Open ? OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT);
-    const BOOL chosen = choice == FileChoice::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
-    if (!chosen)
+    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameW(&ofn))
         return std::nullopt;
     return ToCp1251(path);
 }

@@ -4,9 +4,41 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
-// The system's file dialog for one file: an existing one to open, or a name
-// to save under (asking before replacing). Nothing on Cancel.
-enum class FileChoice { Open, Save };
-std::optional<std::string> ChooseFile(HWND owner, FileChoice choice, const wchar_t* title = nullptr,
-                                      const std::string& initialName = {});
+// What file dialogs remember while the program runs: the open filter built
+// from "OpenSave" (cp1251, pairs separated by zeros) and the type chosen last.
+struct FileDialogMemory {
+    std::string openFilter;
+    int filterIndex = 0;
+};
+
+// The system's open or save dialog with two boxes below it: "Encoding:"
+// (KOI8, DOS, MAC, ISO, WIN, Auto; open dialogs only) and "CR_LF type:"
+// (DOS, UNIX, MAC, Auto). Open dialogs take several existing files; save
+// dialogs ask before replacing a file. Choosing another file type makes its
+// pattern's extension the default one.
+class CMyFileDialog {
+public:
+    CMyFileDialog(bool isOpen, int encoding, int lineEnd) : m_isOpen(isOpen), encoding(encoding), lineEnd(lineEnd) {}
+
+    // The chosen paths (cp1251); none on Cancel. `filter` is a zero-separated
+    // list of description and pattern pairs; `filterIndex` (from 1) is read
+    // and written back.
+    std::vector<std::string> Show(HWND owner, const std::string& filter, int& filterIndex, const wchar_t* title = nullptr,
+                                  const std::string& initialName = {});
+
+    bool m_isOpen;
+    int encoding; // 0..4, 5 = Auto
+    int lineEnd;  // 0 DOS, 1 UNIX, 2 MAC, 3 Auto
+    bool encodingChanged = false;
+
+private:
+    static UINT_PTR CALLBACK Hook(HWND extra, UINT message, WPARAM wParam, LPARAM lParam);
+    std::wstring m_filter;
+};
+
+inline constexpr char kAllFilesFilter[] = "All files(*.*)\0*.*\0";
+
+// One existing file to open, without the extra boxes (Insert File).
+std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title);

@@ -26,7 +26,8 @@ HtmlHelpFunction HtmlHelp()
 {
     static const HtmlHelpFunction function = [] {
         HMODULE library = LoadLibraryW(L"hhctrl.ocx");
-        return library ? reinterpret_cast<HtmlHelpFunction>(GetProcAddress(library, "HtmlHelpW")) : nullptr;
+        return library ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void (*)()>(GetProcAddress(library, "HtmlHelpW")))
+                       : nullptr;
     }();
     return function;
 }

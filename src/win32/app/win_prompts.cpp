@@ -1,11 +1,19 @@
 #include "win32/app/win_prompts.h"
 
+#include "core/app/app_settings.h"
+#include "core/app/dialog_rules.h"
+#include "core/text/placeholder.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/text_conversion.h"
+#include "win32/res/resource.h"
+
+#include <algorithm>
 
 #include <cstdio>
 
 namespace {
+
+constexpr std::uint32_t kSaveQuestionString = 5001;
 
 UINT IconOf(MessageKind kind)
 {
@@ -31,17 +39,45 @@ bool WinPrompts::AskYesNo(const std::string& text, MessageKind kind)
     return MessageBoxW(m_owner, FromCp1251(text).c_str(), L"Noveda", MB_YESNO | IconOf(kind)) == IDYES;
 }
 
-// Yes, No and Cancel; the dialog with "Save All" comes with the program's
-// own dialogs.
+namespace {
+
+struct SaveQuestion {
+    std::wstring text;
+};
+
+INT_PTR CALLBACK SaveFilesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        SetDlgItemTextW(dialog, IDC_SAVE_QUESTION, reinterpret_cast<const SaveQuestion*>(lParam)->text.c_str());
+        return TRUE;
+    case WM_COMMAND:
+        switch (LOWORD(wParam)) {
+        case IDYES:
+        case IDNO:
+        case IDC_SAVE_ALL:
+        case IDCANCEL:
+            EndDialog(dialog, LOWORD(wParam));
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
+
+} // namespace
+
 SaveChoice WinPrompts::AskSaveChanges(const std::string& documentName)
 {
-    char text[512];
-    std::snprintf(text, sizeof text, "Save changes to %s ?", documentName.c_str());
-    switch (MessageBoxW(m_owner, FromCp1251(text).c_str(), L"Noveda", MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    const std::string format = m_strings(kSaveQuestionString).value_or("Save changes to %s ?");
+    SaveQuestion question{FromCp1251(FillPlaceholder(format, SaveQuestionTitle(documentName)))};
+    switch (DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SAVE_FILES), m_owner, &SaveFilesProc,
+                            reinterpret_cast<LPARAM>(&question))) {
     case IDYES:
         return SaveChoice::Yes;
     case IDNO:
         return SaveChoice::No;
+    case IDC_SAVE_ALL:
+        return SaveChoice::SaveAll;
     default:
         return SaveChoice::Cancel;
     }
@@ -56,7 +92,21 @@ std::optional<std::string> WinPrompts::AskPassword(PasswordMode, const std::stri
     return std::nullopt;
 }
 
+// A suggestion without a directory is the title of a document that has no
+// path yet: a new file, offered the file types of "OpenSave".
 std::optional<std::string> WinPrompts::AskSavePath(const std::string& suggestedName)
 {
-    return ChooseFile(m_owner, FileChoice::Save, nullptr, suggestedName);
+    const bool newFile = suggestedName.find('\\') == std::string::npos;
+    CMyFileDialog dialog(false, m_settings.Encoding, 3);
+    int allFiles = 1;
+    int& filterIndex = newFile ? m_dialogs.filterIndex : allFiles;
+    const std::vector<std::string> chosen =
+        dialog.Show(m_owner, newFile ? m_dialogs.openFilter : std::string(kAllFilesFilter, sizeof kAllFilesFilter - 1),
+                    filterIndex, nullptr, suggestedName);
+    if (chosen.empty())
+        return std::nullopt;
+    m_settings.LineEnd = dialog.lineEnd;
+    if (newFile && dialog.encodingChanged)
+        m_settings.Encoding = static_cast<std::uint8_t>(dialog.encoding);
+    return chosen.front();
 }

@@ -16,6 +16,23 @@
 
 #define IDR_FULL_SCREEN_BAR 1110 // toolbar resource and bitmap: the one button of full screen
 #define IDD_HELP_ERROR 1071
+#define IDD_SAVE_FILES 1063
+#define IDD_FILE_DIALOG_EXTRA 1062
+#define IDD_FAVORITES 1104
+#define IDI_UP 140
+#define IDI_DOWN 134
+
+// Dialog controls.
+#define IDC_SAVE_QUESTION 1200
+#define IDC_SAVE_ALL 1201
+#define IDC_FILE_ENCODING 1202
+#define IDC_FILE_LINE_END 1203
+#define IDC_FAVORITES_LIST 1412
+#define IDC_FAVORITES_ADD 1413
+#define IDC_FAVORITES_DELETE 1414
+#define IDC_FAVORITES_OPEN 1415
+#define IDC_FAVORITES_UP 1503
+#define IDC_FAVORITES_DOWN 1504
 
 // Bars (control ids).
 #define IDW_OUTPUT_BAR 123
