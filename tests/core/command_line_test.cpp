@@ -116,3 +116,12 @@ TEST_F(CommandLine, NamesThatCannotBeMadeAbsoluteAreSkipped)
 }
 
 } // namespace
+
+TEST(CommandLineArguments, FollowTheProgramName)
+{
+    EXPECT_EQ(ArgumentsOf("\"C:\\Program Files\\Noveda\\noveda.exe\"  a.txt \"b c.txt\""), "a.txt \"b c.txt\"");
+    EXPECT_EQ(ArgumentsOf("noveda.exe *.htm"), "*.htm");
+    EXPECT_EQ(ArgumentsOf("noveda.exe"), "");
+    EXPECT_EQ(ArgumentsOf("\"noveda.exe\""), "");
+    EXPECT_EQ(ArgumentsOf("\"unclosed"), "");
+}

@@ -49,7 +49,7 @@ TEST(KeyboardLayout, AFileThatCannotBeReadIsReportedAndForgotten)
     AppSettings settings;
     settings.KbdLayoutFile = "/no/such/layout.kbd";
     store.SetString("General", "KbdLayoutFile", settings.KbdLayoutFile);
-    LoadKeyboardLayout(store, settings, prompts);
+    LoadKeyboardLayoutFile(store, settings, prompts);
     EXPECT_EQ(prompts.messages, std::vector<std::string>{"Cannot open keyboard layout file: /no/such/layout.kbd"});
     EXPECT_EQ(settings.KbdLayoutFile, "");
     EXPECT_EQ(store.GetString("General", "KbdLayoutFile"), "");
@@ -62,7 +62,7 @@ TEST(KeyboardLayout, TheShippedRussianLayoutLoads)
     FakePrompts prompts;
     AppSettings settings;
     settings.KbdLayoutFile = kDataDir + "/russian.kbd";
-    LoadKeyboardLayout(store, settings, prompts);
+    LoadKeyboardLayoutFile(store, settings, prompts);
     EXPECT_TRUE(prompts.messages.empty());
     const KeyboardLayout& layout = settings.keyboard;
     EXPECT_EQ(layout.MapKey('q'), 0xE9);           // й

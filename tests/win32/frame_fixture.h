@@ -5,12 +5,14 @@
 #include "core/doc/text_doc.h"
 #include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"
+#include "core/app/recent_files.h"
 #include "support/fake_prompts.h"
+#include "win32/app/text_conversion.h"
 #include "support/fake_view_host.h"
 #include "win32/app/win_file_system.h"
 #include "win32/app/win_settings.h"
 #include "win32/framework/child_frame.h"
-#include "win32/framework/editor_app.h"
+#include "win32/framework/message_loop.h"
 #include "win32/framework/main_frame.h"
 #include "win32/res/commands.h"
 
@@ -45,14 +47,13 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(frame.Create());
-        frame.SetApplication(&app);
         ShowWindow(frame.Window(), SW_SHOW);
     }
 
     void Pump()
     {
         MSG message;
-        while (app.PumpMessage(message)) {
+        while (loop.PumpMessage(message)) {
         }
     }
 
@@ -96,6 +97,14 @@ protected:
     MemoryProfileStore store;
     WinSettingsEnvironment environment;
     FakePrompts prompts;
-    CMainFrame frame{settings, schemes, clips, {files, store, environment, &prompts}};
-    EditorApp app{frame};
+    RecentFileList recent{4};
+    // Favorites and other side files go to the temporary directory.
+    FrameServices Services(ProfileStore& profile)
+    {
+        wchar_t temp[MAX_PATH];
+        const DWORD length = GetTempPathW(MAX_PATH, temp);
+        return {files, profile, environment, &prompts, ToCp1251(std::wstring_view(temp, length)), &recent};
+    }
+    CMainFrame frame{settings, schemes, clips, Services(store)};
+    MessageLoop loop{frame};
 };

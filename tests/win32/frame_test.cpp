@@ -288,7 +288,7 @@ TEST_F(Frame, ViewSourceAsListsTheSchemesAndSetsTheDefault)
     three[1].m_description = "C/C++";
     three[2].m_description = "HTML";
     MemoryProfileStore otherStore;
-    CMainFrame other{settings, three, clips, {files, otherStore, environment, &prompts}};
+    CMainFrame other{settings, three, clips, Services(otherStore)};
     ASSERT_TRUE(other.Create());
     CTextDoc* doc = other.NewDocument();
     MSG message;
@@ -361,7 +361,7 @@ TEST_F(Frame, BarStateAndPlacementSurviveTheFrame)
     ASSERT_EQ(frame.Window(), nullptr);
     EXPECT_EQ(store.GetInt("WinPos", "WinStatus").has_value(), true);
 
-    CMainFrame again{settings, schemes, clips, {files, store, environment, &prompts}};
+    CMainFrame again{settings, schemes, clips, Services(store)};
     ASSERT_TRUE(again.Create());
     EXPECT_EQ(again.Bars().Dock(FrameBars::kOutput).State().side, DockSide::Left);
     EXPECT_EQ(again.Bars().Dock(FrameBars::kOutput).State().sizes.vertCX, 222);
@@ -384,12 +384,12 @@ TEST(FramePlacement, FourOfFiveValuesLeaveThePlacementToTheSystemAndFiveAreClamp
     store.SetInt("WinPos", "WinLeft", 5000); // far beyond the right edge
     store.SetInt("WinPos", "WinBottom", 310);
     {
-        CMainFrame frame{settings, schemes, clips, {files, store, environment}};
+        CMainFrame frame{settings, schemes, clips, {files, store, environment, nullptr, "", nullptr}};
         ASSERT_TRUE(frame.Create());
         EXPECT_EQ(frame.ShowCommand(SW_SHOWDEFAULT), SW_SHOWDEFAULT);
     }
     store.SetInt("WinPos", "WinRight", 5400);
-    CMainFrame frame{settings, schemes, clips, {files, store, environment}};
+    CMainFrame frame{settings, schemes, clips, {files, store, environment, nullptr, "", nullptr}};
     ASSERT_TRUE(frame.Create());
     EXPECT_EQ(frame.ShowCommand(SW_SHOWDEFAULT), 1);
     RECT r;

@@ -2,6 +2,8 @@
 
 #include "core/app/app_settings.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::size_t kMaxPath = 260;
@@ -66,4 +68,18 @@ void ProcessCommandLine(const std::string& text, AppSettings& settings, PathOpen
     opened |= OpenPathOrPattern(text.substr(start), false, settings, opener);
     if (!opened)
         opener.NewDocument();
+}
+
+std::string ArgumentsOf(const std::string& commandLine)
+{
+    std::size_t at = 0;
+    if (!commandLine.empty() && commandLine[0] == '"') {
+        const std::size_t close = commandLine.find('"', 1);
+        at = close == std::string::npos ? commandLine.size() : close + 1;
+    } else {
+        at = std::min(commandLine.find_first_of(" \t"), commandLine.size());
+    }
+    while (at < commandLine.size() && (commandLine[at] == ' ' || commandLine[at] == '\t'))
+        ++at;
+    return commandLine.substr(at);
 }

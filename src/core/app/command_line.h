@@ -29,3 +29,7 @@ bool OpenPathOrPattern(std::string path, bool strict, AppSettings& settings, Pat
 // unquoted name with blanks opens), else each blank-separated token (quotes
 // keep blanks inside) leniently; a new untitled document when nothing opens.
 void ProcessCommandLine(const std::string& text, AppSettings& settings, PathOpener& opener);
+
+// The arguments of a process's command line: what follows the program's
+// name (quoted or not) and the blanks after it.
+std::string ArgumentsOf(const std::string& commandLine);

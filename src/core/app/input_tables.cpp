@@ -4,7 +4,7 @@
 #include "core/app/prompts.h"
 #include "core/app/setup_file.h"
 
-void LoadKeyboardLayout(ProfileStore& store, AppSettings& settings, Prompts& prompts)
+void LoadKeyboardLayoutFile(ProfileStore& store, AppSettings& settings, Prompts& prompts)
 {
     settings.keyboard.Clear();
     if (settings.KbdLayoutFile.empty() || settings.keyboard.LoadLayout(settings.KbdLayoutFile))

@@ -8,7 +8,7 @@ class Prompts;
 // Loads General "KbdLayoutFile" into the keyboard layout. A file that cannot
 // be read is reported and the setting written back empty, so that the next
 // start is silent.
-void LoadKeyboardLayout(ProfileStore& store, AppSettings& settings, Prompts& prompts);
+void LoadKeyboardLayoutFile(ProfileStore& store, AppSettings& settings, Prompts& prompts);
 
 // Notes whether General "TranslitTableFile" can be read, and empties the
 // table; the file is read on first use.

@@ -6,10 +6,9 @@
 #include <string>
 #include <vector>
 
-// What file dialogs remember while the program runs: the open filter built
-// from "OpenSave" (cp1251, pairs separated by zeros) and the type chosen last.
+// What file dialogs remember while the program runs: the file type chosen
+// last (from 1; 0 is the first).
 struct FileDialogMemory {
-    std::string openFilter;
     int filterIndex = 0;
 };
 

@@ -101,11 +101,11 @@ std::optional<std::string> WinPrompts::AskSavePath(const std::string& suggestedN
     int allFiles = 1;
     int& filterIndex = newFile ? m_dialogs.filterIndex : allFiles;
     const std::vector<std::string> chosen =
-        dialog.Show(m_owner, newFile ? m_dialogs.openFilter : std::string(kAllFilesFilter, sizeof kAllFilesFilter - 1),
+        dialog.Show(m_owner, newFile ? m_settings.openFilter : std::string(kAllFilesFilter, sizeof kAllFilesFilter - 1),
                     filterIndex, nullptr, suggestedName);
     if (chosen.empty())
         return std::nullopt;
-    m_settings.LineEnd = dialog.lineEnd;
+    m_settings.LineEnd = static_cast<std::uint8_t>(dialog.lineEnd);
     if (newFile && dialog.encodingChanged)
         m_settings.Encoding = static_cast<std::uint8_t>(dialog.encoding);
     return chosen.front();

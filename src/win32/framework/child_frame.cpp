@@ -33,8 +33,8 @@ void RegisterChildClass()
 } // namespace
 
 CChildFrame::CChildFrame(HWND mdiClient, CTextDoc& doc, ViewShared& shared, Events events,
-                         const std::optional<WindowPlacement>& placement)
-    : m_doc(doc), m_shared(shared), m_events(std::move(events))
+                         const std::optional<WindowPlacement>& placement, HMENU textContextMenu)
+    : m_doc(doc), m_shared(shared), m_events(std::move(events)), m_textContextMenu(textContextMenu)
 {
     RegisterChildClass();
     const bool maximized = placement && placement->status == SW_SHOWMAXIMIZED;
@@ -80,7 +80,7 @@ void CChildFrame::SetTitle(const std::string& cp1251)
 void CChildFrame::AddPane()
 {
     const ViewWindow* active = m_panes.empty() ? nullptr : m_panes[m_activePane].get();
-    auto pane = std::make_unique<ViewWindow>(m_window, m_doc, m_shared, active);
+    auto pane = std::make_unique<ViewWindow>(m_window, m_doc, m_shared, active, m_textContextMenu);
     pane->onFocus = [this](ViewWindow& focused) {
         for (std::size_t i = 0; i < m_panes.size(); ++i)
             if (m_panes[i].get() == &focused)

@@ -28,7 +28,7 @@ public:
     // `placement`: show state and rectangle in the MDI client; none lets the
     // system place the window.
     CChildFrame(HWND mdiClient, CTextDoc& doc, ViewShared& shared, Events events,
-                const std::optional<WindowPlacement>& placement);
+                const std::optional<WindowPlacement>& placement, HMENU textContextMenu);
     ~CChildFrame() override;
     CChildFrame(const CChildFrame&) = delete;
     CChildFrame& operator=(const CChildFrame&) = delete;
@@ -61,6 +61,7 @@ private:
     CTextDoc& m_doc;
     ViewShared& m_shared;
     Events m_events;
+    HMENU m_textContextMenu;
     std::vector<std::unique_ptr<ViewWindow>> m_panes;
     std::size_t m_activePane = 0;
     int m_splitY = 0; // top of the splitter bar

@@ -1,35 +1,159 @@
 #include "win32/framework/editor_app.h"
 
+#include "core/app/dialog_rules.h"
+#include "core/app/favorites.h"
+#include "core/app/input_tables.h"
+#include "core/app/settings_io.h"
+#include "win32/app/text_conversion.h"
+#include "win32/app/win_prompts.h"
 #include "win32/framework/main_frame.h"
+#include "win32/framework/message_loop.h"
 #include "win32/res/commands.h"
 
-// Idle work runs once each time the queue runs dry.
-int EditorApp::Run()
+#include <clocale>
+
+namespace {
+
+constexpr int kDefaultRecentFiles = 4;
+
+std::string ProgramDirectory()
 {
-    MSG message;
-    for (;;) {
-        if (!PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE)) {
-            if (m_frame.Window())
-                m_frame.OnIdle();
-            WaitMessage();
-            continue;
-        }
-        while (PumpMessage(message))
-            if (message.message == WM_QUIT)
-                return static_cast<int>(message.wParam);
-    }
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::string program = ToCp1251(std::wstring_view(path, length));
+    return program.substr(0, program.find_last_of('\\') + 1);
 }
 
-bool EditorApp::PumpMessage(MSG& message)
+} // namespace
+
+EditorApp::EditorApp() = default;
+
+EditorApp::~EditorApp()
 {
-    if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+    m_loop.reset();
+    m_frame.reset();
+}
+
+bool EditorApp::InitInstance(int showCommand)
+{
+    if (!m_single.Valid())
         return false;
-    if (message.message != WM_QUIT && !TranslateMDISysAccel(m_frame.MdiClient(), &message) &&
-        !TranslateAcceleratorW(m_frame.Window(), m_frame.Accelerators(), &message)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    m_single.Lock();
+    if (m_single.RunningWindow()) { // the lock stays taken: the running instance gives it back
+        m_single.HandOver(ArgumentsOf(ToCp1251(GetCommandLineW())), SingleInstance::Message());
+        return false;
     }
+    m_programDir = ProgramDirectory();
+    if (const char* previous = std::setlocale(LC_CTYPE, "russian"))
+        m_previousLocale = previous;
+    const int recentFiles = m_store.GetInt("General", "MRUmax", kDefaultRecentFiles);
+    if (recentFiles > 0) {
+        m_recent = std::make_unique<RecentFileList>(recentFiles);
+        m_recent->Load(m_store);
+    }
+    LoadSettings();
+    m_frame = std::make_unique<CMainFrame>(
+        m_settings, m_schemes, m_clips, FrameServices{m_files, m_store, m_environment, nullptr, m_programDir, m_recent.get()});
+    if (!m_frame->Create()) {
+        m_single.Unlock();
+        return false;
+    }
+    m_frame->SetApplication(this);
+    m_frame->SetHandOverReceiver([this] { ReceiveHandOver(); });
+    m_frame->ApplyInterfaceLanguage();
+    DragAcceptFiles(m_frame->Window(), TRUE);
+    ProcessCommandLine(ArgumentsOf(ToCp1251(GetCommandLineW())));
+    // The first start would offer the shell page of the preferences here;
+    // until that window exists it only records the start.
+    RecordStart(m_store, m_programDir);
+    ShowWindow(m_frame->Window(), m_frame->ShowCommand(showCommand));
+    UpdateWindow(m_frame->Window());
+    m_single.Publish(m_frame->Window());
+    m_loop = std::make_unique<MessageLoop>(*m_frame);
     return true;
+}
+
+// In the order start-up loads them; a missing file or key leaves defaults.
+void EditorApp::LoadSettings()
+{
+    ::LoadSettings(m_store, m_settings, m_environment);
+    LoadHighlightSchemeEntries(m_store, m_settings);
+    m_schemes = LoadHighlightSchemes(m_settings.schemeEntries, m_settings.DefaultScheme);
+    WinPrompts startupMessages(m_messageOwner, m_settings, m_startupDialogs, [](std::uint32_t) { return std::nullopt; });
+    LoadKeyboardLayoutFile(m_store, m_settings, startupMessages);
+    LoadOpenSaveTypes(m_store, m_settings);
+    m_settings.favorites = LoadFavorites(m_programDir + kFavoritesFileName);
+    LoadAutoSave(m_store, m_settings);
+    LoadClipLibraries(m_store, m_settings);
+    m_clips.LoadAll(m_settings.Libfile);
+}
+
+int EditorApp::Run()
+{
+    return m_loop ? m_loop->Run() : 0;
+}
+
+int EditorApp::ExitInstance()
+{
+    if (!m_previousLocale.empty())
+        std::setlocale(LC_CTYPE, m_previousLocale.c_str());
+    if (m_recent)
+        m_recent->Save(m_store);
+    return 0;
+}
+
+void EditorApp::ProcessCommandLine(const std::string& text)
+{
+    ::ProcessCommandLine(text, m_settings, *this);
+}
+
+bool EditorApp::OpenPathOrPattern(const std::string& path, bool strict)
+{
+    return ::OpenPathOrPattern(path, strict, m_settings, *this);
+}
+
+// An empty hand-over only brings this instance to the front.
+void EditorApp::ReceiveHandOver()
+{
+    const std::string text = m_single.TakeCommandLine();
+    if (!text.empty())
+        ProcessCommandLine(text);
+    SetForegroundWindow(m_frame->Window());
+    m_single.Unlock();
+}
+
+std::optional<std::string> EditorApp::FullPath(const std::string& path)
+{
+    wchar_t full[MAX_PATH];
+    const DWORD length = GetFullPathNameW(FromCp1251(path).c_str(), MAX_PATH, full, nullptr);
+    if (length == 0 || length >= MAX_PATH)
+        return std::nullopt;
+    return ToCp1251(std::wstring_view(full, length));
+}
+
+std::vector<std::string> EditorApp::MatchingFiles(const std::string& pattern)
+{
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(FromCp1251(pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return names;
+    do {
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            names.push_back(ToCp1251(found.cFileName));
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return names;
+}
+
+void EditorApp::OpenDocument(const std::string& path)
+{
+    m_frame->OpenDocument(path);
+}
+
+void EditorApp::NewDocument()
+{
+    m_frame->NewDocument();
 }
 
 std::span<const CommandEntry<EditorApp>> EditorApp::Commands()
@@ -53,11 +177,11 @@ std::optional<CommandUpdate> EditorApp::OnUpdateCommand(int id)
 
 void EditorApp::About(int)
 {
-    MessageBoxW(m_frame.Window(), L"Noveda\nA plain-text editor for Russian text in five code pages.",
+    MessageBoxW(m_frame->Window(), L"Noveda 3.1\nA plain-text editor for Russian text in five code pages.",
                 L"About Noveda", MB_OK | MB_ICONINFORMATION);
 }
 
 void EditorApp::Exit(int)
 {
-    PostMessageW(m_frame.Window(), WM_CLOSE, 0, 0);
+    PostMessageW(m_frame->Window(), WM_CLOSE, 0, 0);
 }

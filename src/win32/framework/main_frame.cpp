@@ -7,7 +7,11 @@
 #include "core/tools/tool_table.h"
 #include "core/view/highlight_scheme.h"
 #include "win32/app/file_dialogs.h"
+#include "core/app/recent_files.h"
+#include "win32/app/menu_conversion.h"
+#include "win32/app/single_instance.h"
 #include "win32/app/text_conversion.h"
+#include "win32/app/win_interface_menus.h"
 #include "win32/app/win_settings.h"
 #include "win32/framework/child_frame.h"
 #include "win32/res/commands.h"
@@ -100,7 +104,9 @@ CMainFrame::CMainFrame(AppSettings& settings, std::vector<HighlightScheme>& sche
                        FrameServices services)
     : m_settings(settings), m_schemes(schemes), m_clips(clips), m_shared{settings, schemes, clips},
       m_files(services.files), m_store(services.store), m_environment(services.environment),
-      m_messageBoxes(m_window), m_prompts(services.prompts ? *services.prompts : m_messageBoxes),
+      m_programDir(services.programDir), m_recent(services.recentFiles),
+      m_messageBoxes(m_window, settings, m_fileDialogs, [this](std::uint32_t id) { return GetInterfaceString(id); }),
+      m_prompts(services.prompts ? *services.prompts : m_messageBoxes),
       m_documentCommands(*this)
 {
 }
@@ -125,6 +131,10 @@ CMainFrame::~CMainFrame()
     }
     if (m_noDocumentMenu)
         DestroyMenu(m_noDocumentMenu);
+    for (const auto& [id, menu] : m_popups)
+        DestroyMenu(menu);
+    if (m_settings.FavoritesChanged) // a file that cannot be written is not reported
+        SaveFavorites(m_programDir + kFavoritesFileName, m_settings.favorites);
 }
 
 bool CMainFrame::Create()
@@ -160,8 +170,12 @@ bool CMainFrame::Create()
                                   m_window, nullptr, instance, &client);
     if (!m_mdiClient)
         return false;
+    for (unsigned id : {IDR_TEXT_CONTEXT_MENU, IDR_TRAY_MENU, IDR_FILE_TAB_MENU, IDR_OUTPUT_MENU})
+        m_popups[id] = LoadMenuW(instance, MAKEINTRESOURCEW(id));
     m_bars = std::make_unique<FrameBars>(m_window, m_mdiClient, m_settings, LoadToolbarLayout(m_store), BarEvents());
-    for (HMENU menu : {m_noDocumentMenu, m_textType.Menu()})
+    InstallClipLibraryMenus();
+    for (HMENU menu : {m_noDocumentMenu, m_textType.Menu(), m_popups[IDR_TRAY_MENU], m_popups[IDR_FILE_TAB_MENU],
+                       m_popups[IDR_OUTPUT_MENU]})
         m_menuIcons.Apply(menu);
     RebuildViewSourceMenu();
     m_bars->LoadState(m_store);
@@ -201,10 +215,8 @@ FrameBars::Events CMainFrame::BarEvents()
     events.toolBar.dropDown = [this](int command) { ExecuteCommand(command); };
     events.fileTabs.activate = [this](CTextDoc& doc) { ActivateDocument(doc); };
     events.fileTabs.showMenu = [this](POINT screen) {
-        HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_FILE_TAB_MENU));
-        m_menuIcons.Apply(menu);
-        TrackPopupMenu(GetSubMenu(menu, 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, m_window, nullptr);
-        DestroyMenu(menu);
+        TrackPopupMenu(GetSubMenu(PopupMenu(IDR_FILE_TAB_MENU), 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y,
+                       0, m_window, nullptr);
     };
     return events;
 }
@@ -225,6 +237,26 @@ CTextDoc* CMainFrame::NewDocument()
 }
 
 CTextDoc* CMainFrame::OpenDocument(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesW(FromCp1251(path).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        m_settings.DroppedFiles = 0;
+        return nullptr;
+    }
+    if (CChildFrame* active = ActiveChild();
+        active && !active->Document().IsModified() && active->Document().GetPathName().empty())
+        CloseDocument(active->Document());
+    if (m_settings.DroppedFiles)
+        m_settings.Encoding = 5; // detect
+    m_settings.DroppedFiles = 0;
+    CTextDoc* doc = OpenDocumentFile(path);
+    if (const Favorite* favorite = FindFavorite(m_settings.favorites, path); favorite && doc)
+        if (CMyDocManager::Entry* e = m_documents.Find(*doc))
+            e->frame->Pane(0).View().ApplyRememberedPosition(*favorite);
+    return doc;
+}
+
+CTextDoc* CMainFrame::OpenDocumentFile(const std::string& path)
 {
     if (CMyDocManager::Entry* open = m_documents.FindPath(path)) {
         SendMessageW(m_mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(open->frame->Window()), 0);
@@ -250,7 +282,8 @@ CTextDoc* CMainFrame::ShowNewDocument(std::unique_ptr<CTextDoc> doc)
     std::optional<WindowPlacement> placement;
     if (first)
         placement = ReadFirstViewPlacement(m_store);
-    auto frame = std::make_unique<CChildFrame>(m_mdiClient, *doc, m_shared, std::move(events), placement);
+    auto frame = std::make_unique<CChildFrame>(m_mdiClient, *doc, m_shared, std::move(events), placement,
+                                               PopupMenu(IDR_TEXT_CONTEXT_MENU));
     CTextDoc* shown = doc.get();
     m_documents.Add(std::move(doc), std::move(frame));
     if (first)
@@ -397,9 +430,16 @@ void CMainFrame::UpdateTitle(CTextDoc& doc)
             e->frame->SetTitle(doc.GetTitle());
 }
 
-void CMainFrame::AddRecentFile(const std::string&) {}
+void CMainFrame::AddRecentFile(const std::string& path)
+{
+    if (m_recent)
+        m_recent->Add(path);
+}
 
-void CMainFrame::RefreshFavorite(CTextDoc&) {}
+void CMainFrame::RefreshFavorite(CTextDoc& doc)
+{
+    RecordFavoriteOf(doc, true);
+}
 
 bool CMainFrame::SaveAllDocuments()
 {
@@ -431,9 +471,9 @@ std::unique_ptr<ProgressMeter> CMainFrame::ShowProgress(const std::string& label
     return m_bars->Status().ShowProgress(FromCp1251(label));
 }
 
-std::optional<std::string> CMainFrame::GetInterfaceString(std::uint32_t)
+std::optional<std::string> CMainFrame::GetInterfaceString(std::uint32_t id)
 {
-    return std::nullopt;
+    return m_language.GetInterfaceString(id);
 }
 
 bool CMainFrame::ForEachDocument(int mode)
@@ -488,9 +528,15 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (ExecuteCommand(LOWORD(wParam)))
             return 0;
         break;
-    case WM_INITMENUPOPUP:
-        UpdateMenu(reinterpret_cast<HMENU>(wParam));
+    case WM_INITMENUPOPUP: {
+        HMENU menu = reinterpret_cast<HMENU>(wParam);
+        if (GetMenuState(menu, ID_FAVORITES_ADD, MF_BYCOMMAND) != static_cast<UINT>(-1))
+            RebuildFavoritesMenu(menu);
+        if (const UINT first = GetMenuItemID(menu, 0); first >= ID_FILE_MRU_FIRST && first < ID_FILE_MRU_LAST)
+            RebuildRecentFilesMenu(menu);
+        UpdateMenu(menu);
         return 0;
+    }
     case WM_SIZE:
         OnSize(wParam);
         return 0;
@@ -523,6 +569,12 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DROPFILES:
         OnDropFiles(reinterpret_cast<HDROP>(wParam));
         return 0;
+    default:
+        if (message == SingleInstance::Message() && m_onHandOver) {
+            m_onHandOver();
+            return 0;
+        }
+        break;
     case kTrayMessage:
         if (wParam == kTrayIcon)
             OnTrayNotify(lParam);
@@ -573,15 +625,13 @@ void CMainFrame::OnSize(WPARAM kind)
 void CMainFrame::OnTrayNotify(LPARAM event)
 {
     if (event == WM_RBUTTONUP) {
-        HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TRAY_MENU));
-        HMENU popup = GetSubMenu(menu, 0);
+        HMENU popup = GetSubMenu(PopupMenu(IDR_TRAY_MENU), 0);
         SetMenuDefaultItem(popup, 0, TRUE);
         POINT at;
         GetCursorPos(&at);
         SetForegroundWindow(m_window);
         TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, m_window, nullptr);
         PostMessageW(m_window, WM_NULL, 0, 0); // so that the menu closes when clicked away
-        DestroyMenu(menu);
     } else if (event == WM_LBUTTONUP) {
         RestoreFromTray();
     }

@@ -3,7 +3,11 @@
 #include "core/app/app_settings.h"
 #include "core/doc/text_doc.h"
 #include "core/view/text_view.h"
+#include "core/app/favorites.h"
+#include "core/app/interface_language.h"
+#include "win32/app/file_dialogs.h"
 #include "win32/app/win_prompts.h"
+#include "win32/app/win_settings.h"
 #include "win32/framework/command_routing.h"
 #include "win32/framework/doc_manager.h"
 #include "win32/framework/doc_template.h"
@@ -15,6 +19,8 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
+#include <map>
 #include <memory>
 
 class ChildFrameEvents;
@@ -22,6 +28,7 @@ class CChildFrame;
 class ClipLibraries;
 class FileSystem;
 class ProfileStore;
+class RecentFileList;
 class SettingsEnvironment;
 class ViewWindow;
 
@@ -55,6 +62,8 @@ struct FrameServices {
     ProfileStore& store;
     SettingsEnvironment& environment;
     Prompts* prompts = nullptr;
+    std::string programDir;                // ends with a backslash; holds favorite.dat
+    RecentFileList* recentFiles = nullptr; // none when MRUmax is 0
 };
 
 // The MDI main window: menu 128 with no document open and 129 with some,
@@ -86,8 +95,12 @@ public:
     bool HasTrayIcon() const { return m_trayIcon; }
 
     CTextDoc* NewDocument();
-    // An already open path activates its window instead.
+    // The application's open for every route: a directory opens nothing; an
+    // unmodified untitled active document gives way; dropped files are
+    // detected; a favorite gets its caret, code page and bookmarks back.
     CTextDoc* OpenDocument(const std::string& path);
+    // The framework's open: an already open path activates its window.
+    CTextDoc* OpenDocumentFile(const std::string& path);
     // Asks to save a modified document; false when the user cancels.
     bool CloseDocument(CTextDoc& doc);
     CMyDocManager& Documents() { return m_documents; }
@@ -109,6 +122,19 @@ public:
     void UpdateAllViews(int mode);
     // "View source as" after "Plain text", from the loaded schemes.
     void RebuildViewSourceMenu();
+    // General "InterfaceFile" over the six menus and the strings.
+    void ApplyInterfaceLanguage();
+    // Told when a later start has handed over its command line.
+    void SetHandOverReceiver(std::function<void()> receiver) { m_onHandOver = std::move(receiver); }
+    std::vector<Favorite>& Favorites() { return m_settings.favorites; }
+    int& FavoritesChangedFlag() { return m_settings.FavoritesChanged; }
+    // Favorites entry `index` (Encoding from the entry; replaces an unmodified
+    // untitled active document).
+    void OpenFavorite(std::size_t index);
+    // "&Add to favorites" for the active document.
+    void AddActiveToFavorites();
+    // The live pop-up menus 1101, 1102, 142 and 157.
+    HMENU PopupMenu(unsigned id) const;
     void StartAutoSaveTimer();
 
     // CommandTarget: the frame's own commands.
@@ -144,6 +170,10 @@ private:
     void OnTrayNotify(LPARAM event);
     void RestoreFromTray();
     void OnDropFiles(HDROP drop);
+    void RebuildFavoritesMenu(HMENU menu);
+    void RebuildRecentFilesMenu(HMENU menu);
+    void InstallClipLibraryMenus();
+    void RecordFavoriteOf(CTextDoc& doc, bool updateOnly);
     void ShowClipMenu(int command);
     void ActivateDocument(CTextDoc& doc);
     HMENU ViewSourceMenu() const;
@@ -167,6 +197,10 @@ private:
     void TrayCommand(int id);
     void Help(int id);
     void ClipButton(int id);
+    void AddFavoriteCommand(int);
+    void OrganizeFavorites(int);
+    void OpenFavoriteCommand(int id);
+    void OpenRecentFile(int id);
     CommandUpdate DocumentActive(int);
     CommandUpdate WordWrapState(int);
     CommandUpdate SpecialCharsState(int);
@@ -176,6 +210,7 @@ private:
     CommandUpdate BarState(int id);
     CommandUpdate FullScreenState(int);
     CommandUpdate ClipButtonState(int id);
+    CommandUpdate FavoritesNotEmpty(int);
 
     AppSettings& m_settings;
     std::vector<HighlightScheme>& m_schemes;
@@ -184,6 +219,13 @@ private:
     FileSystem& m_files;
     ProfileStore& m_store;
     SettingsEnvironment& m_environment;
+    std::string m_programDir;
+    RecentFileList* m_recent;
+    FileDialogMemory m_fileDialogs;
+    StringTableResources m_resourceStrings;
+    InterfaceLanguage m_language{m_resourceStrings};
+    std::map<unsigned, HMENU> m_popups;
+    std::function<void()> m_onHandOver;
     WinPrompts m_messageBoxes;
     Prompts& m_prompts;
     CDocTemplate m_textType{IDR_TEXTTYPE};

@@ -41,7 +41,9 @@ void RegisterViewClass()
 
 } // namespace
 
-ViewWindow::ViewWindow(HWND parent, CTextDoc& doc, ViewShared& shared, const ViewWindow* activePane)
+ViewWindow::ViewWindow(HWND parent, CTextDoc& doc, ViewShared& shared, const ViewWindow* activePane,
+                       HMENU contextMenu)
+    : m_contextMenu(contextMenu)
 {
     RegisterViewClass();
     m_window = CreateWindowExW(0, kViewClass, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | WS_CLIPSIBLINGS,
@@ -179,10 +181,9 @@ void ViewWindow::ReleaseCapture()
 // active view through the frame.
 void ViewWindow::ShowContextMenu(Point at, bool offerLink)
 {
-    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TEXT_CONTEXT_MENU));
-    if (!menu)
+    HMENU popup = GetSubMenu(m_contextMenu, 0);
+    if (!popup)
         return;
-    HMENU popup = GetSubMenu(menu, 0);
     if (offerLink) {
         InsertMenuW(popup, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
         InsertMenuW(popup, 0, MF_BYPOSITION | MF_STRING, CTextView::kBrowseLinkCommand, L"Browse this link...");
@@ -191,7 +192,10 @@ void ViewWindow::ShowContextMenu(Point at, bool offerLink)
     ClientToScreen(m_window, &screen);
     TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y, 0, GetAncestor(m_window, GA_ROOT),
                    nullptr);
-    DestroyMenu(menu);
+    if (offerLink) { // the menu is the frame's: it goes back as it was
+        DeleteMenu(popup, 0, MF_BYPOSITION);
+        DeleteMenu(popup, 0, MF_BYPOSITION);
+    }
 }
 
 void ViewWindow::OpenLink(const std::string& link)
@@ -264,7 +268,7 @@ bool ViewWindow::SetClipboardText(const std::string& bytes)
 
 std::optional<std::string> ViewWindow::AskFileToInsert()
 {
-    return ChooseFile(GetAncestor(m_window, GA_ROOT), FileChoice::Open, L"Insert File");
+    return ChooseFileToOpen(GetAncestor(m_window, GA_ROOT), L"Insert File");
 }
 
 std::tm ViewWindow::LocalTime()

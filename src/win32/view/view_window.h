@@ -15,8 +15,8 @@ class CompletionWindow;
 class ViewWindow : public ViewHost, public CommandTarget {
 public:
     // A child of `parent`; a new pane of a split window starts where
-    // `activePane` shows.
-    ViewWindow(HWND parent, CTextDoc& doc, ViewShared& shared, const ViewWindow* activePane);
+    // `activePane` shows. `contextMenu` is the frame's menu 1101.
+    ViewWindow(HWND parent, CTextDoc& doc, ViewShared& shared, const ViewWindow* activePane, HMENU contextMenu);
     ~ViewWindow() override;
     ViewWindow(const ViewWindow&) = delete;
     ViewWindow& operator=(const ViewWindow&) = delete;
@@ -71,6 +71,7 @@ private:
     HWND m_window = nullptr;
     HFONT m_font = nullptr;
     HCURSOR m_savedCursor = nullptr;
+    HMENU m_contextMenu;
     std::unique_ptr<CTextView> m_view;
     std::unique_ptr<CompletionWindow> m_completion;
 };

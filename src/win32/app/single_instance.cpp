@@ -1,0 +1,67 @@
+#include "win32/app/single_instance.h"
+
+#include <algorithm>
+#include <cstring>
+
+SingleInstance::SingleInstance(const std::wstring& eventName, const std::wstring& blockName)
+{
+    m_event = CreateEventW(nullptr, FALSE, TRUE, eventName.c_str());
+    // A new mapping of the paging file reads as zeros; it lives as long as
+    // a process of the program holds it.
+    m_mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBlockSize, blockName.c_str());
+    if (m_mapping)
+        m_block = static_cast<Block*>(MapViewOfFile(m_mapping, FILE_MAP_ALL_ACCESS, 0, 0, kBlockSize));
+}
+
+SingleInstance::~SingleInstance()
+{
+    if (m_block)
+        UnmapViewOfFile(m_block);
+    if (m_mapping)
+        CloseHandle(m_mapping);
+    if (m_event)
+        CloseHandle(m_event);
+}
+
+void SingleInstance::Lock()
+{
+    WaitForSingleObject(m_event, INFINITE);
+}
+
+void SingleInstance::Unlock()
+{
+    SetEvent(m_event);
+}
+
+HWND SingleInstance::RunningWindow() const
+{
+    return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(m_block->mainWindow));
+}
+
+void SingleInstance::HandOver(const std::string& commandLine, UINT message)
+{
+    const std::size_t length = std::min(commandLine.size(), kMaxHandedOver);
+    std::memcpy(m_block->commandLine, commandLine.data(), length);
+    m_block->commandLine[length] = '\0';
+    m_block->commandLine[kCommandLineSize - 1] = '\0';
+    PostMessageW(RunningWindow(), message, 0, 0);
+}
+
+void SingleInstance::Publish(HWND mainWindow)
+{
+    m_block->mainWindow = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(mainWindow));
+    Unlock();
+}
+
+std::string SingleInstance::TakeCommandLine()
+{
+    std::string text(m_block->commandLine, strnlen(m_block->commandLine, kCommandLineSize));
+    m_block->commandLine[0] = '\0';
+    return text;
+}
+
+UINT SingleInstance::Message()
+{
+    static const UINT message = RegisterWindowMessageW(L"NovedaSingleMsg");
+    return message;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+// One running editor per user session. The 2052-byte block shared by all
+// processes of the program holds the first instance's main window (0 until
+// its start-up ends) and a command line handed over by a later start; the
+// auto-reset event "NovedaSingleEvent" is the lock over it, and only the
+// first instance signals it again.
+class SingleInstance {
+public:
+    static constexpr std::size_t kBlockSize = 2052;
+    static constexpr std::size_t kCommandLineSize = 2048;
+    static constexpr std::size_t kMaxHandedOver = 2046;
+
+    // The names may differ for tests, which must not meet a running editor.
+    explicit SingleInstance(const std::wstring& eventName = L"NovedaSingleEvent",
+                            const std::wstring& blockName = L"NovedaSingleBlock");
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    bool Valid() const { return m_event && m_block; }
+    // Waits, without a time-out, until the block may be read and written.
+    void Lock();
+    void Unlock();
+    // The running instance's main window; null while none has started.
+    HWND RunningWindow() const;
+    // A later start: the command line (cut at 2046 bytes) into the block, and
+    // the registered message to the running window. The lock stays taken.
+    void HandOver(const std::string& commandLine, UINT message);
+    // The first instance, at the end of its start-up.
+    void Publish(HWND mainWindow);
+    // What a later start handed over; the block's text is emptied.
+    std::string TakeCommandLine();
+
+    // "NovedaSingleMsg".
+    static UINT Message();
+
+private:
+    struct Block {
+        std::uint32_t mainWindow;
+        char commandLine[kCommandLineSize];
+    };
+    static_assert(sizeof(Block) == kBlockSize);
+
+    HANDLE m_event = nullptr;
+    HANDLE m_mapping = nullptr;
+    Block* m_block = nullptr;
+};

@@ -1,0 +1,95 @@
+#include "win32/app/win_interface_menus.h"
+
+#include "core/tools/clip_library.h"
+#include "win32/app/text_conversion.h"
+
+namespace {
+
+std::wstring ItemText(HMENU menu, int position)
+{
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING;
+    GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
+    std::wstring text(info.cch + 1, L'\0');
+    info.dwTypeData = text.data();
+    info.cch += 1;
+    GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
+    text.resize(info.cch);
+    return text;
+}
+
+bool IsClipLibraryMenu(HMENU sub)
+{
+    const UINT first = GetMenuItemID(sub, 0);
+    return first >= static_cast<UINT>(kFirstClipCommand) && first < static_cast<UINT>(kLastClipCommand);
+}
+
+void ApplyTexts(HMENU live, const Menu& model)
+{
+    const int count = std::min<int>(GetMenuItemCount(live), static_cast<int>(model.size()));
+    for (int i = 0; i < count; ++i) {
+        const MenuItem& item = model[static_cast<std::size_t>(i)];
+        if (item.separator || item.bitmap)
+            continue;
+        if (ToCp1251(ItemText(live, i)) != item.text) {
+            std::wstring text = FromCp1251(item.text);
+            MENUITEMINFOW info{};
+            info.cbSize = sizeof(info);
+            info.fMask = MIIM_STRING;
+            info.dwTypeData = text.data();
+            SetMenuItemInfoW(live, static_cast<UINT>(i), TRUE, &info);
+        }
+        if (HMENU sub = GetSubMenu(live, i))
+            ApplyTexts(sub, item.items);
+    }
+}
+
+} // namespace
+
+Menu MenuModelOf(HMENU menu)
+{
+    Menu model;
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_SUBMENU;
+        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
+        MenuItem item;
+        item.separator = (info.fType & MFT_SEPARATOR) != 0;
+        item.bitmap = (info.fType & MFT_BITMAP) != 0;
+        if (!item.separator && !item.bitmap)
+            item.text = ToCp1251(ItemText(menu, i));
+        if (info.hSubMenu) {
+            item.popup = true;
+            item.clipLibrary = IsClipLibraryMenu(info.hSubMenu);
+            item.items = MenuModelOf(info.hSubMenu);
+        } else {
+            item.id = info.wID;
+        }
+        model.push_back(std::move(item));
+    }
+    return model;
+}
+
+Menu WinInterfaceMenus::ResourceMenu(unsigned menuId) const
+{
+    HMENU menu = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(menuId));
+    if (!menu)
+        return {};
+    Menu model = MenuModelOf(menu);
+    DestroyMenu(menu);
+    return model;
+}
+
+Menu WinInterfaceMenus::LiveMenu(unsigned menuId) const
+{
+    const auto live = m_live.find(menuId);
+    return live == m_live.end() ? Menu{} : MenuModelOf(live->second);
+}
+
+void WinInterfaceMenus::SetLiveMenu(unsigned menuId, const Menu& menu)
+{
+    if (const auto live = m_live.find(menuId); live != m_live.end())
+        ApplyTexts(live->second, menu);
+}
