@@ -33,11 +33,12 @@ std::wstring ResourceString(UINT id)
     return std::wstring(buffer, static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
-// Placeholders the program fills at run time have no prompt of their own.
+// Placeholders the program fills at run time have no prompt of their own,
+// and the ids of two strings are commands too.
 bool IsPlaceholder(UINT id)
 {
     return id == ID_FILE_MRU_FIRST || id == ID_VIEW_SOURCE_FIRST || id == ID_FAVORITES_FIRST ||
-           id == ID_BROWSE_LINK;
+           id == ID_BROWSE_LINK || id == ID_SEARCH_NEXT_BOOKMARK;
 }
 
 TEST(Resources, EveryCommandHasAStatusPromptAndATooltip)

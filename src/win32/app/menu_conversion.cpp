@@ -12,7 +12,7 @@ void AppendMenuItems(HMENU menu, const Menu& items)
             AppendMenuItems(sub, item.items);
             AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(sub), FromCp1251(item.text).c_str());
         } else {
-            AppendMenuW(menu, MF_STRING, item.id, FromCp1251(item.text).c_str());
+            AppendMenuW(menu, MF_STRING | (item.disabled ? MF_GRAYED : 0), item.id, FromCp1251(item.text).c_str());
         }
     }
 }

@@ -7,6 +7,7 @@
 #include "win32/app/text_conversion.h"
 #include "win32/app/win_prompts.h"
 #include "win32/framework/main_frame.h"
+#include "win32/framework/frame_path_opener.h"
 #include "win32/framework/message_loop.h"
 #include "win32/res/commands.h"
 
@@ -104,12 +105,8 @@ int EditorApp::ExitInstance()
 
 void EditorApp::ProcessCommandLine(const std::string& text)
 {
-    ::ProcessCommandLine(text, m_settings, *this);
-}
-
-bool EditorApp::OpenPathOrPattern(const std::string& path, bool strict)
-{
-    return ::OpenPathOrPattern(path, strict, m_settings, *this);
+    FramePathOpener opener(*m_frame);
+    ::ProcessCommandLine(text, m_settings, opener);
 }
 
 // An empty hand-over only brings this instance to the front.
@@ -120,40 +117,6 @@ void EditorApp::ReceiveHandOver()
         ProcessCommandLine(text);
     SetForegroundWindow(m_frame->Window());
     m_single.Unlock();
-}
-
-std::optional<std::string> EditorApp::FullPath(const std::string& path)
-{
-    wchar_t full[MAX_PATH];
-    const DWORD length = GetFullPathNameW(FromCp1251(path).c_str(), MAX_PATH, full, nullptr);
-    if (length == 0 || length >= MAX_PATH)
-        return std::nullopt;
-    return ToCp1251(std::wstring_view(full, length));
-}
-
-std::vector<std::string> EditorApp::MatchingFiles(const std::string& pattern)
-{
-    std::vector<std::string> names;
-    WIN32_FIND_DATAW found{};
-    HANDLE search = FindFirstFileW(FromCp1251(pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
-    do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(ToCp1251(found.cFileName));
-    } while (FindNextFileW(search, &found));
-    FindClose(search);
-    return names;
-}
-
-void EditorApp::OpenDocument(const std::string& path)
-{
-    m_frame->OpenDocument(path);
-}
-
-void EditorApp::NewDocument()
-{
-    m_frame->NewDocument();
 }
 
 std::span<const CommandEntry<EditorApp>> EditorApp::Commands()

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/app/app_settings.h"
-#include "core/app/command_line.h"
 #include "core/app/recent_files.h"
 #include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"
@@ -23,7 +22,7 @@ class MessageLoop;
 // The editor's run: start-up (one instance per user session; a later start
 // hands its command line over and ends), the settings, the main frame, the
 // command line, the message loop and the exit. The end of the command chain.
-class EditorApp : public CommandTarget, public PathOpener {
+class EditorApp : public CommandTarget {
 public:
     EditorApp();
     ~EditorApp() override;
@@ -36,18 +35,11 @@ public:
     int Run();
     int ExitInstance();
     void ProcessCommandLine(const std::string& text);
-    bool OpenPathOrPattern(const std::string& path, bool strict);
     // A later start's command line, from the shared block.
     void ReceiveHandOver();
 
     bool OnCommand(int id) override;
     std::optional<CommandUpdate> OnUpdateCommand(int id) override;
-
-    // PathOpener.
-    std::optional<std::string> FullPath(const std::string& path) override;
-    std::vector<std::string> MatchingFiles(const std::string& pattern) override;
-    void OpenDocument(const std::string& path) override;
-    void NewDocument() override;
 
 private:
     static std::span<const CommandEntry<EditorApp>> Commands();

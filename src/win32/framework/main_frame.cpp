@@ -266,6 +266,7 @@ CTextDoc* CMainFrame::OpenDocumentFile(const std::string& path)
     if (!doc->OnOpenDocument(path))
         return nullptr;
     doc->SetPathName(path); // the name, the title and the scheme follow
+    AddRecentFile(path);
     return ShowNewDocument(std::move(doc));
 }
 

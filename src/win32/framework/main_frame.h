@@ -211,6 +211,7 @@ private:
     CommandUpdate FullScreenState(int);
     CommandUpdate ClipButtonState(int id);
     CommandUpdate FavoritesNotEmpty(int);
+    CommandUpdate FavoriteEntryState(int id);
 
     AppSettings& m_settings;
     std::vector<HighlightScheme>& m_schemes;

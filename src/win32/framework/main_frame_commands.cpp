@@ -71,7 +71,7 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands()
         {kClipKeyFirst, kClipKeyLast, &CMainFrame::ClipButton, &CMainFrame::ClipButtonState},
         {ID_FAVORITES_ADD, ID_FAVORITES_ADD, &CMainFrame::AddFavoriteCommand, &CMainFrame::DocumentActive},
         {ID_FAVORITES_ORGANIZE, ID_FAVORITES_ORGANIZE, &CMainFrame::OrganizeFavorites, &CMainFrame::FavoritesNotEmpty},
-        {ID_FAVORITES_FIRST, ID_FAVORITES_LAST, &CMainFrame::OpenFavoriteCommand},
+        {ID_FAVORITES_FIRST, ID_FAVORITES_LAST, &CMainFrame::OpenFavoriteCommand, &CMainFrame::FavoriteEntryState},
         {ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST - 1, &CMainFrame::OpenRecentFile},
     };
     return kTable;
@@ -419,6 +419,11 @@ void CMainFrame::OpenFavorite(std::size_t index)
 void CMainFrame::OpenFavoriteCommand(int id)
 {
     OpenFavorite(static_cast<std::size_t>(id - ID_FAVORITES_FIRST));
+}
+
+CommandUpdate CMainFrame::FavoriteEntryState(int id)
+{
+    return {static_cast<std::size_t>(id - ID_FAVORITES_FIRST) < m_settings.favorites.size(), false, std::nullopt};
 }
 
 CommandUpdate CMainFrame::FavoritesNotEmpty(int)
