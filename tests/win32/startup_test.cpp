@@ -1,6 +1,7 @@
 // Opening files from the command line and every other route, favorites,
 // recent files, the interface language, the single-instance block and the
 // save question, with the real frame.
+#include "dialog_script.h"
 #include "frame_fixture.h"
 
 #include "core/app/interface_language.h"
@@ -269,39 +270,6 @@ TEST(SingleInstanceBlock, HandsACommandLineToTheRunningInstance)
     DestroyWindow(window);
 }
 
-// Answers the next dialog box of this thread with a button, and keeps the
-// text of one of its controls.
-class DialogAnswerer {
-public:
-    DialogAnswerer(int button, int textControl)
-    {
-        s_button = button;
-        s_textControl = textControl;
-        s_text.clear();
-        m_hook = SetWindowsHookExW(WH_CALLWNDPROCRET, &DialogAnswerer::Hook, nullptr, GetCurrentThreadId());
-    }
-    ~DialogAnswerer() { UnhookWindowsHookEx(m_hook); }
-    static std::wstring Text() { return s_text; }
-
-private:
-    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
-    {
-        const auto* call = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
-        if (code == HC_ACTION && call->message == WM_INITDIALOG) {
-            HWND dialog = call->hwnd;
-            wchar_t text[256] = {};
-            GetDlgItemTextW(dialog, s_textControl, text, 256);
-            s_text = text;
-            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(s_button, BN_CLICKED), 0);
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-    HHOOK m_hook;
-    static inline int s_button = 0;
-    static inline int s_textControl = 0;
-    static inline std::wstring s_text;
-};
-
 TEST(SaveQuestion, TheDialogShortensLongTitlesAndReturnsEachAnswer)
 {
     HWND owner = nullptr;
@@ -312,9 +280,15 @@ TEST(SaveQuestion, TheDialogShortensLongTitlesAndReturnsEachAnswer)
     const std::pair<int, SaveChoice> answers[] = {{IDYES, SaveChoice::Yes}, {IDNO, SaveChoice::No},
                                                   {IDC_SAVE_ALL, SaveChoice::SaveAll}, {IDCANCEL, SaveChoice::Cancel}};
     for (const auto& [button, choice] : answers) {
-        DialogAnswerer answer(button, IDC_SAVE_QUESTION);
+        std::wstring question;
+        DialogScript script([&, button = button](HWND dialog) {
+            wchar_t text[256] = {};
+            GetDlgItemTextW(dialog, IDC_SAVE_QUESTION, text, 256);
+            question = text;
+            DialogScript::Click(dialog, button);
+        });
         EXPECT_EQ(prompts.AskSaveChanges(title), choice) << button;
-        EXPECT_EQ(DialogAnswerer::Text(), L"Save changes to ...\\report.txt ?");
+        EXPECT_EQ(question, L"Save changes to ...\\report.txt ?");
     }
 }
 
@@ -343,6 +317,42 @@ TEST_F(Startup, ClosingAModifiedDocumentAsksAndFollowsTheAnswer)
     EXPECT_TRUE(frame.CloseDocument(frame.ActiveChild()->Document()));
     std::ifstream saved(std::filesystem::path(FromCp1251(path)), std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), "yold\r\n");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Startup, TheFavoritesWindowDeletesMovesAddsAndOpens)
+{
+    const std::string current = Write("current.txt", "c\r\n");
+    const std::string other = Write("other.txt", "o\r\n");
+    settings.favorites.resize(3);
+    settings.favorites[0].path = "C:\\a.txt";
+    settings.favorites[1].path = "C:\\b.txt";
+    settings.favorites[2].path = other;
+    frame.OpenDocument(current);
+    Pump();
+
+    bool addEnabled = false;
+    DialogScript script([&](HWND dialog) {
+        HWND list = GetDlgItem(dialog, IDC_FAVORITES_LIST);
+        addEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_FAVORITES_ADD));
+        PostMessageW(list, LB_SETCURSEL, 0, 0);
+        DialogScript::Click(dialog, IDC_FAVORITES_DELETE); // a.txt goes
+        DialogScript::Click(dialog, IDC_FAVORITES_DOWN);   // b.txt below other.txt
+        DialogScript::Click(dialog, IDC_FAVORITES_ADD);    // current.txt joins, selected
+        PostMessageW(list, LB_SETCURSEL, 0, 0);
+        DialogScript::Click(dialog, IDC_FAVORITES_OPEN);   // other.txt opens
+    });
+    Command(ID_FAVORITES_ORGANIZE);
+    EXPECT_TRUE(addEnabled);
+    ASSERT_EQ(settings.favorites.size(), 3u);
+    EXPECT_EQ(settings.favorites[0].path, other);
+    EXPECT_EQ(settings.favorites[1].path, "C:\\b.txt");
+    EXPECT_EQ(settings.favorites[2].path, current);
+    EXPECT_EQ(settings.FavoritesChanged, 1);
+    EXPECT_EQ(frame.ActiveChild()->Document().GetPathName(), other);
 }
 
 } // namespace
