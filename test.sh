@@ -28,6 +28,16 @@ sanitized_tests() {
 wine_tests() {
   scripts/build.sh win32 && scripts/on-display.sh ctest --test-dir build/win32 --output-on-failure
 }
+# The 64-bit shell extension: built always, its tests run where Wine can
+# run 64-bit programs.
+shell_extension_64() {
+  scripts/build.sh win64 || return 1
+  if ! command -v wine64 >/dev/null 2>&1; then
+    echo "64-bit Wine is not installed here: the 64-bit Verbhook.dll is built, its tests are not run"
+    return 0
+  fi
+  scripts/on-display.sh ctest --test-dir build/win64 --output-on-failure
+}
 end_to_end() {
   scripts/on-display.sh tests/e2e/run-all.sh
 }
@@ -38,6 +48,7 @@ fuzz_briefly() {
 stage "native tests" native_tests
 stage "native tests under the sanitizers" sanitized_tests
 stage "Windows tests under Wine" wine_tests
+stage "64-bit shell extension" shell_extension_64
 stage "end-to-end tests" end_to_end
 stage "fuzz targets" fuzz_briefly
 

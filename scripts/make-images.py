@@ -418,6 +418,37 @@ def write_bmp(path, rows):
         f.write(header + info + data)
 
 
+VGA = [(0, 0, 0), (128, 0, 0), (0, 128, 0), (128, 128, 0), (0, 0, 128), (128, 0, 128), (0, 128, 128),
+       (192, 192, 192), (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0), (0, 0, 255), (255, 0, 255),
+       (0, 255, 255), (255, 255, 255)]
+
+
+def write_bmp4(path, rows):
+    """A 16-colour bitmap in the standard palette (nearest colour)."""
+    def nearest(colour):
+        return min(range(16), key=lambda i: sum((a - b) ** 2 for a, b in zip(colour, VGA[i])))
+    h, w = len(rows), len(rows[0])
+    stride = ((w + 7) // 8) * 4
+    data = bytearray()
+    for row in reversed(rows):
+        line = bytearray(stride)
+        for x, colour in enumerate(row):
+            line[x // 2] |= nearest(colour) << (4 if x % 2 == 0 else 0)
+        data += line
+    palette = b"".join(bytes((b, g, r, 0)) for r, g, b in VGA)
+    offset = 14 + 40 + len(palette)
+    header = struct.pack("<2sIHHI", b"BM", offset + len(data), 0, 0, offset)
+    info = struct.pack("<IiiHHIIiiII", 40, w, h, 1, 4, 0, len(data), 2835, 2835, 16, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + palette + data)
+
+
+def open_with_image(c):  # the shell menu's 13 x 13 picture
+    c.polygon([(1, 0), (8, 0), (11, 3), (11, 12), (1, 12)], WHITE)
+    for y in (4, 6, 8, 10):
+        c.line(3, y, 9, y, BLUE)
+
+
 def icon_image(draw, size):
     c = Canvas(size, size, size / 16, size / 16, background=None)
     draw(c)
@@ -477,6 +508,11 @@ def main():
     write_icon("noveda.ico", application_icon)
     write_icon("document.ico", document_icon)
     write_icon("up.ico", up_arrow)
+    shell = os.path.join(os.path.dirname(__file__), "..", "src", "shellext", "images")
+    os.makedirs(shell, exist_ok=True)
+    menu = Canvas(13, 13, 13 / 16, 13 / 15, background=WHITE)
+    open_with_image(menu)
+    write_bmp4(os.path.join(shell, "open_with.bmp"), menu.pixels)
     write_icon("down.ico", down_arrow)
 
 
