@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
-  wine wine32:i386 fonts-wine fonts-liberation xvfb xauth xdotool imagemagick
+  wine wine32:i386 wine64 fonts-wine fonts-liberation xvfb xauth xdotool imagemagick
 )
 
 missing=()
