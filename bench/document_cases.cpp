@@ -169,6 +169,22 @@ BenchResult Detect(const std::string& file, const std::vector<std::string>&)
     return r;
 }
 
+// The detected code page of FILE and of each further file, one per line.
+BenchResult DetectId(const std::string& file, const std::vector<std::string>& more)
+{
+    BenchResult r;
+    std::vector<std::string> files{file};
+    files.insert(files.end(), more.begin(), more.end());
+    const std::uint64_t start = NowNanoseconds();
+    for (const std::string& path : files) {
+        const std::string bytes = ReadWholeFile(path);
+        r.bytes += bytes.size();
+        std::printf("%u\n", DetectCodePage(bytes.data(), bytes.size()));
+    }
+    r.seconds = SecondsSince(start);
+    return r;
+}
+
 BenchResult Typing(const std::string& file, const std::vector<std::string>&)
 {
     auto doc = DocumentWithText(ReadWholeFile(file));
@@ -210,6 +226,7 @@ std::vector<BenchCase> DocumentCases()
         {"save", "FILE: open, then time saving it to a temporary file", Save},
         {"roundtrip", "FILE: open and save; fails when the bytes differ", RoundTrip},
         {"detect", "FILE: line-end and code-page detection on every 32 KB block", Detect},
+        {"detectid", "FILE...: the detected code page of each file, one per line", DetectId},
         {"convert", "FILE: whole-document conversion KOI8 -> WIN (with its undo snapshot)", ConvertText},
         {"tabs", "FILE: Tabs -> spaces on the whole document", Tabs},
         {"insert", "FILE: InsertText of the whole file into a new document", Insert},

@@ -41,19 +41,6 @@ TEST(Detect, LineEndFollowsTheFirstLf)
     EXPECT_EQ(DetectLineEnd("", 0), LINE_END_CRLF);
 }
 
-TEST(Detect, CodePageFollowsTheHighBytes)
-{
-    auto detect = [](const std::string& bytes) { return DetectCodePage(bytes.data(), bytes.size()); };
-    EXPECT_EQ(detect("plain ASCII text"), 4);
-    EXPECT_EQ(detect("\xEF\xF0\xE8\xE2\xE5\xF2 \xEC\xE8\xF0"), 4);          // WIN
-    EXPECT_EQ(detect("\xD0\xD2\xC9\xD7\xC5\xD4 \xCD\xC9\xD2"), 0);          // KOI8
-    EXPECT_EQ(detect("\xD5\xD5\xD5\xD5"), 3);                                // ISO
-    EXPECT_EQ(detect("\xAF\xE0\xA8\xA2\xA5\xE2 \x8C\xA8\xE0\xAA\xAB"), 1); // DOS
-    EXPECT_EQ(detect("\x8F\xF0\xE8\xE2\xE5\xF2"), 2);                        // MAC
-    // Only the first 5000 bytes count.
-    EXPECT_EQ(detect(std::string(5000, 'a') + "\xD0\xD2\xC9"), 4);
-}
-
 TEST_F(FileTest, AnEmptyFileIsOneEmptyLineAndSavesEmpty)
 {
     ASSERT_TRUE(Open(""));

@@ -19,14 +19,27 @@ std::uint8_t DetectLineEnd(const char* bytes, std::size_t size)
     return bytes[lf + 1] == '\r' ? LINE_END_LFCR : LINE_END_LF;
 }
 
-std::uint8_t DetectCodePage(const char* bytes, std::size_t size)
+namespace {
+
+#include "core/doc/detect_table.inc"
+
+constexpr std::size_t kWindow = 5000;
+constexpr int kCodePages = 5;
+constexpr std::uint8_t kDos = 1;
+constexpr std::uint8_t kWin = 4;
+constexpr std::uint8_t kCapital = 0x80;
+constexpr std::uint8_t kLastLetter = 32; // symbols 0..32 are the Russian letters
+constexpr std::uint8_t kBlank = 33;
+
+// The first rule, which only counts bytes in ranges: it reads any byte of
+// 0x82..0x93 as DOS or MAC, so it mistakes most modern cp1251 text with its
+// quotes, dashes and ellipses. It settles what the model cannot tell apart.
+std::uint8_t ByteRangeRule(const unsigned char* bytes, std::size_t n)
 {
     std::array<int, 13> c{};
-    for (std::size_t n = 0; n < std::min<std::size_t>(size, 5000); ++n) {
-        const auto b = static_cast<unsigned char>(bytes[n]);
-        if (b > 0x81)
-            ++c[(b - 128) / 10];
-    }
+    for (std::size_t i = 0; i < n; ++i)
+        if (bytes[i] > 0x81)
+            ++c[static_cast<std::size_t>((bytes[i] - 128) / 10)];
     if (c[0] + c[1] > 0)
         return c[4] > c[12] ? 1 : 2; // DOS : MAC
     const int koi = c[6] + c[7] + c[8];
@@ -34,5 +47,60 @@ std::uint8_t DetectCodePage(const char* bytes, std::size_t size)
     const int iso = c[8] + c[9] + c[10];
     if (koi > win && koi > iso)
         return 0;
-    return win >= iso ? 4 : 3;
+    return win >= iso ? kWin : 3;
+}
+
+// Frames and tables drawn with the pseudographics of cp866, and nothing
+// else above 0x7F: every high byte lies in 0xB0..0xDF and a horizontal line,
+// shade or block runs over three bytes at least (no Russian word repeats a
+// letter three times).
+bool OnlyDosPseudographics(const unsigned char* bytes, std::size_t n)
+{
+    constexpr unsigned char kRunners[] = {0xB0, 0xB1, 0xB2, 0xC4, 0xCD, 0xDB, 0xDC, 0xDF};
+    bool run = false;
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char b = bytes[i];
+        if (b > 0x7F && (b < 0xB0 || b > 0xDF))
+            return false;
+        if (i >= 2 && b == bytes[i - 1] && b == bytes[i - 2] && std::count(std::begin(kRunners), std::end(kRunners), b))
+            run = true;
+    }
+    return run;
+}
+
+// How Russian the bytes read in one code page: the log-likelihood of the
+// symbol bigrams, and of the letter case after a letter (a capital inside a
+// lower-case word is rare).
+std::int32_t Score(const unsigned char* bytes, std::size_t n, int codePage)
+{
+    const std::uint8_t* symbols = kDetectSymbols[codePage];
+    std::int32_t score = 0;
+    std::uint8_t previous = kBlank;
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::uint8_t current = symbols[bytes[i]];
+        score += kDetectBigrams[previous & 0x7F][current & 0x7F];
+        if ((previous & 0x7F) <= kLastLetter && (current & 0x7F) <= kLastLetter)
+            score += kDetectCase[(previous & kCapital) ? 1 : 0][(current & kCapital) ? 1 : 0];
+        previous = current;
+    }
+    return score;
+}
+
+} // namespace
+
+std::uint8_t DetectCodePage(const char* data, std::size_t size)
+{
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data);
+    const std::size_t n = std::min(size, kWindow);
+    if (std::none_of(bytes, bytes + n, [](unsigned char b) { return b > 0x7F; }))
+        return kWin;
+    if (OnlyDosPseudographics(bytes, n))
+        return kDos;
+    std::array<std::int32_t, kCodePages> scores{};
+    for (int cp = 0; cp < kCodePages; ++cp)
+        scores[static_cast<std::size_t>(cp)] = Score(bytes, n, cp);
+    const auto best = std::max_element(scores.begin(), scores.end());
+    if (std::count(scores.begin(), scores.end(), *best) > 1)
+        return ByteRangeRule(bytes, n); // the model cannot tell them apart
+    return static_cast<std::uint8_t>(best - scores.begin());
 }

@@ -1,0 +1,106 @@
+#!/usr/bin/env python3
+"""Accuracy of the code-page detector on held-out Russian text.
+
+Cuts random samples of 64, 256, 1024 and 5000 bytes from the files that
+scripts/make-detect-table.py held out (fortunes-ru and message catalogs),
+encodes each into the five code pages (look-alikes for what a code page
+lacks), runs `novedabench detectid` on them and prints the share detected
+right, next to the byte-range rule the detector replaced.
+
+Usage: eval-detect.py NOVEDABENCH [FORTUNES_DIR] [SAMPLES_PER_CELL] [prose|catalogs]
+(prose: the sayings and stories of fortunes-ru; catalogs: the programs'
+messages, short lines of mostly lower-case text with typographic quotes,
+dashes and ellipses.)
+"""
+import os
+import random
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "scripts"))
+detect = __import__("make-detect-table")
+
+SIZES = [64, 256, 1024, 5000]
+NAMES = ["KOI8", "DOS", "MAC", "ISO", "WIN"]
+
+
+def byte_range_rule(data):
+    c = [0] * 13
+    for b in data[:5000]:
+        if b > 0x81:
+            c[(b - 128) // 10] += 1
+    if c[0] + c[1] > 0:
+        return 1 if c[4] > c[12] else 2
+    koi, win, iso = c[6] + c[7] + c[8], c[10] + c[11] + c[12], c[8] + c[9] + c[10]
+    if koi > win and koi > iso:
+        return 0
+    return 4 if win >= iso else 3
+
+
+def main():
+    bench = sys.argv[1]
+    directory = sys.argv[2] if len(sys.argv) > 2 else "/usr/share/games/fortunes/ru"
+    per_cell = int(sys.argv[3]) if len(sys.argv) > 3 else 2000
+    source = sys.argv[4] if len(sys.argv) > 4 else "prose"
+    text = "\n".join(detect.corpus(directory, held_out=True, sources=(source,)))
+    rng = random.Random(20261208)
+    cells = []  # (size, code page, bytes)
+    for size in SIZES:
+        for cp, name in enumerate(detect.CODE_PAGES):
+            made = 0
+            while made < per_cell:
+                start = rng.randrange(0, len(text) - size * 2)
+                sample = detect.encode(text[start:start + size * 2], name)[:size]
+                if not any(b > 0x7F for b in sample):
+                    continue  # no Cyrillic: nothing to detect
+                cells.append((size, cp, sample))
+                made += 1
+    with tempfile.TemporaryDirectory() as tmp:
+        paths = []
+        for i, (_, _, sample) in enumerate(cells):
+            path = os.path.join(tmp, "%d" % i)
+            with open(path, "wb") as f:
+                f.write(sample)
+            paths.append(path)
+        detected = []
+        for at in range(0, len(paths), 2000):
+            out = subprocess.run([bench, "detectid"] + paths[at:at + 2000], capture_output=True, text=True,
+                                 check=True).stdout
+            detected += [int(line) for line in out.split("\n") if line.strip().isdigit()]
+    readings = [detect.byte_symbols(name) for name in detect.CODE_PAGES]
+
+    def ambiguous(sample, cp):
+        """Reads exactly alike in another code page: no detector can tell."""
+        return any(other != cp and all(readings[other][b] == readings[cp][b] for b in sample) for other in range(5))
+
+    right, old_right, count, clear_right, clear_count = {}, {}, {}, {}, {}
+    for (size, cp, sample), got in zip(cells, detected):
+        key = (size, cp)
+        count[key] = count.get(key, 0) + 1
+        right[key] = right.get(key, 0) + (got == cp)
+        old_right[key] = old_right.get(key, 0) + (byte_range_rule(sample) == cp)
+        if not ambiguous(sample, cp):
+            clear_count[key] = clear_count.get(key, 0) + 1
+            clear_right[key] = clear_right.get(key, 0) + (got == cp)
+    print("%s: %d samples per cell; detector %% (byte-range rule %%)" % (source, per_cell))
+    print("%6s " % "bytes" + " ".join("%17s" % n for n in NAMES))
+    for size in SIZES:
+        row = []
+        for cp in range(5):
+            key = (size, cp)
+            row.append("%7.2f (%6.2f)" % (100.0 * right[key] / count[key], 100.0 * old_right[key] / count[key]))
+        print("%6d " % size + " ".join("%17s" % r for r in row))
+    print("the same, without the samples that read exactly alike in two code pages (their share)")
+    for size in SIZES:
+        row = []
+        for cp in range(5):
+            key = (size, cp)
+            clear = clear_count.get(key, 0)
+            share = 100.0 * (count[key] - clear) / count[key]
+            row.append("%7.2f (%5.2f%%)" % (100.0 * clear_right.get(key, 0) / clear if clear else 100.0, share))
+        print("%6d " % size + " ".join("%17s" % r for r in row))
+
+
+if __name__ == "__main__":
+    main()
