@@ -24,7 +24,7 @@ namespace {
 #include "core/doc/detect_table.inc"
 
 constexpr std::size_t kWindow = 5000;
-constexpr int kCodePages = 5;
+constexpr std::size_t kCodePages = 5;
 constexpr std::uint8_t kDos = 1;
 constexpr std::uint8_t kWin = 4;
 constexpr std::uint8_t kCapital = 0x80;
@@ -68,20 +68,54 @@ bool OnlyDosPseudographics(const unsigned char* bytes, std::size_t n)
     return run;
 }
 
-// How Russian the bytes read in one code page: the log-likelihood of the
-// symbol bigrams, and of the letter case after a letter (a capital inside a
-// lower-case word is rare).
-std::int32_t Score(const unsigned char* bytes, std::size_t n, int codePage)
+// A byte's state in one reading: its symbol, and 37 more for capitals.
+constexpr int kSymbols = 37;
+constexpr int kStates = 2 * kSymbols;
+
+struct Model {
+    std::array<std::array<std::uint8_t, 256>, kCodePages> state{};
+    // The bigram's log-likelihood, with that of the case of a letter after
+    // a letter (a capital inside a lower-case word is rare).
+    std::array<std::array<std::int16_t, kStates>, kStates> step{};
+};
+
+const Model& TheModel()
 {
-    const std::uint8_t* symbols = kDetectSymbols[codePage];
-    std::int32_t score = 0;
-    std::uint8_t previous = kBlank;
+    static const Model model = [] {
+        Model m;
+        for (std::size_t cp = 0; cp < kCodePages; ++cp)
+            for (std::size_t b = 0; b < 256; ++b) {
+                const std::uint8_t symbol = kDetectSymbols[cp][b];
+                m.state[cp][b] =
+                    static_cast<std::uint8_t>((symbol & 0x7F) + ((symbol & kCapital) ? kSymbols : 0));
+            }
+        for (int from = 0; from < kStates; ++from)
+            for (int to = 0; to < kStates; ++to) {
+                const int a = from % kSymbols, b = to % kSymbols;
+                int value = kDetectBigrams[a][b];
+                if (a <= kLastLetter && b <= kLastLetter)
+                    value += kDetectCase[from / kSymbols][to / kSymbols];
+                m.step[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)] = static_cast<std::int16_t>(
+                    std::max(value, -32767));
+            }
+        return m;
+    }();
+    return model;
+}
+
+// How Russian the bytes read in each code page, all five in one pass.
+std::array<std::int32_t, kCodePages> Scores(const unsigned char* bytes, std::size_t n)
+{
+    const Model& m = TheModel();
+    std::array<std::int32_t, kCodePages> score{};
+    std::array<std::uint8_t, kCodePages> previous;
+    previous.fill(kBlank);
     for (std::size_t i = 0; i < n; ++i) {
-        const std::uint8_t current = symbols[bytes[i]];
-        score += kDetectBigrams[previous & 0x7F][current & 0x7F];
-        if ((previous & 0x7F) <= kLastLetter && (current & 0x7F) <= kLastLetter)
-            score += kDetectCase[(previous & kCapital) ? 1 : 0][(current & kCapital) ? 1 : 0];
-        previous = current;
+        for (std::size_t cp = 0; cp < kCodePages; ++cp) {
+            const std::uint8_t current = m.state[cp][bytes[i]];
+            score[cp] += m.step[previous[cp]][current];
+            previous[cp] = current;
+        }
     }
     return score;
 }
@@ -96,9 +130,7 @@ std::uint8_t DetectCodePage(const char* data, std::size_t size)
         return kWin;
     if (OnlyDosPseudographics(bytes, n))
         return kDos;
-    std::array<std::int32_t, kCodePages> scores{};
-    for (int cp = 0; cp < kCodePages; ++cp)
-        scores[static_cast<std::size_t>(cp)] = Score(bytes, n, cp);
+    const std::array<std::int32_t, kCodePages> scores = Scores(bytes, n);
     const auto best = std::max_element(scores.begin(), scores.end());
     if (std::count(scores.begin(), scores.end(), *best) > 1)
         return ByteRangeRule(bytes, n); // the model cannot tell them apart
