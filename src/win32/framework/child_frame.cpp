@@ -2,6 +2,7 @@
 
 #include "core/doc/text_doc.h"
 #include "win32/app/text_conversion.h"
+#include "win32/app/window_class.h"
 #include "win32/res/commands.h"
 #include "win32/res/resource.h"
 
@@ -16,18 +17,8 @@ constexpr UINT kFocusPane = WM_APP + 1;
 
 void RegisterChildClass()
 {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = DefMDIChildProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_SIZENS);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_TEXTTYPE));
-        wc.lpszClassName = kChildClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
+    [[maybe_unused]] static const bool registered = RegisterWindowClass(
+        {kChildClass, DefMDIChildProcW, IDC_SIZENS, COLOR_BTNFACE, 0, IDR_TEXTTYPE});
 }
 
 } // namespace

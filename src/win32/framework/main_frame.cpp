@@ -11,6 +11,7 @@
 #include "win32/app/menu_conversion.h"
 #include "win32/app/single_instance.h"
 #include "win32/app/text_conversion.h"
+#include "win32/app/window_class.h"
 #include "win32/app/win_interface_menus.h"
 #include "win32/app/win_settings.h"
 #include "win32/framework/child_frame.h"
@@ -140,17 +141,8 @@ CMainFrame::~CMainFrame()
 bool CMainFrame::Create()
 {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    static const bool registered = [instance] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = instance;
-        wc.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
-        wc.lpszClassName = kFrameClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
+    static const bool registered =
+        RegisterWindowClass({kFrameClass, DefWindowProcW, IDC_ARROW, COLOR_APPWORKSPACE, 0, IDR_MAINFRAME});
     m_noDocumentMenu = LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
     m_accelerators = LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME));
     if (!registered || !m_noDocumentMenu || !m_textType.Load() || !m_accelerators)

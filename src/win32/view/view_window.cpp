@@ -4,6 +4,7 @@
 #include "win32/app/file_dialogs.h"
 #include "win32/app/gdi_fonts.h"
 #include "win32/app/text_conversion.h"
+#include "win32/app/window_class.h"
 #include "win32/res/resource.h"
 #include "win32/view/completion_window.h"
 #include "win32/view/gdi_surface.h"
@@ -26,17 +27,7 @@ bool KeyHeld(int key)
 
 void RegisterViewClass()
 {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
-        wc.lpszClassName = kViewClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
+    [[maybe_unused]] static const bool registered = RegisterWindowClass({kViewClass, DefWindowProcW, IDC_IBEAM, -1, CS_DBLCLKS});
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "win32/widgets/dock_bar.h"
+#include "win32/app/window_class.h"
 
 #include <windowsx.h>
 
@@ -20,17 +21,7 @@ DockBar::DockBar(HWND frame, DockedBar& state, std::wstring title, bool horizont
     : m_frame(frame), m_state(state), m_title(std::move(title)), m_horizontalOnly(horizontalOnly),
       m_events(std::move(events))
 {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &DockBar::Proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kDockBarClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
+    [[maybe_unused]] static const bool registered = RegisterWindowClass({kDockBarClass, &DockBar::Proc});
     m_window = CreateWindowExW(0, kDockBarClass, m_title.c_str(), WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0,
                                0, 0, 0, frame, reinterpret_cast<HMENU>(static_cast<INT_PTR>(state.id)),
                                GetModuleHandleW(nullptr), this);

@@ -3,6 +3,7 @@
 #include "core/app/frame_rules.h"
 #include "core/doc/text_doc.h"
 #include "win32/app/gdi_fonts.h"
+#include "win32/app/window_class.h"
 #include "win32/app/text_conversion.h"
 #include "win32/res/commands.h"
 #include "win32/res/resource.h"
@@ -19,17 +20,7 @@ const wchar_t kPanelClass[] = L"NovedaFileTabs";
 
 FileTabBar::FileTabBar(HWND parent, const LogFont& font, Events events) : m_events(std::move(events))
 {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &FileTabBar::PanelProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kPanelClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
+    [[maybe_unused]] static const bool registered = RegisterWindowClass({kPanelClass, &FileTabBar::PanelProc});
     HINSTANCE instance = GetModuleHandleW(nullptr);
     m_panel = CreateWindowExW(0, kPanelClass, nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0, parent,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDW_FILE_TABS)), instance, this);

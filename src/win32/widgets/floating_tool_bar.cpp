@@ -1,4 +1,5 @@
 #include "win32/widgets/floating_tool_bar.h"
+#include "win32/app/window_class.h"
 
 #include <commctrl.h>
 
@@ -37,17 +38,7 @@ ToolbarResource ReadToolbarResource(int id)
 
 FloatingToolBar::FloatingToolBar(HWND owner, int resource, POINT topLeft) : m_owner(owner)
 {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &FloatingToolBar::Proc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-        wc.lpszClassName = kFloatingClass;
-        return RegisterClassExW(&wc) != 0;
-    }();
-    (void)registered;
+    [[maybe_unused]] static const bool registered = RegisterWindowClass({kFloatingClass, &FloatingToolBar::Proc});
     const ToolbarResource layout = ReadToolbarResource(resource);
     m_commands = layout.commands;
     m_window = CreateWindowExW(WS_EX_TOOLWINDOW, kFloatingClass, L"", WS_POPUP | WS_CAPTION | WS_CLIPCHILDREN,
