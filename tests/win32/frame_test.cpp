@@ -420,25 +420,40 @@ TEST_F(Frame, TheFirstDocumentWindowTakesItsStoredPlacement)
 
 namespace {
 
-TEST_F(Frame, MenuItemsOfToolbarCommandsCarryTheirIcons)
+TEST_F(Frame, PopUpMenusAreDrawnInTheInterfaceFontWithTheToolbarsImages)
 {
     frame.NewDocument();
     Pump();
     HMENU file = PopupWith(GetMenu(frame.Window()), ID_FILE_OPEN);
     MENUITEMINFOW item{};
     item.cbSize = sizeof(item);
-    item.fMask = MIIM_BITMAP;
+    item.fMask = MIIM_FTYPE | MIIM_DATA;
     GetMenuItemInfoW(file, ID_FILE_OPEN, FALSE, &item);
-    EXPECT_EQ(item.hbmpItem, HBMMENU_CALLBACK);
-    GetMenuItemInfoW(file, ID_FILE_SAVE_AS, FALSE, &item); // not on the toolbar
-    EXPECT_EQ(item.hbmpItem, nullptr);
+    EXPECT_TRUE(item.fType & MFT_OWNERDRAW);
+    wchar_t text[64];
+    GetMenuStringW(file, ID_FILE_OPEN, text, 64, MF_BYCOMMAND); // the text stays the item's
+    EXPECT_STREQ(text, L"&Open...\tCtrl+O");
+    MENUITEMINFOW bar{};
+    bar.cbSize = sizeof(bar);
+    bar.fMask = MIIM_FTYPE;
+    GetMenuItemInfoW(GetMenu(frame.Window()), GetMenuItemCount(GetMenu(frame.Window())) - 1, TRUE, &bar);
+    EXPECT_FALSE(bar.fType & MFT_OWNERDRAW); // the bar stays the system's
 
     MEASUREITEMSTRUCT measure{};
     measure.CtlType = ODT_MENU;
     measure.itemID = ID_FILE_OPEN;
+    measure.itemData = item.dwItemData;
     EXPECT_TRUE(SendMessageW(frame.Window(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)));
-    EXPECT_EQ(measure.itemWidth, 16u);
-    EXPECT_EQ(measure.itemHeight, 15u);
+    const UINT usual = measure.itemHeight;
+
+    // A tall interface font makes tall items.
+    LogFont tall = settings.Font; // a font with a face name
+    tall.height = -40;
+    MenuPainter painter(tall);
+    measure.itemHeight = 0;
+    EXPECT_TRUE(painter.Measure(measure));
+    EXPECT_GT(measure.itemHeight, usual);
+    EXPECT_GE(measure.itemHeight, 40u);
 }
 
 } // namespace

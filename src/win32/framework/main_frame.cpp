@@ -166,9 +166,9 @@ bool CMainFrame::Create()
         m_popups[id] = LoadMenuW(instance, MAKEINTRESOURCEW(id));
     m_bars = std::make_unique<FrameBars>(m_window, m_mdiClient, m_settings, LoadToolbarLayout(m_store), BarEvents());
     InstallClipLibraryMenus();
-    for (HMENU menu : {m_noDocumentMenu, m_textType.Menu(), m_popups[IDR_TRAY_MENU], m_popups[IDR_FILE_TAB_MENU],
-                       m_popups[IDR_OUTPUT_MENU]})
-        m_menuIcons.Apply(menu);
+    for (HMENU menu : {m_noDocumentMenu, m_textType.Menu(), m_popups[IDR_TEXT_CONTEXT_MENU], m_popups[IDR_TRAY_MENU],
+                       m_popups[IDR_FILE_TAB_MENU], m_popups[IDR_OUTPUT_MENU]})
+        m_menuPainter.Apply(menu, true);
     RebuildViewSourceMenu();
     m_bars->LoadState(m_store);
     StartAutoSaveTimer();
@@ -528,6 +528,8 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (const UINT first = GetMenuItemID(menu, 0); first >= ID_FILE_MRU_FIRST && first < ID_FILE_MRU_LAST)
             RebuildRecentFilesMenu(menu);
         UpdateMenu(menu);
+        if (!HIWORD(lParam)) // not a window's system menu
+            m_menuPainter.Apply(menu);
         return 0;
     }
     case WM_SIZE:
@@ -540,12 +542,12 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_MEASUREITEM:
-        if (m_menuIcons.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
+        if (m_menuPainter.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
             return TRUE;
         break;
     case WM_DRAWITEM: {
         const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (m_menuIcons.Draw(item))
+        if (m_menuPainter.Draw(item))
             return TRUE;
         if (item.hwndItem == m_bars->Status().Window()) {
             m_bars->Status().Draw(item);

@@ -14,7 +14,7 @@
 #include "win32/framework/frame_bars.h"
 #include "win32/framework/full_screen.h"
 #include "win32/res/resource.h"
-#include "win32/widgets/menu_icons.h"
+#include "win32/widgets/menu_painter.h"
 
 #include <windows.h>
 
@@ -239,7 +239,7 @@ private:
     HACCEL m_accelerators = nullptr;
     std::optional<int> m_storedShowCommand;
     std::unique_ptr<FrameBars> m_bars;
-    MenuIcons m_menuIcons;
+    MenuPainter m_menuPainter{m_settings.InterFnt};
     FullScreen m_fullScreen;
     bool m_trayIcon = false;
 };

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "core/app/log_font.h"
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <map>
+
+// Draws the items of the program's pop-up menus: in the interface font, with
+// the toolbar's images beside their commands (bitmap 1115 for the toolbar's
+// commands, 1009 for the two language commands, 158 for the output window's
+// commands; grey 0xC0C0C0 is transparent), check marks, accelerator texts
+// and the disabled look. The items keep their texts; the menu bars stay as
+// the system draws them.
+class MenuPainter {
+public:
+    static constexpr int kImageWidth = 16;
+    static constexpr int kImageHeight = 15;
+
+    explicit MenuPainter(const LogFont& font);
+    ~MenuPainter();
+    MenuPainter(const MenuPainter&) = delete;
+    MenuPainter& operator=(const MenuPainter&) = delete;
+
+    // Makes the items of a pop-up (of every pop-up of a bar) drawn here;
+    // items added later need the call again (the frame makes it whenever a
+    // pop-up opens).
+    void Apply(HMENU menu, bool bar = false) const;
+    // WM_MEASUREITEM and WM_DRAWITEM of menus; false when not a menu's.
+    bool Measure(MEASUREITEMSTRUCT& item) const;
+    bool Draw(const DRAWITEMSTRUCT& item) const;
+
+private:
+    void AddStrip(int bitmap, const int* commands, int count);
+    int ImageOf(UINT command) const;
+
+    HFONT m_font = nullptr;
+    HIMAGELIST m_images = nullptr;
+    std::map<int, int> m_index; // command -> image
+};
