@@ -28,3 +28,17 @@ HMENU FindSubMenuStartingWith(HMENU menu, UINT first)
         }
     return nullptr;
 }
+
+std::wstring MenuItemText(HMENU menu, int position)
+{
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_STRING;
+    GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
+    std::wstring text(info.cch + 1, L'\0');
+    info.dwTypeData = text.data();
+    info.cch += 1;
+    GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
+    text.resize(info.cch);
+    return text;
+}

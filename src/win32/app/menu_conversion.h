@@ -4,7 +4,12 @@
 
 #include <windows.h>
 
+#include <string>
+
 // Appends the items of a menu model (cp1251 texts) to a real menu.
 void AppendMenuItems(HMENU menu, const Menu& items);
+// The text of the item at `position`, whatever draws it.
+std::wstring MenuItemText(HMENU menu, int position);
+
 // The sub-menu, at any depth, whose first item is the command `first`.
 HMENU FindSubMenuStartingWith(HMENU menu, UINT first);

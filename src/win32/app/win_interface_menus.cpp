@@ -1,23 +1,10 @@
 #include "win32/app/win_interface_menus.h"
 
 #include "core/tools/clip_library.h"
+#include "win32/app/menu_conversion.h"
 #include "win32/app/text_conversion.h"
 
 namespace {
-
-std::wstring ItemText(HMENU menu, int position)
-{
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_STRING;
-    GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
-    std::wstring text(info.cch + 1, L'\0');
-    info.dwTypeData = text.data();
-    info.cch += 1;
-    GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
-    text.resize(info.cch);
-    return text;
-}
 
 bool IsClipLibraryMenu(HMENU sub)
 {
@@ -32,7 +19,7 @@ void ApplyTexts(HMENU live, const Menu& model)
         const MenuItem& item = model[static_cast<std::size_t>(i)];
         if (item.separator || item.bitmap)
             continue;
-        if (ToCp1251(ItemText(live, i)) != item.text) {
+        if (ToCp1251(MenuItemText(live, i)) != item.text) {
             std::wstring text = FromCp1251(item.text);
             MENUITEMINFOW info{};
             info.cbSize = sizeof(info);
@@ -59,7 +46,7 @@ Menu MenuModelOf(HMENU menu)
         item.separator = (info.fType & MFT_SEPARATOR) != 0;
         item.bitmap = (info.fType & MFT_BITMAP) != 0;
         if (!item.separator && !item.bitmap)
-            item.text = ToCp1251(ItemText(menu, i));
+            item.text = ToCp1251(MenuItemText(menu, i));
         if (info.hSubMenu) {
             item.popup = true;
             item.clipLibrary = IsClipLibraryMenu(info.hSubMenu);

@@ -1,6 +1,7 @@
 #include "win32/widgets/menu_painter.h"
 
 #include "win32/app/gdi_fonts.h"
+#include "win32/app/menu_conversion.h"
 #include "win32/res/resource.h"
 #include "win32/res/toolbar_buttons.h"
 
@@ -19,18 +20,8 @@ constexpr int kMinHeight = 19;
 std::wstring ItemText(HMENU menu, UINT itemId)
 {
     for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
-        if (GetMenuItemID(menu, i) != itemId && reinterpret_cast<UINT_PTR>(GetSubMenu(menu, i)) != itemId)
-            continue;
-        MENUITEMINFOW info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_STRING;
-        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-        std::wstring text(info.cch + 1, L'\0');
-        info.dwTypeData = text.data();
-        info.cch += 1;
-        GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
-        text.resize(info.cch);
-        return text;
+        if (GetMenuItemID(menu, i) == itemId || reinterpret_cast<UINT_PTR>(GetSubMenu(menu, i)) == itemId)
+            return MenuItemText(menu, i);
     }
     return {};
 }
