@@ -37,12 +37,18 @@ EditorApp::~EditorApp()
 
 bool EditorApp::InitInstance(int showCommand)
 {
-    if (!m_single.Valid())
-        return false;
-    m_single.Lock();
-    if (m_single.RunningWindow()) { // the lock stays taken: the running instance gives it back
-        m_single.HandOver(ArgumentsOf(ToCp1251(GetCommandLineW())), SingleInstance::Message());
-        return false;
+    // Without the shared block (the system refused it) the editor still runs,
+    // as an instance of its own.
+    const bool single = m_single.Valid();
+    if (single) {
+        m_single.Lock();
+        // A window that is gone belongs to an instance that is ending: this
+        // start takes its place rather than handing its files to nobody.
+        if (HWND running = m_single.RunningWindow(); running && IsWindow(running)) {
+            // The lock stays taken: the running instance gives it back.
+            m_single.HandOver(ArgumentsOf(ToCp1251(GetCommandLineW())), SingleInstance::Message());
+            return false;
+        }
     }
     m_programDir = ProgramDirectory();
     if (const char* previous = std::setlocale(LC_CTYPE, "russian"))
@@ -56,7 +62,8 @@ bool EditorApp::InitInstance(int showCommand)
     m_frame = std::make_unique<CMainFrame>(
         m_settings, m_schemes, m_clips, FrameServices{m_files, m_store, m_environment, nullptr, m_programDir, m_recent.get()});
     if (!m_frame->Create()) {
-        m_single.Unlock();
+        if (single)
+            m_single.Unlock();
         return false;
     }
     m_frame->SetApplication(this);
@@ -69,7 +76,8 @@ bool EditorApp::InitInstance(int showCommand)
     RecordStart(m_store, m_programDir);
     ShowWindow(m_frame->Window(), m_frame->ShowCommand(showCommand));
     UpdateWindow(m_frame->Window());
-    m_single.Publish(m_frame->Window());
+    if (single)
+        m_single.Publish(m_frame->Window());
     m_loop = std::make_unique<MessageLoop>(*m_frame);
     return true;
 }
@@ -112,6 +120,8 @@ void EditorApp::ProcessCommandLine(const std::string& text)
 // An empty hand-over only brings this instance to the front.
 void EditorApp::ReceiveHandOver()
 {
+    if (!m_single.Valid())
+        return;
     const std::string text = m_single.TakeCommandLine();
     if (!text.empty())
         ProcessCommandLine(text);
