@@ -1,4 +1,5 @@
 // The main frame's bars, idle texts and commands, driven in process.
+#include "dialog_script.h"
 #include "frame_fixture.h"
 
 #include "core/app/settings_io.h"
@@ -533,6 +534,26 @@ TEST_F(Frame, MinimisingWithToTrayHidesTheWindowBehindTheNotificationIcon)
     EXPECT_FALSE(frame.HasTrayIcon());
     EXPECT_TRUE(IsWindowVisible(frame.Window()));
     EXPECT_FALSE(IsIconic(frame.Window()));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(Frame, AMissingHelpFileShowsTheHelpErrorWindow)
+{
+    std::wstring caption;
+    DialogScript script([&](HWND dialog) {
+        wchar_t text[64] = {};
+        GetWindowTextW(dialog, text, 64);
+        caption = text;
+        DialogScript::Click(dialog, IDOK);
+    });
+    Command(ID_HELP_CONTENTS); // no noveda.chm beside the test program
+    EXPECT_EQ(caption, L"Error opening help file");
+    caption.clear();
+    Command(ID_HELP_SEARCH);
+    EXPECT_EQ(caption, L"Error opening help file");
 }
 
 } // namespace
