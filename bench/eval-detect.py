@@ -1,19 +1,23 @@
 #!/usr/bin/env python3
 """Accuracy of the code-page detector on held-out Russian text.
 
-Cuts random samples of 64, 256, 1024 and 5000 bytes from the files that
+Cuts samples of 64, 256, 1024 and 5000 bytes from the files that
 scripts/make-detect-table.py held out (fortunes-ru and message catalogs),
 encodes each into the five code pages (look-alikes for what a code page
 lacks), runs `novedabench detectid` on them and prints the share detected
 right, next to the byte-range rule the detector replaced.
 
-Usage: eval-detect.py NOVEDABENCH [FORTUNES_DIR] [SAMPLES_PER_CELL] [prose|catalogs]
+Usage: eval-detect.py NOVEDABENCH [FORTUNES_DIR] [SAMPLES_PER_CELL] [prose|catalogs] [starts|windows]
 (prose: the sayings and stories of fortunes-ru; catalogs: the programs'
 messages, short lines of mostly lower-case text with typographic quotes,
-dashes and ellipses.)
+dashes and ellipses.
+starts: every sample begins where a paragraph begins (prose) or a message
+begins (catalogs), as a file begins with its text; windows: anywhere, cut
+in the middle of a word.)
 """
 import os
 import random
+import re
 import subprocess
 import sys
 import tempfile
@@ -43,14 +47,25 @@ def main():
     directory = sys.argv[2] if len(sys.argv) > 2 else "/usr/share/games/fortunes/ru"
     per_cell = int(sys.argv[3]) if len(sys.argv) > 3 else 2000
     source = sys.argv[4] if len(sys.argv) > 4 else "prose"
+    sampling = sys.argv[5] if len(sys.argv) > 5 else "starts"
     text = "\n".join(detect.corpus(directory, held_out=True, sources=(source,)))
     rng = random.Random(20261208)
+    if sampling == "starts":
+        breaks = r"\n\s*\n\s*" if source == "prose" else r"\n\s*"
+        starts = [0] + [m.end() for m in re.finditer(breaks, text)]
+        starts = [s for s in starts if s < len(text) - max(SIZES) * 2]
+
+        def sample_start(size):
+            return rng.choice(starts)
+    else:
+        def sample_start(size):
+            return rng.randrange(0, len(text) - size * 2)
     cells = []  # (size, code page, bytes)
     for size in SIZES:
         for cp, name in enumerate(detect.CODE_PAGES):
             made = 0
             while made < per_cell:
-                start = rng.randrange(0, len(text) - size * 2)
+                start = sample_start(size)
                 sample = detect.encode(text[start:start + size * 2], name)[:size]
                 if not any(b > 0x7F for b in sample):
                     continue  # no Cyrillic: nothing to detect
@@ -83,7 +98,7 @@ def main():
         if not ambiguous(sample, cp):
             clear_count[key] = clear_count.get(key, 0) + 1
             clear_right[key] = clear_right.get(key, 0) + (got == cp)
-    print("%s: %d samples per cell; detector %% (byte-range rule %%)" % (source, per_cell))
+    print("%s, %s: %d samples per cell; detector %% (byte-range rule %%)" % (source, sampling, per_cell))
     print("%6s " % "bytes" + " ".join("%17s" % n for n in NAMES))
     for size in SIZES:
         row = []
