@@ -188,10 +188,7 @@ void DockBar::ResizeTo(POINT client)
 
 LRESULT CALLBACK DockBar::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<DockBar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = WindowOwner<DockBar>(window, message, lParam);
     if (!self || !self->m_window)
         return DefWindowProcW(window, message, wParam, lParam);
     return self->Handle(message, wParam, lParam);

@@ -168,10 +168,7 @@ void FileTabBar::ActivateCurrent()
 
 LRESULT CALLBACK FileTabBar::PanelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<FileTabBar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = WindowOwner<FileTabBar>(window, message, lParam);
     if (self && self->m_tabs) {
         switch (message) {
         case WM_SIZE:

@@ -78,10 +78,7 @@ void FloatingToolBar::SetChecked(int command, bool checked)
 
 LRESULT CALLBACK FloatingToolBar::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NCCREATE)
-        SetWindowLongPtrW(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-    auto* self = reinterpret_cast<FloatingToolBar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    auto* self = WindowOwner<FloatingToolBar>(window, message, lParam);
     if (self && (message == WM_COMMAND || (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == TTN_GETDISPINFOW)))
         return SendMessageW(self->m_owner, message, wParam, lParam);
     return DefWindowProcW(window, message, wParam, lParam);
