@@ -7,7 +7,8 @@ cd "$(dirname "$0")"
 
 if [ -z "${NOVEDA_ON_DISPLAY:-}" ]; then
   scripts/install-deps.sh
-  scripts/build.sh win32 >/dev/null
+  source scripts/wine-env.sh # which build this machine's Wine runs
+  scripts/build.sh "$NOVEDA_WINDOWS_TREE" >/dev/null
   export NOVEDA_ON_DISPLAY=1
   [ -n "${DISPLAY:-}" ] && exec "$0" "$@"
   export NOVEDA_SCREENSHOT=build/screenshot.png
@@ -17,11 +18,11 @@ fi
 source scripts/noveda-session.sh
 arguments=()
 for file in "$@"; do
-  arguments+=("$(winepath -w "$file")")
+  arguments+=("$("$NOVEDA_WINE" winepath -w "$file")")
 done
 if [ -z "${NOVEDA_SCREENSHOT:-}" ]; then
   noveda_wine_prefix
-  exec wine "$NOVEDA_EXE" "${arguments[@]}"
+  exec "$NOVEDA_WINE" "$NOVEDA_EXE" "${arguments[@]}"
 fi
 noveda_start "${arguments[@]}"
 window=$(noveda_wait_window)

@@ -1,5 +1,6 @@
-# Cross-building the 64-bit shell extension (a 64-bit Explorer loads only
-# 64-bit handlers): MinGW-w64 for x86-64.
+# Cross-building for x86-64 with MinGW-w64: the 64-bit shell extension (a
+# 64-bit Explorer loads only 64-bit handlers), and the program and its tests
+# for machines whose Wine runs only 64-bit programs.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
@@ -12,4 +13,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine64-run.sh)
-set(NOVEDA_SHELLEXT_ONLY ON)

@@ -1,11 +1,11 @@
 # Sourced by scripts that drive the real editor under Wine on an X display:
 # start it, wait for its main window, take a screenshot, close it.
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
-NOVEDA_EXE=${NOVEDA_EXE:-$NOVEDA_ROOT/build/win32/src/win32/noveda.exe}
+NOVEDA_EXE=${NOVEDA_EXE:-$NOVEDA_ROOT/build/$NOVEDA_WINDOWS_TREE/src/win32/noveda.exe}
 
 noveda_start() { # [arguments...]; sets NOVEDA_PID
   noveda_wine_prefix
-  wine "$NOVEDA_EXE" "$@" &
+  "$NOVEDA_WINE" "$NOVEDA_EXE" "$@" &
   NOVEDA_PID=$!
 }
 

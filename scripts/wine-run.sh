@@ -4,4 +4,4 @@
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 noveda_wine_prefix
-exec wine "$@"
+exec "$NOVEDA_WINE" "$@"

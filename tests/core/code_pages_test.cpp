@@ -112,6 +112,27 @@ TEST(CodePages, OnlyLettersMove)
     EXPECT_EQ(ConvertByte(0xFF, CP_WIN, CP_MAC), 0xDF);
 }
 
+// What two code pages both have converts both ways, letter or not.
+TEST(CodePages, SharedPunctuationConvertsBothWays)
+{
+    const std::string mac = "\xC7\x92\xE5\xEA\xF1\xF2\xC8 \xD1 \xC9 \xD2\xD3 \xD4\xD5 \xD7 \xDC \xCA"; // «Текст» — … “” ‘’ „ № NBSP
+    const std::string win = "\xAB\xD2\xE5\xEA\xF1\xF2\xBB \x97 \x85 \x93\x94 \x91\x92 \x84 \xB9 \xA0";
+    std::string text = mac;
+    ConvertString(text, CP_MAC, CP_WIN);
+    EXPECT_EQ(text, win);
+    ConvertString(text, CP_WIN, CP_MAC);
+    EXPECT_EQ(text, mac);
+    EXPECT_EQ(ConvertByte(0xD0, CP_MAC, CP_WIN), 0x96);  // –
+    EXPECT_EQ(ConvertByte(0xF0, CP_ISO, CP_WIN), 0xB9);  // №
+    EXPECT_EQ(ConvertByte(0xFC, CP_DOS, CP_ISO), 0xF0);  // № from cp866 to ISO
+    EXPECT_EQ(ConvertByte(0x9A, CP_KOI8, CP_DOS), 0xFF); // the no-break space
+    EXPECT_EQ(ConvertByte(0xF3, CP_DOS, CP_MAC), 0xB9);  // є
+    // A character the other code page lacks keeps its byte, one way.
+    EXPECT_EQ(ConvertByte(0xB9, CP_WIN, CP_KOI8), 0xB9);
+    EXPECT_FALSE(ConvertReversibly(0xA8, CP_KOI8, CP_WIN)); // a box byte that reads as Ё
+    EXPECT_EQ(ConvertReversibly(0xC7, CP_MAC, CP_WIN), 0xAB);
+}
+
 TEST(CodePages, DosBoxDrawingBecomesAsciiLookAlikesOneWay)
 {
     EXPECT_EQ(ConvertByte(0xB3, CP_DOS, CP_WIN), '|');

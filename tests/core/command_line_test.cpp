@@ -28,7 +28,10 @@ public:
                 names.push_back(file.substr(dir.size()));
         return names;
     }
-    void OpenDocument(const std::string& path) override { opened.push_back({path, settings->Encoding}); }
+    void OpenDocument(const std::string& path, const OpenOptions& options) override
+    {
+        opened.push_back({path, options.codePage ? int{*options.codePage} : int{kEncodingAuto}});
+    }
     void NewDocument() override { ++newDocuments; }
 
     static bool Matches(const std::string& mask, const std::string& name)
@@ -44,14 +47,12 @@ public:
                                 "C:\\work\\b.htm", "C:\\other\\x.txt"};
     std::vector<std::pair<std::string, int>> opened;
     int newDocuments = 0;
-    AppSettings* settings = nullptr;
 };
 
 class CommandLine : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        opener.settings = &settings;
         settings.Encoding = 4;
     }
     std::vector<std::string> Opened() const

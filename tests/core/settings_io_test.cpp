@@ -115,7 +115,6 @@ TEST_F(SettingsTest, AnEmptyStoreGivesEveryDefault)
     EXPECT_EQ(s.Recurcive, 1);
     EXPECT_EQ(s.Direction, 1);
     EXPECT_EQ(s.Where, 1);
-    EXPECT_EQ(s.LineEnd, 3);
     EXPECT_EQ(env.current, "C:\\start");
 
     AppSettings more;

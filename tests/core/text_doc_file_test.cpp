@@ -15,11 +15,10 @@ const std::string kPath = "C:\\texts\\notes.txt";
 
 class FileTest : public DocTest {
 protected:
-    bool Open(const std::string& bytes, std::uint8_t lineEnd = 3)
+    bool Open(const std::string& bytes, std::uint8_t lineEnd = kLineEndAuto)
     {
         fs.files[kPath] = bytes;
-        settings.LineEnd = lineEnd;
-        return doc.OnOpenDocument(kPath);
+        return doc.OnOpenDocument(kPath, {CP_WIN, ChosenLineEnd(lineEnd)});
     }
     // Saves under kPath and gives the bytes written.
     std::string Saved()
@@ -85,18 +84,32 @@ TEST_F(FileTest, TabsBecomeCellsAndComeBackAsTabs)
     EXPECT_EQ(Saved(), "a\tbc");
 }
 
-TEST_F(FileTest, AutoEncodingWritesTheDetectedCodePageBack)
+TEST_F(FileTest, TheCodePageIsDetectedOrTakenAsGiven)
 {
-    settings.Encoding = 5;
-    ASSERT_TRUE(Open("\xD0\xD2\xC9\xD7\xC5\xD4"));
-    EXPECT_EQ(settings.Encoding, 0);
-    settings.Encoding = 2;
-    ASSERT_TRUE(Open("\xD0\xD2\xC9\xD7\xC5\xD4"));
-    EXPECT_EQ(settings.Encoding, 2);
-    settings.Encoding = 5;
-    fs.unreadable.insert(kPath);
-    EXPECT_FALSE(doc.OnOpenDocument(kPath));
-    EXPECT_EQ(settings.Encoding, 4); // an open that ends early leaves WIN
+    const std::string koi8 = "\xD0\xD2\xC9\xD7\xC5\xD4";
+    fs.files[kPath] = koi8;
+    ASSERT_TRUE(doc.OnOpenDocument(kPath, {}));
+    EXPECT_EQ(doc.GetCodePage(), CP_KOI8);
+    ASSERT_TRUE(doc.OnOpenDocument(kPath, {CP_MAC, std::nullopt}));
+    EXPECT_EQ(doc.GetCodePage(), CP_MAC);
+    EXPECT_EQ(settings.Encoding, 4); // an open leaves the setting alone
+
+    // Each open of several detects for itself.
+    fs.files["C:\\texts\\win.txt"] = "\xEF\xF0\xE8\xE2\xE5\xF2";
+    CTextDoc other(settings, &frame, &fs, &prompts);
+    ASSERT_TRUE(doc.OnOpenDocument(kPath, {}));
+    ASSERT_TRUE(other.OnOpenDocument("C:\\texts\\win.txt", {}));
+    EXPECT_EQ(doc.GetCodePage(), CP_KOI8);
+    EXPECT_EQ(other.GetCodePage(), CP_WIN);
+
+    ASSERT_TRUE(other.OnOpenDocument("C:\\texts\\missing.txt", {CP_DOS, std::nullopt}));
+    EXPECT_EQ(other.GetCodePage(), CP_DOS);
+    settings.Encoding = CP_ISO;
+    other.OnNewDocument();
+    EXPECT_EQ(other.GetCodePage(), CP_ISO);
+    settings.Encoding = kEncodingAuto;
+    other.OnNewDocument();
+    EXPECT_EQ(other.GetCodePage(), CP_WIN);
 }
 
 TEST_F(FileTest, AMissingFileOpensAsANewEmptyDocument)
@@ -218,8 +231,8 @@ TEST_F(FileTest, AFailedReplaceKeepsTheOldFileAndTheNewText)
     fs.failReplaceAt = fs.replaces + 2; // the backup is taken, the new file cannot take its place
     EXPECT_FALSE(doc.OnSaveDocument(kPath));
     EXPECT_EQ(fs.files[kPath], "old");
-    EXPECT_EQ(fs.Others({kPath}).size(), 1u);
-    EXPECT_EQ(fs.files[*fs.Others({kPath}).begin()], "new old");
+    EXPECT_EQ(fs.Others({kPath}), std::set<std::string>{}); // the backup went back, the document keeps the text
+    EXPECT_TRUE(doc.IsModified());
 
     fs.failReplaceAt = fs.replaces + 1; // not even the backup can be taken
     EXPECT_FALSE(doc.OnSaveDocument(kPath));
@@ -231,14 +244,92 @@ TEST_F(FileTest, AFailedReplaceKeepsTheOldFileAndTheNewText)
     fs.failCreate = true;
     EXPECT_FALSE(doc.OnSaveDocument(kPath));
     EXPECT_EQ(fs.files[kPath], "old");
+    EXPECT_EQ(fs.Others({kPath}), std::set<std::string>{});
 }
 
-TEST_F(FileTest, AChosenLineEndReplacesTheFilesOwn)
+// One message for every failed save, whatever failed; none for a save the
+// user cancelled at the password.
+TEST_F(FileTest, EveryFailedSaveIsReported)
+{
+    ASSERT_TRUE(Open("old"));
+    TextPos pos{0, 0};
+    doc.InsertText(pos, "new ", true);
+    settings.CreateBak = 1;
+    const std::string message = "Cannot save file " + kPath;
+    auto failedOnce = [&](auto&& breakIt, auto&& mend) {
+        prompts.messages.clear();
+        breakIt();
+        EXPECT_FALSE(doc.OnSaveDocument(kPath));
+        mend();
+        EXPECT_EQ(prompts.messages, std::vector<std::string>{message});
+        EXPECT_EQ(fs.files[kPath], "old");
+        EXPECT_EQ(fs.Others({kPath}), std::set<std::string>{}) << "no temporary file or backup is left";
+        EXPECT_TRUE(doc.IsModified());
+    };
+    failedOnce([&] { fs.failTempFile = true; }, [&] { fs.failTempFile = false; });
+    failedOnce([&] { fs.failCreate = true; }, [&] { fs.failCreate = false; });
+    failedOnce([&] { fs.failWriteAt = fs.writes + 1; }, [&] { fs.failWriteAt = 0; });
+    failedOnce([&] { fs.failReplaceAt = fs.replaces + 1; }, [&] { fs.failReplaceAt = 0; });
+    failedOnce([&] { fs.failReplaceAt = fs.replaces + 2; }, [&] { fs.failReplaceAt = 0; });
+
+    frame.strings[5043] = "\xCD\xE5\xEB\xFC\xE7\xFF %s";
+    doc.SetPathName(kPath);
+    fs.failCreate = true;
+    EXPECT_FALSE(doc.DoFileSave());
+    EXPECT_EQ(prompts.messages.back(), "\xCD\xE5\xEB\xFC\xE7\xFF " + kPath);
+    fs.failCreate = false;
+
+    CTextDoc encrypted(settings, &frame, &fs, &prompts);
+    encrypted.OnNewDocument();
+    prompts.messages.clear();
+    prompts.passwords.clear(); // Cancel
+    EXPECT_FALSE(encrypted.SaveEncryptedAs("C:\\texts\\secret.crp"));
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+// A .bak file is its own backup name; moving it aside deleted it.
+TEST_F(FileTest, SavingABakFileKeepsIt)
+{
+    for (const std::string path : {"C:\\texts\\notes.bak", "C:\\texts\\NOTES.BAK"}) {
+        for (std::uint8_t createBak = 0; createBak <= 3; ++createBak) {
+            settings.CreateBak = createBak;
+            settings.CreatePath = "C:\\texts";
+            fs.files = {{path, "old"}};
+            ASSERT_TRUE(doc.OnOpenDocument(path, {}));
+            TextPos pos{0, 0};
+            doc.InsertText(pos, "new ", true);
+            EXPECT_TRUE(doc.OnSaveDocument(path)) << path << " CreateBak " << int{createBak};
+            EXPECT_EQ(fs.files[path], "new old") << path << " CreateBak " << int{createBak};
+            EXPECT_FALSE(doc.IsModified());
+        }
+    }
+}
+
+TEST_F(FileTest, AChosenLineEndGoesWithItsSaveAlone)
 {
     ASSERT_TRUE(Open("a\r\nb"));
-    settings.LineEnd = LINE_END_LF;
-    EXPECT_EQ(Saved(), "a\nb");
+    EXPECT_TRUE(doc.OnSaveDocument(kPath, LINE_END_LF));
+    EXPECT_EQ(fs.files[kPath], "a\nb");
     EXPECT_EQ(doc.GetLineEndType(), LINE_END_LF);
+
+    // Save As with "UNIX" for one document, then a plain save of another.
+    fs.files["C:\\texts\\b.txt"] = "x\r\ny";
+    CTextDoc other(settings, &frame, &fs, &prompts);
+    ASSERT_TRUE(other.OnOpenDocument("C:\\texts\\b.txt", {}));
+    other.SetPathName("C:\\texts\\b.txt");
+    prompts.savePath = "C:\\texts\\a.txt";
+    prompts.saveLineEnd = LINE_END_LF;
+    ASSERT_TRUE(doc.DoSaveAs());
+    EXPECT_EQ(fs.files["C:\\texts\\a.txt"], "a\nb");
+    TextPos pos{0, 0};
+    other.InsertText(pos, "+", true);
+    ASSERT_TRUE(other.DoFileSave());
+    EXPECT_EQ(fs.files["C:\\texts\\b.txt"], "+x\r\ny");
+
+    // A failed save keeps the document's line end.
+    fs.failCreate = true;
+    EXPECT_FALSE(other.OnSaveDocument("C:\\texts\\b.txt", LINE_END_LFCR));
+    EXPECT_EQ(other.GetLineEndType(), LINE_END_CRLF);
 }
 
 TEST_F(FileTest, SaveAsksForANameWhenTheFileIsReadOnlyOrUntitled)
@@ -300,9 +391,13 @@ TEST_F(FileTest, TitlesAndPathsChooseSchemeAndTool)
     doc.OnNewDocument();
     doc.SetTitle("untitled1");
     EXPECT_EQ(doc.GetTitle(), "untitled1.txt");
-    EXPECT_EQ(frame.schemeKeys, std::vector<std::string>{"txt"});
-    doc.SetTitle("main.cpp");
+    EXPECT_EQ(frame.schemeKeys, std::vector<std::string>{"txt "});
+    doc.SetTitle("Main.CPP");
+    EXPECT_EQ(frame.schemeKeys.back(), "cpp ");
     EXPECT_EQ(doc.GetSchemeIndex(), 2);
+    settings.DefaultExt = "CPP";
+    doc.SetTitle("untitled2");
+    EXPECT_EQ(frame.schemeKeys.back(), "cpp ");
 
     doc.SetPathName("C:\\src\\RUN.BAT");
     EXPECT_EQ(doc.GetTitle(), "C:\\src\\RUN.BAT");
@@ -367,10 +462,19 @@ TEST_F(FileTest, ReloadReadsTheFileAgain)
     EXPECT_EQ(view.resets, 1);
     EXPECT_EQ(frame.added.size(), 1u); // registered once, not again by the reload
 
-    // A file that cannot be read any more keeps the text on screen.
+    // A file that cannot be read any more keeps the text on screen, and so
+    // does one deleted meanwhile.
     fs.unreadable.insert(kPath);
     EXPECT_FALSE(doc.Reload());
     EXPECT_EQ(Stored(), Lines{"second"});
+    fs.unreadable.clear();
+    fs.files.erase(kPath);
+    prompts.messages.clear();
+    EXPECT_FALSE(doc.Reload());
+    EXPECT_EQ(Stored(), Lines{"second"});
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"Cannot open file " + kPath});
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(frame.added.size(), 1u);
 }
 
 TEST_F(FileTest, InsertFileAddsTheTextAsOneStep)
@@ -461,7 +565,6 @@ TEST_F(FileTest, RandomFilesRoundTrip)
         }
         settings.TabSize = static_cast<std::uint8_t>(1 + rng() % 15);
         ASSERT_TRUE(Open(bytes, static_cast<std::uint8_t>(rng() % 4)));
-        settings.LineEnd = 3;
         ASSERT_EQ(Saved(), SavedForm(bytes)) << "round " << round;
     }
 }

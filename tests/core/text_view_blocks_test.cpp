@@ -107,6 +107,45 @@ TEST_F(ViewBlocks, CaseIsChangedInTheViewsCodePage)
     EXPECT_EQ(doc.GetLine(0), "\xF0\xF2\xE9"); // ПРИ in KOI8
 }
 
+// Only letters change: box drawing, « » and № are no letters of their own
+// code page, whatever byte they share with a cp1251 letter.
+TEST_F(ViewBlocks, CaseLeavesEveryByteThatIsNoLetterAlone)
+{
+    auto changed = [&](const std::string& line, CodePage codePage, int command) {
+        Show({line});
+        view->OnEncoding(CTextView::kEncodingCommand + codePage);
+        view->OnCommand(CMD_SELECT_ALL);
+        view->OnCommand(command);
+        return doc.GetLine(0);
+    };
+    // ╔═╗ ab █ in cp866
+    EXPECT_EQ(changed("\xC9\xCD\xBB ab \xDB", CP_DOS, CMD_UPPER_CASE), "\xC9\xCD\xBB AB \xDB");
+    // «Аб» in Mac Cyrillic
+    EXPECT_EQ(changed("\xC7\x80\xE1\xC8", CP_MAC, CMD_LOWER_CASE), "\xC7\xE0\xE1\xC8");
+    // №1 ы in ISO 8859-5
+    EXPECT_EQ(changed("\xF0" "1 \xEB", CP_ISO, CMD_UPPER_CASE), "\xF0" "1 \xCB");
+    // a KOI8 box byte that the one-way tables once made Ё
+    EXPECT_EQ(changed("\xA8\xC1", CP_KOI8, CMD_INVERT_CASE), "\xA8\xE1");
+    // Ukrainian letters have cases too: є in cp866
+    EXPECT_EQ(changed("\xF3", CP_DOS, CMD_UPPER_CASE), "\xF2");
+}
+
+// A file read with LF line ends keeps a stray CR inside its line.
+TEST_F(ViewBlocks, CaseKeepsTheCrBytesOfALine)
+{
+    fs.files["C:\\mixed.txt"] = "first\nsecond\r\nthird\r\n";
+    ASSERT_TRUE(doc.OnOpenDocument("C:\\mixed.txt", {CP_WIN, std::nullopt}));
+    Start();
+    view->OnCommand(CMD_SELECT_ALL);
+    view->OnCommand(CMD_UPPER_CASE);
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"FIRST", "SECOND\r", "THIRD\r", ""}));
+    ASSERT_TRUE(doc.OnSaveDocument("C:\\mixed.txt"));
+    EXPECT_EQ(fs.files["C:\\mixed.txt"], "FIRST\nSECOND\r\nTHIRD\r\n");
+    view->OnCommand(CMD_UNDO); // the new text goes
+    view->OnCommand(CMD_UNDO); // the old comes back
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"first", "second\r", "third\r", ""}));
+}
+
 TEST_F(ViewBlocks, SelectLineStopsAtTheEndOfTheLastLine)
 {
     Show({"one", "two"});

@@ -31,6 +31,14 @@ TEST_F(ViewClips, SelectionWordWrapsTheSelectedText)
     EXPECT_FALSE(view->m_bSelection);
     view->InsertClip(10200); // nothing selected: the tags only
     EXPECT_EQ(doc.GetLine(0), "a <b>word</b><b></b> here");
+
+    // A CR of a line's own stays in its line; the caret follows the text.
+    Library({"Mark|m|[%selection%%cursor%]"});
+    Show({"x\ry\rz", "next"});
+    Select({0, 0}, {3, 0});
+    view->InsertClip(10200);
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"[x\ry]\rz", "next"}));
+    EXPECT_EQ(view->m_caret, (TextPos{4, 0}));
 }
 
 TEST_F(ViewClips, CursorWordPlacesTheCaretWithTabsExpanded)

@@ -137,6 +137,13 @@ TEST_F(ViewMouse, WithoutTheMenuARightClickCopiesTheSelectionThere)
     EXPECT_EQ(view->m_selEnd, (TextPos{8, 1}));
     EXPECT_TRUE(host.menus.empty());
     EXPECT_TRUE(doc.CanUndo());
+
+    // A CR of a line's own is copied as a byte of that line.
+    Show({"a\rb", "to: "});
+    Click(Cell(0, 0));
+    Click(Cell(3, 0), true);
+    view->OnRButtonDown(Cell(4, 1));
+    EXPECT_EQ(Stored(), (std::vector<std::string>{"a\rb", "to: a\rb"}));
 }
 
 TEST_F(ViewMouse, AWheelNotchScrollsThreeRows)
@@ -173,6 +180,20 @@ TEST_F(ViewMouse, ScrollBarCodesMoveTheWindowByRowsAndPages)
     EXPECT_EQ(view->m_rowLine[0], 70);
     view->OnVScroll(SCROLL_PAGE_DOWN, 0); // the partly shown row is past the end
     EXPECT_EQ(view->m_rowLine[0], 70);
+}
+
+// Lines times the thumb's place once overflowed past 4 294 967 lines.
+TEST_F(ViewMouse, TheThumbReachesEveryPartOfAVeryLongDocument)
+{
+    SetLines({});
+    for (int i = 0; i < 5000000; ++i)
+        doc.AppendLine({});
+    Start();
+    view->OnVScroll(SCROLL_THUMB_TRACK, 480);
+    EXPECT_EQ(view->m_rowLine[0], 4800000);
+    view->OnVScroll(SCROLL_THUMB_TRACK, 500);
+    const auto shown = view->m_rowLine.begin() + view->m_visibleRows + 1;
+    EXPECT_NE(std::find(view->m_rowLine.begin(), shown, 4999999), shown); // the last line
 }
 
 TEST_F(ViewMouse, WrappedRowsScrollOneRowAtATime)

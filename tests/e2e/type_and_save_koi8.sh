@@ -11,8 +11,8 @@ printf 'Привет, мир\r\nвторая строка\r\n' | iconv -f utf-8 
 expected=$(printf 'Жук Привет, мир\r\nвторая строка\r\n' | iconv -f utf-8 -t koi8-r | od -An -tx1)
 
 key='HKCU\Software\Kelmon\Noveda\View'
-wine reg add "$key" /v Encoding /t REG_DWORD /d 5 /f >/dev/null 2>&1 # detect the code page
-noveda_start "$(winepath -w "$file")"
+"$NOVEDA_WINE" reg add "$key" /v Encoding /t REG_DWORD /d 5 /f >/dev/null 2>&1 # detect the code page
+noveda_start "$("$NOVEDA_WINE" winepath -w "$file")"
 window=$(noveda_wait_window)
 # A click into the document window gives it the keyboard; Ctrl+Home puts
 # the caret back at the start.
@@ -26,7 +26,7 @@ sleep 1
 noveda_screenshot "$dir/type_and_save_koi8.png"
 status=0
 noveda_close "$window" || status=$?
-wine reg delete "$key" /v Encoding /f >/dev/null 2>&1 || true
+"$NOVEDA_WINE" reg delete "$key" /v Encoding /f >/dev/null 2>&1 || true
 
 actual=$(od -An -tx1 "$file")
 if [ "$actual" != "$expected" ]; then

@@ -32,10 +32,12 @@ public:
         passwords.pop_front();
         return answer;
     }
-    std::optional<std::string> AskSavePath(const std::string& suggested) override
+    std::optional<SaveAsChoice> AskSavePath(const std::string& suggested) override
     {
         questions.push_back("save as " + suggested);
-        return savePath;
+        if (!savePath)
+            return std::nullopt;
+        return SaveAsChoice{*savePath, saveLineEnd};
     }
 
     std::vector<std::string> messages;
@@ -46,4 +48,5 @@ public:
     std::vector<PasswordMode> passwordModes;
     std::vector<std::string> passwordsShown;
     std::optional<std::string> savePath;
+    std::optional<std::uint8_t> saveLineEnd;
 };

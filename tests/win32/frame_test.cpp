@@ -179,7 +179,7 @@ TEST_F(Frame, EscapeDoesWhatEscModeSays)
 TEST_F(Frame, AutoSaveSavesOnlyModifiedDocumentsWithAPath)
 {
     const std::string path = TempFile("old\r\n");
-    frame.OpenDocument(path);
+    frame.OpenDocument(path, {});
     Pump();
     Type(L"new ");
     CTextDoc* untitled = frame.NewDocument();
@@ -197,13 +197,13 @@ TEST_F(Frame, SaveAllStopsAtACancelledSaveAndCloseAllAtACancelledQuestion)
 {
     const std::string first = TempFile("1\r\n");
     const std::string last = TempFile("3\r\n");
-    frame.OpenDocument(first);
+    frame.OpenDocument(first, {});
     Pump();
     Type(L"a");
     frame.NewDocument();
     Pump();
     Type(L"b");
-    CTextDoc* third = frame.OpenDocument(last);
+    CTextDoc* third = frame.OpenDocument(last, {});
     Pump();
     Type(L"c");
     prompts.savePath.reset(); // Save As of the untitled one: Cancel
@@ -224,6 +224,72 @@ TEST_F(Frame, SaveAllStopsAtACancelledSaveAndCloseAllAtACancelledQuestion)
     EXPECT_TRUE(frame.Documents().Entries().empty());
     DeleteFileA(first.c_str());
     DeleteFileA(last.c_str());
+}
+
+TEST_F(Frame, SaveAllWritesOnlyModifiedDocuments)
+{
+    const std::string untouched = TempFile("same\r\n");
+    const std::string changed = TempFile("old\r\n");
+    frame.NewDocument();
+    frame.OpenDocument(untouched, {});
+    frame.OpenDocument(changed, {});
+    Pump();
+    Type(L"new ");
+    const std::string untouchedBackup = untouched.substr(0, untouched.rfind('.')) + ".bak";
+    settings.CreateBak = 1;
+    Command(ID_FILE_SAVE_ALL);
+    EXPECT_TRUE(prompts.questions.empty()); // no Save As for the untitled document
+    EXPECT_EQ(FileText(changed), "new old\r\n");
+    EXPECT_EQ(GetFileAttributesA(untouchedBackup.c_str()), INVALID_FILE_ATTRIBUTES); // not rewritten
+    frame.ForEachDocument(2);
+    DeleteFileA(untouched.c_str());
+    DeleteFileA(changed.c_str());
+    DeleteFileA((changed.substr(0, changed.rfind('.')) + ".bak").c_str());
+}
+
+// Windows asks before a shutdown or log-off; the answers are the close's.
+TEST_F(Frame, TheEndOfTheSessionAsksAboutModifiedDocuments)
+{
+    const std::string path = TempFile("old\r\n");
+    frame.OpenDocument(path, {});
+    Pump();
+    Type(L"new ");
+    prompts.saveChoice = SaveChoice::Cancel;
+    EXPECT_EQ(SendMessageW(frame.Window(), WM_QUERYENDSESSION, 0, 0), FALSE);
+    ASSERT_EQ(frame.Documents().Entries().size(), 1u);
+    EXPECT_TRUE(frame.Documents().Entries()[0].doc->IsModified());
+    EXPECT_EQ(FileText(path), "old\r\n");
+
+    prompts.saveChoice = SaveChoice::Yes;
+    EXPECT_EQ(SendMessageW(frame.Window(), WM_QUERYENDSESSION, 0, 0), TRUE);
+    EXPECT_EQ(FileText(path), "new old\r\n");
+
+    // The session ends: settings, bars and the recent list are written.
+    SendMessageW(frame.Window(), WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(frame.Documents().Entries().empty());
+    RecentFileList written{4};
+    written.Load(store);
+    EXPECT_EQ(written.Entries(), std::vector<std::string>{path});
+    EXPECT_TRUE(store.GetInt("Toolbars-Summary", "Bars").has_value());
+    EXPECT_TRUE(store.GetInt("View", "Encoding").has_value());
+    DeleteFileA(path.c_str());
+}
+
+// Each file of one open is detected for itself.
+TEST_F(Frame, EveryFileOfOneOpenIsDetected)
+{
+    const std::string koi8 = TempFile("\xF0\xD2\xC9\xD7\xC5\xD4, \xCB\xC1\xCB \xC4\xC5\xCC\xC1?\r\n");
+    const std::string win = TempFile("\xCF\xF0\xE8\xE2\xE5\xF2, \xEA\xE0\xEA \xE4\xE5\xEB\xE0?\r\n");
+    const OpenOptions auto_ = OpenWithChoice(kEncodingAuto, kLineEndAuto);
+    CTextDoc* first = frame.OpenDocument(koi8, auto_);
+    CTextDoc* second = frame.OpenDocument(win, auto_);
+    Pump();
+    ASSERT_TRUE(first && second);
+    EXPECT_EQ(frame.Documents().Find(*first)->frame->Pane(0).View().m_codePage, CP_KOI8);
+    EXPECT_EQ(frame.Documents().Find(*second)->frame->Pane(0).View().m_codePage, CP_WIN);
+    frame.ForEachDocument(2);
+    DeleteFileA(koi8.c_str());
+    DeleteFileA(win.c_str());
 }
 
 TEST_F(Frame, FileTabsFollowTheDocuments)
@@ -343,7 +409,6 @@ TEST_F(Frame, DroppedFilesOpen)
     SendMessageW(frame.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
     ASSERT_EQ(frame.Documents().Entries().size(), 1u);
     EXPECT_EQ(frame.Documents().Entries()[0].doc->GetLine(0), "dropped");
-    EXPECT_EQ(settings.DroppedFiles, 0);
     frame.ForEachDocument(2);
     DeleteFileA(path.c_str());
 }

@@ -110,11 +110,11 @@ TEST_F(Framework, OpeningAnOpenPathActivatesItsWindow)
     WriteFile(file, "one\r\ntwo\r\n", 10, &written, nullptr);
     CloseHandle(file);
 
-    CTextDoc* first = frame.OpenDocumentFile(path);
+    CTextDoc* first = frame.OpenDocumentFile(path, {});
     ASSERT_NE(first, nullptr);
     frame.NewDocument();
     Pump();
-    CTextDoc* again = frame.OpenDocumentFile(path);
+    CTextDoc* again = frame.OpenDocumentFile(path, {});
     EXPECT_EQ(again, first);
     EXPECT_EQ(frame.Documents().Entries().size(), 2u);
     EXPECT_EQ(&frame.ActiveChild()->Document(), first);

@@ -104,15 +104,15 @@ TEST_F(Startup, AnUnmodifiedUntitledWindowGivesWayAndADirectoryOpensNothing)
     const std::string path = Write("file.txt", "text\r\n");
     frame.NewDocument();
     Pump();
-    frame.OpenDocument(directory);
+    frame.OpenDocument(directory, {});
     EXPECT_EQ(frame.Documents().Entries().size(), 1u);
-    frame.OpenDocument(path);
+    frame.OpenDocument(path, {});
     EXPECT_EQ(OpenPaths(), std::vector<std::string>{path});
 
     frame.NewDocument();
     Pump();
     SendMessageW(frame.ActiveView()->Window(), WM_CHAR, L'x', 0); // modified: it stays
-    frame.OpenDocument(Write("other.txt", "o\r\n"));
+    frame.OpenDocument(Write("other.txt", "o\r\n"), {});
     EXPECT_EQ(frame.Documents().Entries().size(), 3u);
 }
 
@@ -145,11 +145,29 @@ TEST_F(Startup, AFavoriteComesBackWithCaretCodePageAndBookmarks)
     EXPECT_TRUE(frame.UpdateCommand(ID_ENCODING_KOI8)->checked);
     EXPECT_EQ(settings.Encoding, 0);
 
+    // Opened again while open: the bookmarks are not toggled off.
+    frame.OpenFavorite(0);
+    Pump();
+    EXPECT_EQ(frame.Documents().Entries().size(), 1u);
+    EXPECT_TRUE(doc.IsBookmarked(7));
+    EXPECT_EQ(doc.GetBookmarkCount(), 2);
+
     // Adding it again refreshes the one entry.
     Command(ID_SEARCH_TOGGLE_BOOKMARK);
     Command(ID_FAVORITES_ADD);
     ASSERT_EQ(settings.favorites.size(), 1u);
     EXPECT_EQ(settings.favorites[0].bookmarks.size(), 3u);
+    EXPECT_EQ(settings.FavoritesChanged, 1);
+
+    // Closing records the place the document is left at.
+    settings.FavoritesChanged = 0;
+    SendMessageW(frame.ActiveView()->Window(), WM_KEYDOWN, VK_PRIOR, 0);
+    Command(ID_SEARCH_TOGGLE_BOOKMARK);
+    const int caretLine = view.m_caret.line;
+    ASSERT_NE(caretLine, doc.GetLineCount() - 1);
+    ASSERT_TRUE(frame.CloseDocument(doc));
+    EXPECT_EQ(settings.favorites[0].caretLine, caretLine);
+    EXPECT_EQ(settings.favorites[0].bookmarks.size(), 4u);
     EXPECT_EQ(settings.FavoritesChanged, 1);
 }
 
@@ -178,7 +196,7 @@ TEST_F(Startup, TheFavoritesMenuListsTheEntries)
 TEST_F(Startup, RecentFilesShowInTheirSubMenu)
 {
     const std::string path = Write("r&d.txt", "x\r\n");
-    frame.OpenDocument(path);
+    frame.OpenDocument(path, {});
     Pump();
     ASSERT_EQ(recent.Entries().size(), 1u);
     HMENU sub = FindSubMenuStartingWith(GetMenu(frame.Window()), ID_FILE_MRU_FIRST);
@@ -295,7 +313,7 @@ TEST(SaveQuestion, TheDialogShortensLongTitlesAndReturnsEachAnswer)
 TEST_F(Startup, ClosingAModifiedDocumentAsksAndFollowsTheAnswer)
 {
     const std::string path = Write("keep.txt", "old\r\n");
-    frame.OpenDocument(path);
+    frame.OpenDocument(path, {});
     Pump();
     SendMessageW(frame.ActiveView()->Window(), WM_CHAR, L'n', 0);
     CTextDoc& doc = frame.ActiveChild()->Document();
@@ -310,7 +328,7 @@ TEST_F(Startup, ClosingAModifiedDocumentAsksAndFollowsTheAnswer)
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "old\r\n");
     kept.close();
 
-    frame.OpenDocument(path);
+    frame.OpenDocument(path, {});
     Pump();
     SendMessageW(frame.ActiveView()->Window(), WM_CHAR, L'y', 0);
     prompts.saveChoice = SaveChoice::Yes;
@@ -331,7 +349,7 @@ TEST_F(Startup, TheFavoritesWindowDeletesMovesAddsAndOpens)
     settings.favorites[0].path = "C:\\a.txt";
     settings.favorites[1].path = "C:\\b.txt";
     settings.favorites[2].path = other;
-    frame.OpenDocument(current);
+    frame.OpenDocument(current, {});
     Pump();
 
     bool addEnabled = false;

@@ -160,10 +160,8 @@ struct AppSettings {
     TranslitTable translit;
 
     // Run-time only, never stored.
-    std::uint8_t LineEnd = 3; // for the next file: 0 CR LF, 1 LF, 2 LF CR, 3 detect
     int RestartNeeded = 0;
     int FavoritesChanged = 0;
-    int DroppedFiles = 0;
     int AutoSaveActive = 0;
 
     friend bool operator==(const AppSettings&, const AppSettings&) = default;

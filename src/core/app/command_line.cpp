@@ -7,7 +7,6 @@
 namespace {
 
 constexpr std::size_t kMaxPath = 260;
-constexpr std::uint8_t kDetectCodePage = 5;
 
 // Drive and directory of an absolute path: everything up to its last
 // backslash or slash.
@@ -19,7 +18,7 @@ std::string DirectoryOf(const std::string& path)
 
 } // namespace
 
-bool OpenPathOrPattern(std::string path, bool strict, AppSettings& settings, PathOpener& opener)
+bool OpenPathOrPattern(std::string path, bool strict, const AppSettings& settings, PathOpener& opener)
 {
     if (path.empty())
         return false;
@@ -34,19 +33,17 @@ bool OpenPathOrPattern(std::string path, bool strict, AppSettings& settings, Pat
     if (matches.empty()) {
         if (strict)
             return false;
-        opener.OpenDocument(*absolute);
+        opener.OpenDocument(*absolute, OpenInEncoding(settings.Encoding));
         return true;
     }
     const std::string directory = DirectoryOf(*absolute);
-    for (const std::string& name : matches) {
-        if (settings.DisableAuto == 0)
-            settings.Encoding = kDetectCodePage;
-        opener.OpenDocument(directory + name);
-    }
+    const OpenOptions options = settings.DisableAuto == 0 ? OpenOptions{} : OpenInEncoding(settings.Encoding);
+    for (const std::string& name : matches)
+        opener.OpenDocument(directory + name, options);
     return true;
 }
 
-void ProcessCommandLine(const std::string& text, AppSettings& settings, PathOpener& opener)
+void ProcessCommandLine(const std::string& text, const AppSettings& settings, PathOpener& opener)
 {
     if (text.empty()) {
         opener.NewDocument();

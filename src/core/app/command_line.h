@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/doc/open_options.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,7 +17,7 @@ public:
     // The names (without directory) of the files matching an absolute path
     // whose last part may hold "*" and "?", in the file system's order.
     virtual std::vector<std::string> MatchingFiles(const std::string& pattern) = 0;
-    virtual void OpenDocument(const std::string& path) = 0;
+    virtual void OpenDocument(const std::string& path, const OpenOptions& options) = 0;
     virtual void NewDocument() = 0;
 };
 
@@ -23,12 +25,12 @@ public:
 // lenient hands the absolute path to OpenDocument anyway (the document
 // reports a missing file). With DisableAuto 0 each file is opened with
 // code-page detection. True when something was opened or handed on.
-bool OpenPathOrPattern(std::string path, bool strict, AppSettings& settings, PathOpener& opener);
+bool OpenPathOrPattern(std::string path, bool strict, const AppSettings& settings, PathOpener& opener);
 
 // The files a command line names: the whole text as one path first (so an
 // unquoted name with blanks opens), else each blank-separated token (quotes
 // keep blanks inside) leniently; a new untitled document when nothing opens.
-void ProcessCommandLine(const std::string& text, AppSettings& settings, PathOpener& opener);
+void ProcessCommandLine(const std::string& text, const AppSettings& settings, PathOpener& opener);
 
 // The arguments of a process's command line: what follows the program's
 // name (quoted or not) and the blanks after it.

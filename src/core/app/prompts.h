@@ -1,11 +1,19 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
 enum class MessageKind { Information, Warning, Error };
 enum class SaveChoice { Yes, No, SaveAll, Cancel };
 enum class PasswordMode { Open, Save };
+
+// The Save As dialog's answer: the path, and the line end its box chose for
+// this save (nothing keeps the document's own).
+struct SaveAsChoice {
+    std::string path;
+    std::optional<std::uint8_t> lineEnd;
+};
 
 // Messages and questions that core logic raises; the Windows side shows
 // message boxes and dialogs, tests answer programmatically.
@@ -20,5 +28,5 @@ public:
     // starts with `current`.
     virtual std::optional<std::string> AskPassword(PasswordMode mode, const std::string& current) = 0;
     // The Save As file dialog; nothing on Cancel.
-    virtual std::optional<std::string> AskSavePath(const std::string& suggestedName) = 0;
+    virtual std::optional<SaveAsChoice> AskSavePath(const std::string& suggestedName) = 0;
 };

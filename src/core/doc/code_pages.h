@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,10 +18,15 @@ enum CodePage : std::uint8_t {
 };
 constexpr int kCodePageCount = 5;
 
-// A byte of code page `from` as code page `to` shows it (ids 0..4). Only the
-// 66 Russian letters move; bytes below 128 never change, and DOS box drawing
-// becomes ASCII look-alikes in WIN (one way).
+// A byte of code page `from` as code page `to` shows it (ids 0..4). The 66
+// Russian letters and every other character both code pages have (« » — №,
+// the no-break space, Ukrainian letters, ...) move; bytes below 128 never
+// change, and other bytes keep their value, so DOS box drawing becomes ASCII
+// look-alikes in WIN and other such conversions go one way.
 std::uint8_t ConvertByte(std::uint8_t byte, int from, int to);
+// ConvertByte where converting back gives `byte` again; nothing where the
+// conversion goes one way.
+std::optional<std::uint8_t> ConvertReversibly(std::uint8_t byte, int from, int to);
 void ConvertString(std::string& text, int from, int to);
 // ConvertByte for every byte value at once, for converting much text.
 std::array<std::uint8_t, 256> ConversionTable(int from, int to);

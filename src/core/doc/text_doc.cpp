@@ -95,6 +95,7 @@ bool CTextDoc::OnNewDocument()
     if (!DocumentBase::OnNewDocument())
         return false;
     MakeEmpty();
+    m_codePage = OpenInEncoding(m_pSettings->Encoding).codePage.value_or(CP_WIN);
     return true;
 }
 
@@ -120,6 +121,11 @@ TextPos CTextDoc::Clamp(TextPos pos) const
 std::string CTextDoc::GetText(TextPos start, TextPos end) const
 {
     return GetTextIn(TextForm::Plain, start, end);
+}
+
+std::string CTextDoc::GetExactText(TextPos start, TextPos end) const
+{
+    return GetTextIn(TextForm::Exact, start, end);
 }
 
 std::string CTextDoc::ExactByte(char byte)

@@ -5,6 +5,7 @@
 #include "core/doc/document_base.h"
 #include "core/doc/line_flags.h"
 #include "core/doc/line_store.h"
+#include "core/doc/open_options.h"
 #include "core/doc/pc1_cipher.h"
 #include "core/doc/text_pos.h"
 #include "core/doc/undo_record.h"
@@ -86,10 +87,17 @@ public:
     // Shows the text through another highlight scheme (loaded by the caller).
     void ViewSourceAs(std::uint8_t index);
     std::uint8_t GetLineEndType() const { return m_lineEndType; }
+    // The code page the file was opened in, given or detected (for a new
+    // document the Encoding setting's): a new view shows the text through it.
+    CodePage GetCodePage() const { return m_codePage; }
     bool IsEncrypted() const { return m_bEncrypted != 0; }
     bool CanExecute() const { return m_bCanExecute != 0; }
     // The range as plain text: TABs for tab cells, CR LF between lines.
     std::string GetText(TextPos start, TextPos end) const;
+    // The range for a copy inside the program: as GetText, but a line's own
+    // CR bytes come as "\r\0", so that InsertExactText keeps them in their
+    // lines instead of breaking the lines there.
+    std::string GetExactText(TextPos start, TextPos end) const;
 
     // The line with its tab cells laid for the current TabSize.
     std::string RelayTabs(std::string_view line) const;
@@ -98,6 +106,7 @@ public:
     void DeleteText(TextPos start, TextPos end, bool recordUndo);
     // `pos` ends up just behind the inserted text.
     void InsertText(TextPos& pos, std::string_view text, bool recordUndo);
+    void InsertExactText(TextPos& pos, std::string_view text, bool recordUndo);
     void InsertChar(TextPos pos, char ch);
     void OverwriteChar(TextPos pos, char ch);
     // Returns true when the line was joined with the next one.
@@ -142,8 +151,11 @@ public:
     // Files. A file that does not exist opens as an empty document under its
     // name; one that exists but cannot be read fails the open with a message
     // and leaves the document as it was.
-    bool OnOpenDocument(const std::string& path);
-    bool OnSaveDocument(const std::string& path);
+    bool OnOpenDocument(const std::string& path, const OpenOptions& options = {});
+    // Saves under `path` with the line end given (else the document's own),
+    // which the document keeps once the save succeeds. A failure is reported,
+    // except a cancelled password.
+    bool OnSaveDocument(const std::string& path, std::optional<std::uint8_t> lineEnd = std::nullopt);
     bool DoFileSave();
     bool DoSaveAs();
     // Asked before the document closes; false keeps it open.
@@ -163,12 +175,14 @@ public:
 
 private:
     enum class LoadResult { Loaded, Cancelled, Failed };
-    LoadResult LoadFile(InputFile& in, bool detectCodePage);
+    LoadResult LoadFile(InputFile& in, const OpenOptions& options);
     void MakeEmpty();
     // A new scheme makes every stored line state stale.
     void ChooseScheme(std::uint8_t index);
-    bool WriteFile(OutputFile& out);
-    bool MoveToBackup(const std::string& target, std::string& backup);
+    bool WriteFile(OutputFile& out, std::uint8_t lineEndType);
+    bool WriteInPlaceOf(const std::string& path, std::uint8_t lineEndType);
+    // Where the file at `target` goes aside before a save, if anywhere.
+    std::optional<std::string> BackupPathOf(const std::string& target) const;
     void Report(const DocString& message, const std::string& path);
     std::string Text(const DocString& message) const;
 
@@ -207,6 +221,7 @@ private:
     int m_maxLineLength = 0;
     std::uint8_t m_schemeIndex = 0;
     std::uint8_t m_lineEndType = LINE_END_CRLF;
+    CodePage m_codePage = CP_WIN;
     int m_bookmarkCount = 0;
     int m_bCanExecute = 0;
     int m_bEncrypted = 0;

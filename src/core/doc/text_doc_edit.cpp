@@ -74,6 +74,11 @@ void CTextDoc::InsertText(TextPos& pos, std::string_view text, bool recordUndo)
     InsertTextIn(TextForm::Plain, pos, text, recordUndo);
 }
 
+void CTextDoc::InsertExactText(TextPos& pos, std::string_view text, bool recordUndo)
+{
+    InsertTextIn(TextForm::Exact, pos, text, recordUndo);
+}
+
 void CTextDoc::InsertTextIn(TextForm form, TextPos& pos, std::string_view text, bool recordUndo)
 {
     pos = Clamp(pos);

@@ -21,16 +21,20 @@ namespace {
 
 constexpr std::size_t kBlockSize = 32768;
 constexpr std::string_view kMagic = "NVLOCK";
-constexpr std::uint8_t kDetectCodePage = 5;
-constexpr std::uint8_t kDetectLineEnd = 3;
 
-// The extension key of a path: its file name's extension in lower case and
-// one blank ("txt "), or nothing when the name has no dot.
+// The key the scheme and tool tables know an extension by: lower case and
+// one blank ("txt ").
+std::string KeyOfExtension(const std::string& extension)
+{
+    return ToLowerCp1251(extension) + " ";
+}
+
+// The extension key of a path, or nothing when its file name has no dot.
 std::string ExtensionKey(const std::string& path)
 {
     const std::string name = FileNameOf(path);
     const std::size_t dot = name.rfind('.');
-    return dot == std::string::npos ? std::string() : ToLowerCp1251(name.substr(dot + 1)) + " ";
+    return dot == std::string::npos ? std::string() : KeyOfExtension(name.substr(dot + 1));
 }
 
 std::string JoinPath(const std::string& directory, const std::string& name, const std::string& like)
@@ -83,19 +87,18 @@ void CTextDoc::MakeEmpty()
         m_pFrame->AddDocument(*this);
 }
 
-bool CTextDoc::OnOpenDocument(const std::string& path)
+bool CTextDoc::OnOpenDocument(const std::string& path, const OpenOptions& options)
 {
     if (!m_pFiles)
         return false;
-    const std::uint8_t encoding = m_pSettings->Encoding;
-    if (encoding == kDetectCodePage)
-        m_pSettings->Encoding = 4; // WIN, unless detection below decides
-
     OpenError error = OpenError::None;
     std::unique_ptr<InputFile> in = m_pFiles->OpenRead(path, error);
     if (!in) {
-        if (error == OpenError::Missing) {
-            MakeEmpty(); // a new file under that name
+        // A missing file opens as a new one under that name, but a reload of
+        // a file deleted meanwhile keeps the text it would empty.
+        if (error == OpenError::Missing && !m_bReloading) {
+            MakeEmpty();
+            m_codePage = options.codePage.value_or(CP_WIN);
             return true;
         }
         Report(kCannotOpenFile, path);
@@ -106,7 +109,7 @@ bool CTextDoc::OnOpenDocument(const std::string& path)
         return false;
     }
     try {
-        switch (LoadFile(*in, encoding == kDetectCodePage)) {
+        switch (LoadFile(*in, options)) {
         case LoadResult::Loaded:
             return true;
         case LoadResult::Cancelled:
@@ -125,7 +128,7 @@ bool CTextDoc::OnOpenDocument(const std::string& path)
 
 // Reads the whole file into new lines and takes them only when all went
 // well, so that a failed open or reload leaves the document as it was.
-CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, bool detectCodePage)
+CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& options)
 {
     std::vector<char> block(kBlockSize);
     auto got = in.Read(block.data(), block.size());
@@ -151,10 +154,9 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, bool detectCodePage)
 
     const char* first = block.data() + start;
     const std::size_t firstSize = *got - start;
-    const std::uint8_t lineEnd =
-        m_pSettings->LineEnd == kDetectLineEnd ? DetectLineEnd(first, firstSize) : m_pSettings->LineEnd;
-    if (detectCodePage)
-        m_pSettings->Encoding = DetectCodePage(first, firstSize);
+    const std::uint8_t lineEnd = options.lineEnd.value_or(DetectLineEnd(first, firstSize));
+    const CodePage codePage =
+        options.codePage ? *options.codePage : static_cast<CodePage>(DetectCodePage(first, firstSize));
 
     std::unique_ptr<ProgressMeter> meter = m_pFrame ? m_pFrame->ShowProgress("Opening:") : nullptr;
     if (meter) {
@@ -206,6 +208,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, bool detectCodePage)
     m_lineFlags.assign(static_cast<std::size_t>(m_lines.Count()), LINE_STATE_UNKNOWN);
     m_maxLineLength = static_cast<int>(longest);
     m_lineEndType = lineEnd;
+    m_codePage = codePage;
     m_bEncrypted = encrypted;
     if (encrypted) {
         m_cipherKey = key;
@@ -217,7 +220,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, bool detectCodePage)
     return LoadResult::Loaded;
 }
 
-bool CTextDoc::WriteFile(OutputFile& out)
+bool CTextDoc::WriteFile(OutputFile& out, std::uint8_t lineEndType)
 {
     if (m_bEncrypted && !out.Write(kMagic.data(), kMagic.size()))
         return false;
@@ -225,7 +228,7 @@ bool CTextDoc::WriteFile(OutputFile& out)
     if (meter)
         meter->SetRange(0, 10);
     const int count = GetLineCount();
-    const std::string_view lineEnd = LineEndBytes(m_lineEndType);
+    const std::string_view lineEnd = LineEndBytes(lineEndType);
     std::string text;
     int shown = -1;
     for (int i = 0; i < count; ++i) {
@@ -254,16 +257,21 @@ bool CTextDoc::WriteFile(OutputFile& out)
     return true;
 }
 
-bool CTextDoc::MoveToBackup(const std::string& target, std::string& backup)
+std::optional<std::string> CTextDoc::BackupPathOf(const std::string& target) const
 {
+    if (m_pSettings->CreateBak == 0 || !m_pFiles->Exists(target))
+        return std::nullopt;
     const std::string name = WithExtension(FileNameOf(target), ".bak");
     const std::string directory = m_pSettings->CreateBak == 3 ? m_pSettings->CreatePath : DirectoryOf(target);
-    backup = JoinPath(directory, name, target);
-    m_pFiles->Delete(backup);
-    return m_pFiles->Replace(target, backup);
+    std::string backup = JoinPath(directory, name, target);
+    // A .bak file is its own backup name: moving it aside would delete it.
+    // Compared without case, as Windows names are.
+    if (EqualsIgnoringCase(backup, target))
+        return std::nullopt;
+    return backup;
 }
 
-bool CTextDoc::OnSaveDocument(const std::string& path)
+bool CTextDoc::OnSaveDocument(const std::string& path, std::optional<std::uint8_t> lineEnd)
 {
     if (!m_pFiles)
         return false;
@@ -275,41 +283,49 @@ bool CTextDoc::OnSaveDocument(const std::string& path)
         m_cipherKey = KeyFromPassword(m_password);
         m_cipher.Reset();
     }
-    const auto temp = m_pFiles->MakeTempFile(DirectoryOf(path), "CRE");
-    if (!temp)
-        return false;
-    std::unique_ptr<OutputFile> out = m_pFiles->CreateWrite(*temp);
-    if (!out)
-        return false;
-    if (m_pSettings->LineEnd != kDetectLineEnd)
-        m_lineEndType = m_pSettings->LineEnd;
-    const bool written = WriteFile(*out);
-    if (!out->Close() || !written) {
-        // The target is untouched; a partly written copy is of no use.
-        m_pFiles->Delete(*temp);
+    const std::uint8_t lineEndType = lineEnd.value_or(m_lineEndType);
+    if (!WriteInPlaceOf(path, lineEndType)) {
+        Report(kCannotSaveFile, path);
         return false;
     }
-
-    // Take the backup first, then put the new file in place in one step, so
-    // that at every moment the old file, its backup or the new file exists.
-    std::string backup;
-    const bool backedUp = m_pSettings->CreateBak != 0 && m_pFiles->Exists(path);
-    if (backedUp && !MoveToBackup(path, backup)) {
-        m_pFiles->Delete(*temp);
-        return false;
-    }
-    if (!m_pFiles->Replace(*temp, path)) {
-        if (backedUp)
-            m_pFiles->Replace(backup, path); // the text stays in the temporary file
-        return false;
-    }
-    if (backedUp && m_pSettings->CreateBak == 2)
-        m_pFiles->DeleteToRecycleBin(backup);
-
+    m_lineEndType = lineEndType;
     SetModified(false);
     if (m_pFrame)
         m_pFrame->RefreshFavorite(*this);
     m_bUndoTruncated = 1;
+    return true;
+}
+
+// Writes a temporary file beside the target, takes the backup, then puts the
+// new file in place in one step, so that at every moment the old file, its
+// backup or the new file exists. A failure leaves no temporary file behind.
+bool CTextDoc::WriteInPlaceOf(const std::string& path, std::uint8_t lineEndType)
+{
+    const auto temp = m_pFiles->MakeTempFile(DirectoryOf(path), "CRE");
+    if (!temp)
+        return false;
+    std::unique_ptr<OutputFile> out = m_pFiles->CreateWrite(*temp);
+    const bool written = out && WriteFile(*out, lineEndType);
+    if (!out || !out->Close() || !written) {
+        m_pFiles->Delete(*temp);
+        return false;
+    }
+    const std::optional<std::string> backup = BackupPathOf(path);
+    if (backup) {
+        m_pFiles->Delete(*backup);
+        if (!m_pFiles->Replace(path, *backup)) {
+            m_pFiles->Delete(*temp);
+            return false;
+        }
+    }
+    if (!m_pFiles->Replace(*temp, path)) {
+        if (backup)
+            m_pFiles->Replace(*backup, path);
+        m_pFiles->Delete(*temp); // the document still holds the text
+        return false;
+    }
+    if (backup && m_pSettings->CreateBak == 2)
+        m_pFiles->DeleteToRecycleBin(*backup);
     return true;
 }
 
@@ -325,12 +341,12 @@ bool CTextDoc::DoSaveAs()
 {
     if (!m_pPrompts)
         return false;
-    const auto path = m_pPrompts->AskSavePath(GetPathName().empty() ? GetTitle() : GetPathName());
-    if (!path || !OnSaveDocument(*path))
+    const auto choice = m_pPrompts->AskSavePath(GetPathName().empty() ? GetTitle() : GetPathName());
+    if (!choice || !OnSaveDocument(choice->path, choice->lineEnd))
         return false;
-    SetPathName(*path);
+    SetPathName(choice->path);
     if (m_pFrame)
-        m_pFrame->AddRecentFile(*path);
+        m_pFrame->AddRecentFile(choice->path);
     return true;
 }
 
@@ -370,13 +386,11 @@ void CTextDoc::SetTitle(const std::string& title)
     if (!GetPathName().empty()) {
         DocumentBase::SetTitle(GetPathName());
     } else {
-        const std::size_t dot = title.rfind('.');
-        std::string key;
-        if (dot != std::string::npos) {
-            key = title.substr(dot + 1) + " ";
+        std::string key = ExtensionKey(title);
+        if (!key.empty()) {
             DocumentBase::SetTitle(title);
         } else {
-            key = m_pSettings->DefaultExt;
+            key = KeyOfExtension(m_pSettings->DefaultExt);
             DocumentBase::SetTitle(title + "." + m_pSettings->DefaultExt);
         }
         if (m_pFrame) {
@@ -415,7 +429,7 @@ bool CTextDoc::Reload()
     if (IsModified() && !(m_pPrompts && m_pPrompts->AskYesNo(Text(kReloadQuestion), MessageKind::Warning)))
         return false;
     m_bReloading = 1;
-    const bool loaded = OnOpenDocument(path);
+    const bool loaded = OnOpenDocument(path, {m_codePage, std::nullopt});
     m_bReloading = 0;
     if (!loaded)
         return false;
@@ -445,12 +459,8 @@ bool CTextDoc::InsertFile(const std::string& path, TextPos& pos)
             const auto got = in->Read(block.data(), block.size());
             if (!got)
                 return false;
-            if (!scanner) {
-                const std::uint8_t lineEnd = m_pSettings->LineEnd == kDetectLineEnd
-                                                 ? DetectLineEnd(block.data(), *got)
-                                                 : m_pSettings->LineEnd;
-                scanner.emplace(LineEndBytes(lineEnd));
-            }
+            if (!scanner)
+                scanner.emplace(LineEndBytes(DetectLineEnd(block.data(), *got)));
             scanner->Scan(block.data(), *got, content, lineBreak);
             if (*got < block.size())
                 break;

@@ -22,6 +22,35 @@ private:
     ViewHost& m_host;
 };
 
+// The byte in the case the command asks for, when it is a letter of the
+// code page that cp1251 has too; every other byte (box drawing, punctuation,
+// a line's own CR) as it is.
+char CaseChanged(char byte, int codePage, int command, bool wordStart)
+{
+    const std::optional<std::uint8_t> win = ConvertReversibly(static_cast<std::uint8_t>(byte), codePage, CP_WIN);
+    if (!win || !IsLetterCp1251(static_cast<char>(*win)))
+        return byte;
+    const char letter = static_cast<char>(*win);
+    const char lower = ToLowerCp1251(letter);
+    const char upper = ToUpperCp1251(letter);
+    char changed = lower;
+    switch (command) {
+    case CMD_UPPER_CASE:
+        changed = upper;
+        break;
+    case CMD_LOWER_CASE:
+        break;
+    case CMD_INVERT_CASE:
+        changed = letter == upper ? lower : upper;
+        break;
+    default:
+        changed = wordStart ? upper : lower;
+        break;
+    }
+    const std::optional<std::uint8_t> own = ConvertReversibly(static_cast<std::uint8_t>(changed), CP_WIN, codePage);
+    return own ? static_cast<char>(*own) : byte;
+}
+
 } // namespace
 
 bool CTextView::Copy()
@@ -136,32 +165,15 @@ void CTextView::ChangeCase(int command)
     const HighlightScheme& scheme = Scheme();
     // Line breaks and tabs end words as the scheme's delimiters do.
     auto endsWord = [&](char c) { return c == '\r' || c == '\n' || c == '\t' || scheme.IsDelimiter(c); };
-    std::string text = m_doc.GetText(start, end);
+    std::string text = m_doc.GetExactText(start, end);
     bool wordStart = start.col == 0 || endsWord(m_doc.GetLine(start.line)[static_cast<std::size_t>(start.col - 1)]);
-    ConvertString(text, m_codePage, CP_WIN);
     for (char& c : text) {
-        const char lower = ToLowerCp1251(c);
-        const char upper = ToUpperCp1251(c);
-        switch (command) {
-        case CMD_UPPER_CASE:
-            c = upper;
-            break;
-        case CMD_LOWER_CASE:
-            c = lower;
-            break;
-        case CMD_INVERT_CASE:
-            c = c == upper ? lower : upper;
-            break;
-        default:
-            c = wordStart ? upper : lower;
-            break;
-        }
+        c = CaseChanged(c, m_codePage, command, wordStart);
         wordStart = endsWord(c);
     }
-    ConvertString(text, CP_WIN, m_codePage);
     m_doc.DeleteText(start, end, true);
     TextPos at = start;
-    m_doc.InsertText(at, text, true);
+    m_doc.InsertExactText(at, text, true);
     ClampCaret();
     ApplySettings(true);
 }

@@ -246,7 +246,8 @@ void CTextView::CreateSystemCaret()
 
 void CTextView::OnInitialUpdate(const CTextView* activePane)
 {
-    m_codePage = m_pSettings.Encoding < kCodePageCount ? m_pSettings.Encoding : std::uint8_t{CP_WIN};
+    // A second pane shows the text as the pane it splits from does.
+    m_codePage = activePane ? activePane->m_codePage : std::uint8_t{m_doc.GetCodePage()};
     SetupFont();
     const TextPos top = activePane ? activePane->GetTopPosition() : TextPos{};
     m_wrapWidth = NO_WRAP;

@@ -66,7 +66,7 @@ std::string CTextView::ExpandTemplate(std::string text, int& cursorMark, bool& u
         } else if (name == "selection") {
             TextPos start, end;
             if (GetSelectionRange(start, end)) {
-                replacement = m_doc.GetText(start, end);
+                replacement = m_doc.GetExactText(start, end); // a line's own CR stays in its line
                 usesSelection = true;
             }
         } else if (name == "filename") {
@@ -102,16 +102,27 @@ void CTextView::InsertClip(int id)
         at = start;
     }
     m_caret = at;
-    m_doc.InsertText(m_caret, text, true);
+    m_doc.InsertExactText(m_caret, text, true);
     if (mark >= 0) {
-        // The mark's line, and the display column the text before it reaches.
+        // The mark's line, and the display column the text before it reaches:
+        // a CR breaks the line (with the LF after it), but "\r\0" is a CR
+        // of the line's own.
         const std::string_view before = std::string_view(text).substr(0, static_cast<std::size_t>(mark));
-        const std::size_t lastBreak = before.find_last_of('\n');
         const int tabSize = std::max(1, static_cast<int>(m_pSettings.TabSize));
-        int col = lastBreak == std::string_view::npos ? at.col : 0;
-        for (const char c : before.substr(lastBreak == std::string_view::npos ? 0 : lastBreak + 1))
-            col = c == '\t' ? (col / tabSize + 1) * tabSize : col + (c == '\r' ? 0 : 1);
-        const int line = at.line + static_cast<int>(std::count(before.begin(), before.end(), '\r'));
+        int line = at.line;
+        int col = at.col;
+        for (std::size_t i = 0; i < before.size(); ++i) {
+            const char c = before[i];
+            const char next = i + 1 < before.size() ? before[i + 1] : ' ';
+            if (c == '\r' && next != '\0') {
+                ++line;
+                col = 0;
+                i += next == '\n' ? 1 : 0;
+                continue;
+            }
+            i += c == '\r' ? 1 : 0;
+            col = c == '\t' ? (col / tabSize + 1) * tabSize : col + 1;
+        }
         m_caret = {std::min(col, LineLength(line)), line};
     }
     m_bSelection = 0;

@@ -231,9 +231,9 @@ void CTextView::CopySelectionTo()
     TextPos start, end;
     if (!GetSelectionRange(start, end))
         return;
-    const std::string text = m_doc.GetText(start, end);
+    const std::string text = m_doc.GetExactText(start, end);
     m_anchor = m_caret;
-    m_doc.InsertText(m_caret, text, true);
+    m_doc.InsertExactText(m_caret, text, true);
     m_selEnd = m_caret;
     CountRows();
     const int line = std::clamp(m_rowLine[0], 0, LineCount() - 1);
@@ -342,7 +342,10 @@ void CTextView::ScrollToThumb(int pos)
         m_firstRowIndex = index;
         return;
     }
-    const int line = static_cast<int>(LineCount() * pos * 0.002);
+    // In 64 bits: lines times the thumb's place overflows an int past
+    // 4 294 967 lines.
+    const int line = static_cast<int>(std::clamp(static_cast<long long>(LineCount()) * pos / 500, 0LL,
+                                                 static_cast<long long>(LineCount())));
     if (line >= LineCount())
         LayoutUpTo(-1, 0);
     else

@@ -2,6 +2,7 @@
 
 #include "core/app/app_settings.h"
 #include "core/app/dialog_rules.h"
+#include "core/doc/open_options.h"
 #include "core/text/placeholder.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/text_conversion.h"
@@ -94,10 +95,10 @@ std::optional<std::string> WinPrompts::AskPassword(PasswordMode, const std::stri
 
 // A suggestion without a directory is the title of a document that has no
 // path yet: a new file, offered the file types of "OpenSave".
-std::optional<std::string> WinPrompts::AskSavePath(const std::string& suggestedName)
+std::optional<SaveAsChoice> WinPrompts::AskSavePath(const std::string& suggestedName)
 {
     const bool newFile = suggestedName.find('\\') == std::string::npos;
-    CMyFileDialog dialog(false, m_settings.Encoding, 3);
+    CMyFileDialog dialog(false, m_settings.Encoding, kLineEndAuto);
     int allFiles = 1;
     int& filterIndex = newFile ? m_dialogs.filterIndex : allFiles;
     const std::vector<std::string> chosen =
@@ -105,8 +106,7 @@ std::optional<std::string> WinPrompts::AskSavePath(const std::string& suggestedN
                     filterIndex, nullptr, suggestedName);
     if (chosen.empty())
         return std::nullopt;
-    m_settings.LineEnd = static_cast<std::uint8_t>(dialog.lineEnd);
     if (newFile && dialog.encodingChanged)
         m_settings.Encoding = static_cast<std::uint8_t>(dialog.encoding);
-    return chosen.front();
+    return SaveAsChoice{chosen.front(), ChosenLineEnd(dialog.lineEnd)};
 }

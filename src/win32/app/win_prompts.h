@@ -25,9 +25,9 @@ public:
     // The "Save file(s)" dialog: Yes, No, Save All, Cancel.
     SaveChoice AskSaveChanges(const std::string& documentName) override;
     std::optional<std::string> AskPassword(PasswordMode mode, const std::string& current) override;
-    // The save dialog; its line-end box sets LineEnd, and for a document
-    // without a path yet a changed code-page box sets Encoding.
-    std::optional<std::string> AskSavePath(const std::string& suggestedName) override;
+    // The save dialog; its line-end box goes with this save alone, and for a
+    // document without a path yet a changed code-page box sets Encoding.
+    std::optional<SaveAsChoice> AskSavePath(const std::string& suggestedName) override;
 
 private:
     HWND& m_owner;

@@ -24,10 +24,12 @@ void CMyDocManager::Remove(const CTextDoc& doc)
     const auto it = std::find_if(m_entries.begin(), m_entries.end(), [&](const Entry& e) { return e.doc.get() == &doc; });
     if (it == m_entries.end())
         return;
+    // Closing records the favorite from the first view, so the entry and its
+    // views are still there; then the views go before their document.
+    it->doc->OnCloseDocument();
     Entry entry = std::move(*it);
     m_entries.erase(it);
-    entry.frame.reset(); // the views go before their document
-    entry.doc->OnCloseDocument();
+    entry.frame.reset();
 }
 
 CMyDocManager::Entry* CMyDocManager::Find(const CTextDoc& doc)

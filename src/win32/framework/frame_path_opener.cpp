@@ -27,9 +27,9 @@ std::vector<std::string> FramePathOpener::MatchingFiles(const std::string& patte
     return names;
 }
 
-void FramePathOpener::OpenDocument(const std::string& path)
+void FramePathOpener::OpenDocument(const std::string& path, const OpenOptions& options)
 {
-    m_frame.OpenDocument(path);
+    m_frame.OpenDocument(path, options);
 }
 
 void FramePathOpener::NewDocument()

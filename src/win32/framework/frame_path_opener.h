@@ -10,7 +10,7 @@ public:
     explicit FramePathOpener(CMainFrame& frame) : m_frame(frame) {}
     std::optional<std::string> FullPath(const std::string& path) override;
     std::vector<std::string> MatchingFiles(const std::string& pattern) override;
-    void OpenDocument(const std::string& path) override;
+    void OpenDocument(const std::string& path, const OpenOptions& options) override;
     void NewDocument() override;
 
 private:

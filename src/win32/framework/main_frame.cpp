@@ -114,8 +114,7 @@ CMainFrame::CMainFrame(AppSettings& settings, std::vector<HighlightScheme>& sche
 
 CMainFrame::~CMainFrame()
 {
-    while (!m_documents.Entries().empty())
-        m_documents.Remove(*m_documents.Entries().back().doc);
+    ReleaseDocuments();
     if (m_fullScreen.IsOn())
         m_fullScreen.Leave(m_window, m_mdiClient, nullptr, *m_bars);
     if (m_trayIcon) {
@@ -134,8 +133,18 @@ CMainFrame::~CMainFrame()
         DestroyMenu(m_noDocumentMenu);
     for (const auto& [id, menu] : m_popups)
         DestroyMenu(menu);
-    if (m_settings.FavoritesChanged) // a file that cannot be written is not reported
+}
+
+// Closes every document without a question (each records its favorite and
+// recent entry as it goes) and writes the favorites.
+void CMainFrame::ReleaseDocuments()
+{
+    while (!m_documents.Entries().empty())
+        m_documents.Remove(*m_documents.Entries().back().doc);
+    if (m_settings.FavoritesChanged) { // a file that cannot be written is not reported
         SaveFavorites(m_programDir + kFavoritesFileName, m_settings.favorites);
+        m_settings.FavoritesChanged = 0;
+    }
 }
 
 bool CMainFrame::Create()
@@ -228,34 +237,32 @@ CTextDoc* CMainFrame::NewDocument()
     return ShowNewDocument(std::move(doc));
 }
 
-CTextDoc* CMainFrame::OpenDocument(const std::string& path)
+CTextDoc* CMainFrame::OpenDocument(const std::string& path, const OpenOptions& options)
 {
     const DWORD attributes = GetFileAttributesW(FromCp1251(path).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        m_settings.DroppedFiles = 0;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return nullptr;
-    }
     if (CChildFrame* active = ActiveChild();
         active && !active->Document().IsModified() && active->Document().GetPathName().empty())
         CloseDocument(active->Document());
-    if (m_settings.DroppedFiles)
-        m_settings.Encoding = 5; // detect
-    m_settings.DroppedFiles = 0;
-    CTextDoc* doc = OpenDocumentFile(path);
-    if (const Favorite* favorite = FindFavorite(m_settings.favorites, path); favorite && doc)
+    // A favorite's place is restored once, when it opens: toggling its
+    // bookmarks again would clear them.
+    const bool alreadyOpen = m_documents.FindPath(path) != nullptr;
+    CTextDoc* doc = OpenDocumentFile(path, options);
+    if (const Favorite* favorite = FindFavorite(m_settings.favorites, path); favorite && doc && !alreadyOpen)
         if (CMyDocManager::Entry* e = m_documents.Find(*doc))
             e->frame->Pane(0).View().ApplyRememberedPosition(*favorite);
     return doc;
 }
 
-CTextDoc* CMainFrame::OpenDocumentFile(const std::string& path)
+CTextDoc* CMainFrame::OpenDocumentFile(const std::string& path, const OpenOptions& options)
 {
     if (CMyDocManager::Entry* open = m_documents.FindPath(path)) {
         SendMessageW(m_mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(open->frame->Window()), 0);
         return open->doc.get();
     }
     auto doc = std::make_unique<CTextDoc>(m_settings, this, &m_files, &m_prompts);
-    if (!doc->OnOpenDocument(path))
+    if (!doc->OnOpenDocument(path, options))
         return nullptr;
     doc->SetPathName(path); // the name, the title and the scheme follow
     AddRecentFile(path);
@@ -476,7 +483,7 @@ bool CMainFrame::ForEachDocument(int mode)
     for (const CMyDocManager::Entry& e : m_documents.Entries()) {
         CTextDoc& doc = *e.doc;
         const bool hasPath = !doc.GetPathName().empty();
-        if (mode == 1 && !doc.DoFileSave())
+        if (mode == 1 && doc.IsModified() && !doc.DoFileSave())
             return false;
         if (mode == 3) {
             if (hasPath)
@@ -582,6 +589,12 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CLOSE:
         OnClose();
         return 0;
+    case WM_QUERYENDSESSION: // Windows is shutting down or the user logs off
+        return QuerySaveAll() ? TRUE : FALSE;
+    case WM_ENDSESSION:
+        if (wParam)
+            OnEndSession();
+        return 0;
     case WM_DESTROY:
         m_window = nullptr;
         PostQuitMessage(0);
@@ -648,11 +661,8 @@ void CMainFrame::OnDropFiles(HDROP drop)
         paths.push_back(ToCp1251(path));
     }
     DragFinish(drop);
-    for (const std::string& path : paths) {
-        m_settings.DroppedFiles = 1;
-        OpenDocument(path);
-        m_settings.DroppedFiles = 0;
-    }
+    for (const std::string& path : paths)
+        OpenDocument(path, OpenOptions{}); // dropped files are detected
 }
 
 // Settings and bar states are written before the save questions: a
@@ -662,6 +672,37 @@ void CMainFrame::OnClose()
     if (m_fullScreen.IsOn())
         m_fullScreen.Leave(m_window, m_mdiClient, ActiveChild() ? ActiveChild()->Window() : nullptr, *m_bars);
     KillTimer(m_window, kAutoSaveTimer);
+    SaveStateAtClose();
+    if (!CloseAll()) {
+        StartAutoSaveTimer(); // still running: keep saving
+        return;
+    }
+    DestroyWindow(m_window);
+}
+
+// The save question for every modified document; the documents stay open.
+bool CMainFrame::QuerySaveAll()
+{
+    for (const CMyDocManager::Entry& e : m_documents.Entries())
+        if (!e.doc->SaveModified())
+            return false;
+    return true;
+}
+
+// The session ends and the process with it, without a WM_CLOSE: what a
+// close writes is written now. The user has answered the save questions.
+void CMainFrame::OnEndSession()
+{
+    KillTimer(m_window, kAutoSaveTimer);
+    SaveStateAtClose();
+    ReleaseDocuments();
+    if (m_recent)
+        m_recent->Save(m_store);
+}
+
+// Bar states, placements and the close-time settings.
+void CMainFrame::SaveStateAtClose()
+{
     m_bars->SaveState(m_store);
     ClosingState closing;
     WINDOWPLACEMENT placement{};
@@ -680,9 +721,4 @@ void CMainFrame::OnClose()
     closing.statusBarVisible = m_bars->StatusVisible();
     closing.labelBarVisible = m_bars->Visible(FrameBars::kFileTabs);
     SaveSettingsAtClose(m_store, m_settings, closing, m_environment);
-    if (!CloseAll()) {
-        StartAutoSaveTimer(); // still running: keep saving
-        return;
-    }
-    DestroyWindow(m_window);
 }

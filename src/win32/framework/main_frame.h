@@ -96,11 +96,11 @@ public:
 
     CTextDoc* NewDocument();
     // The application's open for every route: a directory opens nothing; an
-    // unmodified untitled active document gives way; dropped files are
-    // detected; a favorite gets its caret, code page and bookmarks back.
-    CTextDoc* OpenDocument(const std::string& path);
+    // unmodified untitled active document gives way; a favorite opened anew
+    // gets its caret, code page and bookmarks back.
+    CTextDoc* OpenDocument(const std::string& path, const OpenOptions& options);
     // The framework's open: an already open path activates its window.
-    CTextDoc* OpenDocumentFile(const std::string& path);
+    CTextDoc* OpenDocumentFile(const std::string& path, const OpenOptions& options);
     // Asks to save a modified document; false when the user cancels.
     bool CloseDocument(CTextDoc& doc);
     CMyDocManager& Documents() { return m_documents; }
@@ -167,6 +167,10 @@ private:
     void PlaceFromStore(RECT& rect);
     void OnSize(WPARAM kind);
     void OnClose();
+    bool QuerySaveAll();
+    void OnEndSession();
+    void SaveStateAtClose();
+    void ReleaseDocuments();
     void OnTrayNotify(LPARAM event);
     void RestoreFromTray();
     void OnDropFiles(HDROP drop);

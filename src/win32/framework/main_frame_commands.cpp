@@ -92,14 +92,11 @@ void CMainFrame::FileNew(int)
 // ends of the files it opens.
 void CMainFrame::FileOpen(int)
 {
-    CMyFileDialog dialog(true, m_settings.DisableAuto ? m_settings.Encoding : 5, 3);
+    CMyFileDialog dialog(true, m_settings.DisableAuto ? m_settings.Encoding : kEncodingAuto, kLineEndAuto);
     const std::vector<std::string> paths = dialog.Show(m_window, m_settings.openFilter, m_fileDialogs.filterIndex);
-    if (paths.empty())
-        return;
-    m_settings.LineEnd = static_cast<std::uint8_t>(dialog.lineEnd);
-    m_settings.Encoding = static_cast<std::uint8_t>(dialog.encoding);
+    const OpenOptions options = OpenWithChoice(dialog.encoding, dialog.lineEnd);
     for (const std::string& path : paths)
-        OpenDocument(path);
+        OpenDocument(path, options);
 }
 
 void CMainFrame::CloseAllCommand(int)

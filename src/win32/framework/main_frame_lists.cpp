@@ -74,8 +74,7 @@ void CMainFrame::OpenFavorite(std::size_t index)
     if (CChildFrame* active = ActiveChild();
         active && !active->Document().IsModified() && active->Document().GetPathName().empty())
         CloseDocument(active->Document());
-    m_settings.Encoding = favorite.codePage;
-    OpenDocument(favorite.path);
+    OpenDocument(favorite.path, OpenInEncoding(favorite.codePage));
 }
 
 void CMainFrame::OpenFavoriteCommand(int id)
@@ -123,7 +122,7 @@ void CMainFrame::OpenRecentFile(int id)
 {
     const std::size_t index = static_cast<std::size_t>(id - ID_FILE_MRU_FIRST);
     if (m_recent && index < m_recent->Entries().size())
-        OpenDocument(std::string(m_recent->Entries()[index]));
+        OpenDocument(std::string(m_recent->Entries()[index]), OpenInEncoding(m_settings.Encoding));
 }
 
 void CMainFrame::ApplyInterfaceLanguage()

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/doc/code_pages.h"
+
+#include <cstdint>
+#include <optional>
+
+// The Encoding setting's "Auto": detect the code page of the next file.
+inline constexpr std::uint8_t kEncodingAuto = 5;
+// The file dialog's line-end box at "Auto": detect the line end.
+inline constexpr std::uint8_t kLineEndAuto = 3;
+
+// What one open asks for, travelling with that open alone: a code page and a
+// line end, or detection of either (nothing).
+struct OpenOptions {
+    std::optional<CodePage> codePage;
+    std::optional<std::uint8_t> lineEnd;
+};
+
+// An open in the code page the Encoding setting names, or with detection for
+// "Auto" (or any value out of range).
+inline OpenOptions OpenInEncoding(std::uint8_t encoding)
+{
+    OpenOptions options;
+    if (encoding < kCodePageCount)
+        options.codePage = static_cast<CodePage>(encoding);
+    return options;
+}
+
+// A file dialog's line-end box: a line end, or nothing for "Auto".
+inline std::optional<std::uint8_t> ChosenLineEnd(int box)
+{
+    if (box >= 0 && box < kLineEndAuto)
+        return static_cast<std::uint8_t>(box);
+    return std::nullopt;
+}
+
+// The choice of an open dialog's two boxes.
+inline OpenOptions OpenWithChoice(int encoding, int lineEnd)
+{
+    OpenOptions options = OpenInEncoding(static_cast<std::uint8_t>(encoding));
+    options.lineEnd = ChosenLineEnd(lineEnd);
+    return options;
+}
