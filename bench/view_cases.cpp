@@ -45,9 +45,9 @@ public:
     void OpenLink(const std::string&) override {}
     void ShowWaitCursor(bool) override {}
     void Beep() override {}
-    std::optional<std::string> GetClipboardText() override { return std::nullopt; }
+    std::optional<std::string> GetClipboardText(int) override { return std::nullopt; }
     bool ClipboardHasText() override { return false; }
-    bool SetClipboardText(const std::string&) override { return false; }
+    bool SetClipboardText(const std::string&, int) override { return false; }
     std::optional<std::string> AskFileToInsert() override { return std::nullopt; }
     std::tm LocalTime() override { return {}; }
     void ShowCompletionList(const CompletionList&) override {}

@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 namespace {
 
 const std::string kDataDir = NOVEDA_DATA_DIR;
@@ -119,4 +122,15 @@ TEST(TranslitTables, AreReadOnFirstUseAndAFailureIsReportedOnce)
     EXPECT_FALSE(EnsureTranslitTable(settings, prompts));
     EXPECT_FALSE(EnsureTranslitTable(settings, prompts));
     EXPECT_EQ(prompts.messages, std::vector<std::string>{"Error opening translite table data file"});
+
+    // A file without the setup-file header line is refused with the message.
+    const std::string headless = (std::filesystem::temp_directory_path() / "noveda-headless.ttb").string();
+    std::ofstream(headless, std::ios::binary) << "\xE0=a\r\n";
+    settings.TranslitTableFile = headless;
+    CheckTranslitTable(settings);
+    EXPECT_TRUE(settings.translit.available);
+    prompts.messages.clear();
+    EXPECT_FALSE(EnsureTranslitTable(settings, prompts));
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"Error opening translite table data file"});
+    std::filesystem::remove(headless);
 }

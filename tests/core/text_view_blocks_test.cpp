@@ -19,22 +19,34 @@ TEST_F(ViewBlocks, CopyGivesTabsAndLineBreaksAndPasteTakesThemBack)
     EXPECT_EQ(view->m_caret, (TextPos{1, 2}));
 }
 
-TEST_F(ViewBlocks, AutoClipbrdConvertsBetweenTheViewAndCp1251)
+// With AutoClipbrd the clipboard gets the characters the view shows, so
+// that cp866 box drawing comes back as it went; without it the bytes go as
+// cp1251 text.
+TEST_F(ViewBlocks, AutoClipbrdCarriesTheViewsCharacters)
 {
-    Show({"\x8F\xE0\xA8"}); // При in cp866
+    Show({"\x8F\xE0\xA8 \xC9\xCD\xBB"}); // При ╔═╗ in cp866
     view->OnEncoding(CTextView::kEncodingCommand + CP_DOS);
+    Select({0, 0}, {7, 0});
+    view->Copy();
+    EXPECT_EQ(host.clipboard, "\x8F\xE0\xA8 \xC9\xCD\xBB");
+    EXPECT_EQ(host.clipboardCodePage, CP_DOS);
+    view->m_bSelection = 0;
+    view->m_caret = {7, 0};
+    view->Paste();
+    EXPECT_EQ(doc.GetLine(0), "\x8F\xE0\xA8 \xC9\xCD\xBB\x8F\xE0\xA8 \xC9\xCD\xBB");
+
+    settings.AutoClipbrd = 0;
     Select({0, 0}, {3, 0});
     view->Copy();
-    EXPECT_EQ(host.clipboard, "\xCF\xF0\xE8");
-    settings.AutoClipbrd = 0;
-    view->Copy();
     EXPECT_EQ(host.clipboard, "\x8F\xE0\xA8");
+    EXPECT_EQ(host.clipboardCodePage, CP_WIN);
     settings.AutoClipbrd = 1;
     host.clipboard = "\xEC\xE8\xF0"; // мир in cp1251
+    host.clipboardCodePage = CP_WIN;
     view->m_bSelection = 0;
     view->m_caret = {3, 0};
     view->Paste();
-    EXPECT_EQ(doc.GetLine(0), "\x8F\xE0\xA8\xAC\xA8\xE0");
+    EXPECT_EQ(doc.GetLine(0).substr(0, 6), "\x8F\xE0\xA8\xAC\xA8\xE0");
 }
 
 TEST_F(ViewBlocks, ABusyClipboardChangesNothing)

@@ -1,5 +1,6 @@
 #include "core/app/favorites.h"
 #include "core/doc/code_pages.h"
+#include "core/view/find_again.h"
 #include "view_fixture.h"
 
 namespace {
@@ -247,6 +248,47 @@ TEST_F(ViewFind, SaysWhenAnExpressionGaveUp)
     EXPECT_TRUE(view->SearchGaveUp());
     EXPECT_TRUE(view->FindForward("c", true));
     EXPECT_FALSE(view->SearchGaveUp());
+}
+
+// F3 and its kin: the history's newest text, and the message a search that
+// found nothing leaves.
+TEST_F(ViewFind, FindAgainSaysNotFoundOrStopped)
+{
+    std::vector<std::string> history;
+    Show({"alpha beta", std::string(60, 'a') + "cb"});
+    EXPECT_EQ(FindAgain(*view, history, true), std::nullopt); // nothing to look for
+    RememberFindText(history, "beta");
+    RememberFindText(history, "beta");
+    RememberFindText(history, "");
+    EXPECT_EQ(history, std::vector<std::string>{"beta"});
+    EXPECT_EQ(FindAgain(*view, history, true), std::nullopt);
+    EXPECT_EQ(view->m_anchor, (TextPos{6, 0}));
+    RememberFindText(history, "gamma");
+    EXPECT_EQ(FindAgain(*view, history, false)->id, kNoMoreEntries.id);
+
+    settings.RegExpr = 1;
+    RememberFindText(history, "(a|aa)+b");
+    EXPECT_EQ(FindAgain(*view, history, true)->id, kSearchStopped.id);
+    RememberFindText(history, "x+");
+    EXPECT_EQ(FindAgain(*view, history, true)->id, kNoMoreEntries.id);
+}
+
+TEST_F(ViewFind, TheWordAtTheCaretIsFoundAgainInCp1251History)
+{
+    std::vector<std::string> history{"old"};
+    Show({"\xD0\xD2\xC9 x \xD0\xD2\xC9", "  "}); // при x при in KOI8
+    view->OnEncoding(CTextView::kEncodingCommand + CP_KOI8);
+    view->m_caret = {1, 0};
+    EXPECT_EQ(FindWordAtCaret(*view, history, true), std::nullopt);
+    EXPECT_EQ(history, (std::vector<std::string>{"\xEF\xF0\xE8", "old"})); // при in cp1251
+    EXPECT_EQ(view->m_anchor, (TextPos{6, 0}));
+    EXPECT_EQ(FindWordAtCaret(*view, history, false), std::nullopt);
+    EXPECT_EQ(view->m_anchor, (TextPos{0, 0}));
+    EXPECT_EQ(history.size(), 2u);
+    view->m_bSelection = 0;
+    view->m_caret = {1, 1}; // no word
+    EXPECT_EQ(FindWordAtCaret(*view, history, true), std::nullopt);
+    EXPECT_EQ(history.size(), 2u);
 }
 
 } // namespace

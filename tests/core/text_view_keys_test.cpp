@@ -181,6 +181,9 @@ TEST_F(ViewKeys, TheRussianLayoutMapsTypedKeys)
     Show({""});
     Type("q");
     EXPECT_EQ(doc.GetLine(0), "\xE9"); // й
+    settings.IntSwitch = 0; // the Windows layout
+    Type("q");
+    EXPECT_EQ(doc.GetLine(0), "\xE9q");
 }
 
 TEST_F(ViewKeys, TypedCharactersUndoTogether)

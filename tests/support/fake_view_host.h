@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/doc/code_pages.h"
 #include "core/view/view_host.h"
 
 #include <ctime>
@@ -69,18 +70,23 @@ public:
     void ShowWaitCursor(bool on) override { waitCursor = on; }
     void Beep() override { ++beeps; }
 
-    std::optional<std::string> GetClipboardText() override
+    // The clipboard keeps the bytes with their code page, as the system's
+    // Unicode text does; read in another code page they are converted.
+    std::optional<std::string> GetClipboardText(int codePage) override
     {
         if (clipboardBusy || !clipboard)
             return std::nullopt;
-        return clipboard;
+        std::string text = *clipboard;
+        ConvertString(text, clipboardCodePage, codePage);
+        return text;
     }
     bool ClipboardHasText() override { return clipboard.has_value(); }
-    bool SetClipboardText(const std::string& text) override
+    bool SetClipboardText(const std::string& text, int codePage) override
     {
         if (clipboardBusy)
             return false;
         clipboard = text;
+        clipboardCodePage = codePage;
         return true;
     }
     std::optional<std::string> AskFileToInsert() override { return fileToInsert; }
@@ -109,6 +115,7 @@ public:
     bool waitCursor = false;
     int beeps = 0;
     std::optional<std::string> clipboard;
+    int clipboardCodePage = 4; // WIN
     bool clipboardBusy = false;
     std::optional<std::string> fileToInsert;
     std::tm now = [] {

@@ -58,6 +58,65 @@ TEST(FileDialog, TheExtraBoxesStartAsToldAndFollowTheUser)
     }
 }
 
+std::wstring ItemText(HWND combo, int index)
+{
+    std::wstring text(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)), L'\0');
+    SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return text;
+}
+
+// A language file names the boxes' items; without one the program's own do.
+TEST(FileDialog, TheBoxesTakeTheInterfaceStrings)
+{
+    std::vector<std::wstring> items;
+    auto readItems = [&items] {
+        return DialogScript([&items](HWND dialog) {
+            HWND encoding = GetDlgItem(dialog, IDC_FILE_ENCODING);
+            if (!encoding)
+                return;
+            items = {ItemText(encoding, 0), ItemText(encoding, 5), ItemText(GetDlgItem(dialog, IDC_FILE_LINE_END), 3)};
+            PostMessageW(GetParent(dialog), WM_COMMAND, IDCANCEL, 0);
+        });
+    };
+    int filterIndex = 1;
+    const std::string filter(kAllFilesFilter, sizeof kAllFilesFilter - 1);
+    {
+        DialogScript script = readItems();
+        CMyFileDialog open(true, 5, 3);
+        open.Show(nullptr, filter, filterIndex);
+        EXPECT_EQ(items, (std::vector<std::wstring>{L"KOI8", L"Auto", L"Auto"}));
+    }
+    {
+        DialogScript script = readItems();
+        CMyFileDialog open(true, 5, 3);
+        open.strings = [](std::uint32_t id) -> std::optional<std::string> {
+            if (id == 5045)
+                return "\xC0\xE2\xF2\xEE"; // Авто
+            return std::nullopt;
+        };
+        open.Show(nullptr, filter, filterIndex);
+        EXPECT_EQ(items, (std::vector<std::wstring>{L"KOI8", L"\u0410\u0432\u0442\u043E", L"\u0410\u0432\u0442\u043E"}));
+    }
+}
+
+// Insert File's dialog is titled in the interface language.
+TEST_F(Framework, InsertFileAsksInTheInterfaceLanguage)
+{
+    settings.InterfaceFile = NOVEDA_DATA_DIR "/russian.lng";
+    frame.ApplyInterfaceLanguage();
+    frame.NewDocument();
+    Pump();
+    std::wstring title;
+    DialogScript script([&title](HWND dialog) {
+        wchar_t text[128] = {};
+        GetWindowTextW(dialog, text, 128);
+        title = text;
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_FALSE(frame.ActiveView()->AskFileToInsert());
+    EXPECT_EQ(title, L"\u0412\u0441\u0442\u0430\u0432\u0438\u0442\u044C \u0444\u0430\u0439\u043B"); // Вставить файл
+}
+
 TEST_F(Framework, ChangedFavoritesAreWrittenWhenTheFrameGoes)
 {
     MemoryProfileStore otherStore;

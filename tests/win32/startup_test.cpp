@@ -288,6 +288,36 @@ TEST(SingleInstanceBlock, HandsACommandLineToTheRunningInstance)
     DestroyWindow(window);
 }
 
+// The running instance ends before it reads a hand-over: later starts wait
+// a moment for the lock, not for ever, and take the instance's place.
+TEST(SingleInstanceBlock, AHandOverNobodyReadsHoldsLaterStartsOnlyBriefly)
+{
+    constexpr DWORD kWait = 200;
+    SingleInstance first(L"NovedaTestEvent2", L"NovedaTestBlock2", kWait);
+    ASSERT_TRUE(first.Lock());
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    first.Publish(window);
+
+    SingleInstance second(L"NovedaTestEvent2", L"NovedaTestBlock2", kWait);
+    ASSERT_TRUE(second.Lock());
+    EXPECT_TRUE(second.HandOver("late.txt", SingleInstance::Message()));
+    DestroyWindow(window); // the first instance ends without reading it
+    first.Withdraw();
+
+    SingleInstance third(L"NovedaTestEvent2", L"NovedaTestBlock2", kWait);
+    EXPECT_FALSE(third.Lock()); // abandoned: it goes on
+    EXPECT_EQ(third.RunningWindow(), nullptr);
+    HWND next = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    third.Publish(next); // gives the lock back
+
+    SingleInstance fourth(L"NovedaTestEvent2", L"NovedaTestBlock2", kWait);
+    EXPECT_TRUE(fourth.Lock());
+    EXPECT_EQ(fourth.RunningWindow(), next);
+    DestroyWindow(next);
+    EXPECT_FALSE(fourth.HandOver("x", SingleInstance::Message())); // the window went meanwhile
+    fourth.Unlock();
+}
+
 TEST(SaveQuestion, TheDialogShortensLongTitlesAndReturnsEachAnswer)
 {
     HWND owner = nullptr;

@@ -187,6 +187,23 @@ TEST_F(ViewWindowTest, TheClipboardCarriesCyrillicThroughBothFormats)
     EXPECT_EQ(Doc().GetLine(0), "\xD9\xE8" "abc");
 }
 
+// A cp866 view's box drawing goes as the characters themselves and comes
+// back byte for byte; 8-bit readers get look-alikes.
+TEST_F(ViewWindowTest, TheClipboardCarriesTheViewsOwnCharacters)
+{
+    settings.AutoClipbrd = 1;
+    Command(ID_ENCODING_DOS);
+    TextPos at{0, 0};
+    Doc().InsertText(at, "\xC9\xCD\xBB \x8F\xE0\xA8", true); // ╔═╗ При
+    Command(ID_EDIT_SELECT_ALL);
+    Command(ID_EDIT_COPY);
+    EXPECT_EQ(ClipboardUnicode(), L"\u2554\u2550\u2557 \u041F\u0440\u0438");
+    EXPECT_EQ(ClipboardBytes(), "+=+ \xCF\xF0\xE8");
+    Command(ID_EDIT_PASTE);
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ(Doc().GetLine(0), "\xC9\xCD\xBB \x8F\xE0\xA8\xC9\xCD\xBB \x8F\xE0\xA8");
+}
+
 TEST_F(ViewWindowTest, AClipboardHeldByAnotherWindowLeavesTheTextAlone)
 {
     Type(L"keep me");

@@ -4,6 +4,8 @@
 #include "core/app/prompts.h"
 #include "core/app/setup_file.h"
 
+#include <fstream>
+
 void LoadKeyboardLayoutFile(ProfileStore& store, AppSettings& settings, Prompts& prompts)
 {
     settings.keyboard.Clear();
@@ -14,11 +16,13 @@ void LoadKeyboardLayoutFile(ProfileStore& store, AppSettings& settings, Prompts&
     store.SetString("General", "KbdLayoutFile", "");
 }
 
+// Only whether the file can be read: one without its header line is
+// reported when it is first used.
 void CheckTranslitTable(AppSettings& settings)
 {
     settings.translit = TranslitTable{};
     settings.translit.available =
-        !settings.TranslitTableFile.empty() && SetupReader::Open(settings.TranslitTableFile).has_value();
+        !settings.TranslitTableFile.empty() && std::ifstream(settings.TranslitTableFile, std::ios::binary).good();
 }
 
 bool EnsureTranslitTable(AppSettings& settings, Prompts& prompts)

@@ -2,7 +2,8 @@
 
 #include <cstdint>
 
-// Interface strings of the document's messages, with their English texts.
+// Interface strings the core and its windows show, with their English texts;
+// a language file may give others.
 struct DocString {
     std::uint32_t id;
     const char* text;
@@ -12,3 +13,6 @@ inline constexpr DocString kFileTooLarge{5041, "The file %s is too large to open
 inline constexpr DocString kReloadQuestion{
     5042, "You will lost all changes in current file.\n Are you sure you want to proceed?"};
 inline constexpr DocString kCannotSaveFile{5043, "Cannot save file %s"};
+inline constexpr DocString kInsertFileTitle{5005, "Insert File"};
+inline constexpr DocString kBrowseLink{5015, "Browse this link..."};
+inline constexpr DocString kAutoChoice{5045, "Auto"};

@@ -142,6 +142,9 @@ public:
     int GetUndoCount() const { return static_cast<int>(m_undoRecords.size()); }
     bool IsUndoTruncated() const { return m_bUndoTruncated; }
 
+    // An interface string: the language file's text, else the English one.
+    std::string InterfaceText(const DocString& message) const;
+
     // Sets the modified flag, repainting the file tabs first when it changes.
     void SetModified(bool modified);
 
@@ -184,7 +187,6 @@ private:
     // Where the file at `target` goes aside before a save, if anywhere.
     std::optional<std::string> BackupPathOf(const std::string& target) const;
     void Report(const DocString& message, const std::string& path);
-    std::string Text(const DocString& message) const;
 
     // Text as GetText gives it is ambiguous where a line holds CR bytes of its
     // own: inserted again, each would break the line. The undo history keeps

@@ -62,7 +62,7 @@ std::string SuggestEncryptedName(const std::string& title)
     return (hasExtension ? title.substr(0, dot) : title) + ".crp";
 }
 
-std::string CTextDoc::Text(const DocString& message) const
+std::string CTextDoc::InterfaceText(const DocString& message) const
 {
     if (m_pFrame) {
         if (auto text = m_pFrame->GetInterfaceString(message.id))
@@ -74,7 +74,7 @@ std::string CTextDoc::Text(const DocString& message) const
 void CTextDoc::Report(const DocString& message, const std::string& path)
 {
     if (m_pPrompts)
-        m_pPrompts->ShowMessage(FillPlaceholder(Text(message), path), MessageKind::Error);
+        m_pPrompts->ShowMessage(FillPlaceholder(InterfaceText(message), path), MessageKind::Error);
 }
 
 void CTextDoc::MakeEmpty()
@@ -426,7 +426,7 @@ bool CTextDoc::Reload()
     const std::string path = GetPathName();
     if (path.empty())
         return false;
-    if (IsModified() && !(m_pPrompts && m_pPrompts->AskYesNo(Text(kReloadQuestion), MessageKind::Warning)))
+    if (IsModified() && !(m_pPrompts && m_pPrompts->AskYesNo(InterfaceText(kReloadQuestion), MessageKind::Warning)))
         return false;
     m_bReloading = 1;
     const bool loaded = OnOpenDocument(path, {m_codePage, std::nullopt});

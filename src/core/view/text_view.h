@@ -149,6 +149,8 @@ public:
     void UpdateScrollBars();
     void OnEncoding(int command);
     bool IsEncodingChecked(int command) const { return command - kEncodingCommand == m_codePage; }
+    int GetCodePage() const { return m_codePage; }
+    int ClipboardCodePage() const;
 
     // Mouse and scrolling.
     void HitTest(Point point);

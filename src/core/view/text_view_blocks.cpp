@@ -59,13 +59,17 @@ bool CTextView::Copy()
     if (!GetSelectionRange(start, end) || start == end)
         return false;
     WaitCursor wait(m_host);
-    std::string text = m_doc.GetText(start, end);
-    if (m_pSettings.AutoClipbrd)
-        ConvertString(text, m_codePage, CP_WIN);
-    return m_host.SetClipboardText(text);
+    return m_host.SetClipboardText(m_doc.GetText(start, end), ClipboardCodePage());
 }
 
 // Only what reached the clipboard is deleted.
+// With AutoClipbrd the clipboard holds the characters the view shows;
+// without it the bytes go as they are, read as cp1251.
+int CTextView::ClipboardCodePage() const
+{
+    return m_pSettings.AutoClipbrd ? m_codePage : int{CP_WIN};
+}
+
 void CTextView::Cut()
 {
     if (Copy())
@@ -74,12 +78,9 @@ void CTextView::Cut()
 
 void CTextView::Paste()
 {
-    std::optional<std::string> text = m_host.GetClipboardText();
-    if (!text)
-        return;
-    if (m_pSettings.AutoClipbrd)
-        ConvertString(*text, CP_WIN, m_codePage);
-    PasteText(*text);
+    const std::optional<std::string> text = m_host.GetClipboardText(ClipboardCodePage());
+    if (text)
+        PasteText(*text);
 }
 
 void CTextView::DeleteSelection()

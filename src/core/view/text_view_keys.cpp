@@ -377,7 +377,8 @@ void CTextView::OnChar(int code, bool shift, bool ctrl)
     }
     const EditRows before = CaretEditRows();
     auto typed = static_cast<std::uint8_t>(code);
-    if (m_pSettings.Language)
+    // With IntSwitch off Windows' own layout decides, whatever Language says.
+    if (m_pSettings.Language && m_pSettings.IntSwitch)
         typed = m_pSettings.keyboard.MapKey(typed);
     const std::uint8_t byte = ConvertByte(typed, CP_WIN, m_codePage);
     const bool fill = byte == kTab && m_pSettings.FillTabs;

@@ -105,12 +105,14 @@ public:
     virtual void ShowWaitCursor(bool on) = 0;
     virtual void Beep() = 0;
 
-    // The clipboard's text as bytes; nothing when it holds no text or
-    // another program holds it.
-    virtual std::optional<std::string> GetClipboardText() = 0;
+    // The clipboard's text as bytes of code page `codePage` (0..4);
+    // nothing when it holds no text or another program holds it.
+    virtual std::optional<std::string> GetClipboardText(int codePage) = 0;
     virtual bool ClipboardHasText() = 0;
-    // False when the clipboard cannot be taken.
-    virtual bool SetClipboardText(const std::string& bytes) = 0;
+    // Puts text of code page `codePage` on the clipboard, as the characters
+    // it stands for, so that it comes back byte for byte (box drawing too);
+    // false when the clipboard cannot be taken.
+    virtual bool SetClipboardText(const std::string& bytes, int codePage) = 0;
 
     // The file Insert File reads; nothing when the user cancels.
     virtual std::optional<std::string> AskFileToInsert() = 0;

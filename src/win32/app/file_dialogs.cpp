@@ -1,6 +1,7 @@
 #include "win32/app/file_dialogs.h"
 
 #include "core/app/dialog_rules.h"
+#include "core/doc/doc_strings.h"
 #include "win32/app/text_conversion.h"
 #include "win32/app/win_settings.h"
 #include "win32/res/resource.h"
@@ -11,7 +12,7 @@ namespace {
 
 constexpr std::size_t kNamesBuffer = 32 * 1024;
 constexpr std::uint32_t kCodePageNames = 1003; // "KOI8" .. "WIN"
-const wchar_t* const kLineEndNames[] = {L"DOS", L"UNIX", L"MAC", L"Auto"};
+const wchar_t* const kLineEndNames[] = {L"DOS", L"UNIX", L"MAC"};
 
 void Fill(HWND combo, const std::vector<std::wstring>& items, int selected)
 {
@@ -40,13 +41,20 @@ UINT_PTR CALLBACK CMyFileDialog::Hook(HWND extra, UINT message, WPARAM wParam, L
         const auto* ofn = reinterpret_cast<const OPENFILENAMEW*>(lParam);
         auto* self = reinterpret_cast<CMyFileDialog*>(ofn->lCustData);
         SetWindowLongPtrW(extra, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        auto text = [self](std::uint32_t id, const char* english) {
+            std::optional<std::string> found = self->strings ? self->strings(id) : std::nullopt;
+            return FromCp1251(found ? *found : StringTableResources().Load(id).value_or(english));
+        };
+        const std::wstring autoText = text(kAutoChoice.id, kAutoChoice.text);
         std::vector<std::wstring> codePages;
         for (std::uint32_t id = kCodePageNames; id < kCodePageNames + 5; ++id)
-            codePages.push_back(FromCp1251(StringTableResources().Load(id).value_or("")));
-        codePages.push_back(L"Auto");
+            codePages.push_back(text(id, ""));
+        codePages.push_back(autoText);
         Fill(GetDlgItem(extra, IDC_FILE_ENCODING), codePages, self->encoding);
         EnableWindow(GetDlgItem(extra, IDC_FILE_ENCODING), self->m_isOpen);
-        Fill(GetDlgItem(extra, IDC_FILE_LINE_END), {std::begin(kLineEndNames), std::end(kLineEndNames)}, self->lineEnd);
+        std::vector<std::wstring> lineEnds(std::begin(kLineEndNames), std::end(kLineEndNames));
+        lineEnds.push_back(autoText);
+        Fill(GetDlgItem(extra, IDC_FILE_LINE_END), lineEnds, self->lineEnd);
         return TRUE;
     }
     auto* self = reinterpret_cast<CMyFileDialog*>(GetWindowLongPtrW(extra, GWLP_USERDATA));

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -27,6 +29,9 @@ public:
     std::vector<std::string> Show(HWND owner, const std::string& filter, int& filterIndex, const wchar_t* title = nullptr,
                                   const std::string& initialName = {});
 
+    // Where the boxes' item texts come from: the language file's strings,
+    // or without it the program's own.
+    std::function<std::optional<std::string>(std::uint32_t id)> strings;
     bool m_isOpen;
     int encoding; // 0..4, 5 = Auto
     int lineEnd;  // 0 DOS, 1 UNIX, 2 MAC, 3 Auto

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-SingleInstance::SingleInstance(const std::wstring& eventName, const std::wstring& blockName)
+SingleInstance::SingleInstance(const std::wstring& eventName, const std::wstring& blockName, DWORD lockWait)
+    : m_lockWait(lockWait)
 {
     m_event = CreateEventW(nullptr, FALSE, TRUE, eventName.c_str());
     // A new mapping of the paging file reads as zeros; it lives as long as
@@ -23,9 +24,9 @@ SingleInstance::~SingleInstance()
         CloseHandle(m_event);
 }
 
-void SingleInstance::Lock()
+bool SingleInstance::Lock()
 {
-    WaitForSingleObject(m_event, INFINITE);
+    return WaitForSingleObject(m_event, m_lockWait) == WAIT_OBJECT_0;
 }
 
 void SingleInstance::Unlock()
@@ -38,19 +39,29 @@ HWND SingleInstance::RunningWindow() const
     return reinterpret_cast<HWND>(static_cast<std::uintptr_t>(m_block->mainWindow));
 }
 
-void SingleInstance::HandOver(const std::string& commandLine, UINT message)
+bool SingleInstance::HandOver(const std::string& commandLine, UINT message)
 {
     const std::size_t length = std::min(commandLine.size(), kMaxHandedOver);
     std::memcpy(m_block->commandLine, commandLine.data(), length);
     m_block->commandLine[length] = '\0';
     m_block->commandLine[kCommandLineSize - 1] = '\0';
-    PostMessageW(RunningWindow(), message, 0, 0);
+    return PostMessageW(RunningWindow(), message, 0, 0) != FALSE;
 }
 
 void SingleInstance::Publish(HWND mainWindow)
 {
-    m_block->mainWindow = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(mainWindow));
+    m_published = static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(mainWindow));
+    m_block->mainWindow = m_published;
     Unlock();
+}
+
+// One aligned 32-bit store, read whole by the others: no lock is needed, and
+// none is waited for on the way out.
+void SingleInstance::Withdraw()
+{
+    if (m_published && m_block->mainWindow == m_published)
+        m_block->mainWindow = 0;
+    m_published = 0;
 }
 
 std::string SingleInstance::TakeCommandLine()

@@ -10,30 +10,40 @@
 // its start-up ends) and a command line handed over by a later start; the
 // auto-reset event "NovedaSingleEvent" is the lock over it, and only the
 // first instance signals it again.
+//
+// A hand-over the running instance never reads (it ended first) would keep
+// the lock taken for good, so waits for it are bounded: a lock not given back
+// in time is taken as abandoned, and the start goes on.
 class SingleInstance {
 public:
     static constexpr std::size_t kBlockSize = 2052;
     static constexpr std::size_t kCommandLineSize = 2048;
     static constexpr std::size_t kMaxHandedOver = 2046;
+    static constexpr DWORD kLockWait = 5000; // milliseconds
 
     // The names may differ for tests, which must not meet a running editor.
     explicit SingleInstance(const std::wstring& eventName = L"NovedaSingleEvent",
-                            const std::wstring& blockName = L"NovedaSingleBlock");
+                            const std::wstring& blockName = L"NovedaSingleBlock", DWORD lockWait = kLockWait);
     ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     bool Valid() const { return m_event && m_block; }
-    // Waits, without a time-out, until the block may be read and written.
-    void Lock();
+    // Waits until the block may be read and written; false when the lock
+    // was abandoned, and the block is used all the same.
+    bool Lock();
     void Unlock();
     // The running instance's main window; null while none has started.
     HWND RunningWindow() const;
     // A later start: the command line (cut at 2046 bytes) into the block, and
-    // the registered message to the running window. The lock stays taken.
-    void HandOver(const std::string& commandLine, UINT message);
+    // the registered message to the running window. The lock stays taken;
+    // false when the message could not be posted (the window is gone), and
+    // the start then goes on as the running instance.
+    bool HandOver(const std::string& commandLine, UINT message);
     // The first instance, at the end of its start-up.
     void Publish(HWND mainWindow);
+    // The instance ends: later starts find no window to hand over to.
+    void Withdraw();
     // What a later start handed over; the block's text is emptied.
     std::string TakeCommandLine();
 
@@ -47,6 +57,8 @@ private:
     };
     static_assert(sizeof(Block) == kBlockSize);
 
+    DWORD m_lockWait;
+    std::uint32_t m_published = 0;
     HANDLE m_event = nullptr;
     HANDLE m_mapping = nullptr;
     Block* m_block = nullptr;

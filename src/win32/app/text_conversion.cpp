@@ -1,25 +1,51 @@
 #include "win32/app/text_conversion.h"
 
+#include "core/doc/code_pages.h"
+
 #include <windows.h>
 
-std::wstring FromCp1251(std::string_view text)
+namespace {
+
+// KOI8-R, cp866, Mac Cyrillic, ISO 8859-5, cp1251.
+constexpr UINT kWindowsCodePages[kCodePageCount] = {20866, 866, 10007, 28595, 1251};
+
+UINT WindowsCodePage(int codePage)
+{
+    return codePage >= 0 && codePage < kCodePageCount ? kWindowsCodePages[codePage] : 1251;
+}
+
+} // namespace
+
+std::wstring FromCodePage(std::string_view text, int codePage)
 {
     if (text.empty())
         return {};
+    const UINT windows = WindowsCodePage(codePage);
     const int size = static_cast<int>(text.size());
-    const int length = MultiByteToWideChar(1251, 0, text.data(), size, nullptr, 0);
+    const int length = MultiByteToWideChar(windows, 0, text.data(), size, nullptr, 0);
     std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(1251, 0, text.data(), size, wide.data(), length);
+    MultiByteToWideChar(windows, 0, text.data(), size, wide.data(), length);
     return wide;
+}
+
+std::string ToCodePage(std::wstring_view text, int codePage)
+{
+    if (text.empty())
+        return {};
+    const UINT windows = WindowsCodePage(codePage);
+    const int size = static_cast<int>(text.size());
+    const int length = WideCharToMultiByte(windows, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string narrow(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(windows, 0, text.data(), size, narrow.data(), length, "?", nullptr);
+    return narrow;
+}
+
+std::wstring FromCp1251(std::string_view text)
+{
+    return FromCodePage(text, CP_WIN);
 }
 
 std::string ToCp1251(std::wstring_view text)
 {
-    if (text.empty())
-        return {};
-    const int size = static_cast<int>(text.size());
-    const int length = WideCharToMultiByte(1251, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-    std::string narrow(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(1251, 0, text.data(), size, narrow.data(), length, "?", nullptr);
-    return narrow;
+    return ToCodePage(text, CP_WIN);
 }

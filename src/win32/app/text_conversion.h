@@ -7,3 +7,8 @@
 std::wstring FromCp1251(std::string_view text);
 // Characters cp1251 cannot represent become '?'.
 std::string ToCp1251(std::wstring_view text);
+
+// The same for text of one of the program's code pages (0 KOI8 .. 4 WIN),
+// through the Windows code page of that name.
+std::wstring FromCodePage(std::string_view text, int codePage);
+std::string ToCodePage(std::wstring_view text, int codePage);

@@ -99,6 +99,7 @@ std::optional<SaveAsChoice> WinPrompts::AskSavePath(const std::string& suggested
 {
     const bool newFile = suggestedName.find('\\') == std::string::npos;
     CMyFileDialog dialog(false, m_settings.Encoding, kLineEndAuto);
+    dialog.strings = m_strings;
     int allFiles = 1;
     int& filterIndex = newFile ? m_dialogs.filterIndex : allFiles;
     const std::vector<std::string> chosen =

@@ -15,8 +15,6 @@
 
 namespace {
 
-constexpr int kDefaultRecentFiles = 4;
-
 std::string ProgramDirectory()
 {
     wchar_t path[MAX_PATH];
@@ -44,21 +42,22 @@ bool EditorApp::InitInstance(int showCommand)
         m_single.Lock();
         // A window that is gone belongs to an instance that is ending: this
         // start takes its place rather than handing its files to nobody.
-        if (HWND running = m_single.RunningWindow(); running && IsWindow(running)) {
-            // The lock stays taken: the running instance gives it back.
-            m_single.HandOver(ArgumentsOf(ToCp1251(GetCommandLineW())), SingleInstance::Message());
+        // After a hand-over the lock stays taken: the running instance gives
+        // it back.
+        if (HWND running = m_single.RunningWindow(); running && IsWindow(running) &&
+            m_single.HandOver(ArgumentsOf(ToCp1251(GetCommandLineW())), SingleInstance::Message()))
             return false;
-        }
     }
     m_programDir = ProgramDirectory();
     if (const char* previous = std::setlocale(LC_CTYPE, "russian"))
         m_previousLocale = previous;
-    const int recentFiles = m_store.GetInt("General", "MRUmax", kDefaultRecentFiles);
-    if (recentFiles > 0) {
-        m_recent = std::make_unique<RecentFileList>(recentFiles);
+    LoadSettings();
+    // The size comes through the settings' range check: a damaged value
+    // gives the default, not a list of millions of entries.
+    if (m_settings.MRUmax > 0) {
+        m_recent = std::make_unique<RecentFileList>(m_settings.MRUmax);
         m_recent->Load(m_store);
     }
-    LoadSettings();
     m_frame = std::make_unique<CMainFrame>(
         m_settings, m_schemes, m_clips, FrameServices{m_files, m_store, m_environment, nullptr, m_programDir, m_recent.get()});
     if (!m_frame->Create()) {
@@ -104,6 +103,8 @@ int EditorApp::Run()
 
 int EditorApp::ExitInstance()
 {
+    if (m_single.Valid())
+        m_single.Withdraw();
     if (!m_previousLocale.empty())
         std::setlocale(LC_CTYPE, m_previousLocale.c_str());
     if (m_recent)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/app_settings.h"
+#include "core/doc/doc_strings.h"
 #include "core/doc/text_doc.h"
 #include "core/view/text_view.h"
 #include "core/app/favorites.h"
@@ -205,6 +206,10 @@ private:
     void OrganizeFavorites(int);
     void OpenFavoriteCommand(int id);
     void OpenRecentFile(int id);
+    void FindAgainCommand(int id);
+    void FindWordCommand(int id);
+    void ReportSearch(const std::optional<DocString>& message);
+    CommandUpdate FindAgainState(int id);
     CommandUpdate DocumentActive(int);
     CommandUpdate WordWrapState(int);
     CommandUpdate SpecialCharsState(int);
@@ -230,6 +235,8 @@ private:
     StringTableResources m_resourceStrings;
     InterfaceLanguage m_language{m_resourceStrings};
     std::map<unsigned, HMENU> m_popups;
+    // Find texts in cp1251, newest first, for as long as the program runs.
+    std::vector<std::string> m_findHistory;
     std::function<void()> m_onHandOver;
     WinPrompts m_messageBoxes;
     Prompts& m_prompts;

@@ -2,6 +2,8 @@
 #include "core/app/frame_rules.h"
 #include "core/app/profile_store.h"
 #include "core/tools/clip_library.h"
+#include "core/text/placeholder.h"
+#include "core/view/find_again.h"
 #include "core/view/highlight_scheme.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/help_viewer.h"
@@ -69,6 +71,8 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands()
         {ID_FAVORITES_ORGANIZE, ID_FAVORITES_ORGANIZE, &CMainFrame::OrganizeFavorites, &CMainFrame::FavoritesNotEmpty},
         {ID_FAVORITES_FIRST, ID_FAVORITES_LAST, &CMainFrame::OpenFavoriteCommand, &CMainFrame::FavoriteEntryState},
         {ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST - 1, &CMainFrame::OpenRecentFile},
+        {ID_SEARCH_FIND_PREV, ID_SEARCH_FIND_NEXT, &CMainFrame::FindAgainCommand, &CMainFrame::FindAgainState},
+        {ID_SEARCH_WORD_BACKWARD, ID_SEARCH_WORD_FORWARD, &CMainFrame::FindWordCommand, &CMainFrame::DocumentActive},
     };
     return kTable;
 }
@@ -93,10 +97,37 @@ void CMainFrame::FileNew(int)
 void CMainFrame::FileOpen(int)
 {
     CMyFileDialog dialog(true, m_settings.DisableAuto ? m_settings.Encoding : kEncodingAuto, kLineEndAuto);
+    dialog.strings = [this](std::uint32_t id) { return GetInterfaceString(id); };
     const std::vector<std::string> paths = dialog.Show(m_window, m_settings.openFilter, m_fileDialogs.filterIndex);
     const OpenOptions options = OpenWithChoice(dialog.encoding, dialog.lineEnd);
     for (const std::string& path : paths)
         OpenDocument(path, options);
+}
+
+void CMainFrame::FindAgainCommand(int id)
+{
+    if (ViewWindow* view = ActiveView())
+        ReportSearch(FindAgain(view->View(), m_findHistory, id == ID_SEARCH_FIND_NEXT));
+}
+
+void CMainFrame::FindWordCommand(int id)
+{
+    if (ViewWindow* view = ActiveView())
+        ReportSearch(FindWordAtCaret(view->View(), m_findHistory, id == ID_SEARCH_WORD_FORWARD));
+}
+
+void CMainFrame::ReportSearch(const std::optional<DocString>& message)
+{
+    if (message)
+        m_prompts.ShowMessage(FillPlaceholder(GetInterfaceString(message->id).value_or(message->text), m_findHistory.front()),
+                              MessageKind::Information);
+}
+
+// Find previous searches as plain text only.
+CommandUpdate CMainFrame::FindAgainState(int id)
+{
+    const bool usable = ActiveChild() && !m_findHistory.empty() && (id == ID_SEARCH_FIND_NEXT || !m_settings.RegExpr);
+    return {usable, false, std::nullopt};
 }
 
 void CMainFrame::CloseAllCommand(int)

@@ -1,5 +1,7 @@
 #include "win32/view/view_window.h"
 
+#include "core/doc/code_pages.h"
+#include "core/doc/doc_strings.h"
 #include "core/doc/text_doc.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/gdi_fonts.h"
@@ -177,7 +179,8 @@ void ViewWindow::ShowContextMenu(Point at, bool offerLink)
         return;
     if (offerLink) {
         InsertMenuW(popup, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
-        InsertMenuW(popup, 0, MF_BYPOSITION | MF_STRING, CTextView::kBrowseLinkCommand, L"Browse this link...");
+        const std::wstring text = FromCp1251(m_view->GetDocument().InterfaceText(kBrowseLink));
+        InsertMenuW(popup, 0, MF_BYPOSITION | MF_STRING, CTextView::kBrowseLinkCommand, text.c_str());
     }
     POINT screen{at.x, at.y};
     ClientToScreen(m_window, &screen);
@@ -208,19 +211,21 @@ void ViewWindow::Beep()
 }
 
 // Unicode text when there is some, else the system's 8-bit text.
-std::optional<std::string> ViewWindow::GetClipboardText()
+// Unicode text first; 8-bit text is cp1251.
+std::optional<std::string> ViewWindow::GetClipboardText(int codePage)
 {
     if (!OpenClipboard(m_window))
         return std::nullopt;
     std::optional<std::string> text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = ToCp1251(chars);
+            text = ToCodePage(chars, codePage);
             GlobalUnlock(data);
         }
     } else if (HANDLE bytes = GetClipboardData(CF_TEXT)) {
         if (auto* chars = static_cast<const char*>(GlobalLock(bytes))) {
             text = std::string(chars);
+            ConvertString(*text, CP_WIN, codePage);
             GlobalUnlock(bytes);
         }
     }
@@ -233,20 +238,24 @@ bool ViewWindow::ClipboardHasText()
     return IsClipboardFormatAvailable(CF_TEXT) || IsClipboardFormatAvailable(CF_UNICODETEXT);
 }
 
-bool ViewWindow::SetClipboardText(const std::string& bytes)
+// Unicode text, and cp1251 text (box drawing as ASCII look-alikes) for
+// programs that read 8-bit text.
+bool ViewWindow::SetClipboardText(const std::string& bytes, int codePage)
 {
     if (!OpenClipboard(m_window))
         return false;
     EmptyClipboard();
     bool placed = false;
-    if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, bytes.size() + 1)) {
-        std::memcpy(GlobalLock(block), bytes.c_str(), bytes.size() + 1);
+    std::string cp1251 = bytes;
+    ConvertString(cp1251, codePage, CP_WIN);
+    if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE | GMEM_DDESHARE, cp1251.size() + 1)) {
+        std::memcpy(GlobalLock(block), cp1251.c_str(), cp1251.size() + 1);
         GlobalUnlock(block);
         placed = SetClipboardData(CF_TEXT, block) != nullptr;
         if (!placed)
             GlobalFree(block);
     }
-    const std::wstring wide = FromCp1251(bytes);
+    const std::wstring wide = FromCodePage(bytes, codePage);
     if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t))) {
         std::memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
         GlobalUnlock(block);
@@ -259,7 +268,8 @@ bool ViewWindow::SetClipboardText(const std::string& bytes)
 
 std::optional<std::string> ViewWindow::AskFileToInsert()
 {
-    return ChooseFileToOpen(GetAncestor(m_window, GA_ROOT), L"Insert File");
+    return ChooseFileToOpen(GetAncestor(m_window, GA_ROOT),
+                            FromCp1251(m_view->GetDocument().InterfaceText(kInsertFileTitle)).c_str());
 }
 
 std::tm ViewWindow::LocalTime()

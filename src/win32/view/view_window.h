@@ -54,9 +54,9 @@ public:
     void OpenLink(const std::string& link) override;
     void ShowWaitCursor(bool on) override;
     void Beep() override;
-    std::optional<std::string> GetClipboardText() override;
+    std::optional<std::string> GetClipboardText(int codePage) override;
     bool ClipboardHasText() override;
-    bool SetClipboardText(const std::string& bytes) override;
+    bool SetClipboardText(const std::string& bytes, int codePage) override;
     std::optional<std::string> AskFileToInsert() override;
     std::tm LocalTime() override;
     void ShowCompletionList(const CompletionList& list) override;

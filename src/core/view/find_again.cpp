@@ -1,0 +1,33 @@
+#include "core/view/find_again.h"
+
+#include "core/doc/code_pages.h"
+#include "core/doc/text_doc.h"
+#include "core/view/text_view.h"
+
+void RememberFindText(std::vector<std::string>& history, const std::string& text)
+{
+    if (!text.empty() && (history.empty() || history.front() != text))
+        history.insert(history.begin(), text);
+}
+
+std::optional<DocString> FindAgain(CTextView& view, const std::vector<std::string>& history, bool forward)
+{
+    if (history.empty())
+        return std::nullopt;
+    const std::string& text = history.front();
+    if (forward ? view.FindForward(text, true) : view.FindBackward(text))
+        return std::nullopt;
+    return forward && view.SearchGaveUp() ? kSearchStopped : kNoMoreEntries;
+}
+
+std::optional<DocString> FindWordAtCaret(CTextView& view, std::vector<std::string>& history, bool forward)
+{
+    TextPos start, end;
+    view.WordAt(start, end);
+    std::string word = view.GetDocument().GetText(start, end);
+    if (word.empty())
+        return std::nullopt;
+    ConvertString(word, view.GetCodePage(), CP_WIN);
+    RememberFindText(history, word);
+    return FindAgain(view, history, forward);
+}
