@@ -15,9 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0)
         return 0;
     AppSettings settings;
-    settings.LineEnd = data[0] % 4;
     settings.TabSize = static_cast<std::uint8_t>(1 + data[0] / 4 % 15);
-    settings.Encoding = 5;
     settings.CreateBak = 0;
     const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     FakeFileSystem fs;
@@ -25,9 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FakePrompts prompts;
     prompts.passwords = {"pw", "pw"};
     CTextDoc doc(settings, nullptr, &fs, &prompts);
-    if (!doc.OnOpenDocument("C:\\f.txt") || settings.Encoding > 4)
+    if (!doc.OnOpenDocument("C:\\f.txt", {std::nullopt, ChosenLineEnd(data[0] % 4)}) || doc.GetCodePage() > CP_WIN)
         std::abort();
-    settings.LineEnd = 3;
     if (!doc.OnSaveDocument("C:\\f.txt"))
         std::abort();
     if (doc.IsEncrypted())

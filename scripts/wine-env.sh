@@ -20,8 +20,10 @@ else
   NOVEDA_WINDOWS_TREE=win32
   NOVEDA_WINE=wine
   export WINEARCH=win32
+  unset WINELOADER
 fi
-export WINEPREFIX=${WINEPREFIX:-$NOVEDA_ROOT/build/$NOVEDA_WINDOWS_TREE/wineprefix}
+# Each tree has its prefix, whatever a calling script chose for itself.
+export WINEPREFIX=$NOVEDA_ROOT/build/$NOVEDA_WINDOWS_TREE/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 

@@ -292,6 +292,33 @@ TEST_F(Frame, EveryFileOfOneOpenIsDetected)
     DeleteFileA(win.c_str());
 }
 
+// F3 and its kin search the active view for the newest find text and say
+// when there is no other match.
+TEST_F(Frame, FindCommandsSearchTheActiveView)
+{
+    frame.NewDocument();
+    Pump();
+    EXPECT_FALSE(frame.UpdateCommand(ID_SEARCH_FIND_NEXT)->enabled); // nothing to find yet
+    Type(L"abc x abc");
+    CTextView& view = frame.ActiveView()->View();
+    view.MoveCaretTo(0, 0);
+    Command(ID_SEARCH_WORD_FORWARD);
+    EXPECT_EQ(view.m_anchor, (TextPos{6, 0}));
+    EXPECT_TRUE(frame.UpdateCommand(ID_SEARCH_FIND_NEXT)->enabled);
+    Command(ID_SEARCH_FIND_PREV);
+    EXPECT_EQ(view.m_anchor, (TextPos{0, 0}));
+    settings.RegExpr = 1; // expressions search forward only
+    EXPECT_FALSE(frame.UpdateCommand(ID_SEARCH_FIND_PREV)->enabled);
+    settings.RegExpr = 0;
+
+    view.MoveCaretTo(0, 4);
+    Command(ID_SEARCH_WORD_FORWARD); // the one "x"
+    EXPECT_TRUE(prompts.messages.empty());
+    Command(ID_SEARCH_FIND_NEXT);
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"No more entries of  \"x\" can be found"});
+    frame.ForEachDocument(2);
+}
+
 TEST_F(Frame, FileTabsFollowTheDocuments)
 {
     CTextDoc* first = frame.NewDocument();
