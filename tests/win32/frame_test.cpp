@@ -301,7 +301,7 @@ TEST_F(Frame, FindCommandsSearchTheActiveView)
     EXPECT_FALSE(frame.UpdateCommand(ID_SEARCH_FIND_NEXT)->enabled); // nothing to find yet
     Type(L"abc x abc");
     CTextView& view = frame.ActiveView()->View();
-    view.MoveCaretTo(0, 0);
+    view.MoveCaretTo(0, 1); // inside the first "abc"
     Command(ID_SEARCH_WORD_FORWARD);
     EXPECT_EQ(view.m_anchor, (TextPos{6, 0}));
     EXPECT_TRUE(frame.UpdateCommand(ID_SEARCH_FIND_NEXT)->enabled);
