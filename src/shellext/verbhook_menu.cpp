@@ -69,8 +69,13 @@ HRESULT STDMETHODCALLTYPE VerbhookFactory::CreateInstance(IUnknown* outer, REFII
     return result;
 }
 
-HRESULT STDMETHODCALLTYPE VerbhookFactory::LockServer(BOOL)
+// A lock keeps the server loaded as a live object does.
+HRESULT STDMETHODCALLTYPE VerbhookFactory::LockServer(BOOL lock)
 {
+    if (lock)
+        InterlockedIncrement(&g_objectCount);
+    else
+        InterlockedDecrement(&g_objectCount);
     return S_OK;
 }
 

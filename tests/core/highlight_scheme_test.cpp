@@ -154,6 +154,12 @@ TEST(HighlightScheme, SchemesAreChosenByExtension)
     EXPECT_EQ(SchemeForExtension(schemes, "", 1), 1);       // the default, not loaded
     EXPECT_EQ(SchemeForExtension(schemes, "pas ", 1), 0);   // its file cannot be read
     EXPECT_EQ(SchemeForExtension(schemes, "xyz ", 1), 1);
+    EXPECT_EQ(SchemeForExtension(schemes, "c", 0), 1);    // whole names, with or without the blank
+    EXPECT_EQ(SchemeForExtension(schemes, "CPP ", 0), 1); // case ignored
+    schemes[1].m_extensions = "htm html ";
+    schemes[2].m_extensions = "c h ";
+    schemes[2].m_loaded = 1;
+    EXPECT_EQ(SchemeForExtension(schemes, "h", 0), 2); // "h" is no start of "htm"
     EXPECT_FALSE(GetDescription("/no/such/pas.hgh"));
 }
 

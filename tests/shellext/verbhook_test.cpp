@@ -152,6 +152,7 @@ TEST_F(Verbhook, ClassObjectAndHandlerAnswerTheirInterfacesAndCountObjects)
     IUnknown* outer = factory;
     EXPECT_EQ(factory->CreateInstance(outer, IID_IContextMenu, &out), CLASS_E_NOAGGREGATION);
     EXPECT_EQ(factory->LockServer(TRUE), S_OK);
+    EXPECT_EQ(factory->LockServer(FALSE), S_OK);
     EXPECT_EQ(factory->Release(), 0u);
 
     EXPECT_EQ(canUnloadNow(), S_FALSE); // the fixture's handler lives
@@ -162,6 +163,24 @@ TEST_F(Verbhook, ClassObjectAndHandlerAnswerTheirInterfacesAndCountObjects)
     EXPECT_EQ(menu->AddRef(), 4u); // the fixture's two, the IUnknown, this one
     EXPECT_EQ(menu->Release(), 3u);
     unknown->Release();
+}
+
+TEST_F(Verbhook, ALockedServerStaysLoaded)
+{
+    init->Release();
+    menu->Release();
+    init = nullptr;
+    menu = nullptr;
+    EXPECT_EQ(canUnloadNow(), S_OK);
+    IClassFactory* factory = nullptr;
+    ASSERT_EQ(getClassObject(kVerbhookClass, IID_IClassFactory, reinterpret_cast<void**>(&factory)), S_OK);
+    EXPECT_EQ(factory->LockServer(TRUE), S_OK);
+    factory->Release();
+    EXPECT_EQ(canUnloadNow(), S_FALSE);
+    ASSERT_EQ(getClassObject(kVerbhookClass, IID_IClassFactory, reinterpret_cast<void**>(&factory)), S_OK);
+    EXPECT_EQ(factory->LockServer(FALSE), S_OK);
+    factory->Release();
+    EXPECT_EQ(canUnloadNow(), S_OK);
 }
 
 TEST_F(Verbhook, TheMenuItemAndItsCommandStrings)

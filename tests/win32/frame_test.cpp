@@ -189,7 +189,7 @@ TEST_F(Frame, AutoSaveSavesOnlyModifiedDocumentsWithAPath)
     EXPECT_EQ(FileText(path), "new old\r\n");
     EXPECT_TRUE(untitled->IsModified());
     EXPECT_TRUE(prompts.questions.empty()); // nobody was asked for a name
-    frame.ForEachDocument(2);
+    frame.CloseAll();
     DeleteFileA(path.c_str());
 }
 
@@ -241,7 +241,7 @@ TEST_F(Frame, SaveAllWritesOnlyModifiedDocuments)
     EXPECT_TRUE(prompts.questions.empty()); // no Save As for the untitled document
     EXPECT_EQ(FileText(changed), "new old\r\n");
     EXPECT_EQ(GetFileAttributesA(untouchedBackup.c_str()), INVALID_FILE_ATTRIBUTES); // not rewritten
-    frame.ForEachDocument(2);
+    frame.CloseAll();
     DeleteFileA(untouched.c_str());
     DeleteFileA(changed.c_str());
     DeleteFileA((changed.substr(0, changed.rfind('.')) + ".bak").c_str());
@@ -287,7 +287,7 @@ TEST_F(Frame, EveryFileOfOneOpenIsDetected)
     ASSERT_TRUE(first && second);
     EXPECT_EQ(frame.Documents().Find(*first)->frame->Pane(0).View().m_codePage, CP_KOI8);
     EXPECT_EQ(frame.Documents().Find(*second)->frame->Pane(0).View().m_codePage, CP_WIN);
-    frame.ForEachDocument(2);
+    frame.CloseAll();
     DeleteFileA(koi8.c_str());
     DeleteFileA(win.c_str());
 }
@@ -316,7 +316,7 @@ TEST_F(Frame, FindCommandsSearchTheActiveView)
     EXPECT_TRUE(prompts.messages.empty());
     Command(ID_SEARCH_FIND_NEXT);
     EXPECT_EQ(prompts.messages, std::vector<std::string>{"No more entries of  \"x\" can be found"});
-    frame.ForEachDocument(2);
+    frame.CloseAll();
 }
 
 TEST_F(Frame, FileTabsFollowTheDocuments)
@@ -436,7 +436,7 @@ TEST_F(Frame, DroppedFilesOpen)
     SendMessageW(frame.Window(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
     ASSERT_EQ(frame.Documents().Entries().size(), 1u);
     EXPECT_EQ(frame.Documents().Entries()[0].doc->GetLine(0), "dropped");
-    frame.ForEachDocument(2);
+    frame.CloseAll();
     DeleteFileA(path.c_str());
 }
 

@@ -35,7 +35,7 @@ protected:
     }
     void TearDown() override
     {
-        frame.ForEachDocument(2);
+        frame.CloseAll();
         SetCurrentDirectoryW(previous);
         std::filesystem::remove_all(FromCp1251(directory));
     }
@@ -72,7 +72,7 @@ TEST_F(Startup, CommandLinesOpenTheirFiles)
 
     ProcessCommandLine("my file.txt", settings, opener); // unquoted, with a blank: it replaces the untitled one
     EXPECT_EQ(OpenPaths(), std::vector<std::string>{directory + "my file.txt"});
-    frame.ForEachDocument(2);
+    frame.CloseAll();
 
     ProcessCommandLine("notes.txt \"my file.txt\" *.htm", settings, opener);
     std::vector<std::string> opened = OpenPaths();
@@ -82,7 +82,7 @@ TEST_F(Startup, CommandLinesOpenTheirFiles)
     SendMessageW(frame.MdiClient(), WM_MDIACTIVATE,
                  reinterpret_cast<WPARAM>(frame.Documents().Find(*frame.Documents().FindPath(directory + "b.htm")->doc)->frame->Window()), 0);
     EXPECT_TRUE(frame.UpdateCommand(ID_ENCODING_KOI8)->checked); // detected
-    frame.ForEachDocument(2);
+    frame.CloseAll();
 
     ProcessCommandLine("missing.txt", settings, opener);
     EXPECT_EQ(OpenPaths(), std::vector<std::string>{directory + "missing.txt"}); // handed on, opened empty
@@ -205,7 +205,7 @@ TEST_F(Startup, RecentFilesShowInTheirSubMenu)
     wchar_t text[MAX_PATH];
     GetMenuStringW(sub, 0, text, MAX_PATH, MF_BYPOSITION);
     EXPECT_STREQ(text, L"&1 r&&d.txt"); // relative to the current directory, "&" doubled
-    frame.ForEachDocument(2);
+    frame.CloseAll();
     SendMessageW(frame.Window(), WM_COMMAND, ID_FILE_MRU_FIRST, 0);
     EXPECT_EQ(OpenPaths(), std::vector<std::string>{path});
 }

@@ -89,6 +89,22 @@ struct WindowPlacement {
 constexpr int kClipLibrarySlots = 10;
 constexpr int kFindInFilesHistory = 10;
 
+// CreateBak: where a save puts the file it replaces.
+enum BackupMode : std::uint8_t {
+    BACKUP_NONE = 0,
+    BACKUP_BESIDE = 1,          // name.bak in the file's folder
+    BACKUP_TO_RECYCLE_BIN = 2,  // name.bak, then to the Recycle Bin
+    BACKUP_IN_FOLDER = 3,       // name.bak in CreatePath
+};
+
+// EscMode: what Esc does once no completion list is open.
+enum EscAction : std::uint8_t {
+    ESC_DROPS_SELECTION = 0,
+    ESC_CLOSES_PROGRAM = 1,
+    ESC_MINIMIZES = 2,
+    ESC_HIDES_OUTPUT = 3,
+};
+
 // The one settings record, mirrored from the registry. Fields carry the
 // registry value names of their sections.
 struct AppSettings {
@@ -122,8 +138,8 @@ struct AppSettings {
     int MouseMenu = 1;
     int ToTray = 0;
     std::uint8_t Language = 0;
-    std::uint8_t EscMode = 3;
-    std::uint8_t CreateBak = 2;
+    std::uint8_t EscMode = ESC_HIDES_OUTPUT;
+    std::uint8_t CreateBak = BACKUP_TO_RECYCLE_BIN;
     std::string CreatePath;
     int StoryDir = 1;
     std::string PrevDirPath;

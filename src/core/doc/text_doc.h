@@ -92,6 +92,9 @@ public:
     CodePage GetCodePage() const { return m_codePage; }
     bool IsEncrypted() const { return m_bEncrypted != 0; }
     bool CanExecute() const { return m_bCanExecute != 0; }
+    // An untitled document nobody has typed into: a file opened next takes
+    // its window.
+    bool GivesWayToAnOpenedFile() const { return !IsModified() && GetPathName().empty(); }
     // The range as plain text: TABs for tab cells, CR LF between lines.
     std::string GetText(TextPos start, TextPos end) const;
     // The range for a copy inside the program: as GetText, but a line's own

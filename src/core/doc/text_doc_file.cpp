@@ -46,6 +46,21 @@ std::string JoinPath(const std::string& directory, const std::string& name, cons
     return last == '\\' || last == '/' ? directory + name : directory + separator + name;
 }
 
+// Reads the blocks that follow a first one of `got` bytes until a short
+// block ends the file, handing each to `take`; false when a read fails.
+template <class Take>
+bool ReadFollowingBlocks(InputFile& in, std::vector<char>& block, std::size_t got, Take take)
+{
+    while (got == block.size()) {
+        const std::optional<std::size_t> next = in.Read(block.data(), block.size());
+        if (!next)
+            return false;
+        got = *next;
+        take(block.data(), got);
+    }
+    return true;
+}
+
 std::string WithExtension(const std::string& name, const std::string& extension)
 {
     const std::size_t dot = name.rfind('.');
@@ -190,16 +205,15 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         line.clear();
     };
     scanner.Scan(first, firstSize, content, lineBreak);
-    while (*got == block.size()) {
-        got = in.Read(block.data(), block.size());
-        if (!got)
-            return LoadResult::Failed;
+    const bool read = ReadFollowingBlocks(in, block, *got, [&](char* bytes, std::size_t size) {
         if (encrypted)
-            m_cipher.DecipherInPlace(key, block.data(), *got);
-        scanner.Scan(block.data(), *got, content, lineBreak);
+            m_cipher.DecipherInPlace(key, bytes, size);
+        scanner.Scan(bytes, size, content, lineBreak);
         if (meter)
             meter->StepIt();
-    }
+    });
+    if (!read)
+        return LoadResult::Failed;
     scanner.Finish(content);
     lineBreak(); // the rest, even if empty, is the last line
 
@@ -259,10 +273,11 @@ bool CTextDoc::WriteFile(OutputFile& out, std::uint8_t lineEndType)
 
 std::optional<std::string> CTextDoc::BackupPathOf(const std::string& target) const
 {
-    if (m_pSettings->CreateBak == 0 || !m_pFiles->Exists(target))
+    if (m_pSettings->CreateBak == BACKUP_NONE || !m_pFiles->Exists(target))
         return std::nullopt;
     const std::string name = WithExtension(FileNameOf(target), ".bak");
-    const std::string directory = m_pSettings->CreateBak == 3 ? m_pSettings->CreatePath : DirectoryOf(target);
+    const std::string directory =
+        m_pSettings->CreateBak == BACKUP_IN_FOLDER ? m_pSettings->CreatePath : DirectoryOf(target);
     std::string backup = JoinPath(directory, name, target);
     // A .bak file is its own backup name: moving it aside would delete it.
     // Compared without case, as Windows names are.
@@ -324,7 +339,7 @@ bool CTextDoc::WriteInPlaceOf(const std::string& path, std::uint8_t lineEndType)
         m_pFiles->Delete(*temp); // the document still holds the text
         return false;
     }
-    if (backup && m_pSettings->CreateBak == 2)
+    if (backup && m_pSettings->CreateBak == BACKUP_TO_RECYCLE_BIN)
         m_pFiles->DeleteToRecycleBin(*backup);
     return true;
 }
@@ -452,20 +467,17 @@ bool CTextDoc::InsertFile(const std::string& path, TextPos& pos)
     try {
         text.reserve(static_cast<std::size_t>(in->Size()) + 1);
         std::vector<char> block(kBlockSize);
-        std::optional<LineEndScanner> scanner;
+        const auto got = in->Read(block.data(), block.size());
+        if (!got)
+            return false;
+        LineEndScanner scanner(LineEndBytes(DetectLineEnd(block.data(), *got)));
         auto content = [&](const char* bytes, std::size_t size) { text.append(bytes, size); };
         auto lineBreak = [&] { text += "\r\n"; };
-        for (;;) {
-            const auto got = in->Read(block.data(), block.size());
-            if (!got)
-                return false;
-            if (!scanner)
-                scanner.emplace(LineEndBytes(DetectLineEnd(block.data(), *got)));
-            scanner->Scan(block.data(), *got, content, lineBreak);
-            if (*got < block.size())
-                break;
-        }
-        scanner->Finish(content);
+        auto take = [&](const char* bytes, std::size_t size) { scanner.Scan(bytes, size, content, lineBreak); };
+        take(block.data(), *got);
+        if (!ReadFollowingBlocks(*in, block, *got, take))
+            return false;
+        scanner.Finish(content);
     } catch (const std::bad_alloc&) {
         return false;
     }

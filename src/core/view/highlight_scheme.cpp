@@ -3,6 +3,7 @@
 #include "core/app/app_settings.h"
 #include "core/app/setup_file.h"
 #include "core/text/cp1251.h"
+#include "core/text/extension_list.h"
 
 #include <algorithm>
 #include <cctype>
@@ -369,8 +370,7 @@ int SchemeForExtension(std::vector<HighlightScheme>& schemes, std::string_view e
         return defaultScheme;
     int chosen = defaultScheme;
     for (std::size_t k = 0; k < schemes.size(); ++k) {
-        const std::size_t at = schemes[k].m_extensions.find(ext);
-        if (at != std::string::npos && (at == 0 || schemes[k].m_extensions[at - 1] == ' ')) {
+        if (ExtensionListHas(schemes[k].m_extensions, ext)) {
             chosen = static_cast<int>(k);
             break;
         }

@@ -242,8 +242,7 @@ CTextDoc* CMainFrame::OpenDocument(const std::string& path, const OpenOptions& o
     const DWORD attributes = GetFileAttributesW(FromCp1251(path).c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return nullptr;
-    if (CChildFrame* active = ActiveChild();
-        active && !active->Document().IsModified() && active->Document().GetPathName().empty())
+    if (CChildFrame* active = ActiveChild(); active && active->Document().GivesWayToAnOpenedFile())
         CloseDocument(active->Document());
     // A favorite's place is restored once, when it opens: toggling its
     // bookmarks again would clear them.
@@ -443,7 +442,7 @@ void CMainFrame::RefreshFavorite(CTextDoc& doc)
 
 bool CMainFrame::SaveAllDocuments()
 {
-    return ForEachDocument(1);
+    return SaveAll();
 }
 
 std::uint8_t CMainFrame::SchemeForExtension(const std::string& key)
@@ -476,35 +475,29 @@ std::optional<std::string> CMainFrame::GetInterfaceString(std::uint32_t id)
     return m_language.GetInterfaceString(id);
 }
 
-bool CMainFrame::ForEachDocument(int mode)
+bool CMainFrame::SaveAll()
 {
-    if (mode == 2)
-        return CloseAll();
-    for (const CMyDocManager::Entry& e : m_documents.Entries()) {
-        CTextDoc& doc = *e.doc;
-        const bool hasPath = !doc.GetPathName().empty();
-        if (mode == 1 && doc.IsModified() && !doc.DoFileSave())
+    for (const CMyDocManager::Entry& e : m_documents.Entries())
+        if (e.doc->IsModified() && !e.doc->DoFileSave())
             return false;
-        if (mode == 3) {
-            if (hasPath)
-                doc.SetPathName(doc.GetPathName());
-            else
-                doc.SetTitle(doc.GetTitle());
-        }
-        if (mode == 4 && hasPath && doc.IsModified())
-            doc.DoFileSave();
-    }
     return true;
 }
 
-void CMainFrame::UpdateAllViews(int mode)
+void CMainFrame::AutoSave()
+{
+    for (const CMyDocManager::Entry& e : m_documents.Entries())
+        if (!e.doc->GetPathName().empty() && e.doc->IsModified())
+            e.doc->DoFileSave();
+}
+
+void CMainFrame::UpdateAllViews(ViewChange change)
 {
     for (const CMyDocManager::Entry& e : m_documents.Entries()) {
         for (std::size_t i = 0; i < e.frame->PaneCount(); ++i) {
             CTextView& view = e.frame->Pane(i).View();
-            if (mode == 1)
+            if (change == ViewChange::Wrapping)
                 view.Rewrap();
-            else if (mode == 3)
+            else if (change == ViewChange::Fonts)
                 view.SetupFont();
             view.ApplySettings(true);
         }
@@ -564,7 +557,7 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_TIMER:
         if (wParam == kAutoSaveTimer) {
-            ForEachDocument(4);
+            AutoSave();
             return 0;
         }
         break;

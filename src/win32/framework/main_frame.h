@@ -115,12 +115,14 @@ public:
     void UpdateMenu(HMENU menu);
     // Status texts and toolbar buttons, when the message queue is empty.
     void OnIdle();
-    // 1 save all (stops at a failed or cancelled save), 2 close all, 3 give
-    // every document its path or title again, 4 save the modified documents
-    // that have a path. False when stopped.
-    bool ForEachDocument(int mode);
-    // 1 wrapping changed, 2 display options changed, 3 fonts or colours changed.
-    void UpdateAllViews(int mode);
+    // Saves every modified document, stopping at a failed or cancelled save.
+    bool SaveAll();
+    // Asks about each modified document and closes it; false when the user
+    // cancels one.
+    bool CloseAll();
+    // What changed that every view must follow.
+    enum class ViewChange { Wrapping, DisplayOptions, Fonts };
+    void UpdateAllViews(ViewChange change);
     // "View source as" after "Plain text", from the loaded schemes.
     void RebuildViewSourceMenu();
     // General "InterfaceFile" over the six menus and the strings.
@@ -163,7 +165,8 @@ private:
     std::array<CommandTarget*, 5> Chain();
     CTextDoc* ShowNewDocument(std::unique_ptr<CTextDoc> doc);
     void ShowDocumentMenu();
-    bool CloseAll();
+    // Saves the modified documents that have a path.
+    void AutoSave();
     FrameBars::Events BarEvents();
     void PlaceFromStore(RECT& rect);
     void OnSize(WPARAM kind);
@@ -194,6 +197,7 @@ private:
     void SwitchLanguage(int);
     void SetLanguage(int id);
     void ToggleBar(int id);
+    bool BarVisible(int command) const;
     void ChangeFontSize(int id);
     void ToggleFullScreen(int);
     void Escape(int);

@@ -23,18 +23,21 @@ constexpr int kClipButtonLast = ID_CLIP_BUTTON_FIRST + kClipLibrarySlots - 1;
 constexpr std::uint32_t kRussianLanguageText = 5002; // shown while the language is English
 constexpr std::uint32_t kEnglishLanguageText = 5003;
 
+// The docked bar a View command shows or hides; none for the status bar.
+std::optional<FrameBars::Bar> DockedBarOf(int command)
+{
+    switch (command) {
+    case ID_VIEW_TOOLBAR: return FrameBars::kToolBar;
+    case ID_VIEW_FILE_TABS: return FrameBars::kFileTabs;
+    case ID_VIEW_OUTPUT: return FrameBars::kOutput;
+    default: return std::nullopt;
+    }
+}
+
 int ClipSlot(int command)
 {
     return command >= kClipKeyFirst && command <= kClipKeyLast ? command - kClipKeyFirst
                                                                : command - ID_CLIP_BUTTON_FIRST;
-}
-
-std::wstring ProgramDirectory()
-{
-    wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring directory(path, length);
-    return directory.substr(0, directory.find_last_of(L'\\') + 1);
 }
 
 } // namespace
@@ -132,12 +135,12 @@ CommandUpdate CMainFrame::FindAgainState(int id)
 
 void CMainFrame::CloseAllCommand(int)
 {
-    ForEachDocument(2);
+    CloseAll();
 }
 
 void CMainFrame::SaveAllCommand(int)
 {
-    ForEachDocument(1);
+    SaveAll();
 }
 
 void CMainFrame::ArrangeWindows(int id)
@@ -151,19 +154,19 @@ void CMainFrame::ArrangeWindows(int id)
 void CMainFrame::ToggleWordWrap(int)
 {
     m_settings.WrapOn = !m_settings.WrapOn;
-    UpdateAllViews(1);
+    UpdateAllViews(ViewChange::Wrapping);
 }
 
 void CMainFrame::ToggleSpecialChars(int)
 {
     m_settings.ShowTabs = !m_settings.ShowTabs;
-    UpdateAllViews(2);
+    UpdateAllViews(ViewChange::DisplayOptions);
 }
 
 void CMainFrame::SetInfoMode(int id)
 {
     m_settings.InfoMode = static_cast<std::uint8_t>(id - ID_VIEW_INFO_OFF);
-    UpdateAllViews(2);
+    UpdateAllViews(ViewChange::DisplayOptions);
 }
 
 void CMainFrame::SwitchLanguage(int)
@@ -178,12 +181,17 @@ void CMainFrame::SetLanguage(int id)
 
 void CMainFrame::ToggleBar(int id)
 {
-    switch (id) {
-    case ID_VIEW_STATUS_BAR: m_bars->ShowStatus(!m_bars->StatusVisible()); break;
-    case ID_VIEW_TOOLBAR: m_bars->Show(FrameBars::kToolBar, !m_bars->Visible(FrameBars::kToolBar)); break;
-    case ID_VIEW_FILE_TABS: m_bars->Show(FrameBars::kFileTabs, !m_bars->Visible(FrameBars::kFileTabs)); break;
-    case ID_VIEW_OUTPUT: m_bars->Show(FrameBars::kOutput, !m_bars->Visible(FrameBars::kOutput)); break;
-    }
+    const bool visible = BarVisible(id);
+    if (const std::optional<FrameBars::Bar> bar = DockedBarOf(id))
+        m_bars->Show(*bar, !visible);
+    else
+        m_bars->ShowStatus(!visible);
+}
+
+bool CMainFrame::BarVisible(int command) const
+{
+    const std::optional<FrameBars::Bar> bar = DockedBarOf(command);
+    return bar ? m_bars->Visible(*bar) : m_bars->StatusVisible();
 }
 
 // The text font's height, written at once.
@@ -192,7 +200,7 @@ void CMainFrame::ChangeFontSize(int id)
     m_settings.Font.height =
         id == ID_VIEW_FONT_LARGER ? LargerFontHeight(m_settings.Font.height) : SmallerFontHeight(m_settings.Font.height);
     m_store.SetBinary("View", "Font", m_settings.Font.ToBlock());
-    UpdateAllViews(3);
+    UpdateAllViews(ViewChange::Fonts);
 }
 
 void CMainFrame::ToggleFullScreen(int)
@@ -214,15 +222,13 @@ void CMainFrame::Escape(int)
         return;
     }
     switch (m_settings.EscMode) {
-    case 0:
-        if (view) {
-            view->View().m_bSelection = 0;
-            view->View().RepaintAll();
-        }
+    case ESC_DROPS_SELECTION:
+        if (view)
+            view->View().DropSelection();
         break;
-    case 1: PostMessageW(m_window, WM_CLOSE, 0, 0); break;
-    case 2: ShowWindow(m_window, SW_MINIMIZE); break;
-    case 3: m_bars->Show(FrameBars::kOutput, false); break;
+    case ESC_CLOSES_PROGRAM: PostMessageW(m_window, WM_CLOSE, 0, 0); break;
+    case ESC_MINIMIZES: ShowWindow(m_window, SW_MINIMIZE); break;
+    case ESC_HIDES_OUTPUT: m_bars->Show(FrameBars::kOutput, false); break;
     }
 }
 
@@ -263,7 +269,7 @@ void CMainFrame::Help(int id)
     if (id == ID_HELP_ONLINE)
         ShowOnlineHelp(m_window);
     else
-        ShowHelp(m_window, ProgramDirectory() + L"noveda.chm", id == ID_HELP_SEARCH ? HelpPage::Search : HelpPage::Contents);
+        ShowHelp(m_window, FromCp1251(m_programDir) + L"noveda.chm", id == ID_HELP_SEARCH ? HelpPage::Search : HelpPage::Contents);
 }
 
 // A clip library's menu under its toolbar button, or at the caret when the
@@ -327,14 +333,7 @@ CommandUpdate CMainFrame::LanguageState(int id)
 
 CommandUpdate CMainFrame::BarState(int id)
 {
-    bool visible = false;
-    switch (id) {
-    case ID_VIEW_STATUS_BAR: visible = m_bars->StatusVisible(); break;
-    case ID_VIEW_TOOLBAR: visible = m_bars->Visible(FrameBars::kToolBar); break;
-    case ID_VIEW_FILE_TABS: visible = m_bars->Visible(FrameBars::kFileTabs); break;
-    case ID_VIEW_OUTPUT: visible = m_bars->Visible(FrameBars::kOutput); break;
-    }
-    return {true, visible, std::nullopt};
+    return {true, BarVisible(id), std::nullopt};
 }
 
 CommandUpdate CMainFrame::FullScreenState(int)

@@ -71,9 +71,6 @@ void CMainFrame::OpenFavorite(std::size_t index)
     if (index >= m_settings.favorites.size())
         return;
     const Favorite favorite = m_settings.favorites[index];
-    if (CChildFrame* active = ActiveChild();
-        active && !active->Document().IsModified() && active->Document().GetPathName().empty())
-        CloseDocument(active->Document());
     OpenDocument(favorite.path, OpenInEncoding(favorite.codePage));
 }
 
