@@ -6,25 +6,25 @@ TEST(StatusTexts, ShowTheCaretAndTheSettings)
 {
     AppSettings settings;
     settings.Language = 1;
-    settings.Encoding = 0;
+    settings.Encoding = 4;
     settings.InsMode = 0;
-    StatusTexts texts = ComputeStatusTexts(CaretInfo{4, 7, 11}, settings);
+    StatusTexts texts = ComputeStatusTexts(CaretInfo{4, 7, 11, 0}, settings);
     EXPECT_EQ(texts.position, "Line: 5 / 7\t\tCol:12");
     EXPECT_EQ(texts.percent, " 71%"); // 71.43 truncated, three places wide
     EXPECT_EQ(texts.language, "Ru");
     EXPECT_TRUE(texts.languageEnabled);
     EXPECT_EQ(texts.languageImage, 1);
-    EXPECT_EQ(texts.codePageString, 1003u);
+    EXPECT_EQ(texts.codePageString, 1003u); // the view's KOI8
     EXPECT_EQ(texts.insertMode, "OVR");
 
     settings.Language = 0;
     settings.Encoding = 5;
     settings.InsMode = 1;
-    texts = ComputeStatusTexts(CaretInfo{9, 10, 0}, settings);
+    texts = ComputeStatusTexts(CaretInfo{9, 10, 0, 2}, settings);
     EXPECT_EQ(texts.percent, "100%");
     EXPECT_EQ(texts.language, "En");
     EXPECT_EQ(texts.languageImage, 0);
-    EXPECT_EQ(texts.codePageString, 1008u); // "TRANSLITE"
+    EXPECT_EQ(texts.codePageString, 1005u); // "MAC"
     EXPECT_EQ(texts.insertMode, " INS");
 
     // 1 of 3 lines is 33.33...%; 2 of 3 is 66.66...%: truncated, not rounded.
@@ -37,6 +37,7 @@ TEST(StatusTexts, ShowTheCaretAndTheSettings)
     EXPECT_EQ(texts.language, "Win");
     EXPECT_FALSE(texts.languageEnabled);
     EXPECT_EQ(texts.languageImage, 2);
+    EXPECT_EQ(texts.codePageString, 1008u); // no view: the Encoding setting, "Auto" shown as "TRANSLITE"
 }
 
 TEST(FontHeight, CharacterHeightsMoveByOneAndCellHeightsByTwo)

@@ -138,17 +138,17 @@ TEST_F(ViewClips, BookmarksWrapAndSkipTheCaretLine)
 {
     Show({"0", "1", "2", "3"});
     view->m_caret = {0, 2};
-    view->OnCommand(CMD_TOGGLE_BOOKMARK);
-    view->OnCommand(CMD_NEXT_BOOKMARK); // only the caret line: nothing
+    view->OnCommand(ID_SEARCH_TOGGLE_BOOKMARK);
+    view->OnCommand(ID_SEARCH_NEXT_BOOKMARK); // only the caret line: nothing
     EXPECT_EQ(view->m_caret.line, 2);
     view->m_caret = {1, 3};
-    view->OnCommand(CMD_TOGGLE_BOOKMARK);
+    view->OnCommand(ID_SEARCH_TOGGLE_BOOKMARK);
     view->m_caret = {1, 1};
-    view->OnCommand(CMD_TOGGLE_BOOKMARK);
+    view->OnCommand(ID_SEARCH_TOGGLE_BOOKMARK);
     view->m_caret = {1, 3};
-    view->OnCommand(CMD_NEXT_BOOKMARK);
+    view->OnCommand(ID_SEARCH_NEXT_BOOKMARK);
     EXPECT_EQ(view->m_caret, (TextPos{0, 1})); // wrapped past the end
-    view->OnCommand(CMD_PREV_BOOKMARK);
+    view->OnCommand(ID_SEARCH_PREV_BOOKMARK);
     EXPECT_EQ(view->m_caret, (TextPos{0, 3})); // wrapped past the start
 }
 
@@ -232,7 +232,7 @@ TEST_F(ViewFind, FoldsCaseThroughTheViewsCodePage)
 {
     settings.MatchCase = 0;
     Show({"x \xD0\xD2\xC9\xD7\xC5\xD4"}); // привет in KOI8
-    view->OnEncoding(CTextView::kEncodingCommand + CP_KOI8);
+    view->OnEncoding(ID_ENCODING_KOI8 + CP_KOI8);
     view->m_caret = {0, 0};
     ASSERT_TRUE(view->FindForward("\xCF\xD0\xC8\xC2\xC5\xD2", false)); // ПРИВЕТ in WIN
     EXPECT_EQ(view->m_anchor, (TextPos{2, 0}));
@@ -277,7 +277,7 @@ TEST_F(ViewFind, TheWordAtTheCaretIsFoundAgainInCp1251History)
 {
     std::vector<std::string> history{"old"};
     Show({"\xD0\xD2\xC9 x \xD0\xD2\xC9", "  "}); // при x при in KOI8
-    view->OnEncoding(CTextView::kEncodingCommand + CP_KOI8);
+    view->OnEncoding(ID_ENCODING_KOI8 + CP_KOI8);
     view->m_caret = {1, 0};
     EXPECT_EQ(FindWordAtCaret(*view, history, true), std::nullopt);
     EXPECT_EQ(history, (std::vector<std::string>{"\xEF\xF0\xE8", "old"})); // при in cp1251

@@ -162,7 +162,7 @@ TEST_F(ViewKeys, CtrlBackspaceDeletesTheWordBeforeTheCaret)
 TEST_F(ViewKeys, TypingStoresTheBytesOfTheViewsCodePage)
 {
     Show({""});
-    view->OnEncoding(CTextView::kEncodingCommand + CP_KOI8);
+    view->OnEncoding(ID_ENCODING_KOI8 + CP_KOI8);
     Type("\xCF"); // П
     EXPECT_EQ(doc.GetLine(0), "\xF0");
     Type(std::string(1, '\x1F'));
@@ -191,10 +191,10 @@ TEST_F(ViewKeys, TypedCharactersUndoTogether)
     Show({"x"});
     Type("abc");
     EXPECT_EQ(doc.GetLine(0), "abcx");
-    view->OnCommand(CMD_UNDO);
+    view->OnCommand(ID_EDIT_UNDO);
     EXPECT_EQ(doc.GetLine(0), "x");
     EXPECT_EQ(view->m_caret, (TextPos{0, 0}));
-    view->OnCommand(CMD_REDO);
+    view->OnCommand(ID_EDIT_REDO);
     EXPECT_EQ(doc.GetLine(0), "abcx");
 }
 
@@ -263,10 +263,10 @@ TEST_F(ViewKeys, DeleteLineTakesTheWholeLine)
 {
     Show({"one", "two", "three"});
     Caret(2, 1);
-    view->OnCommand(CMD_DELETE_LINE);
+    view->OnCommand(ID_EDIT_DELETE_LINE);
     EXPECT_EQ(Stored(), (std::vector<std::string>{"one", "three"}));
     EXPECT_EQ(view->m_caret, (TextPos{0, 1}));
-    view->OnCommand(CMD_DELETE_LINE); // the last line: emptied
+    view->OnCommand(ID_EDIT_DELETE_LINE); // the last line: emptied
     EXPECT_EQ(Stored(), (std::vector<std::string>{"one", ""}));
 }
 

@@ -311,7 +311,7 @@ TEST_F(ViewLifeCycle, EncodingCommandsShowTheBytesThroughAnotherCodePage)
 {
     Show({"\xF0\xF2"}); // "ПР" in KOI8, "рт" in WIN
     EXPECT_EQ(RowText(0), "\xF0\xF2");
-    view->OnEncoding(CTextView::kEncodingCommand + CP_KOI8);
+    view->OnEncoding(ID_ENCODING_KOI8 + CP_KOI8);
     EXPECT_EQ(view->m_codePage, CP_KOI8);
     EXPECT_EQ(settings.Encoding, CP_KOI8);
     EXPECT_TRUE(view->IsEncodingChecked(10000));

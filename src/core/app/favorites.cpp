@@ -1,5 +1,6 @@
 #include "core/app/favorites.h"
 
+#include "core/app/command_ids.h"
 #include "core/app/setup_file.h"
 #include "core/text/cp1251.h"
 
@@ -142,9 +143,9 @@ Menu FavoritesMenuEntries(const std::vector<Favorite>& favorites, const std::str
 {
     Menu items;
     for (std::size_t i = 0; i < favorites.size(); ++i)
-        items.push_back(MenuItem::Command(kFirstFavoriteCommand + static_cast<unsigned>(i), favorites[i].path));
+        items.push_back(MenuItem::Command(ID_FAVORITES_FIRST + static_cast<unsigned>(i), favorites[i].path));
     if (items.empty()) {
-        items.push_back(MenuItem::Command(kFirstFavoriteCommand, noFavorites));
+        items.push_back(MenuItem::Command(ID_FAVORITES_FIRST, noFavorites));
         items.back().disabled = true;
     }
     return items;

@@ -39,7 +39,9 @@ StatusTexts ComputeStatusTexts(const std::optional<CaretInfo>& caret, const AppS
         texts.language = "Win";
         texts.languageImage = 2;
     }
-    texts.codePageString = kCodePageNamesFirst + settings.Encoding;
+    // The active view's code page; without one the code page the next file
+    // opens in.
+    texts.codePageString = kCodePageNamesFirst + (caret ? caret->codePage : settings.Encoding);
     texts.insertMode = settings.InsMode == 1 ? " INS" : "OVR";
     return texts;
 }

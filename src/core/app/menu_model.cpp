@@ -1,12 +1,16 @@
 #include "core/app/menu_model.h"
 
+#include "core/app/command_ids.h"
+
 namespace {
 
+// Items that stand for lists the program fills at run time: numbering of a
+// (sub-)menu stops at the first of them.
 bool StopsNumbering(const MenuItem& item)
 {
-    if (item.id == kFirstRecentFileCommand)
+    if (item.id == ID_FILE_MRU_FIRST)
         return !item.popup;
-    return item.id == kFirstWindowCommand || item.id == kFirstViewSourceAsCommand || item.id == kFirstFavoriteCommand;
+    return item.id == ID_WINDOW_FIRST || item.id == ID_VIEW_SOURCE_FIRST || item.id == ID_FAVORITES_FIRST;
 }
 
 void Number(std::vector<MenuItem>& items, int& next, std::vector<std::pair<int, MenuItem*>>& numbered)

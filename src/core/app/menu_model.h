@@ -42,15 +42,6 @@ struct MenuItem {
 };
 using Menu = std::vector<MenuItem>;
 
-// Commands of items that stand for lists the program fills at run time:
-// numbering of a (sub-)menu stops at the first of them.
-constexpr unsigned kFirstRecentFileCommand = 57616;
-constexpr unsigned kFirstWindowCommand = 65280;
-constexpr unsigned kFirstViewSourceAsCommand = 10100;
-constexpr unsigned kFirstFavoriteCommand = 10037;
-constexpr unsigned kLastViewSourceAsCommand = 10150;
-constexpr unsigned kSetDefaultSchemeCommand = 40017;
-
 // The menu's items that a language file can name, with their numbers from
 // `base`: depth first, a pop-up before its items, separators and bitmaps
 // left out, clip library pop-ups at the top of a menu skipped.

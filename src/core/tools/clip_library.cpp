@@ -11,7 +11,6 @@ constexpr std::string_view kHeader = "#library_name";
 constexpr std::string_view kItemKey = "#clip_name";
 constexpr std::string_view kKeyPrefix = "#clip_";
 constexpr std::string_view kSeparator = "separator";
-constexpr unsigned kTabsToSpacesCommand = 10019;
 // Lines are read with a 1023-byte buffer: longer ones come in pieces.
 constexpr std::size_t kLongestPiece = 1022;
 
@@ -137,7 +136,7 @@ int ClipLibraries::LoadAll(const std::array<std::string, kClipSlots>& paths)
 
 void ClipLibraries::PutIntoActionsMenu(Menu& actions) const
 {
-    while (!actions.empty() && actions.front().id != kTabsToSpacesCommand)
+    while (!actions.empty() && actions.front().id != ID_ACTIONS_TABS_TO_SPACES)
         actions.erase(actions.begin());
     Menu top;
     for (const ClipLibrary& library : slots) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/menu_model.h"
+#include "core/app/command_ids.h"
 
 #include <array>
 #include <string>
@@ -10,7 +11,7 @@
 // Snippet command ids: slot k owns the 200 ids from (k + 51) * 200 on.
 constexpr int kClipSlots = 10;
 constexpr int kClipItemsPerSlot = 200;
-constexpr int kFirstClipCommand = 10200;
+constexpr int kFirstClipCommand = ID_CLIP_FIRST;
 constexpr int kLastClipCommand = kFirstClipCommand + kClipSlots * kClipItemsPerSlot; // 12200, exclusive
 constexpr int ClipCommand(int slot, int item)
 {

@@ -1,6 +1,7 @@
 #include "core/view/highlight_scheme.h"
 
 #include "core/app/app_settings.h"
+#include "core/app/command_ids.h"
 #include "core/app/setup_file.h"
 #include "core/text/cp1251.h"
 #include "core/text/extension_list.h"
@@ -357,10 +358,10 @@ std::vector<HighlightScheme> LoadHighlightSchemes(const std::vector<SchemeEntry>
 Menu ViewSourceAsItems(const std::vector<HighlightScheme>& schemes)
 {
     Menu items;
-    for (std::size_t k = 1; k < schemes.size() && kFirstViewSourceAsCommand + k <= kLastViewSourceAsCommand; ++k)
-        items.push_back(MenuItem::Command(kFirstViewSourceAsCommand + static_cast<unsigned>(k), schemes[k].m_description));
+    for (std::size_t k = 1; k < schemes.size() && ID_VIEW_SOURCE_FIRST + k <= ID_VIEW_SOURCE_LAST; ++k)
+        items.push_back(MenuItem::Command(ID_VIEW_SOURCE_FIRST + static_cast<unsigned>(k), schemes[k].m_description));
     items.push_back(MenuItem::Separator());
-    items.push_back(MenuItem::Command(kSetDefaultSchemeCommand, "Set as default"));
+    items.push_back(MenuItem::Command(ID_VIEW_SET_DEFAULT_SCHEME, "Set as default"));
     return items;
 }
 

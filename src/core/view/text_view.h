@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/app/app_settings.h"
+#include "core/app/command_ids.h"
 #include "core/doc/document_base.h"
 #include "core/doc/text_pos.h"
 #include "core/view/view_host.h"
@@ -39,31 +40,6 @@ enum ViewKey : int {
     KEY_DELETE = 0x2E,
 };
 
-// Commands the view handles.
-enum ViewCommand : int {
-    CMD_COPY = 57634,
-    CMD_CUT = 57635,
-    CMD_PASTE = 57637,
-    CMD_SELECT_ALL = 57642,
-    CMD_UNDO = 57643,
-    CMD_REDO = 57644,
-    CMD_DELETE_LINE = 10078,
-    CMD_SELECT_LINE = 40020,
-    CMD_INDENT = 40021,
-    CMD_UNINDENT = 40022,
-    CMD_UPPER_CASE = 10023,
-    CMD_LOWER_CASE = 10024,
-    CMD_INVERT_CASE = 10025,
-    CMD_CAPITALIZE = 10026,
-    CMD_TOGGLE_BOOKMARK = 10010,
-    CMD_NEXT_BOOKMARK = 10012,
-    CMD_PREV_BOOKMARK = 10014,
-    CMD_INSERT_FILE = 32782,
-    CMD_WORD_WRAP_TO_LINES = 40015,
-    CMD_BROWSE_LINK = 5015,
-    CMD_ENCODING_FIRST = 10000, // .. 10004
-};
-
 struct CommandState {
     bool enabled = true;
     bool checked = false;
@@ -92,9 +68,6 @@ public:
     static constexpr int kDragTimer = 1;
     static constexpr int kDragTimerMs = 30;
     static constexpr int kTextGap = 5; // pixels between panel and text
-    static constexpr int kEncodingCommand = 10000; // .. 10004
-    static constexpr int kWordWrapToLinesCommand = 40015;
-    static constexpr int kBrowseLinkCommand = 5015;
 
     CTextView(CTextDoc& doc, ViewShared& shared, ViewHost& host);
     ~CTextView() override;
@@ -148,7 +121,7 @@ public:
     void RepaintAll();
     void UpdateScrollBars();
     void OnEncoding(int command);
-    bool IsEncodingChecked(int command) const { return command - kEncodingCommand == m_codePage; }
+    bool IsEncodingChecked(int command) const { return command - ID_ENCODING_KOI8 == m_codePage; }
     int GetCodePage() const { return m_codePage; }
     int ClipboardCodePage() const;
 

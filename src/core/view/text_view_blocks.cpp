@@ -35,12 +35,12 @@ char CaseChanged(char byte, int codePage, int command, bool wordStart)
     const char upper = ToUpperCp1251(letter);
     char changed = lower;
     switch (command) {
-    case CMD_UPPER_CASE:
+    case ID_EDIT_UPPER_CASE:
         changed = upper;
         break;
-    case CMD_LOWER_CASE:
+    case ID_EDIT_LOWER_CASE:
         break;
-    case CMD_INVERT_CASE:
+    case ID_EDIT_INVERT_CASE:
         changed = letter == upper ? lower : upper;
         break;
     default:
@@ -199,31 +199,31 @@ bool CTextView::OnCommand(int id)
         InsertClip(id);
         return true;
     }
-    if (id >= CMD_ENCODING_FIRST && id < CMD_ENCODING_FIRST + kCodePageCount) {
+    if (id >= ID_ENCODING_KOI8 && id < ID_ENCODING_KOI8 + kCodePageCount) {
         OnEncoding(id);
         return true;
     }
     switch (id) {
-    case CMD_COPY: Copy(); break;
-    case CMD_CUT: Cut(); break;
-    case CMD_PASTE: Paste(); break;
-    case CMD_SELECT_ALL: SelectAll(); break;
-    case CMD_UNDO: UndoOrRedo(false); break;
-    case CMD_REDO: UndoOrRedo(true); break;
-    case CMD_DELETE_LINE: DeleteLine(); break;
-    case CMD_SELECT_LINE: SelectLine(); break;
-    case CMD_INDENT: Indent(false); break;
-    case CMD_UNINDENT: Indent(true); break;
-    case CMD_UPPER_CASE:
-    case CMD_LOWER_CASE:
-    case CMD_INVERT_CASE:
-    case CMD_CAPITALIZE: ChangeCase(id); break;
-    case CMD_TOGGLE_BOOKMARK: ToggleBookmark(); break;
-    case CMD_NEXT_BOOKMARK: GoToBookmark(true); break;
-    case CMD_PREV_BOOKMARK: GoToBookmark(false); break;
-    case CMD_INSERT_FILE: InsertFile(); break;
-    case CMD_WORD_WRAP_TO_LINES: WordWrapToLines(); break;
-    case CMD_BROWSE_LINK: OnBrowseLink(); break;
+    case ID_EDIT_COPY: Copy(); break;
+    case ID_EDIT_CUT: Cut(); break;
+    case ID_EDIT_PASTE: Paste(); break;
+    case ID_EDIT_SELECT_ALL: SelectAll(); break;
+    case ID_EDIT_UNDO: UndoOrRedo(false); break;
+    case ID_EDIT_REDO: UndoOrRedo(true); break;
+    case ID_EDIT_DELETE_LINE: DeleteLine(); break;
+    case ID_EDIT_SELECT_LINE: SelectLine(); break;
+    case ID_EDIT_INDENT: Indent(false); break;
+    case ID_EDIT_UNINDENT: Indent(true); break;
+    case ID_EDIT_UPPER_CASE:
+    case ID_EDIT_LOWER_CASE:
+    case ID_EDIT_INVERT_CASE:
+    case ID_EDIT_CAPITALIZE: ChangeCase(id); break;
+    case ID_SEARCH_TOGGLE_BOOKMARK: ToggleBookmark(); break;
+    case ID_SEARCH_NEXT_BOOKMARK: GoToBookmark(true); break;
+    case ID_SEARCH_PREV_BOOKMARK: GoToBookmark(false); break;
+    case ID_FILE_INSERT: InsertFile(); break;
+    case ID_ACTIONS_WRAP_TO_LINES: WordWrapToLines(); break;
+    case ID_BROWSE_LINK: OnBrowseLink(); break;
     default: return false;
     }
     return true;
@@ -233,28 +233,28 @@ std::optional<CommandState> CTextView::UpdateCommand(int id) const
 {
     TextPos start, end;
     const bool selected = GetSelectionRange(start, end) && !(start == end);
-    if (id >= CMD_ENCODING_FIRST && id < CMD_ENCODING_FIRST + kCodePageCount)
+    if (id >= ID_ENCODING_KOI8 && id < ID_ENCODING_KOI8 + kCodePageCount)
         return CommandState{true, IsEncodingChecked(id)};
     switch (id) {
-    case CMD_COPY:
-    case CMD_CUT: return CommandState{selected};
-    case CMD_PASTE: return CommandState{m_host.ClipboardHasText()};
-    case CMD_UNDO: return CommandState{m_doc.CanUndo()};
-    case CMD_REDO: return CommandState{m_doc.CanRedo()};
-    case CMD_NEXT_BOOKMARK:
-    case CMD_PREV_BOOKMARK: return CommandState{m_doc.GetBookmarkCount() > 0};
-    case CMD_WORD_WRAP_TO_LINES: return CommandState{m_pSettings.WrapOn != 0};
-    case CMD_SELECT_ALL:
-    case CMD_DELETE_LINE:
-    case CMD_SELECT_LINE:
-    case CMD_INDENT:
-    case CMD_UNINDENT:
-    case CMD_UPPER_CASE:
-    case CMD_LOWER_CASE:
-    case CMD_INVERT_CASE:
-    case CMD_CAPITALIZE:
-    case CMD_TOGGLE_BOOKMARK:
-    case CMD_INSERT_FILE: return CommandState{};
+    case ID_EDIT_COPY:
+    case ID_EDIT_CUT: return CommandState{selected};
+    case ID_EDIT_PASTE: return CommandState{m_host.ClipboardHasText()};
+    case ID_EDIT_UNDO: return CommandState{m_doc.CanUndo()};
+    case ID_EDIT_REDO: return CommandState{m_doc.CanRedo()};
+    case ID_SEARCH_NEXT_BOOKMARK:
+    case ID_SEARCH_PREV_BOOKMARK: return CommandState{m_doc.GetBookmarkCount() > 0};
+    case ID_ACTIONS_WRAP_TO_LINES: return CommandState{m_pSettings.WrapOn != 0};
+    case ID_EDIT_SELECT_ALL:
+    case ID_EDIT_DELETE_LINE:
+    case ID_EDIT_SELECT_LINE:
+    case ID_EDIT_INDENT:
+    case ID_EDIT_UNINDENT:
+    case ID_EDIT_UPPER_CASE:
+    case ID_EDIT_LOWER_CASE:
+    case ID_EDIT_INVERT_CASE:
+    case ID_EDIT_CAPITALIZE:
+    case ID_SEARCH_TOGGLE_BOOKMARK:
+    case ID_FILE_INSERT: return CommandState{};
     default: return std::nullopt;
     }
 }

@@ -322,7 +322,7 @@ void CTextView::UpdateScrollBars()
 
 void CTextView::OnEncoding(int command)
 {
-    const int id = command - kEncodingCommand;
+    const int id = command - ID_ENCODING_KOI8;
     if (id < 0 || id >= kCodePageCount)
         return;
     m_codePage = static_cast<std::uint8_t>(id);

@@ -37,7 +37,7 @@ std::span<const CommandEntry<DocumentCommands>> DocumentCommands::Commands()
         {ID_FILE_SAVE_AS, ID_FILE_SAVE_AS, &DocumentCommands::SaveAs},
         {ID_FILE_RELOAD, ID_FILE_RELOAD, &DocumentCommands::Reload, &DocumentCommands::ReloadState},
         {ID_FILE_CLOSE, ID_FILE_CLOSE, &DocumentCommands::Close},
-        {ID_VIEW_SOURCE_FIRST, kLastViewSourceAsCommand, &DocumentCommands::ViewSourceAs,
+        {ID_VIEW_SOURCE_FIRST, ID_VIEW_SOURCE_LAST, &DocumentCommands::ViewSourceAs,
          &DocumentCommands::ViewSourceAsState},
     };
     return kTable;
@@ -383,7 +383,8 @@ void CMainFrame::OnIdle()
             const TextPos at = active->View().m_caret;
             caret = CaretInfo{static_cast<std::uint32_t>(at.line),
                               static_cast<std::uint32_t>(ActiveChild()->Document().GetLineCount()),
-                              static_cast<std::uint32_t>(at.col)};
+                              static_cast<std::uint32_t>(at.col),
+                              static_cast<std::uint32_t>(active->View().GetCodePage())};
         }
         const StatusTexts texts = ComputeStatusTexts(caret, m_settings);
         const std::optional<std::string> codePage = StringTableResources().Load(texts.codePageString);

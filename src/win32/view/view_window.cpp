@@ -180,7 +180,7 @@ void ViewWindow::ShowContextMenu(Point at, bool offerLink)
     if (offerLink) {
         InsertMenuW(popup, 0, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
         const std::wstring text = FromCp1251(m_view->GetDocument().InterfaceText(kBrowseLink));
-        InsertMenuW(popup, 0, MF_BYPOSITION | MF_STRING, CTextView::kBrowseLinkCommand, text.c_str());
+        InsertMenuW(popup, 0, MF_BYPOSITION | MF_STRING, ID_BROWSE_LINK, text.c_str());
     }
     POINT screen{at.x, at.y};
     ClientToScreen(m_window, &screen);
