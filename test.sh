@@ -57,6 +57,7 @@ fuzz_briefly() {
   scripts/build.sh fuzz && fuzz/run-all.sh "$root/build/fuzz" 30000
 }
 
+stage "include order of the core" scripts/check-floors.sh
 stage "native tests" native_tests
 stage "native tests under the sanitizers" sanitized_tests
 stage "Windows tests under Wine" wine_tests

@@ -1,10 +1,10 @@
 // Benchmark cases of the line store, editing and undo.
 #include "bench_case.h"
 
-#include "core/app/app_settings.h"
-#include "core/doc/code_pages.h"
 #include "core/doc/detect.h"
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
+#include "core/text/code_pages.h"
 #include "posix/posix_file_system.h"
 
 #include <algorithm>

@@ -2,6 +2,7 @@
 #include "bench_case.h"
 
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
 #include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/line_states.h"

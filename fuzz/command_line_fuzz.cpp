@@ -1,8 +1,8 @@
 // Any bytes as a command line: the arguments are a tail of it, and opening
 // them hands on only paths that fit, or makes one untitled document when
 // nothing opens.
-#include "core/app/app_settings.h"
 #include "core/app/command_line.h"
+#include "core/settings/app_settings.h"
 
 #include <cstdint>
 #include <cstdlib>

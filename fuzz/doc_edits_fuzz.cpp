@@ -1,9 +1,9 @@
 // Random edit sequences on a document: nothing may crash, the bookmark count
 // must match the marks, and undoing everything must give back the original
 // text, redoing everything the edited one.
-#include "core/app/app_settings.h"
 #include "core/doc/tab_cells.h"
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
 
 #include <cstdint>
 #include <cstdlib>

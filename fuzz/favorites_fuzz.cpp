@@ -1,7 +1,7 @@
 // Any bytes after the header as a favorites file: what is read must survive
 // being written and read again unchanged.
-#include "core/app/favorites.h"
-#include "core/app/setup_file.h"
+#include "core/settings/favorites.h"
+#include "core/text/setup_file.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Any bytes as a file: it loads, and saving gives the same bytes back but
 // for tab cells (byte 7 comes back as TAB, byte 6 is dropped).
-#include "core/app/app_settings.h"
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
 #include "support/fake_file_system.h"
 #include "support/fake_prompts.h"
 #include "support/saved_form.h"

@@ -1,6 +1,6 @@
 // Any bytes as a highlight definition (before the first 0xFF byte) and lines
 // to colour (after it): every cell gets an attribute, states stay valid.
-#include "core/app/setup_file.h"
+#include "core/text/setup_file.h"
 #include "core/view/highlight_scheme.h"
 
 #include <cstdint>

@@ -1,6 +1,6 @@
 // Any bytes after the header as a language file.
 #include "core/app/interface_language.h"
-#include "core/app/setup_file.h"
+#include "core/text/setup_file.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 // Any bytes as a setup file: lines and entries come back without a crash,
 // and none is longer than the reader allows.
-#include "core/app/setup_file.h"
+#include "core/text/setup_file.h"
 
 #include <cstdint>
 #include <cstdlib>

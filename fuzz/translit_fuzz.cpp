@@ -1,7 +1,7 @@
 // Any bytes as a translit table (first half) and a line to turn back into
 // Cyrillic (second half); the table's longest entry bounds every match.
-#include "core/app/setup_file.h"
-#include "core/doc/translit.h"
+#include "core/text/setup_file.h"
+#include "core/text/translit.h"
 
 #include <cstdint>
 #include <cstdlib>

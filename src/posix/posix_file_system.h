@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/doc/file_system.h"
+#include "core/platform/file_system.h"
 
 // Files on a POSIX system, for native runs. The recycle bin is the user's
 // freedesktop trash folder ($XDG_DATA_HOME/Trash, else ~/.local/share/Trash).

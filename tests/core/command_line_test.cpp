@@ -1,5 +1,5 @@
-#include "core/app/app_settings.h"
 #include "core/app/command_line.h"
+#include "core/settings/app_settings.h"
 
 #include <gtest/gtest.h>
 

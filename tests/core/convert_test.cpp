@@ -1,5 +1,5 @@
 // Converting a document's text between code pages and the transliteration.
-#include "core/doc/code_pages.h"
+#include "core/text/code_pages.h"
 #include "doc_fixture.h"
 
 using Lines = std::vector<std::string>;

@@ -1,5 +1,5 @@
 #include "core/app/dialog_rules.h"
-#include "core/app/profile_store.h"
+#include "core/platform/profile_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/app/app_settings.h"
+#include "core/settings/app_settings.h"
 #include "core/doc/tab_cells.h"
 #include "core/doc/text_doc.h"
 
 #include <gtest/gtest.h>
 
-#include "core/app/progress.h"
+#include "core/platform/progress.h"
 #include "support/fake_file_system.h"
 #include "support/fake_prompts.h"
 

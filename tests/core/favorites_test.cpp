@@ -1,5 +1,5 @@
-#include "core/app/favorites.h"
-#include "core/app/setup_file.h"
+#include "core/settings/favorites.h"
+#include "core/text/setup_file.h"
 
 #include <gtest/gtest.h>
 

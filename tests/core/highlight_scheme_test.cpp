@@ -1,7 +1,7 @@
 // Highlight definitions, the keyword trie and the colouring scanner.
-#include "core/app/setup_file.h"
-#include "core/app/app_settings.h"
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
+#include "core/text/setup_file.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/line_states.h"
 

@@ -1,5 +1,5 @@
-#include "core/app/setup_file.h"
-#include "core/doc/html_export.h"
+#include "core/text/setup_file.h"
+#include "core/view/html_export.h"
 #include "core/view/highlight_scheme.h"
 #include "doc_fixture.h"
 

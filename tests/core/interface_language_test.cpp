@@ -1,8 +1,8 @@
 // Interface strings, language files and the numbering of menu items.
 #include "core/app/interface_language.h"
-#include "core/app/profile_store.h"
-#include "core/app/prompts.h"
-#include "core/app/setup_file.h"
+#include "core/platform/profile_store.h"
+#include "core/platform/prompts.h"
+#include "core/text/setup_file.h"
 #include "support/fake_prompts.h"
 
 #include <gtest/gtest.h>

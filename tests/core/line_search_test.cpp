@@ -1,4 +1,4 @@
-#include "core/doc/code_pages.h"
+#include "core/text/code_pages.h"
 #include "core/text/cp1251.h"
 #include "core/tools/line_search.h"
 

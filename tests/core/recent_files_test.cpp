@@ -1,4 +1,4 @@
-#include "core/app/profile_store.h"
+#include "core/platform/profile_store.h"
 #include "core/app/recent_files.h"
 
 #include <gtest/gtest.h>

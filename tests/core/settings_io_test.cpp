@@ -1,6 +1,6 @@
 // Loading and saving the settings record through a profile store.
-#include "core/app/profile_store.h"
-#include "core/app/settings_io.h"
+#include "core/platform/profile_store.h"
+#include "core/settings/settings_io.h"
 #include "support/sample_settings.h"
 
 #include <gtest/gtest.h>

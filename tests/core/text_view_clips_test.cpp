@@ -1,5 +1,5 @@
-#include "core/app/favorites.h"
-#include "core/doc/code_pages.h"
+#include "core/settings/favorites.h"
+#include "core/text/code_pages.h"
 #include "core/view/find_again.h"
 #include "view_fixture.h"
 

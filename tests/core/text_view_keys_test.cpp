@@ -1,4 +1,4 @@
-#include "core/doc/code_pages.h"
+#include "core/text/code_pages.h"
 #include "view_fixture.h"
 
 #include <random>

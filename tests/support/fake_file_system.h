@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/doc/file_system.h"
+#include "core/platform/file_system.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/prompts.h"
+#include "core/platform/prompts.h"
 
 #include <deque>
 #include <optional>

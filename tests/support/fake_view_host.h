@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/doc/code_pages.h"
-#include "core/view/view_host.h"
+#include "core/text/code_pages.h"
+#include "core/platform/view_host.h"
 
 #include <ctime>
 #include <map>

@@ -2,7 +2,7 @@
 
 // What every FileSystem must do, checked on a real directory: the POSIX one
 // natively, the Windows one under Wine.
-#include "core/doc/file_system.h"
+#include "core/platform/file_system.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 // Settings that differ from the defaults in every section, and the calls
 // that write and read all of them: a store must give back what it took.
-#include "core/app/settings_io.h"
+#include "core/settings/settings_io.h"
 
 inline AppSettings SampleSettings()
 {

@@ -1,7 +1,7 @@
 #pragma once
 
 // The real frame with its menus and bars, created for each test.
-#include "core/app/profile_store.h"
+#include "core/platform/profile_store.h"
 #include "core/doc/text_doc.h"
 #include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"

@@ -2,7 +2,7 @@
 #include "dialog_script.h"
 #include "frame_fixture.h"
 
-#include "core/app/settings_io.h"
+#include "core/settings/settings_io.h"
 #include "win32/app/menu_conversion.h"
 #include "win32/res/resource.h"
 

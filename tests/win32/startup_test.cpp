@@ -5,7 +5,7 @@
 #include "frame_fixture.h"
 
 #include "core/app/interface_language.h"
-#include "core/app/setup_file.h"
+#include "core/text/setup_file.h"
 #include "win32/app/menu_conversion.h"
 #include "win32/app/single_instance.h"
 #include "win32/app/win_interface_menus.h"

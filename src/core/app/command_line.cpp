@@ -1,6 +1,6 @@
 #include "core/app/command_line.h"
 
-#include "core/app/app_settings.h"
+#include "core/settings/app_settings.h"
 
 #include <algorithm>
 

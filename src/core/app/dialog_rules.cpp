@@ -1,6 +1,6 @@
 #include "core/app/dialog_rules.h"
 
-#include "core/app/profile_store.h"
+#include "core/platform/profile_store.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/profile_store.h"
-#include "core/geometry.h"
+#include "core/platform/profile_store.h"
+#include "core/platform/geometry.h"
 
 #include <string_view>
 #include <vector>

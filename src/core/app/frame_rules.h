@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/app_settings.h"
-#include "core/geometry.h"
+#include "core/settings/app_settings.h"
+#include "core/platform/geometry.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "core/app/recent_files.h"
 
-#include "core/app/profile_store.h"
+#include "core/platform/profile_store.h"
 #include "core/text/cp1251.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "core/doc/detect.h"
 
-#include "core/doc/text_doc.h"
+#include "core/doc/line_end.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/app_settings.h"
 #include "core/doc/align.h"
 #include "core/doc/document_base.h"
+#include "core/doc/line_end.h"
 #include "core/doc/line_flags.h"
 #include "core/doc/line_store.h"
 #include "core/doc/open_options.h"
@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+struct AppSettings;
 class CTextDoc;
 class FileSystem;
 class InputFile;
@@ -50,11 +51,6 @@ public:
     virtual std::unique_ptr<ProgressMeter> ShowProgress(const std::string& label) = 0;
     virtual std::optional<std::string> GetInterfaceString(std::uint32_t id) = 0;
 };
-
-// Line-end styles of a file.
-constexpr std::uint8_t LINE_END_CRLF = 0;
-constexpr std::uint8_t LINE_END_LF = 1;
-constexpr std::uint8_t LINE_END_LFCR = 2;
 
 // The name Save encrypted suggests: the extension replaced by ".crp".
 std::string SuggestEncryptedName(const std::string& title);

@@ -1,10 +1,10 @@
 // CTextDoc's Convert: code pages and transliteration over a range.
 #include "core/doc/text_doc.h"
 
-#include "core/app/input_tables.h"
-#include "core/app/progress.h"
-#include "core/doc/code_pages.h"
-#include "core/doc/translit.h"
+#include "core/settings/input_tables.h"
+#include "core/platform/progress.h"
+#include "core/text/code_pages.h"
+#include "core/text/translit.h"
 
 #include <algorithm>
 

@@ -2,6 +2,7 @@
 #include "core/doc/text_doc.h"
 
 #include "core/doc/tab_cells.h"
+#include "core/settings/app_settings.h"
 
 #include <algorithm>
 #include <utility>

@@ -2,13 +2,14 @@
 // encrypted files, title and path.
 #include "core/doc/text_doc.h"
 
-#include "core/app/progress.h"
-#include "core/app/prompts.h"
 #include "core/doc/detect.h"
 #include "core/doc/doc_strings.h"
-#include "core/doc/file_system.h"
 #include "core/doc/line_end_scanner.h"
 #include "core/doc/tab_cells.h"
+#include "core/platform/file_system.h"
+#include "core/platform/progress.h"
+#include "core/platform/prompts.h"
+#include "core/settings/app_settings.h"
 #include "core/text/cp1251.h"
 #include "core/text/placeholder.h"
 

@@ -2,8 +2,9 @@
 // removal and paragraph alignment.
 #include "core/doc/text_doc.h"
 
-#include "core/app/progress.h"
 #include "core/doc/tab_cells.h"
+#include "core/platform/progress.h"
+#include "core/settings/app_settings.h"
 
 #include <algorithm>
 

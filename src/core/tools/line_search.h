@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/doc/code_pages.h"
+#include "core/text/code_pages.h"
 #include "core/tools/regexp.h"
 
 #include <array>

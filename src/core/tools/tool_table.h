@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/app_settings.h"
+#include "core/settings/app_settings.h"
 
 #include <string_view>
 

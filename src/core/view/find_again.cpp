@@ -1,6 +1,6 @@
 #include "core/view/find_again.h"
 
-#include "core/doc/code_pages.h"
+#include "core/text/code_pages.h"
 #include "core/doc/text_doc.h"
 #include "core/view/text_view.h"
 

@@ -1,10 +1,10 @@
 #include "core/view/highlight_scheme.h"
 
-#include "core/app/app_settings.h"
-#include "core/app/command_ids.h"
-#include "core/app/setup_file.h"
+#include "core/settings/app_settings.h"
+#include "core/settings/command_ids.h"
 #include "core/text/cp1251.h"
 #include "core/text/extension_list.h"
+#include "core/text/setup_file.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/menu_model.h"
+#include "core/settings/menu_model.h"
 
 #include <array>
 #include <cstdint>

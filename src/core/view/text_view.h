@@ -1,10 +1,9 @@
 #pragma once
 
-#include "core/app/app_settings.h"
-#include "core/app/command_ids.h"
+#include "core/settings/command_ids.h"
 #include "core/doc/document_base.h"
 #include "core/doc/text_pos.h"
-#include "core/view/view_host.h"
+#include "core/platform/view_host.h"
 
 #include <cstdint>
 #include <optional>
@@ -12,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+struct AppSettings;
 class CTextDoc;
 class ClipLibraries;
 class HighlightScheme;

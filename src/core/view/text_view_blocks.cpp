@@ -1,6 +1,7 @@
 // Clipboard, block, indent and case commands, and the command table.
-#include "core/doc/code_pages.h"
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
+#include "core/text/code_pages.h"
 #include "core/text/cp1251.h"
 #include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"

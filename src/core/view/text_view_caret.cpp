@@ -1,7 +1,8 @@
 // The view's life cycle, the caret and the selection.
-#include "core/doc/code_pages.h"
 #include "core/doc/tab_cells.h"
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
+#include "core/text/code_pages.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/text_view.h"
 

@@ -1,8 +1,9 @@
 // Bookmarks, snippets with template words, word completion and remembered
 // positions.
-#include "core/app/favorites.h"
-#include "core/doc/code_pages.h"
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
+#include "core/settings/favorites.h"
+#include "core/text/code_pages.h"
 #include "core/text/cp1251.h"
 #include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"

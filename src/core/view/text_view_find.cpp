@@ -1,6 +1,7 @@
 // Find in this view: forward (plain or expression) and backward (plain),
 // line by line from the caret, with one wrap-around.
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
 #include "core/tools/line_search.h"
 #include "core/view/text_view.h"
 

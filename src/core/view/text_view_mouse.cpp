@@ -1,8 +1,9 @@
 // The mouse, the wheel and the scroll bars. Scrolling never moves the caret;
 // a caret scrolled out of the window is hidden.
-#include "core/doc/code_pages.h"
 #include "core/doc/tab_cells.h"
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
+#include "core/text/code_pages.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/text_view.h"
 

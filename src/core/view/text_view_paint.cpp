@@ -1,8 +1,9 @@
 // The font, the info panel, word wrap, painting and the scroll bars.
-#include "core/doc/code_pages.h"
 #include "core/doc/line_store.h"
 #include "core/doc/tab_cells.h"
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
+#include "core/text/code_pages.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/line_states.h"
 #include "core/view/text_view.h"

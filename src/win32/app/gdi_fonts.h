@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/log_font.h"
+#include "core/platform/log_font.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/profile_store.h"
+#include "core/platform/profile_store.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "win32/app/text_conversion.h"
 
-#include "core/doc/code_pages.h"
+#include "core/text/code_pages.h"
 
 #include <windows.h>
 

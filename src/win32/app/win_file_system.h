@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/doc/file_system.h"
+#include "core/platform/file_system.h"
 
 // Files on Windows, by their names in the system code page.
 class WinFileSystem : public FileSystem {

@@ -1,8 +1,8 @@
 #include "win32/app/win_prompts.h"
 
-#include "core/app/app_settings.h"
 #include "core/app/dialog_rules.h"
 #include "core/doc/open_options.h"
+#include "core/settings/app_settings.h"
 #include "core/text/placeholder.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/text_conversion.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/app/interface_language.h"
-#include "core/app/settings_io.h"
+#include "core/settings/settings_io.h"
 
 // The settings' view of this Windows system.
 class WinSettingsEnvironment : public SettingsEnvironment {

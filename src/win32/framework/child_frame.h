@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/app_settings.h"
+#include "core/settings/app_settings.h"
 #include "win32/framework/command_routing.h"
 #include "win32/view/view_window.h"
 

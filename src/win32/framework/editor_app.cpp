@@ -1,9 +1,9 @@
 #include "win32/framework/editor_app.h"
 
 #include "core/app/dialog_rules.h"
-#include "core/app/favorites.h"
-#include "core/app/input_tables.h"
-#include "core/app/settings_io.h"
+#include "core/settings/favorites.h"
+#include "core/settings/input_tables.h"
+#include "core/settings/settings_io.h"
 #include "win32/app/text_conversion.h"
 #include "win32/app/win_prompts.h"
 #include "win32/framework/main_frame.h"

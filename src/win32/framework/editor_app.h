@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/app_settings.h"
+#include "core/settings/app_settings.h"
 #include "core/app/recent_files.h"
 #include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"

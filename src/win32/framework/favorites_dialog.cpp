@@ -1,6 +1,6 @@
 #include "win32/framework/favorites_dialog.h"
 
-#include "core/app/favorites.h"
+#include "core/settings/favorites.h"
 #include "win32/app/text_conversion.h"
 #include "win32/framework/child_frame.h"
 #include "win32/framework/main_frame.h"

@@ -1,6 +1,6 @@
 #include "win32/framework/frame_bars.h"
 
-#include "core/app/settings_io.h"
+#include "core/settings/settings_io.h"
 #include "win32/res/resource.h"
 
 namespace {

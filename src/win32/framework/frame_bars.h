@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/app_settings.h"
+#include "core/settings/app_settings.h"
 #include "core/app/dock_layout.h"
-#include "core/app/settings_io.h"
+#include "core/settings/settings_io.h"
 #include "win32/widgets/dock_bar.h"
 #include "win32/widgets/file_tab_bar.h"
 #include "win32/widgets/output_pane.h"

@@ -1,7 +1,7 @@
 #include "win32/framework/main_frame.h"
 
-#include "core/app/progress.h"
-#include "core/app/settings_io.h"
+#include "core/platform/progress.h"
+#include "core/settings/settings_io.h"
 #include "core/app/frame_rules.h"
 #include "core/tools/clip_library.h"
 #include "core/tools/tool_table.h"

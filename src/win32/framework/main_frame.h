@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/app/app_settings.h"
+#include "core/settings/app_settings.h"
 #include "core/doc/doc_strings.h"
 #include "core/doc/text_doc.h"
 #include "core/view/text_view.h"
-#include "core/app/favorites.h"
+#include "core/settings/favorites.h"
 #include "core/app/interface_language.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/win_prompts.h"

@@ -1,6 +1,6 @@
 // The main frame's own commands and their update handlers.
 #include "core/app/frame_rules.h"
-#include "core/app/profile_store.h"
+#include "core/platform/profile_store.h"
 #include "core/tools/clip_library.h"
 #include "core/text/placeholder.h"
 #include "core/view/find_again.h"

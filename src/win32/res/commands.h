@@ -1,4 +1,4 @@
 #pragma once
 
 // The command ids live with the core, which handles most of them.
-#include "../../core/app/command_ids.h"
+#include "../../core/settings/command_ids.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/view/view_host.h"
+#include "core/platform/view_host.h"
 
 #include <windows.h>
 

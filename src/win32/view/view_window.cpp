@@ -1,6 +1,6 @@
 #include "win32/view/view_window.h"
 
-#include "core/doc/code_pages.h"
+#include "core/text/code_pages.h"
 #include "core/doc/doc_strings.h"
 #include "core/doc/text_doc.h"
 #include "win32/app/file_dialogs.h"

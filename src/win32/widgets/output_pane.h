@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/log_font.h"
+#include "core/platform/log_font.h"
 #include "win32/widgets/dock_bar.h"
 
 #include <cstdint>

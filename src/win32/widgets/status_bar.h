@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/app/frame_rules.h"
-#include "core/app/progress.h"
+#include "core/platform/progress.h"
 
 #include <windows.h>
 #include <commctrl.h>

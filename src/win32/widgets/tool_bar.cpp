@@ -1,6 +1,6 @@
 #include "win32/widgets/tool_bar.h"
 
-#include "core/app/settings_io.h"
+#include "core/settings/settings_io.h"
 #include "win32/app/text_conversion.h"
 #include "win32/res/resource.h"
 #include "win32/res/toolbar_buttons.h"

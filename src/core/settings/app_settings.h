@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/app/favorites.h"
-#include "core/app/log_font.h"
-#include "core/doc/keyboard_layout.h"
-#include "core/doc/translit.h"
+#include "core/settings/favorites.h"
+#include "core/platform/log_font.h"
+#include "core/text/keyboard_layout.h"
+#include "core/text/translit.h"
 
 #include <array>
 #include <cstdint>

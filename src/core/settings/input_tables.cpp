@@ -1,8 +1,8 @@
-#include "core/app/input_tables.h"
+#include "core/settings/input_tables.h"
 
-#include "core/app/profile_store.h"
-#include "core/app/prompts.h"
-#include "core/app/setup_file.h"
+#include "core/platform/profile_store.h"
+#include "core/platform/prompts.h"
+#include "core/text/setup_file.h"
 
 #include <fstream>
 

@@ -1,4 +1,4 @@
-#include "core/app/log_font.h"
+#include "core/platform/log_font.h"
 
 #include <algorithm>
 #include <cstring>

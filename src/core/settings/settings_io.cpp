@@ -1,7 +1,7 @@
-#include "core/app/settings_io.h"
+#include "core/settings/settings_io.h"
 
-#include "core/app/input_tables.h"
-#include "core/app/profile_store.h"
+#include "core/settings/input_tables.h"
+#include "core/platform/profile_store.h"
 #include "core/text/cp1251.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/log_font.h"
-#include "core/geometry.h"
+#include "core/platform/log_font.h"
+#include "core/platform/geometry.h"
 
 #include <cstdint>
 #include <ctime>

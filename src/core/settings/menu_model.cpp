@@ -1,6 +1,6 @@
-#include "core/app/menu_model.h"
+#include "core/settings/menu_model.h"
 
-#include "core/app/command_ids.h"
+#include "core/settings/command_ids.h"
 
 namespace {
 

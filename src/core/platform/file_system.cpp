@@ -1,4 +1,4 @@
-#include "core/doc/file_system.h"
+#include "core/platform/file_system.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "core/doc/html_export.h"
+#include "core/view/html_export.h"
 
-#include "core/doc/file_system.h"
+#include "core/platform/file_system.h"
 #include "core/doc/tab_cells.h"
 #include "core/doc/text_doc.h"
 #include "core/view/highlight_scheme.h"

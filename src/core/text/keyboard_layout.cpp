@@ -1,6 +1,6 @@
-#include "core/doc/keyboard_layout.h"
+#include "core/text/keyboard_layout.h"
 
-#include "core/app/setup_file.h"
+#include "core/text/setup_file.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "core/app/favorites.h"
+#include "core/settings/favorites.h"
 
-#include "core/app/command_ids.h"
-#include "core/app/setup_file.h"
+#include "core/settings/command_ids.h"
+#include "core/text/setup_file.h"
 #include "core/text/cp1251.h"
 
 #include <algorithm>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/app/app_settings.h"
+#include "core/platform/settings_environment.h"
+#include "core/settings/app_settings.h"
 
 #include <cstdint>
 #include <optional>
@@ -8,16 +9,6 @@
 #include <vector>
 
 class ProfileStore;
-
-// What loading and saving the settings need of the system around them.
-class SettingsEnvironment {
-public:
-    virtual ~SettingsEnvironment() = default;
-    virtual bool DirectoryExists(const std::string& path) const = 0;
-    virtual bool ChangeDirectory(const std::string& path) = 0;
-    virtual std::optional<std::string> CurrentDirectory() const = 0;
-    virtual LogFont DefaultGuiFont() const = 0;
-};
 
 // Sections "Editor", "View", "General" and "Find", in that order, then the
 // tool table; notes whether the translit table file can be read. CreateBak 3

@@ -1,4 +1,4 @@
-#include "core/doc/code_pages.h"
+#include "core/text/code_pages.h"
 
 #include <array>
 #include <span>

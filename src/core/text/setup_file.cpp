@@ -1,4 +1,4 @@
-#include "core/app/setup_file.h"
+#include "core/text/setup_file.h"
 
 #include <fstream>
 #include <iterator>
