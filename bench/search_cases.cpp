@@ -3,8 +3,8 @@
 // case), plainly or with a regular expression.
 #include "bench_case.h"
 
-#include "core/text/code_pages.h"
 #include "core/doc/text_doc.h"
+#include "core/text/code_pages.h"
 #include "core/tools/line_search.h"
 #include "posix/posix_file_system.h"
 

@@ -1,7 +1,7 @@
 // Any bytes after the header as a keyboard layout: every key maps to
 // something, control characters and blanks to themselves.
-#include "core/text/setup_file.h"
 #include "core/text/keyboard_layout.h"
+#include "core/text/setup_file.h"
 
 #include <cstdint>
 #include <cstdlib>

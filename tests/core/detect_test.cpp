@@ -1,5 +1,5 @@
-#include "core/text/code_pages.h"
 #include "core/doc/detect.h"
+#include "core/text/code_pages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/settings/app_settings.h"
 #include "core/doc/tab_cells.h"
 #include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "core/text/setup_file.h"
-#include "core/view/html_export.h"
 #include "core/view/highlight_scheme.h"
+#include "core/view/html_export.h"
 #include "doc_fixture.h"
 
 namespace {

@@ -1,9 +1,9 @@
 // Keyboard layouts and transliteration tables, and the files that ship.
-#include "core/settings/input_tables.h"
 #include "core/platform/profile_store.h"
+#include "core/settings/input_tables.h"
 #include "core/settings/settings_io.h"
-#include "core/text/setup_file.h"
 #include "core/text/code_pages.h"
+#include "core/text/setup_file.h"
 #include "support/fake_prompts.h"
 
 #include <gtest/gtest.h>

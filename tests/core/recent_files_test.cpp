@@ -1,5 +1,5 @@
-#include "core/platform/profile_store.h"
 #include "core/app/recent_files.h"
+#include "core/platform/profile_store.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "core/text/setup_file.h"
 #include "core/text/code_pages.h"
+#include "core/text/setup_file.h"
 #include "core/text/translit.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/text/code_pages.h"
 #include "core/platform/view_host.h"
+#include "core/text/code_pages.h"
 
 #include <ctime>
 #include <map>

@@ -1,6 +1,6 @@
-#include "support/file_system_contract.h"
 #include "core/doc/text_doc.h"
 #include "core/settings/app_settings.h"
+#include "support/file_system_contract.h"
 #include "win32/app/win_file_system.h"
 
 #include <windows.h>

@@ -1,19 +1,19 @@
 #pragma once
 
 // The real frame with its menus and bars, created for each test.
-#include "core/platform/profile_store.h"
+#include "core/app/recent_files.h"
 #include "core/doc/text_doc.h"
+#include "core/platform/profile_store.h"
 #include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"
-#include "core/app/recent_files.h"
 #include "support/fake_prompts.h"
-#include "win32/app/text_conversion.h"
 #include "support/fake_view_host.h"
+#include "win32/app/text_conversion.h"
 #include "win32/app/win_file_system.h"
 #include "win32/app/win_settings.h"
 #include "win32/framework/child_frame.h"
-#include "win32/framework/message_loop.h"
 #include "win32/framework/main_frame.h"
+#include "win32/framework/message_loop.h"
 #include "win32/res/commands.h"
 
 #include <gtest/gtest.h>

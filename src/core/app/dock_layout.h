@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/platform/profile_store.h"
 #include "core/platform/geometry.h"
+#include "core/platform/profile_store.h"
 
 #include <string_view>
 #include <vector>

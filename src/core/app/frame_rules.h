@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/settings/app_settings.h"
 #include "core/platform/geometry.h"
+#include "core/settings/app_settings.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,8 +2,8 @@
 
 #include "core/platform/profile_store.h"
 #include "core/platform/prompts.h"
-#include "core/text/setup_file.h"
 #include "core/text/cp1251.h"
+#include "core/text/setup_file.h"
 
 #include <algorithm>
 #include <charconv>

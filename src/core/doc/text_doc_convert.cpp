@@ -1,8 +1,8 @@
 // CTextDoc's Convert: code pages and transliteration over a range.
 #include "core/doc/text_doc.h"
 
-#include "core/settings/input_tables.h"
 #include "core/platform/progress.h"
+#include "core/settings/input_tables.h"
 #include "core/text/code_pages.h"
 #include "core/text/translit.h"
 

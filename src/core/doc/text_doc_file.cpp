@@ -170,7 +170,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
 
     const char* first = block.data() + start;
     const std::size_t firstSize = *got - start;
-    const std::uint8_t lineEnd = options.lineEnd.value_or(DetectLineEnd(first, firstSize));
+    const std::uint8_t lineEnd = options.lineEnd ? *options.lineEnd : DetectLineEnd(first, firstSize);
     const CodePage codePage =
         options.codePage ? *options.codePage : static_cast<CodePage>(DetectCodePage(first, firstSize));
 

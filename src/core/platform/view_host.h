@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/platform/log_font.h"
 #include "core/platform/geometry.h"
+#include "core/platform/log_font.h"
 
 #include <cstdint>
 #include <ctime>

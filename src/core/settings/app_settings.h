@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/settings/favorites.h"
 #include "core/platform/log_font.h"
+#include "core/settings/favorites.h"
 #include "core/text/keyboard_layout.h"
 #include "core/text/translit.h"
 

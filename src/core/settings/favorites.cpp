@@ -1,8 +1,8 @@
 #include "core/settings/favorites.h"
 
 #include "core/settings/command_ids.h"
-#include "core/text/setup_file.h"
 #include "core/text/cp1251.h"
+#include "core/text/setup_file.h"
 
 #include <algorithm>
 #include <charconv>

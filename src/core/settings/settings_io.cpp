@@ -1,7 +1,7 @@
 #include "core/settings/settings_io.h"
 
-#include "core/settings/input_tables.h"
 #include "core/platform/profile_store.h"
+#include "core/settings/input_tables.h"
 #include "core/text/cp1251.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "core/text/translit.h"
 
-#include "core/text/setup_file.h"
 #include "core/text/code_pages.h"
+#include "core/text/setup_file.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/settings/menu_model.h"
 #include "core/settings/command_ids.h"
+#include "core/settings/menu_model.h"
 
 #include <array>
 #include <string>

@@ -1,7 +1,7 @@
 #include "core/view/find_again.h"
 
-#include "core/text/code_pages.h"
 #include "core/doc/text_doc.h"
+#include "core/text/code_pages.h"
 #include "core/view/text_view.h"
 
 void RememberFindText(std::vector<std::string>& history, const std::string& text)

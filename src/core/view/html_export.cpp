@@ -1,8 +1,8 @@
 #include "core/view/html_export.h"
 
-#include "core/platform/file_system.h"
 #include "core/doc/tab_cells.h"
 #include "core/doc/text_doc.h"
+#include "core/platform/file_system.h"
 #include "core/view/highlight_scheme.h"
 
 #include <cstdio>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/settings/command_ids.h"
 #include "core/doc/document_base.h"
 #include "core/doc/text_pos.h"
 #include "core/platform/view_host.h"
+#include "core/settings/command_ids.h"
 
 #include <cstdint>
 #include <optional>

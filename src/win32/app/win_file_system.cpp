@@ -3,7 +3,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-
 namespace {
 
 class WinInput : public InputFile {

@@ -6,8 +6,8 @@
 #include "core/settings/settings_io.h"
 #include "win32/app/text_conversion.h"
 #include "win32/app/win_prompts.h"
-#include "win32/framework/main_frame.h"
 #include "win32/framework/frame_path_opener.h"
+#include "win32/framework/main_frame.h"
 #include "win32/framework/message_loop.h"
 #include "win32/res/commands.h"
 

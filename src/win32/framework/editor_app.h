@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/settings/app_settings.h"
 #include "core/app/recent_files.h"
+#include "core/settings/app_settings.h"
 #include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"
 #include "win32/app/file_dialogs.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/settings/app_settings.h"
 #include "core/app/dock_layout.h"
+#include "core/settings/app_settings.h"
 #include "core/settings/settings_io.h"
 #include "win32/widgets/dock_bar.h"
 #include "win32/widgets/file_tab_bar.h"

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/settings/app_settings.h"
+#include "core/app/interface_language.h"
 #include "core/doc/doc_strings.h"
 #include "core/doc/text_doc.h"
-#include "core/view/text_view.h"
+#include "core/settings/app_settings.h"
 #include "core/settings/favorites.h"
-#include "core/app/interface_language.h"
+#include "core/view/text_view.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/win_prompts.h"
 #include "win32/app/win_settings.h"

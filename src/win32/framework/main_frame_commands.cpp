@@ -1,8 +1,8 @@
 // The main frame's own commands and their update handlers.
 #include "core/app/frame_rules.h"
 #include "core/platform/profile_store.h"
-#include "core/tools/clip_library.h"
 #include "core/text/placeholder.h"
+#include "core/tools/clip_library.h"
 #include "core/view/find_again.h"
 #include "core/view/highlight_scheme.h"
 #include "win32/app/file_dialogs.h"

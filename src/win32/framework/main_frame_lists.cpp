@@ -1,7 +1,7 @@
 // The main frame's ways back to files (favorites, recent files) and its
 // interface language and clip-library menus.
-#include "core/settings/favorites.h"
 #include "core/app/recent_files.h"
+#include "core/settings/favorites.h"
 #include "core/tools/clip_library.h"
 #include "win32/app/menu_conversion.h"
 #include "win32/app/text_conversion.h"

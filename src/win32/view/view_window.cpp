@@ -1,8 +1,8 @@
 #include "win32/view/view_window.h"
 
-#include "core/text/code_pages.h"
 #include "core/doc/doc_strings.h"
 #include "core/doc/text_doc.h"
+#include "core/text/code_pages.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/gdi_fonts.h"
 #include "win32/app/text_conversion.h"

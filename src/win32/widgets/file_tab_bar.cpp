@@ -3,14 +3,13 @@
 #include "core/app/frame_rules.h"
 #include "core/doc/text_doc.h"
 #include "win32/app/gdi_fonts.h"
-#include "win32/app/window_class.h"
 #include "win32/app/text_conversion.h"
+#include "win32/app/window_class.h"
 #include "win32/res/commands.h"
 #include "win32/res/resource.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
-
 
 namespace {
 
