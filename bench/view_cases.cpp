@@ -120,7 +120,7 @@ BenchResult Keystroke(const std::string& file, const std::vector<std::string>&)
     const std::uint64_t elapsed = NowNanoseconds() - start;
     r.seconds = static_cast<double>(elapsed) / 1e9;
     r.perOpUs = static_cast<double>(elapsed) / 1e3 / kKeys;
-    if (s->doc->GetLine(s->view->m_caret.line).size() < kKeys / 100)
+    if (s->doc->GetLine(s->view->Caret().line).size() < kKeys / 100)
         r.failure = "the typed text is not there";
     return r;
 }
@@ -134,7 +134,7 @@ BenchResult Wrap(const std::string& file, const std::vector<std::string>&)
     const std::uint64_t start = NowNanoseconds();
     std::uint64_t rows = 0;
     for (int line = 0; line < s->doc->GetLineCount(); ++line)
-        rows += static_cast<std::uint64_t>(s->view->RowsOfLine(line));
+        rows += static_cast<std::uint64_t>(s->view->Rows().RowsOfLine(line));
     r.seconds = SecondsSince(start);
     r.extra = "rows=" + std::to_string(rows);
     return r;

@@ -12,11 +12,11 @@ TEST_F(ViewBlocks, CopyGivesTabsAndLineBreaksAndPasteTakesThemBack)
     EXPECT_TRUE(view->UpdateCommand(ID_EDIT_COPY)->enabled);
     view->OnCommand(ID_EDIT_COPY);
     EXPECT_EQ(host.clipboard, "a\tb\r\nc");
-    view->m_bSelection = 0;
-    view->m_caret = {1, 1};
+    view->DropSelection();
+    view->MoveCaretTo(1, 1);
     view->OnCommand(ID_EDIT_PASTE);
     EXPECT_EQ(Stored(), (std::vector<std::string>{"a\x07\x06\x06" "b", "ca\x07\x06" "b", "c"}));
-    EXPECT_EQ(view->m_caret, (TextPos{1, 2}));
+    EXPECT_EQ(view->Caret(), (TextPos{1, 2}));
 }
 
 // With AutoClipbrd the clipboard gets the characters the view shows, so
@@ -30,8 +30,8 @@ TEST_F(ViewBlocks, AutoClipbrdCarriesTheViewsCharacters)
     view->Copy();
     EXPECT_EQ(host.clipboard, "\x8F\xE0\xA8 \xC9\xCD\xBB");
     EXPECT_EQ(host.clipboardCodePage, CP_DOS);
-    view->m_bSelection = 0;
-    view->m_caret = {7, 0};
+    view->DropSelection();
+    view->MoveCaretTo(0, 7);
     view->Paste();
     EXPECT_EQ(doc.GetLine(0), "\x8F\xE0\xA8 \xC9\xCD\xBB\x8F\xE0\xA8 \xC9\xCD\xBB");
 
@@ -43,8 +43,8 @@ TEST_F(ViewBlocks, AutoClipbrdCarriesTheViewsCharacters)
     settings.AutoClipbrd = 1;
     host.clipboard = "\xEC\xE8\xF0"; // мир in cp1251
     host.clipboardCodePage = CP_WIN;
-    view->m_bSelection = 0;
-    view->m_caret = {3, 0};
+    view->DropSelection();
+    view->MoveCaretTo(0, 3);
     view->Paste();
     EXPECT_EQ(doc.GetLine(0).substr(0, 6), "\x8F\xE0\xA8\xAC\xA8\xE0");
 }
@@ -73,7 +73,7 @@ TEST_F(ViewBlocks, PasteReplacesTheSelectionWhateverInputEraseSelectSays)
     Select({4, 0}, {7, 0});
     view->Paste();
     EXPECT_EQ(doc.GetLine(0), "one 2");
-    EXPECT_FALSE(view->m_bSelection);
+    EXPECT_FALSE(Selected());
 }
 
 TEST_F(ViewBlocks, IndentOfASelectionEndingAtColumnZeroLeavesThatLineOut)
@@ -83,9 +83,9 @@ TEST_F(ViewBlocks, IndentOfASelectionEndingAtColumnZeroLeavesThatLineOut)
     view->OnCommand(ID_EDIT_INDENT);
     EXPECT_EQ(Stored(), (std::vector<std::string>{"0", "1", "\x07\x06\x06\x06two", "\x07\x06\x06\x06" "3",
                                                   "\x07\x06\x06\x06" "4", "5"}));
-    EXPECT_EQ(view->m_anchor, (TextPos{0, 2}));
-    EXPECT_EQ(view->m_selEnd, (TextPos{0, 5}));
-    EXPECT_EQ(view->m_caret, (TextPos{0, 5}));
+    EXPECT_EQ(Anchor(), (TextPos{0, 2}));
+    EXPECT_EQ(SelEnd(), (TextPos{0, 5}));
+    EXPECT_EQ(view->Caret(), (TextPos{0, 5}));
     view->OnCommand(ID_EDIT_UNINDENT);
     EXPECT_EQ(doc.GetLine(3), "3");
 }
@@ -96,11 +96,11 @@ TEST_F(ViewBlocks, CaseCommandsPairEveryLetterAndFindWordStarts)
     Select({0, 0}, {11, 0});
     view->OnCommand(ID_EDIT_CAPITALIZE);
     EXPECT_EQ(doc.GetLine(0), "\xC8\xE2\xE0\xED \xCF\xE5\xF2\xF0\xEE\xE2"); // Иван Петров
-    view->m_bSelection = 0;
-    view->m_caret = {2, 1}; // inside Ёлка, no selection: that word only
+    view->DropSelection();
+    view->MoveCaretTo(1, 2); // inside Ёлка, no selection: that word only
     view->OnCommand(ID_EDIT_INVERT_CASE);
     EXPECT_EQ(doc.GetLine(1), "\xB8\xCB\xCA\xC0 word"); // ёЛКА
-    view->m_caret = {6, 1};
+    view->MoveCaretTo(1, 6);
     view->OnCommand(ID_EDIT_UPPER_CASE);
     EXPECT_EQ(doc.GetLine(1), "\xB8\xCB\xCA\xC0 WORD");
     Select({0, 0}, {4, 1});
@@ -161,32 +161,32 @@ TEST_F(ViewBlocks, CaseKeepsTheCrBytesOfALine)
 TEST_F(ViewBlocks, SelectLineStopsAtTheEndOfTheLastLine)
 {
     Show({"one", "two"});
-    view->m_caret = {1, 0};
+    view->MoveCaretTo(0, 1);
     view->OnCommand(ID_EDIT_SELECT_LINE);
-    EXPECT_EQ(view->m_selEnd, (TextPos{0, 1}));
-    view->m_caret = {1, 1};
+    EXPECT_EQ(SelEnd(), (TextPos{0, 1}));
+    view->MoveCaretTo(1, 1);
     view->OnCommand(ID_EDIT_SELECT_LINE);
-    EXPECT_EQ(view->m_anchor, (TextPos{0, 1}));
-    EXPECT_EQ(view->m_selEnd, (TextPos{3, 1}));
+    EXPECT_EQ(Anchor(), (TextPos{0, 1}));
+    EXPECT_EQ(SelEnd(), (TextPos{3, 1}));
     view->OnCommand(ID_EDIT_SELECT_ALL);
-    EXPECT_EQ(view->m_anchor, (TextPos{0, 0}));
-    EXPECT_EQ(view->m_selEnd, (TextPos{3, 1}));
-    EXPECT_EQ(view->m_caret, (TextPos{1, 1}));
+    EXPECT_EQ(Anchor(), (TextPos{0, 0}));
+    EXPECT_EQ(SelEnd(), (TextPos{3, 1}));
+    EXPECT_EQ(view->Caret(), (TextPos{1, 1}));
 }
 
 TEST_F(ViewBlocks, InsertFileSelectsWhatCameIn)
 {
     Show({"ab"});
     fs.files["/in.txt"] = "x\r\ny";
-    view->m_caret = {1, 0};
+    view->MoveCaretTo(0, 1);
     view->OnCommand(ID_FILE_INSERT); // cancelled
     EXPECT_EQ(doc.GetLine(0), "ab");
     host.fileToInsert = "/in.txt";
     view->OnCommand(ID_FILE_INSERT);
     EXPECT_EQ(Stored(), (std::vector<std::string>{"ax", "yb"}));
-    EXPECT_TRUE(view->m_bSelection);
-    EXPECT_EQ(view->m_anchor, (TextPos{1, 0}));
-    EXPECT_EQ(view->m_selEnd, (TextPos{1, 1}));
+    EXPECT_TRUE(Selected());
+    EXPECT_EQ(Anchor(), (TextPos{1, 0}));
+    EXPECT_EQ(SelEnd(), (TextPos{1, 1}));
     host.fileToInsert = "/missing.txt";
     view->OnCommand(ID_FILE_INSERT);
     EXPECT_EQ(doc.GetLineCount(), 2);

@@ -28,8 +28,8 @@ TEST_F(ViewClips, SelectionWordWrapsTheSelectedText)
     Select({2, 0}, {6, 0});
     view->InsertClip(10200);
     EXPECT_EQ(doc.GetLine(0), "a <b>word</b> here");
-    EXPECT_EQ(view->m_caret, (TextPos{13, 0}));
-    EXPECT_FALSE(view->m_bSelection);
+    EXPECT_EQ(view->Caret(), (TextPos{13, 0}));
+    EXPECT_FALSE(Selected());
     view->InsertClip(10200); // nothing selected: the tags only
     EXPECT_EQ(doc.GetLine(0), "a <b>word</b><b></b> here");
 
@@ -39,17 +39,17 @@ TEST_F(ViewClips, SelectionWordWrapsTheSelectedText)
     Select({0, 0}, {3, 0});
     view->InsertClip(10200);
     EXPECT_EQ(Stored(), (std::vector<std::string>{"[x\ry]\rz", "next"}));
-    EXPECT_EQ(view->m_caret, (TextPos{4, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{4, 0}));
 }
 
 TEST_F(ViewClips, CursorWordPlacesTheCaretWithTabsExpanded)
 {
     Library({"Block|blk|if (x) {\n\t%cursor%\n}"});
     Show({"  "});
-    view->m_caret = {2, 0};
+    view->MoveCaretTo(0, 2);
     view->InsertClip(10200);
     EXPECT_EQ(Stored(), (std::vector<std::string>{"  if (x) {", "\x07\x06\x06\x06", "}"}));
-    EXPECT_EQ(view->m_caret, (TextPos{4, 1}));
+    EXPECT_EQ(view->Caret(), (TextPos{4, 1}));
 }
 
 TEST_F(ViewClips, TemplateWordsAndLonePercentSigns)
@@ -78,7 +78,7 @@ TEST_F(ViewClips, CompletionOffersKeywordsAndSnippetsAndInsertsASingleOne)
     schemes = {scheme};
     Library({"Interval|intv|[%cursor%]", "Other|x|y"});
     Show({"int in lo x"});
-    view->m_caret = {3, 0};
+    view->MoveCaretTo(0, 3);
     view->OnChar(' ', false, true); // "int" is a keyword itself: no longer keywords
     ASSERT_TRUE(host.completion);
     EXPECT_EQ(host.completion->entries, (std::vector<CompletionList::Entry>{{"int", 2}, {"Interval", 10200}}));
@@ -86,7 +86,7 @@ TEST_F(ViewClips, CompletionOffersKeywordsAndSnippetsAndInsertsASingleOne)
     EXPECT_FALSE(host.completion);
     EXPECT_EQ(doc.GetLine(0), "int in lo x");
 
-    view->m_caret = {6, 0};
+    view->MoveCaretTo(0, 6);
     view->StartCompletion();
     ASSERT_TRUE(host.completion);
     const std::vector<CompletionList::Entry> expected = {
@@ -100,18 +100,18 @@ TEST_F(ViewClips, CompletionOffersKeywordsAndSnippetsAndInsertsASingleOne)
     ASSERT_TRUE(host.completion);
     view->InsertCompletion(3); // the snippet: the prefix goes, the clip comes
     EXPECT_EQ(doc.GetLine(0), "int [] lo x");
-    EXPECT_EQ(view->m_caret, (TextPos{5, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{5, 0}));
     EXPECT_FALSE(host.completion);
 
-    view->m_caret = {9, 0};
+    view->MoveCaretTo(0, 9);
     view->StartCompletion(); // "lo": one keyword
     EXPECT_EQ(doc.GetLine(0), "int [] long x");
-    EXPECT_EQ(view->m_caret, (TextPos{11, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{11, 0}));
 
     const int beeps = host.beeps;
-    view->m_caret = {12, 0};
+    view->MoveCaretTo(0, 12);
     view->StartCompletion(); // an empty prefix
-    view->m_caret = {13, 0};
+    view->MoveCaretTo(0, 13);
     view->StartCompletion(); // "x": the snippet "Other" has key "x"
     EXPECT_EQ(host.beeps, beeps + 1);
     EXPECT_EQ(doc.GetLine(0), "int [] long y");
@@ -126,7 +126,7 @@ TEST_F(ViewClips, CompletionListStaysInsideTheWindow)
     host.width = 300;
     host.height = 100;
     Show({"x a"});
-    view->m_caret = {3, 0};
+    view->MoveCaretTo(0, 3);
     view->StartCompletion();
     ASSERT_TRUE(host.completion);
     const int width = 35 * 8 + 20;
@@ -137,19 +137,19 @@ TEST_F(ViewClips, CompletionListStaysInsideTheWindow)
 TEST_F(ViewClips, BookmarksWrapAndSkipTheCaretLine)
 {
     Show({"0", "1", "2", "3"});
-    view->m_caret = {0, 2};
+    view->MoveCaretTo(2, 0);
     view->OnCommand(ID_SEARCH_TOGGLE_BOOKMARK);
     view->OnCommand(ID_SEARCH_NEXT_BOOKMARK); // only the caret line: nothing
-    EXPECT_EQ(view->m_caret.line, 2);
-    view->m_caret = {1, 3};
+    EXPECT_EQ(view->Caret().line, 2);
+    view->MoveCaretTo(3, 1);
     view->OnCommand(ID_SEARCH_TOGGLE_BOOKMARK);
-    view->m_caret = {1, 1};
+    view->MoveCaretTo(1, 1);
     view->OnCommand(ID_SEARCH_TOGGLE_BOOKMARK);
-    view->m_caret = {1, 3};
+    view->MoveCaretTo(3, 1);
     view->OnCommand(ID_SEARCH_NEXT_BOOKMARK);
-    EXPECT_EQ(view->m_caret, (TextPos{0, 1})); // wrapped past the end
+    EXPECT_EQ(view->Caret(), (TextPos{0, 1})); // wrapped past the end
     view->OnCommand(ID_SEARCH_PREV_BOOKMARK);
-    EXPECT_EQ(view->m_caret, (TextPos{0, 3})); // wrapped past the start
+    EXPECT_EQ(view->Caret(), (TextPos{0, 3})); // wrapped past the start
 }
 
 TEST_F(ViewClips, RememberedPositionsAreClampedAndSetEveryView)
@@ -163,9 +163,9 @@ TEST_F(ViewClips, RememberedPositionsAreClampedAndSetEveryView)
     record.codePage = CP_KOI8;
     record.bookmarks = {0, 7};
     view->ApplyRememberedPosition(record);
-    EXPECT_EQ(view->m_caret, (TextPos{3, 1}));
-    EXPECT_EQ(other.m_caret, (TextPos{3, 1}));
-    EXPECT_EQ(other.m_codePage, CP_KOI8);
+    EXPECT_EQ(view->Caret(), (TextPos{3, 1}));
+    EXPECT_EQ(other.Caret(), (TextPos{3, 1}));
+    EXPECT_EQ(other.CodePage(), CP_KOI8);
     EXPECT_EQ(settings.Encoding, CP_KOI8);
     EXPECT_TRUE(doc.IsBookmarked(0));
 }
@@ -175,14 +175,14 @@ class ViewFind : public ViewTest {};
 TEST_F(ViewFind, ForwardWrapsOnceAndNeverFindsTheSameMatchAgain)
 {
     Show({"one", "two one", "three"});
-    view->m_caret = {0, 1};
+    view->MoveCaretTo(1, 0);
     ASSERT_TRUE(view->FindForward("one", true));
-    EXPECT_EQ(view->m_anchor, (TextPos{4, 1}));
-    EXPECT_EQ(view->m_caret, (TextPos{7, 1}));
+    EXPECT_EQ(Anchor(), (TextPos{4, 1}));
+    EXPECT_EQ(view->Caret(), (TextPos{7, 1}));
     ASSERT_TRUE(view->FindForward("one", true)); // wraps to line 0
-    EXPECT_EQ(view->m_caret, (TextPos{3, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{3, 0}));
     Show({"only one here"});
-    view->m_caret = {0, 0};
+    view->MoveCaretTo(0, 0);
     ASSERT_TRUE(view->FindForward("one", true));
     EXPECT_FALSE(view->FindForward("one", true)); // the one match, already selected
     EXPECT_FALSE(view->FindBackward("one"));
@@ -192,38 +192,38 @@ TEST_F(ViewFind, ForwardWrapsOnceAndNeverFindsTheSameMatchAgain)
 TEST_F(ViewFind, BackwardStartsBeforeTheSelectedMatch)
 {
     Show({"ab ab ab"});
-    view->m_caret = {8, 0};
+    view->MoveCaretTo(0, 8);
     ASSERT_TRUE(view->FindBackward("ab"));
-    EXPECT_EQ(view->m_anchor, (TextPos{6, 0}));
+    EXPECT_EQ(Anchor(), (TextPos{6, 0}));
     ASSERT_TRUE(view->FindBackward("ab"));
-    EXPECT_EQ(view->m_anchor, (TextPos{3, 0}));
-    EXPECT_EQ(view->m_caret, (TextPos{5, 0}));
+    EXPECT_EQ(Anchor(), (TextPos{3, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{5, 0}));
     settings.RegExpr = 1;
     Show({"a.c abc"});
-    view->m_caret = {7, 0};
+    view->MoveCaretTo(0, 7);
     ASSERT_TRUE(view->FindBackward("a.c")); // always plain
-    EXPECT_EQ(view->m_anchor, (TextPos{0, 0}));
+    EXPECT_EQ(Anchor(), (TextPos{0, 0}));
 }
 
 TEST_F(ViewFind, PiecesStartAtTheCaretForWholeWordsAndAnchors)
 {
     settings.MatchWhole = 1;
     Show({"foobar"});
-    view->m_caret = {3, 0};
+    view->MoveCaretTo(0, 3);
     ASSERT_TRUE(view->FindForward("bar", true));
-    EXPECT_EQ(view->m_anchor, (TextPos{3, 0}));
-    view->m_caret = {3, 0};
-    view->m_bSelection = 0;
+    EXPECT_EQ(Anchor(), (TextPos{3, 0}));
+    view->MoveCaretTo(0, 3);
+    view->DropSelection();
     ASSERT_TRUE(view->FindBackward("foo"));
-    EXPECT_EQ(view->m_anchor, (TextPos{0, 0}));
+    EXPECT_EQ(Anchor(), (TextPos{0, 0}));
     settings.MatchWhole = 0;
     settings.RegExpr = 1;
     Show({"xxabc", "abc"});
-    view->m_caret = {2, 0};
+    view->MoveCaretTo(0, 2);
     ASSERT_TRUE(view->FindForward("^abc", true));
-    EXPECT_EQ(view->m_anchor, (TextPos{2, 0}));
+    EXPECT_EQ(Anchor(), (TextPos{2, 0}));
     ASSERT_TRUE(view->FindForward("^abc", true));
-    EXPECT_EQ(view->m_anchor, (TextPos{0, 1}));
+    EXPECT_EQ(Anchor(), (TextPos{0, 1}));
     EXPECT_FALSE(view->FindForward("^$", true)); // empty lines are never searched
     EXPECT_FALSE(view->FindForward("[a-\xFF]", true));
 }
@@ -233,17 +233,17 @@ TEST_F(ViewFind, FoldsCaseThroughTheViewsCodePage)
     settings.MatchCase = 0;
     Show({"x \xD0\xD2\xC9\xD7\xC5\xD4"}); // привет in KOI8
     view->OnEncoding(ID_ENCODING_KOI8 + CP_KOI8);
-    view->m_caret = {0, 0};
+    view->MoveCaretTo(0, 0);
     ASSERT_TRUE(view->FindForward("\xCF\xD0\xC8\xC2\xC5\xD2", false)); // ПРИВЕТ in WIN
-    EXPECT_EQ(view->m_anchor, (TextPos{2, 0}));
-    EXPECT_EQ(view->m_caret, (TextPos{8, 0}));
+    EXPECT_EQ(Anchor(), (TextPos{2, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{8, 0}));
 }
 
 TEST_F(ViewFind, SaysWhenAnExpressionGaveUp)
 {
     settings.RegExpr = 1;
     Show({std::string(60, 'a') + "cb"});
-    view->m_caret = {0, 0};
+    view->MoveCaretTo(0, 0);
     EXPECT_FALSE(view->FindForward("(a|aa)+b", true));
     EXPECT_TRUE(view->SearchGaveUp());
     EXPECT_TRUE(view->FindForward("c", true));
@@ -262,7 +262,7 @@ TEST_F(ViewFind, FindAgainSaysNotFoundOrStopped)
     RememberFindText(history, "");
     EXPECT_EQ(history, std::vector<std::string>{"beta"});
     EXPECT_EQ(FindAgain(*view, history, true), std::nullopt);
-    EXPECT_EQ(view->m_anchor, (TextPos{6, 0}));
+    EXPECT_EQ(Anchor(), (TextPos{6, 0}));
     RememberFindText(history, "gamma");
     EXPECT_EQ(FindAgain(*view, history, false)->id, kNoMoreEntries.id);
 
@@ -278,15 +278,15 @@ TEST_F(ViewFind, TheWordAtTheCaretIsFoundAgainInCp1251History)
     std::vector<std::string> history{"old"};
     Show({"\xD0\xD2\xC9 x \xD0\xD2\xC9", "  "}); // при x при in KOI8
     view->OnEncoding(ID_ENCODING_KOI8 + CP_KOI8);
-    view->m_caret = {1, 0};
+    view->MoveCaretTo(0, 1);
     EXPECT_EQ(FindWordAtCaret(*view, history, true), std::nullopt);
     EXPECT_EQ(history, (std::vector<std::string>{"\xEF\xF0\xE8", "old"})); // при in cp1251
-    EXPECT_EQ(view->m_anchor, (TextPos{6, 0}));
+    EXPECT_EQ(Anchor(), (TextPos{6, 0}));
     EXPECT_EQ(FindWordAtCaret(*view, history, false), std::nullopt);
-    EXPECT_EQ(view->m_anchor, (TextPos{0, 0}));
+    EXPECT_EQ(Anchor(), (TextPos{0, 0}));
     EXPECT_EQ(history.size(), 2u);
-    view->m_bSelection = 0;
-    view->m_caret = {1, 1}; // no word
+    view->DropSelection();
+    view->MoveCaretTo(1, 1); // no word
     EXPECT_EQ(FindWordAtCaret(*view, history, true), std::nullopt);
     EXPECT_EQ(history.size(), 2u);
 }

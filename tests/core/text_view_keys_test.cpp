@@ -15,8 +15,7 @@ protected:
     void Key(int key, bool shift = false, bool ctrl = false) { view->OnKeyDown(key, shift, ctrl); }
     void Caret(int col, int line)
     {
-        view->m_caret = {col, line};
-        view->CountRows();
+        view->MoveCaretTo(line, col);
     }
 };
 
@@ -27,13 +26,13 @@ TEST_F(ViewKeys, AutoBracketClosesInBothModes)
     Caret(1, 0);
     Type("(");
     EXPECT_EQ(doc.GetLine(0), "x()y");
-    EXPECT_EQ(view->m_caret, (TextPos{2, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{2, 0}));
     settings.InsMode = 0;
     Show({"xyz"});
     Caret(1, 0);
     Type("[");
     EXPECT_EQ(doc.GetLine(0), "x[]z"); // "[" over the y, then the closer inserted
-    EXPECT_EQ(view->m_caret, (TextPos{2, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{2, 0}));
 }
 
 TEST_F(ViewKeys, FillTabsTypesSpacesToTheNextStop)
@@ -43,11 +42,11 @@ TEST_F(ViewKeys, FillTabsTypesSpacesToTheNextStop)
     Caret(1, 0);
     Type("\t");
     EXPECT_EQ(doc.GetLine(0), "a   ");
-    EXPECT_EQ(view->m_caret, (TextPos{4, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{4, 0}));
     settings.FillTabs = 0;
     Type("\t");
     EXPECT_EQ(doc.GetLine(0), "a   \x07\x06\x06\x06");
-    EXPECT_EQ(view->m_caret, (TextPos{8, 0})); // Right skips the fill cells
+    EXPECT_EQ(view->Caret(), (TextPos{8, 0})); // Right skips the fill cells
 }
 
 TEST_F(ViewKeys, EnterIndentsLikeTheLineAbove)
@@ -56,12 +55,12 @@ TEST_F(ViewKeys, EnterIndentsLikeTheLineAbove)
     Caret(5, 0);
     Key(KEY_RETURN);
     EXPECT_EQ(doc.GetLine(1), "  \x07\x06");
-    EXPECT_EQ(view->m_caret, (TextPos{4, 1}));
+    EXPECT_EQ(view->Caret(), (TextPos{4, 1}));
     settings.AutoIndent = 0;
     Key(KEY_RETURN);
     EXPECT_EQ(doc.GetLine(2), "");
-    EXPECT_EQ(view->m_totalRows, 3);
-    EXPECT_EQ(view->m_caretRowIndex, 2);
+    EXPECT_EQ(view->TotalRows(), 3);
+    EXPECT_EQ(view->Rows().caretRowIndex, 2);
 }
 
 TEST_F(ViewKeys, OverwriteEnterMovesAndOnlySplitsTheLastRow)
@@ -70,7 +69,7 @@ TEST_F(ViewKeys, OverwriteEnterMovesAndOnlySplitsTheLastRow)
     Show({"abc", "def"});
     Caret(1, 0);
     Key(KEY_RETURN);
-    EXPECT_EQ(view->m_caret, (TextPos{0, 1}));
+    EXPECT_EQ(view->Caret(), (TextPos{0, 1}));
     EXPECT_EQ(doc.GetLineCount(), 2);
     Caret(1, 1);
     Key(KEY_RETURN);
@@ -82,13 +81,13 @@ TEST_F(ViewKeys, HomeStopsAtTheTextThenAtTheRowStart)
     Show({"    text"});
     Caret(6, 0);
     Key(KEY_HOME);
-    EXPECT_EQ(view->m_caret.col, 4);
+    EXPECT_EQ(view->Caret().col, 4);
     Key(KEY_HOME);
-    EXPECT_EQ(view->m_caret.col, 0);
+    EXPECT_EQ(view->Caret().col, 0);
     Key(KEY_HOME);
-    EXPECT_EQ(view->m_caret.col, 0);
+    EXPECT_EQ(view->Caret().col, 0);
     Key(KEY_END);
-    EXPECT_EQ(view->m_caret.col, 8);
+    EXPECT_EQ(view->Caret().col, 8);
 }
 
 TEST_F(ViewKeys, EndStopsAtTheLastCellOfAWrappedRow)
@@ -98,11 +97,11 @@ TEST_F(ViewKeys, EndStopsAtTheLastCellOfAWrappedRow)
     Show({"aaaa bbbb cccc"});
     Caret(2, 0);
     Key(KEY_END);
-    EXPECT_EQ(view->m_caret.col, 9);
+    EXPECT_EQ(view->Caret().col, 9);
     Key(KEY_DOWN);
-    EXPECT_EQ(view->m_caret.col, 14); // the kept column is beyond the short last row
+    EXPECT_EQ(view->Caret().col, 14); // the kept column is beyond the short last row
     Key(KEY_HOME);
-    EXPECT_EQ(view->m_caret.col, 10);
+    EXPECT_EQ(view->Caret().col, 10);
 }
 
 TEST_F(ViewKeys, ArrowsStepOverTabCellsAndKeepTheColumn)
@@ -110,24 +109,24 @@ TEST_F(ViewKeys, ArrowsStepOverTabCellsAndKeepTheColumn)
     Show({"abc", "a\tb", "abcdef"});
     Caret(1, 1);
     Key(KEY_RIGHT);
-    EXPECT_EQ(view->m_caret.col, 4);
+    EXPECT_EQ(view->Caret().col, 4);
     Key(KEY_LEFT);
-    EXPECT_EQ(view->m_caret.col, 1);
+    EXPECT_EQ(view->Caret().col, 1);
     Caret(2, 0);
     Key(KEY_DOWN);
-    EXPECT_EQ(view->m_caret, (TextPos{1, 1})); // column 2 is inside the tab
+    EXPECT_EQ(view->Caret(), (TextPos{1, 1})); // column 2 is inside the tab
     Key(KEY_DOWN);
-    EXPECT_EQ(view->m_caret, (TextPos{2, 2})); // the kept column comes back
+    EXPECT_EQ(view->Caret(), (TextPos{2, 2})); // the kept column comes back
     Key(KEY_RIGHT);
     Key(KEY_UP);
     Key(KEY_UP);
-    EXPECT_EQ(view->m_caret, (TextPos{3, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{3, 0}));
     Key(KEY_UP); // the first row: nothing
-    EXPECT_EQ(view->m_caret, (TextPos{3, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{3, 0}));
     Key(KEY_RIGHT);
-    EXPECT_EQ(view->m_caret, (TextPos{0, 1})); // past the end to the next line
+    EXPECT_EQ(view->Caret(), (TextPos{0, 1})); // past the end to the next line
     Key(KEY_LEFT);
-    EXPECT_EQ(view->m_caret, (TextPos{3, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{3, 0}));
 }
 
 TEST_F(ViewKeys, CtrlArrowsMoveByWords)
@@ -135,15 +134,15 @@ TEST_F(ViewKeys, CtrlArrowsMoveByWords)
     Show({"one, two three"});
     Caret(14, 0);
     Key(KEY_LEFT, false, true);
-    EXPECT_EQ(view->m_caret.col, 9);
+    EXPECT_EQ(view->Caret().col, 9);
     Key(KEY_LEFT, false, true);
-    EXPECT_EQ(view->m_caret.col, 5);
+    EXPECT_EQ(view->Caret().col, 5);
     Key(KEY_RIGHT, false, true);
-    EXPECT_EQ(view->m_caret.col, 9);
+    EXPECT_EQ(view->Caret().col, 9);
     Key(KEY_NEXT, false, true);
-    EXPECT_EQ(view->m_caret.col, 14);
+    EXPECT_EQ(view->Caret().col, 14);
     Key(KEY_PRIOR, false, true);
-    EXPECT_EQ(view->m_caret, (TextPos{0, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{0, 0}));
 }
 
 TEST_F(ViewKeys, CtrlBackspaceDeletesTheWordBeforeTheCaret)
@@ -193,7 +192,7 @@ TEST_F(ViewKeys, TypedCharactersUndoTogether)
     EXPECT_EQ(doc.GetLine(0), "abcx");
     view->OnCommand(ID_EDIT_UNDO);
     EXPECT_EQ(doc.GetLine(0), "x");
-    EXPECT_EQ(view->m_caret, (TextPos{0, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{0, 0}));
     view->OnCommand(ID_EDIT_REDO);
     EXPECT_EQ(doc.GetLine(0), "abcx");
 }
@@ -201,20 +200,14 @@ TEST_F(ViewKeys, TypedCharactersUndoTogether)
 TEST_F(ViewKeys, TypingOverASelectionReplacesOrDropsIt)
 {
     Show({"abcdef"});
-    view->m_anchor = {1, 0};
-    view->m_selEnd = {4, 0};
-    view->m_caret = {4, 0};
-    view->m_bSelection = 1;
+    Select({1, 0}, {4, 0});
     Type("X");
     EXPECT_EQ(doc.GetLine(0), "aXef");
     settings.InputEraseSelect = 0;
-    view->m_anchor = {0, 0};
-    view->m_selEnd = {2, 0};
-    view->m_caret = {2, 0};
-    view->m_bSelection = 1;
+    Select({0, 0}, {2, 0});
     Type("Y");
     EXPECT_EQ(doc.GetLine(0), "aXYef");
-    EXPECT_FALSE(view->m_bSelection);
+    EXPECT_FALSE(Selected());
 }
 
 TEST_F(ViewKeys, ShiftArrowsSelectAndDeleteRemovesTheSelection)
@@ -224,12 +217,12 @@ TEST_F(ViewKeys, ShiftArrowsSelectAndDeleteRemovesTheSelection)
     Key(KEY_RIGHT, true);
     Key(KEY_RIGHT, true);
     Key(KEY_LEFT, true);
-    EXPECT_EQ(view->m_anchor, (TextPos{0, 0}));
-    EXPECT_EQ(view->m_selEnd, (TextPos{2, 0}));
+    EXPECT_EQ(Anchor(), (TextPos{0, 0}));
+    EXPECT_EQ(SelEnd(), (TextPos{2, 0}));
     Key(KEY_DELETE);
     EXPECT_EQ(doc.GetLine(0), "cdef");
-    EXPECT_EQ(view->m_caret, (TextPos{0, 0}));
-    EXPECT_FALSE(view->m_bSelection);
+    EXPECT_EQ(view->Caret(), (TextPos{0, 0}));
+    EXPECT_FALSE(Selected());
 }
 
 TEST_F(ViewKeys, DeleteJoinsLinesAndCountsRowsAgainAtFiveHundred)
@@ -238,12 +231,11 @@ TEST_F(ViewKeys, DeleteJoinsLinesAndCountsRowsAgainAtFiveHundred)
     for (int i = 0; i < 501; ++i)
         doc.AppendLine("x");
     Start();
-    view->m_totalRows = 12345; // not kept above 500 lines
     Caret(1, 0);
     Key(KEY_DELETE);
     EXPECT_EQ(doc.GetLineCount(), 500);
     EXPECT_EQ(doc.GetLine(0), "xx");
-    EXPECT_EQ(view->m_totalRows, 500);
+    EXPECT_EQ(view->TotalRows(), 500);
     Caret(2, 499);
     Key(KEY_DELETE); // the end of the last line: nothing
     EXPECT_EQ(doc.GetLineCount(), 500);
@@ -265,7 +257,7 @@ TEST_F(ViewKeys, DeleteLineTakesTheWholeLine)
     Caret(2, 1);
     view->OnCommand(ID_EDIT_DELETE_LINE);
     EXPECT_EQ(Stored(), (std::vector<std::string>{"one", "three"}));
-    EXPECT_EQ(view->m_caret, (TextPos{0, 1}));
+    EXPECT_EQ(view->Caret(), (TextPos{0, 1}));
     view->OnCommand(ID_EDIT_DELETE_LINE); // the last line: emptied
     EXPECT_EQ(Stored(), (std::vector<std::string>{"one", ""}));
 }
@@ -288,11 +280,10 @@ TEST_F(ViewKeys, EditsKeepRowCountsInStep)
                 Key(keys[op]);
             else
                 Type(std::string(1, " ab\t"[random() % 4]));
-            const int total = view->m_totalRows;
-            const int caretRow = view->m_caretRowIndex;
-            view->CountRows();
-            ASSERT_EQ(total, view->m_totalRows) << "seed " << seed << " step " << step;
-            ASSERT_EQ(caretRow, view->m_caretRowIndex) << "seed " << seed << " step " << step;
+            RowLayout fresh = view->Rows();
+            fresh.Count(view->Caret());
+            ASSERT_EQ(fresh.totalRows, view->TotalRows()) << "seed " << seed << " step " << step;
+            ASSERT_EQ(fresh.caretRowIndex, view->Rows().caretRowIndex) << "seed " << seed << " step " << step;
         }
     }
 }

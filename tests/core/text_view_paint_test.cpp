@@ -12,7 +12,7 @@ protected:
         view->RepaintAll();
         std::vector<std::string> runs;
         for (const PaintCall& call : host.painted)
-            if (call.kind == PaintCall::Text && call.y == row * 16 && call.x >= view->m_panelWidth + 5)
+            if (call.kind == PaintCall::Text && call.y == row * 16 && call.x >= view->PanelWidth() + 5)
                 runs.push_back(call.text + "/" + Slot(call.fore) + "/" + Slot(call.back));
         return runs;
     }
@@ -31,7 +31,7 @@ protected:
     {
         std::vector<PaintCall> fills;
         for (const PaintCall& call : host.painted)
-            if (call.kind == PaintCall::Fill && call.rect.top == row * 16 && call.rect.left > view->m_panelWidth)
+            if (call.kind == PaintCall::Fill && call.rect.top == row * 16 && call.rect.left > view->PanelWidth())
                 fills.push_back(call);
         return fills;
     }
@@ -71,9 +71,7 @@ TEST_F(ViewPaint, SelectionMarksCellsAndOneCellOfAnEmptyLine)
 {
     SetDistinctColors();
     Show({"abc", "", "def"});
-    view->m_bSelection = 1;
-    view->m_anchor = {1, 0};
-    view->m_selEnd = {2, 2};
+    Select({1, 0}, {2, 2});
     EXPECT_EQ(Runs(0), (std::vector<std::string>{"a/0/8", "bc/14/13"}));
     EXPECT_EQ(Runs(1), (std::vector<std::string>{" /14/13"}));
     EXPECT_EQ(Runs(2), (std::vector<std::string>{"de/14/13", "f/0/8"}));
@@ -84,9 +82,7 @@ TEST_F(ViewPaint, ABookmarkedLineIsColouredToTheRightEdge)
     SetDistinctColors();
     Show({"ab", "cd"});
     doc.ToggleBookmark(0);
-    view->m_bSelection = 1;
-    view->m_anchor = {0, 0};
-    view->m_selEnd = {1, 0};
+    Select({0, 0}, {1, 0});
     EXPECT_EQ(Runs(0), (std::vector<std::string>{"a/14/13", "b/0/15"}));
     const std::vector<PaintCall> fills = RowFills(0);
     ASSERT_EQ(fills.size(), 1u);
@@ -115,7 +111,7 @@ TEST_F(ViewPaint, NumbersPanelShowsSixDigitsOnTheFirstRowOfALine)
         doc.AppendLine("x");
     doc.AppendLine("aaaa bbbb cccc");
     Start();
-    EXPECT_EQ(view->m_panelWidth, 60);
+    EXPECT_EQ(view->PanelWidth(), 60);
     view->MoveCaretTo(41, 0);
     view->OnVScroll(SCROLL_THUMB_POSITION, 41);
     host.painted.clear();
@@ -134,7 +130,7 @@ TEST_F(ViewPaint, IconsPanelMarksEveryRowOfAWrappedLine)
     settings.WrapByPosition = 5;
     Show({"aaaa bbbb cccc", "x", "y"});
     doc.ToggleBookmark(2);
-    EXPECT_EQ(view->m_panelWidth, 16 + 6);
+    EXPECT_EQ(view->PanelWidth(), 16 + 6);
     host.painted.clear();
     view->RepaintAll();
     std::vector<std::string> icons;
@@ -142,7 +138,7 @@ TEST_F(ViewPaint, IconsPanelMarksEveryRowOfAWrappedLine)
         if (call.kind == PaintCall::Icon)
             icons.push_back(std::to_string(call.y / 16) + (call.icon == PanelIcon::Wrap ? "w" : "b"));
     EXPECT_EQ(icons, (std::vector<std::string>{"0w", "1w", "2w", "4b"}));
-    EXPECT_EQ(view->m_iconDC.glyphX, (16 - 8) / 2);
+    EXPECT_EQ(view->Icons().glyphX, (16 - 8) / 2);
 }
 
 TEST_F(ViewPaint, PanelWidthsAreEightBitQuantities)
@@ -150,7 +146,7 @@ TEST_F(ViewPaint, PanelWidthsAreEightBitQuantities)
     host.metrics.height = 300;
     settings.InfoMode = 1;
     Show({"x"});
-    EXPECT_EQ(view->m_panelWidth, (300 + 6) % 256);
+    EXPECT_EQ(view->PanelWidth(), (300 + 6) % 256);
 }
 
 TEST_F(ViewPaint, VerticalScrollBarSwitchesToALineScaleForLongDocuments)
@@ -162,7 +158,7 @@ TEST_F(ViewPaint, VerticalScrollBarSwitchesToALineScaleForLongDocuments)
     EXPECT_EQ(host.scrollInfo[ScrollBarKind::Vertical], (ScrollBarState{0, 500, 1, 0}));
     EXPECT_TRUE(host.scrollShown[ScrollBarKind::Vertical]);
     view->OnVScroll(SCROLL_THUMB_TRACK, 250); // the middle of the scale
-    EXPECT_EQ(view->m_rowLine[0], 300);
+    EXPECT_EQ(view->Rows().Line(0), 300);
 
     Resize(808, 640); // 40 rows
     SetLines({});
@@ -181,8 +177,8 @@ TEST_F(ViewPaint, HorizontalScrollBarFollowsTheLongestLineWithoutWrap)
     EXPECT_EQ(host.scrollInfo[ScrollBarKind::Horizontal], (ScrollBarState{0, 300, 102, 0}));
     EXPECT_TRUE(host.scrollShown[ScrollBarKind::Horizontal]);
     view->OnHScroll(SCROLL_THUMB_POSITION, 1000);
-    EXPECT_EQ(view->m_hScroll, 300 - view->m_visibleCols);
-    EXPECT_EQ(RowText(0), std::string(view->m_visibleCols, 'x'));
+    EXPECT_EQ(view->HorizontalScroll(), 300 - view->ColumnsOnScreen());
+    EXPECT_EQ(RowText(0), std::string(view->ColumnsOnScreen(), 'x'));
 }
 
 TEST_F(ViewPaint, OnlyWindowWidthWrapFollowsResizing)
@@ -191,11 +187,11 @@ TEST_F(ViewPaint, OnlyWindowWidthWrapFollowsResizing)
     settings.WrapByPosition = 20;
     Show({std::string(100, 'x')});
     Resize(400, 960);
-    EXPECT_EQ(view->m_wrapWidth, 20);
+    EXPECT_EQ(view->Rows().WrapWidth(), 20);
     settings.WrapMode = 2;
     Resize(408, 960);
-    EXPECT_EQ(view->m_wrapWidth, (408 - 5) / 8 - 1);
-    EXPECT_EQ(view->RowsOfLine(0), 3);
+    EXPECT_EQ(view->Rows().WrapWidth(), (408 - 5) / 8 - 1);
+    EXPECT_EQ(view->Rows().RowsOfLine(0), 3);
 }
 
 TEST_F(ViewPaint, WordWrapToLinesMakesEveryRowALine)

@@ -6,156 +6,95 @@
 
 namespace {
 
-class ViewRows : public ViewTest {
-protected:
-    // The start columns of every row of line 0.
-    std::string RowStarts()
-    {
-        std::string starts;
-        int line = 0;
-        for (int col = 0; line == 0;) {
-            starts += (starts.empty() ? "" : " ") + std::to_string(col);
-            col = view->NextRowStart(line, col);
-        }
-        return starts;
-    }
+class ViewRows : public ViewTest {};
 
-    void WrapAt(int width)
-    {
-        settings.WrapMode = 1;
-        settings.WrapByPosition = static_cast<std::uint8_t>(width);
-        view->Rewrap();
-    }
-};
-
-TEST_F(ViewRows, BreakAfterTheLastBlankThatFits)
-{
-    Show({"aaaa bbbb cccc"});
-    WrapAt(10);
-    EXPECT_EQ(RowStarts(), "0 10"); // the row holds "aaaa bbbb " with its blank
-    Show({"aaaa bbbbb cccc"});
-    WrapAt(10);
-    EXPECT_EQ(RowStarts(), "0 11"); // a blank exactly at the width: eleven cells
-    Show({std::string(25, 'x')});
-    WrapAt(10);
-    EXPECT_EQ(RowStarts(), "0 10 20"); // a long word is cut hard
-    Show({"a\tbcdefghijkl"});
-    WrapAt(6);
-    EXPECT_EQ(RowStarts(), "0 4 10"); // tab cells are blanks
-    Show({std::string(10, 'x')});
-    WrapAt(10);
-    EXPECT_EQ(RowStarts(), "0"); // exactly the width fits one row
-}
-
-TEST_F(ViewRows, WalkBackwardsAndCountRows)
-{
-    Show({"aaaa bbbb cccc dddd", "", "x"});
-    WrapAt(10);
-    EXPECT_EQ(view->RowsOfLine(0), 2);
-    EXPECT_EQ(view->RowsOfLine(1), 1);
-    EXPECT_EQ(view->RowStartOf(0, 12), 10);
-    EXPECT_EQ(view->RowStartOf(0, 19), 10); // the line's end belongs to its last row
-    int line = 0;
-    EXPECT_EQ(view->PrevRowStart(line, 10), 0);
-    EXPECT_EQ(line, 0);
-    line = 1;
-    EXPECT_EQ(view->PrevRowStart(line, 0), 10);
-    EXPECT_EQ(line, 0);
-    line = 0;
-    EXPECT_EQ(view->PrevRowStart(line, 0), 0);
-    EXPECT_EQ(line, -1);
-
-    view->m_caret = {15, 0};
-    view->CountRows();
-    EXPECT_EQ(view->m_totalRows, 4);
-    EXPECT_EQ(view->m_caretRowIndex, 1);
-    int rows = 0, start = 0;
-    view->CaretRowInfo(rows, start);
-    EXPECT_EQ(rows, 2);
-    EXPECT_EQ(start, 10);
-}
-
+// A wrap width under one cell still moves on by a cell.
 TEST_F(ViewRows, ATinyWrapWidthStillMovesOn)
 {
     Show({"abc"});
-    WrapAt(0);
-    EXPECT_EQ(view->m_wrapWidth, 1);
-    EXPECT_EQ(RowStarts(), "0 1 2");
+    settings.WrapMode = 1;
+    settings.WrapByPosition = 0;
+    view->Rewrap();
+    EXPECT_EQ(view->Rows().WrapWidth(), 1);
+    int line = 0;
+    EXPECT_EQ(view->Rows().NextRowStart(line, 0), 1);
 }
 
-TEST_F(ViewRows, LayoutUpwardsPutsThePositionOnTheRowBelowTheWindow)
+TEST_F(ViewRows, TheCaretsRowIsCountedWhereverItMoves)
 {
-    SetLines({});
-    for (int i = 0; i < 100; ++i)
-        doc.AppendLine("line " + std::to_string(i));
-    Start();
-    view->LayoutUpTo(80, 0);
-    EXPECT_EQ(view->m_rowLine[view->m_visibleRows], 80);
-    EXPECT_EQ(view->m_rowLine[0], 80 - view->m_visibleRows);
-    view->LayoutUpTo(-1, 0); // past the end
-    EXPECT_EQ(view->m_rowLine[view->m_visibleRows], -1);
-    EXPECT_EQ(view->m_rowLine[view->m_visibleRows - 1], 99);
-    view->LayoutUpTo(3, 0); // not enough text above: from the top
-    EXPECT_EQ(Rows(2), "0:0 1:0");
+    Show({"aaaa bbbb cccc dddd", "", "x"});
+    settings.WrapMode = 1;
+    settings.WrapByPosition = 10;
+    view->Rewrap();
+    view->MoveCaretTo(2, 0);
+    EXPECT_EQ(view->TotalRows(), 4);
+    EXPECT_EQ(view->Rows().caretRowIndex, 3);
+    view->MoveCaretTo(0, 15);
+    EXPECT_EQ(view->Rows().caretRowIndex, 1);
 }
 
 class ViewCaret : public ViewTest {};
 
+// Moving by rows never rests inside a tab and keeps the column it came from.
 TEST_F(ViewCaret, StaysOffTabFillsWhenMovingByRows)
 {
-    Show({"abc", "a\tb"}); // a, 7, 6, 6, b
-    view->m_caret = {2, 1};
-    view->ClampToRow(2, 6);
-    EXPECT_EQ(view->m_caret.col, 1); // onto the tab cell
-    EXPECT_EQ(view->m_desiredCol, 2);
-    view->m_caret = {4, 1};
-    view->ClampToRow(4, 6);
-    EXPECT_EQ(view->m_caret.col, 4);
-    EXPECT_EQ(view->m_desiredCol, -1);
-    view->m_caret = {9, 0};
-    view->ClampToRow(9, 4); // beyond the row: its last cell, the column kept
-    EXPECT_EQ(view->m_caret.col, 3);
-    EXPECT_EQ(view->m_desiredCol, 9);
+    Show({"abc", "a\tb", "abcdefghij"}); // a, 7, 6, 6, b
+    view->MoveCaretTo(0, 2);
+    view->OnKeyDown(KEY_DOWN, false, false);
+    EXPECT_EQ(view->Caret(), (TextPos{1, 1})); // onto the tab cell
+    view->OnKeyDown(KEY_DOWN, false, false);
+    EXPECT_EQ(view->Caret(), (TextPos{2, 2})); // the column kept
+    view->MoveCaretTo(2, 9);
+    view->OnKeyDown(KEY_UP, false, false);
+    EXPECT_EQ(view->Caret(), (TextPos{5, 1})); // the line's end
+    view->OnKeyDown(KEY_UP, false, false);
+    EXPECT_EQ(view->Caret(), (TextPos{3, 0}));
+    view->OnKeyDown(KEY_DOWN, false, false);
+    view->OnKeyDown(KEY_DOWN, false, false);
+    EXPECT_EQ(view->Caret(), (TextPos{9, 2}));
+    view->MoveCaretTo(1, 4);
+    view->OnKeyDown(KEY_UP, false, false);
+    view->OnKeyDown(KEY_DOWN, false, false);
+    view->OnKeyDown(KEY_DOWN, false, false);
+    EXPECT_EQ(view->Caret(), (TextPos{4, 2})); // kept across the shorter line
 }
 
 TEST_F(ViewCaret, ShiftExtendsAndAPlainMoveDropsUnlessBlocksPersist)
 {
     Show({"abcdef"});
     auto move = [&](int col, bool shift) {
-        const TextPos old = view->m_caret;
-        view->m_caret.col = col;
+        const TextPos old = view->Caret();
+        view->MoveCaretTo(0, col);
         view->AfterMovement(old, shift);
     };
     move(1, true);
     move(2, true);
     move(3, true);
     move(2, true);
-    EXPECT_TRUE(view->m_bSelection);
-    EXPECT_EQ(view->m_anchor, (TextPos{0, 0}));
-    EXPECT_EQ(view->m_selEnd, (TextPos{2, 0}));
+    EXPECT_TRUE(Selected());
+    EXPECT_EQ(Anchor(), (TextPos{0, 0}));
+    EXPECT_EQ(SelEnd(), (TextPos{2, 0}));
     move(3, false);
-    EXPECT_FALSE(view->m_bSelection);
+    EXPECT_FALSE(Selected());
 
     settings.PersistentBlocks = 1;
     move(4, true);
     move(0, false);
-    EXPECT_TRUE(view->m_bSelection); // the block stays where it was
+    EXPECT_TRUE(Selected()); // the block stays where it was
     move(1, true);                    // and a new one starts at the caret
-    EXPECT_EQ(view->m_anchor, (TextPos{0, 0}));
-    EXPECT_EQ(view->m_selEnd, (TextPos{1, 0}));
+    EXPECT_EQ(Anchor(), (TextPos{0, 0}));
+    EXPECT_EQ(SelEnd(), (TextPos{1, 0}));
 }
 
 TEST_F(ViewCaret, SelectionRangeIsInDocumentOrder)
 {
     Show({"one", "two"});
-    view->m_bSelection = 1;
-    view->m_anchor = {2, 1};
-    view->m_selEnd = {1, 0};
+    Select({2, 1}, {1, 0});
     TextPos start, end;
     ASSERT_TRUE(view->GetSelectionRange(start, end));
     EXPECT_EQ(start, (TextPos{1, 0}));
     EXPECT_EQ(end, (TextPos{2, 1}));
-    view->m_bSelection = 0;
+    view->DropSelection();
     EXPECT_FALSE(view->GetSelectionRange(start, end));
 }
 
@@ -163,15 +102,16 @@ TEST_F(ViewCaret, IsHiddenWhenScrolledAway)
 {
     settings.WrapOn = 0;
     Show({std::string(300, 'x')});
-    view->m_hScroll = 5;
-    view->m_caret = {2, 0};
+    view->MoveCaretTo(0, 2);
+    view->OnHScroll(SCROLL_THUMB_TRACK, 5);
+    ASSERT_EQ(view->HorizontalScroll(), 5);
     view->PlaceCaret();
     EXPECT_EQ(host.caretPos, (Point{-10, 0}));
-    view->m_caret = {5, 0};
+    view->MoveCaretTo(0, 5);
     view->PlaceCaret();
     EXPECT_EQ(host.caretPos, (Point{5, 0}));
     view->OnKillFocus();
-    view->m_caret = {7, 0};
+    view->MoveCaretTo(0, 7);
     view->PlaceCaret(); // no focus, no caret
     EXPECT_EQ(host.caretPos, (Point{5, 0}));
 }
@@ -183,33 +123,35 @@ TEST_F(ViewCaret, EnsureVisibleScrollsTheCaretRowAboveThePartialLastRow)
         doc.AppendLine(std::to_string(i));
     Start();
     view->MoveCaretTo(150, 1);
-    EXPECT_EQ(view->m_caretRowIndex, 150);
-    EXPECT_EQ(view->m_rowLine[view->m_visibleRows - 2], 150);
-    EXPECT_EQ(view->m_firstRowIndex, 150 - view->m_visibleRows + 2);
-    EXPECT_EQ(host.caretPos, (Point{8 + 5, (view->m_visibleRows - 2) * 16}));
+    EXPECT_EQ(view->Rows().caretRowIndex, 150);
+    EXPECT_EQ(view->Rows().Line(view->RowsOnScreen() - 2), 150);
+    EXPECT_EQ(view->Rows().firstRowIndex, 150 - view->RowsOnScreen() + 2);
+    EXPECT_EQ(host.caretPos, (Point{8 + 5, (view->RowsOnScreen() - 2) * 16}));
     view->MoveCaretTo(10, 0);
     EXPECT_EQ(Rows(1), "10:0");
-    EXPECT_EQ(view->m_firstRowIndex, 10);
-    EXPECT_EQ(view->GetTopPosition(), (TextPos{0, 10}));
+    EXPECT_EQ(view->Rows().firstRowIndex, 10);
+    EXPECT_EQ(view->Rows().Top(), (TextPos{0, 10}));
 }
 
 TEST_F(ViewCaret, EnsureVisibleScrollsSidewaysToCentreTheCaret)
 {
     settings.WrapOn = 0;
     Show({std::string(500, 'x')});
-    view->m_caret = {300, 0};
-    EXPECT_TRUE(view->EnsureCaretVisible());
-    EXPECT_EQ(view->m_hScroll, 300 - view->m_visibleCols / 2);
+    view->MoveCaretTo(0, 300); // moving makes the caret visible
+    EXPECT_EQ(view->HorizontalScroll(), 300 - view->ColumnsOnScreen() / 2);
     EXPECT_FALSE(view->EnsureCaretVisible());
+    view->OnHScroll(SCROLL_THUMB_TRACK, 0);
+    EXPECT_TRUE(view->EnsureCaretVisible());
+    EXPECT_EQ(view->HorizontalScroll(), 300 - view->ColumnsOnScreen() / 2);
 }
 
 TEST_F(ViewCaret, ComesBackIntoTheTextAfterTheDocumentShrank)
 {
     Show({"long line", "x"});
-    view->m_caret = {5, 1};
+    view->MoveCaretTo(1, 5);
     SetLines({"ab"});
     doc.UpdateAllViews();
-    EXPECT_EQ(view->m_caret, (TextPos{2, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{2, 0}));
 }
 
 class ViewLifeCycle : public ViewTest {};
@@ -220,9 +162,9 @@ TEST_F(ViewLifeCycle, AnotherViewsHintBecomesTheRowCount)
     CTextView other(doc, shared, host);
     other.OnInitialUpdate(view.get());
     doc.UpdateAllViews(&other, 42);
-    EXPECT_EQ(view->m_totalRows, 42);
+    EXPECT_EQ(view->TotalRows(), 42);
     doc.UpdateAllViews(&other, 0);
-    EXPECT_EQ(view->m_totalRows, 42); // no hint, no change
+    EXPECT_EQ(view->TotalRows(), 42); // no hint, no change
 }
 
 TEST_F(ViewLifeCycle, ANewPaneStartsWhereTheActivePaneShows)
@@ -234,7 +176,7 @@ TEST_F(ViewLifeCycle, ANewPaneStartsWhereTheActivePaneShows)
     view->OnVScroll(SCROLL_PAGE_DOWN, 0);
     CTextView pane(doc, shared, host);
     pane.OnInitialUpdate(view.get());
-    EXPECT_EQ(pane.GetTopPosition(), view->GetTopPosition());
+    EXPECT_EQ(pane.Rows().Top(), view->Rows().Top());
 }
 
 TEST_F(ViewLifeCycle, FullSettingsChangeRelaysAndTellsTheOtherViews)
@@ -256,11 +198,11 @@ TEST_F(ViewLifeCycle, FullSettingsChangeRelaysAndTellsTheOtherViews)
     settings.InfoMode = 2;
     settings.WrapByPosition = 5;
     view->ApplySettings(true);
-    EXPECT_EQ(view->m_panelWidth, 6 * 9);
-    EXPECT_EQ(view->m_wrapWidth, 5);
+    EXPECT_EQ(view->PanelWidth(), 6 * 9);
+    EXPECT_EQ(view->Rows().WrapWidth(), 5);
     EXPECT_EQ(other.sender, view.get());
-    EXPECT_EQ(other.hint, view->m_totalRows);
-    EXPECT_EQ(view->m_totalRows, 4);
+    EXPECT_EQ(other.hint, view->TotalRows());
+    EXPECT_EQ(view->TotalRows(), 4);
     doc.RemoveView(&other);
 }
 
@@ -276,7 +218,7 @@ TEST_F(ViewLifeCycle, RepaintLinesPaintsOnlyTheRowsOfThoseLines)
     EXPECT_EQ(rows, (std::set<int>{1, 2}));
     host.painted.clear();
     view->RepaintLines(3, -1); // to the window's end
-    EXPECT_EQ(host.painted.back().rect.top, (view->m_visibleRows - 1) * 16);
+    EXPECT_EQ(host.painted.back().rect.top, (view->RowsOnScreen() - 1) * 16);
 }
 
 TEST_F(ViewLifeCycle, ResetGoesBackToTheTop)
@@ -285,13 +227,12 @@ TEST_F(ViewLifeCycle, ResetGoesBackToTheTop)
     for (int i = 0; i < 100; ++i)
         doc.AppendLine("x");
     Start();
-    view->MoveCaretTo(90, 1);
-    view->m_bSelection = 1;
+    Select({0, 90}, {1, 90});
     view->ResetView();
-    EXPECT_EQ(view->m_caret, (TextPos{0, 0}));
+    EXPECT_EQ(view->Caret(), (TextPos{0, 0}));
     EXPECT_EQ(Rows(1), "0:0");
-    EXPECT_FALSE(view->m_bSelection);
-    EXPECT_EQ(view->m_firstRowIndex, 0);
+    EXPECT_FALSE(Selected());
+    EXPECT_EQ(view->Rows().firstRowIndex, 0);
 }
 
 TEST_F(ViewLifeCycle, FocusMakesTheCaretOfTheTypingMode)
@@ -304,7 +245,7 @@ TEST_F(ViewLifeCycle, FocusMakesTheCaretOfTheTypingMode)
     const int hides = host.caretHides;
     view->OnKillFocus();
     EXPECT_EQ(host.caretHides, hides + 1);
-    EXPECT_FALSE(view->m_bHasFocus);
+    EXPECT_FALSE(view->HasFocus());
 }
 
 TEST_F(ViewLifeCycle, EncodingCommandsShowTheBytesThroughAnotherCodePage)
@@ -312,7 +253,7 @@ TEST_F(ViewLifeCycle, EncodingCommandsShowTheBytesThroughAnotherCodePage)
     Show({"\xF0\xF2"}); // "ПР" in KOI8, "рт" in WIN
     EXPECT_EQ(RowText(0), "\xF0\xF2");
     view->OnEncoding(ID_ENCODING_KOI8 + CP_KOI8);
-    EXPECT_EQ(view->m_codePage, CP_KOI8);
+    EXPECT_EQ(view->CodePage(), CP_KOI8);
     EXPECT_EQ(settings.Encoding, CP_KOI8);
     EXPECT_TRUE(view->IsEncodingChecked(10000));
     EXPECT_FALSE(view->IsEncodingChecked(10004));
@@ -334,21 +275,21 @@ class ViewInvariants : public ViewTest {
 protected:
     void CheckRows(const std::string& step)
     {
-        ASSERT_GE(view->m_caret.line, 0) << step;
-        ASSERT_LT(view->m_caret.line, doc.GetLineCount()) << step;
-        ASSERT_LE(view->m_caret.col, static_cast<int>(doc.GetLine(view->m_caret.line).size())) << step;
-        for (int r = 0; r <= view->m_visibleRows; ++r) {
-            int line = view->m_rowLine[r];
+        ASSERT_GE(view->Caret().line, 0) << step;
+        ASSERT_LT(view->Caret().line, doc.GetLineCount()) << step;
+        ASSERT_LE(view->Caret().col, static_cast<int>(doc.GetLine(view->Caret().line).size())) << step;
+        for (int r = 0; r <= view->RowsOnScreen(); ++r) {
+            int line = view->Rows().Line(r);
             if (line < 0) {
-                ASSERT_LT(view->m_rowLine[r + 1], 0) << step << " row " << r;
+                ASSERT_LT(view->Rows().Line(r + 1), 0) << step << " row " << r;
                 continue;
             }
             ASSERT_LT(line, doc.GetLineCount()) << step;
-            const int next = view->NextRowStart(line, view->m_rowCol[r]);
+            const int next = view->Rows().NextRowStart(line, view->Rows().Col(r));
             const int expectedLine = line < doc.GetLineCount() ? line : -1;
-            ASSERT_EQ(view->m_rowLine[r + 1], expectedLine) << step << " row " << r;
+            ASSERT_EQ(view->Rows().Line(r + 1), expectedLine) << step << " row " << r;
             if (expectedLine >= 0) {
-                ASSERT_EQ(view->m_rowCol[r + 1], next) << step << " row " << r;
+                ASSERT_EQ(view->Rows().Col(r + 1), next) << step << " row " << r;
             }
         }
     }

@@ -40,7 +40,7 @@ protected:
     {
         std::vector<const PaintCall*> runs;
         for (const PaintCall& call : host.painted)
-            if (call.kind == PaintCall::Text && call.y == row * 16 && call.x >= view->m_panelWidth + 5)
+            if (call.kind == PaintCall::Text && call.y == row * 16 && call.x >= view->PanelWidth() + 5)
                 runs.push_back(&call);
         std::sort(runs.begin(), runs.end(), [](auto* a, auto* b) { return a->x < b->x; });
         std::string text;
@@ -54,18 +54,18 @@ protected:
     {
         std::string rows;
         for (int r = 0; r < count; ++r)
-            rows += (r ? " " : "") + std::to_string(view->m_rowLine[r]) + ":" + std::to_string(view->m_rowCol[r]);
+            rows += (r ? " " : "") + std::to_string(view->Rows().Line(r)) + ":" + std::to_string(view->Rows().Col(r));
         return rows;
     }
 
     // A selection with the caret at its moving end.
-    void Select(TextPos anchor, TextPos end)
-    {
-        view->m_anchor = anchor;
-        view->m_selEnd = end;
-        view->m_caret = end;
-        view->m_bSelection = 1;
-    }
+    void Select(TextPos anchor, TextPos end) { view->Select(anchor, end); }
+
+    // The selection's anchor and moving end; kNowhere without a selection.
+    static constexpr TextPos kNowhere{-1, -1};
+    TextPos Anchor() const { return view->Selection() ? view->Selection()->first : kNowhere; }
+    TextPos SelEnd() const { return view->Selection() ? view->Selection()->second : kNowhere; }
+    bool Selected() const { return view->Selection().has_value(); }
 
     void Resize(int width, int height)
     {

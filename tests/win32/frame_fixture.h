@@ -85,7 +85,7 @@ protected:
         view.OnDraw(surface);
         std::string text;
         for (const PaintCall& call : calls)
-            if (call.kind == PaintCall::Text && call.x >= view.m_panelWidth + 5)
+            if (call.kind == PaintCall::Text && call.x >= view.PanelWidth() + 5)
                 text += call.text;
         return text;
     }

@@ -157,7 +157,7 @@ TEST_F(Frame, EscapeDoesWhatEscModeSays)
     Command(ID_EDIT_SELECT_ALL);
     settings.EscMode = 0;
     Command(ID_ESCAPE);
-    EXPECT_FALSE(frame.ActiveView()->View().m_bSelection);
+    EXPECT_FALSE(frame.ActiveView()->View().Selection());
 
     settings.EscMode = 3;
     ASSERT_TRUE(frame.Bars().Visible(FrameBars::kOutput));
@@ -285,8 +285,8 @@ TEST_F(Frame, EveryFileOfOneOpenIsDetected)
     CTextDoc* second = frame.OpenDocument(win, auto_);
     Pump();
     ASSERT_TRUE(first && second);
-    EXPECT_EQ(frame.Documents().Find(*first)->frame->Pane(0).View().m_codePage, CP_KOI8);
-    EXPECT_EQ(frame.Documents().Find(*second)->frame->Pane(0).View().m_codePage, CP_WIN);
+    EXPECT_EQ(frame.Documents().Find(*first)->frame->Pane(0).View().CodePage(), CP_KOI8);
+    EXPECT_EQ(frame.Documents().Find(*second)->frame->Pane(0).View().CodePage(), CP_WIN);
     frame.CloseAll();
     DeleteFileA(koi8.c_str());
     DeleteFileA(win.c_str());
@@ -303,10 +303,10 @@ TEST_F(Frame, FindCommandsSearchTheActiveView)
     CTextView& view = frame.ActiveView()->View();
     view.MoveCaretTo(0, 1); // inside the first "abc"
     Command(ID_SEARCH_WORD_FORWARD);
-    EXPECT_EQ(view.m_anchor, (TextPos{6, 0}));
+    EXPECT_EQ(view.Selection().value().first, (TextPos{6, 0}));
     EXPECT_TRUE(frame.UpdateCommand(ID_SEARCH_FIND_NEXT)->enabled);
     Command(ID_SEARCH_FIND_PREV);
-    EXPECT_EQ(view.m_anchor, (TextPos{0, 0}));
+    EXPECT_EQ(view.Selection().value().first, (TextPos{0, 0}));
     settings.RegExpr = 1; // expressions search forward only
     EXPECT_FALSE(frame.UpdateCommand(ID_SEARCH_FIND_PREV)->enabled);
     settings.RegExpr = 0;

@@ -29,7 +29,7 @@ TEST_F(Framework, CommandsReachTheViewTheDocumentTheChildAndTheFrame)
 
     SendMessageW(child->ActivePane().Window(), WM_CHAR, L'x', 0);
     Command(ID_EDIT_SELECT_ALL); // the view
-    EXPECT_TRUE(view.m_bSelection);
+    EXPECT_TRUE(view.Selection());
     EXPECT_TRUE(MenuItemEnabled(ID_FILE_SAVE)); // the document: modified
     Command(ID_EDIT_UNDO);
     EXPECT_FALSE(child->Document().IsModified());

@@ -137,8 +137,8 @@ TEST_F(Startup, AFavoriteComesBackWithCaretCodePageAndBookmarks)
     ASSERT_EQ(frame.Documents().Entries().size(), 1u); // the empty untitled window gave way
     CTextDoc& doc = frame.ActiveChild()->Document();
     const CTextView& view = frame.ActiveView()->View();
-    EXPECT_EQ(view.m_caret.line, doc.GetLineCount() - 1);
-    EXPECT_EQ(view.m_caret.col, 0); // the last line is empty
+    EXPECT_EQ(view.Caret().line, doc.GetLineCount() - 1);
+    EXPECT_EQ(view.Caret().col, 0); // the last line is empty
     EXPECT_TRUE(doc.IsBookmarked(7));
     EXPECT_TRUE(doc.IsBookmarked(30));
     EXPECT_EQ(doc.GetBookmarkCount(), 2);
@@ -163,7 +163,7 @@ TEST_F(Startup, AFavoriteComesBackWithCaretCodePageAndBookmarks)
     settings.FavoritesChanged = 0;
     SendMessageW(frame.ActiveView()->Window(), WM_KEYDOWN, VK_PRIOR, 0);
     Command(ID_SEARCH_TOGGLE_BOOKMARK);
-    const int caretLine = view.m_caret.line;
+    const int caretLine = view.Caret().line;
     ASSERT_NE(caretLine, doc.GetLineCount() - 1);
     ASSERT_TRUE(frame.CloseDocument(doc));
     EXPECT_EQ(settings.favorites[0].caretLine, caretLine);

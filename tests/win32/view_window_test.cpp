@@ -36,8 +36,8 @@ protected:
     LPARAM Cell(int row, int col)
     {
         const CTextView& v = View();
-        return MAKELPARAM(v.m_panelWidth + CTextView::kTextGap + col * v.m_charWidth + v.m_charWidth / 2,
-                          row * v.m_lineHeight + v.m_lineHeight / 2);
+        return MAKELPARAM(v.PanelWidth() + CTextView::kTextGap + col * v.CharWidth() + v.CharWidth() / 2,
+                          row * v.LineHeight() + v.LineHeight() / 2);
     }
     void PutOnClipboard(UINT format, const void* data, std::size_t bytes)
     {
@@ -116,15 +116,15 @@ TEST_F(ViewWindowTest, ClicksAndDragsAtCellPositions)
     Type(L"first line\rsecond line\rthird");
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Cell(1, 3));
     SendMessageW(window, WM_LBUTTONUP, 0, Cell(1, 3));
-    EXPECT_EQ(View().m_caret, (TextPos{3, 1}));
-    EXPECT_FALSE(View().m_bSelection);
+    EXPECT_EQ(View().Caret(), (TextPos{3, 1}));
+    EXPECT_FALSE(View().Selection());
 
     SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, Cell(0, 6));
     EXPECT_EQ(GetCapture(), window);
     SendMessageW(window, WM_MOUSEMOVE, MK_LBUTTON, Cell(2, 2));
     SendMessageW(window, WM_LBUTTONUP, 0, Cell(2, 2));
     EXPECT_NE(GetCapture(), window);
-    EXPECT_TRUE(View().m_bSelection);
+    EXPECT_TRUE(View().Selection());
     Command(ID_EDIT_COPY);
     EXPECT_EQ(ClipboardBytes(), "line\r\nsecond line\r\nth");
 
@@ -142,21 +142,21 @@ TEST_F(ViewWindowTest, WheelAndScrollBarsMoveTheWindowsRows)
     SendMessageW(window, WM_KEYDOWN, VK_HOME, 0);
     SendMessageW(window, WM_VSCROLL, SB_TOP, 0);
     Pump();
-    ASSERT_EQ(View().m_rowLine[0], 0);
+    ASSERT_EQ(View().Rows().Line(0), 0);
     SendMessageW(window, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
-    const int afterWheel = View().m_rowLine[0];
+    const int afterWheel = View().Rows().Line(0);
     EXPECT_GT(afterWheel, 0);
     SendMessageW(window, WM_VSCROLL, SB_LINEDOWN, 0);
-    EXPECT_EQ(View().m_rowLine[0], afterWheel + 1);
+    EXPECT_EQ(View().Rows().Line(0), afterWheel + 1);
     SendMessageW(window, WM_VSCROLL, SB_BOTTOM, 0);
-    EXPECT_GT(View().m_rowLine[0], 50);
+    EXPECT_GT(View().Rows().Line(0), 50);
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_POS;
     GetScrollInfo(window, SB_VERT, &info);
     EXPECT_GT(info.nPos, 0);
     SendMessageW(window, WM_VSCROLL, SB_TOP, 0);
-    EXPECT_EQ(View().m_rowLine[0], 0);
+    EXPECT_EQ(View().Rows().Line(0), 0);
 }
 
 TEST_F(ViewWindowTest, TheClipboardCarriesCyrillicThroughBothFormats)

@@ -9,6 +9,12 @@
 constexpr char TAB_CELL = 7;
 constexpr char TAB_FILL = 6;
 
+// A blank of the text: a space or any cell of a tab.
+constexpr bool IsBlankCell(char c)
+{
+    return c == ' ' || c == TAB_CELL || c == TAB_FILL;
+}
+
 // Appends `cells`, which start at column `column` of their line, to `out`
 // with their tab cells laid for `tabSize`: a TAB_CELL gets its fills, stray
 // fills are dropped. Returns the column after the last appended byte.

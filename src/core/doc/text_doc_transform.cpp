@@ -31,11 +31,6 @@ private:
     int m_shown = -1;
 };
 
-bool IsBlankCell(char ch)
-{
-    return ch == ' ' || ch == TAB_CELL || ch == TAB_FILL;
-}
-
 } // namespace
 
 void CTextDoc::TabsToSpaces(TextPos caret)

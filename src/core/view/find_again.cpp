@@ -27,7 +27,7 @@ std::optional<DocString> FindWordAtCaret(CTextView& view, std::vector<std::strin
     std::string word = view.GetDocument().GetText(start, end);
     if (word.empty())
         return std::nullopt;
-    ConvertString(word, view.GetCodePage(), CP_WIN);
+    ConvertString(word, view.CodePage(), CP_WIN);
     RememberFindText(history, word);
     return FindAgain(view, history, forward);
 }

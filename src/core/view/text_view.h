@@ -4,6 +4,7 @@
 #include "core/doc/text_pos.h"
 #include "core/platform/view_host.h"
 #include "core/settings/command_ids.h"
+#include "core/view/row_layout.h"
 
 #include <cstdint>
 #include <optional>
@@ -62,9 +63,6 @@ enum ScrollCode : int {
 // window comes in through ViewHost and painting goes out through Surface.
 class CTextView : public DocumentView {
 public:
-    static constexpr int NO_WRAP = 32767;
-    // Row indices over the whole document are kept only up to this many lines.
-    static constexpr int kCountedLines = 500;
     static constexpr int kDragTimer = 1;
     static constexpr int kDragTimerMs = 30;
     static constexpr int kTextGap = 5; // pixels between panel and text
@@ -74,13 +72,23 @@ public:
     CTextView(const CTextView&) = delete;
     CTextView& operator=(const CTextView&) = delete;
 
-    // Row model.
-    int NextRowStart(int& line, int col) const;
-    int RowStartOf(int line, int col) const;
-    int PrevRowStart(int& line, int col) const;
-    int RowsOfLine(int line) const;
-    void CaretRowInfo(int& rows, int& rowStart) const;
-    void CountRows();
+    // What the view shows.
+    TextPos Caret() const { return m_caret; }
+    // The selection as (anchor, moving end), when there is one.
+    std::optional<std::pair<TextPos, TextPos>> Selection() const;
+    // Selects from `anchor` to `end` and puts the caret at `end`.
+    void Select(TextPos anchor, TextPos end);
+    const RowLayout& Rows() const { return m_rows; }
+    int TotalRows() const { return m_rows.totalRows; }
+    int RowsOnScreen() const { return m_rows.WindowRows(); }
+    int ColumnsOnScreen() const { return m_visibleCols; }
+    int CodePage() const { return m_codePage; }
+    int HorizontalScroll() const { return m_hScroll; }
+    int PanelWidth() const { return m_panelWidth; }
+    const PanelIcons& Icons() const { return m_iconDC; }
+    int LineHeight() const { return m_lineHeight; }
+    int CharWidth() const { return m_charWidth; }
+    bool HasFocus() const { return m_bHasFocus; }
 
     // Caret and selection.
     bool GetSelectionRange(TextPos& start, TextPos& end) const;
@@ -89,9 +97,7 @@ public:
     void RepaintLines(int firstLine, int lastLine);
     void RepaintLineRows(int firstLine, int lastLine);
     void MoveCaretTo(int line, int col);
-    TextPos GetTopPosition() const;
     void ClampCaret();
-    void ClampToRow(int desired, int bound);
     // The selection rules after a movement from `oldCaret`: extend with Shift,
     // else drop the selection unless blocks are persistent.
     void AfterMovement(TextPos oldCaret, bool shift);
@@ -112,8 +118,6 @@ public:
     void SetupFont();
     void UpdateWrapWidth();
     void Rewrap();
-    void LayoutFrom(int line, int col, int startRow);
-    void LayoutUpTo(int line, int col);
     void WordWrapToLines();
     void OnDraw(Surface& surface);
     void PaintRows(Surface& surface, int firstRow, int lastRow);
@@ -122,7 +126,6 @@ public:
     void UpdateScrollBars();
     void OnEncoding(int command);
     bool IsEncodingChecked(int command) const { return command - ID_ENCODING_KOI8 == m_codePage; }
-    int GetCodePage() const { return m_codePage; }
     int ClipboardCodePage() const;
 
     // Mouse and scrolling.
@@ -184,18 +187,13 @@ public:
     CTextDoc& GetDocument() const { return m_doc; }
     const HighlightScheme& Scheme() const;
 
-    // State, public for the commands of the other view files and for tests.
+private:
     AppSettings& m_pSettings;
     PanelIcons m_iconDC; // the panel icons, drawn by the surface
-    std::vector<int> m_rowLine;
-    std::vector<int> m_rowCol;
-    int m_visibleRows = 1;
+    CTextDoc& m_doc;
+    RowLayout m_rows;
     int m_visibleCols = 1;
     int m_desiredCol = -1;
-    int m_totalRows = 0;
-    int m_firstRowIndex = 0;
-    int m_caretRowIndex = 0;
-    int m_wrapWidth = NO_WRAP;
     int m_hScroll = 0;
     std::uint8_t m_panelWidth = 0;
     int m_bInitialized = 0;
@@ -214,16 +212,14 @@ public:
     int m_bSelection = 0;
     int m_lineHeight = 16;
     int m_charWidth = 8;
+    std::vector<HighlightScheme>& m_schemes;
+    ClipLibraries& m_clips;
+    ViewHost& m_host;
+    bool m_searchGaveUp = false;
 
-private:
     int LineCount() const;
     int LineLength(int line) const;
     bool IsLastLine(int line) const;
-    bool CountsRows() const;
-    int ScreenRowOfCaret(int& colInRow) const;
-    bool CaretBeforeWindow() const;
-    bool CaretAfterWindow() const;
-    void ClearRows();
     void DeriveVisibleCounts(bool withPartialColumn);
     void CreateSystemCaret();
     std::uint8_t PanelWidthFor(std::uint8_t infoMode) const;
@@ -233,8 +229,6 @@ private:
     void DrawRowText(Surface& surface, const char* cells, const std::uint8_t* attrs, int y, int length,
                      bool bookmarked);
     int RowLength(int row) const;
-    bool ScrollLineUp();
-    bool ScrollLineDown();
     void ScrollToThumb(int pos);
     void ShowScrolledHit();
     std::string LinkAtCaret() const;
@@ -249,11 +243,10 @@ private:
         int rowIndex = 0;
     };
     EditRows CaretEditRows() const;
-    int RowNumberOf(int line, int col) const;
-    void FollowCaretRows(TextPos from);
     bool MoveLeft(bool ctrl);
     bool MoveRight(bool ctrl);
     bool MoveRows(int rows);
+    void ClampToRow(int desired, int bound);
     bool MoveHome(bool ctrl);
     bool MoveEnd(bool ctrl);
     void MoveToEnd();
@@ -265,10 +258,4 @@ private:
     void RefreshWholeView();
     void Relayout();
     std::string ExpandTemplate(std::string text, int& cursorMark, bool& usesSelection) const;
-
-    CTextDoc& m_doc;
-    std::vector<HighlightScheme>& m_schemes;
-    ClipLibraries& m_clips;
-    ViewHost& m_host;
-    bool m_searchGaveUp = false;
 };

@@ -150,7 +150,7 @@ void CTextView::Indent(bool unindent)
         m_selEnd = {LineLength(first), first};
         m_caret = {0, first};
     }
-    CountRows();
+    m_rows.Count(m_caret);
     Relayout();
     PlaceCaret();
     m_doc.UpdateAllViews(); // this view too: it repaints everything

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 CTextView::CTextView(CTextDoc& doc, ViewShared& shared, ViewHost& host)
-    : m_pSettings(shared.settings), m_rowLine(2, -1), m_rowCol(2, 0), m_doc(doc), m_schemes(shared.schemes),
+    : m_pSettings(shared.settings), m_doc(doc), m_rows(doc), m_schemes(shared.schemes),
       m_clips(shared.clips), m_host(host)
 {
     m_doc.AddView(this);
@@ -20,11 +20,42 @@ CTextView::~CTextView()
     m_doc.RemoveView(this);
 }
 
+int CTextView::LineCount() const
+{
+    return m_doc.GetLineCount();
+}
+
+int CTextView::LineLength(int line) const
+{
+    return static_cast<int>(m_doc.GetLine(line).size());
+}
+
+bool CTextView::IsLastLine(int line) const
+{
+    return line == LineCount() - 1;
+}
+
 const HighlightScheme& CTextView::Scheme() const
 {
     static const HighlightScheme plain = HighlightScheme::PlainText();
     const std::size_t index = m_doc.GetSchemeIndex();
     return index < m_schemes.size() ? m_schemes[index] : plain;
+}
+
+std::optional<std::pair<TextPos, TextPos>> CTextView::Selection() const
+{
+    if (!m_bSelection)
+        return std::nullopt;
+    return std::pair{m_anchor, m_selEnd};
+}
+
+void CTextView::Select(TextPos anchor, TextPos end)
+{
+    m_anchor = anchor;
+    m_selEnd = end;
+    m_bSelection = !(anchor == end);
+    MoveCaretTo(end.line, end.col);
+    RepaintAll();
 }
 
 bool CTextView::GetSelectionRange(TextPos& start, TextPos& end) const
@@ -38,49 +69,18 @@ bool CTextView::GetSelectionRange(TextPos& start, TextPos& end) const
     return true;
 }
 
-bool CTextView::CaretBeforeWindow() const
-{
-    return m_caret.line < m_rowLine[0] || (m_caret.line == m_rowLine[0] && m_caret.col < m_rowCol[0]);
-}
-
-// Below the last fully visible row (row m_visibleRows - 2).
-bool CTextView::CaretAfterWindow() const
-{
-    if (m_visibleRows < 2)
-        return false;
-    const auto last = static_cast<std::size_t>(m_visibleRows - 2);
-    const auto partial = last + 1;
-    return m_rowLine[last] >= 0 &&
-           (m_caret.line > m_rowLine[last] || (m_caret.line == m_rowLine[partial] && m_caret.col >= m_rowCol[partial]));
-}
-
-// The window row holding the caret and the caret's column within it, or -1.
-int CTextView::ScreenRowOfCaret(int& colInRow) const
-{
-    for (int r = 0; r <= m_visibleRows; ++r) {
-        const auto i = static_cast<std::size_t>(r);
-        if (m_rowLine[i] != m_caret.line || m_rowCol[i] > m_caret.col)
-            continue;
-        if (m_caret.col < m_rowCol[i + 1] || m_rowCol[i + 1] == 0 || m_rowLine[i + 1] < 0) {
-            colInRow = m_caret.col - m_rowCol[i];
-            return r;
-        }
-    }
-    return -1;
-}
-
 void CTextView::PlaceCaret()
 {
     if (!m_bHasFocus)
         return;
     Point at{-10, 0}; // hidden
     int c = 0;
-    const int row = ScreenRowOfCaret(c);
-    bool hidden = CaretBeforeWindow() || row < 0 || c < m_hScroll || c > m_hScroll + m_visibleCols;
-    if (m_visibleRows >= 2) {
-        const auto last = static_cast<std::size_t>(m_visibleRows - 2);
-        hidden = hidden || (m_rowLine[last] >= 0 && (m_caret.line > m_rowLine[last] ||
-                                                     (m_caret.line == m_rowLine[last + 1] && m_caret.col > m_rowCol[last + 1])));
+    const int row = m_rows.WindowRowOf(m_caret, c);
+    bool hidden = m_rows.BeforeWindow(m_caret) || row < 0 || c < m_hScroll || c > m_hScroll + m_visibleCols;
+    if (m_rows.WindowRows() >= 2) {
+        const auto last = static_cast<std::size_t>(m_rows.WindowRows() - 2);
+        hidden = hidden || (m_rows.Line(last) >= 0 && (m_caret.line > m_rows.Line(last) ||
+                                                     (m_caret.line == m_rows.Line(last + 1) && m_caret.col > m_rows.Col(last + 1))));
     }
     if (!hidden)
         at = {(c - m_hScroll) * m_charWidth + m_panelWidth + kTextGap, row * m_lineHeight};
@@ -90,21 +90,21 @@ void CTextView::PlaceCaret()
 bool CTextView::EnsureCaretVisible()
 {
     bool scrolled = false;
-    if (CaretBeforeWindow()) {
-        LayoutFrom(m_caret.line, RowStartOf(m_caret.line, m_caret.col), 0);
-        m_firstRowIndex = m_caretRowIndex;
+    if (m_rows.BeforeWindow(m_caret)) {
+        m_rows.LayoutFrom(m_caret.line, m_rows.RowStartOf(m_caret.line, m_caret.col), 0);
+        m_rows.firstRowIndex = m_rows.caretRowIndex;
         scrolled = true;
-    } else if (CaretAfterWindow()) {
+    } else if (m_rows.AfterWindow(m_caret)) {
         int line = m_caret.line;
-        int col = RowStartOf(line, m_caret.col);
-        col = NextRowStart(line, col);
-        col = NextRowStart(line, col);
-        LayoutUpTo(line, col);
-        m_firstRowIndex = std::max(0, m_caretRowIndex - m_visibleRows + 2);
+        int col = m_rows.RowStartOf(line, m_caret.col);
+        col = m_rows.NextRowStart(line, col);
+        col = m_rows.NextRowStart(line, col);
+        m_rows.LayoutUpTo(line, col);
+        m_rows.firstRowIndex = std::max(0, m_rows.caretRowIndex - m_rows.WindowRows() + 2);
         scrolled = true;
     }
     int c = 0;
-    const int row = std::max(0, ScreenRowOfCaret(c));
+    const int row = std::max(0, m_rows.WindowRowOf(m_caret, c));
     if (c >= m_hScroll + m_visibleCols || c < m_hScroll) {
         m_hScroll = std::max(0, c - m_visibleCols / 2);
         scrolled = true;
@@ -123,9 +123,9 @@ bool CTextView::EnsureCaretVisible()
 void CTextView::RepaintLineRows(int firstLine, int lastLine)
 {
     int firstRow = firstLine < 0 ? 0 : -1;
-    int lastRow = lastLine < 0 ? m_visibleRows - 1 : -1;
-    for (int r = 0; r < m_visibleRows; ++r) {
-        const int line = m_rowLine[static_cast<std::size_t>(r)];
+    int lastRow = lastLine < 0 ? m_rows.WindowRows() - 1 : -1;
+    for (int r = 0; r < m_rows.WindowRows(); ++r) {
+        const int line = m_rows.Line(r);
         if (line < 0)
             continue;
         if (firstRow < 0 && line >= firstLine)
@@ -149,32 +149,9 @@ void CTextView::RepaintLines(int firstLine, int lastLine)
 void CTextView::MoveCaretTo(int line, int col)
 {
     const TextPos target{col, std::clamp(line, 0, std::max(0, LineCount() - 1))};
-    int rowLine = m_caret.line;
-    int rowStart = RowStartOf(rowLine, m_caret.col);
-    int index = m_caretRowIndex;
-    if (target.line < rowLine || (target.line == rowLine && target.col < rowStart)) {
-        rowLine = 0;
-        rowStart = 0;
-        index = 0;
-    }
-    for (;;) {
-        int nextLine = rowLine;
-        const int next = NextRowStart(nextLine, rowStart);
-        const bool holds = rowLine == target.line && (nextLine != rowLine || target.col < next);
-        if (holds || nextLine >= LineCount())
-            break;
-        rowLine = nextLine;
-        rowStart = next;
-        ++index;
-    }
-    m_caretRowIndex = index;
+    m_rows.CaretMoved(m_caret, target);
     m_caret = target;
     EnsureCaretVisible();
-}
-
-TextPos CTextView::GetTopPosition() const
-{
-    return m_rowLine[0] < 0 ? TextPos{} : TextPos{m_rowCol[0], m_rowLine[0]};
 }
 
 void CTextView::ClampCaret()
@@ -232,12 +209,7 @@ void CTextView::DeriveVisibleCounts(bool withPartialColumn)
 {
     const int textWidth = m_host.ClientWidth() - m_panelWidth - kTextGap;
     m_visibleCols = std::max(1, textWidth / m_charWidth + (withPartialColumn ? 1 : 0));
-    m_visibleRows = std::max(1, m_host.ClientHeight() / m_lineHeight + 1);
-    const auto needed = static_cast<std::size_t>(m_visibleRows + 2);
-    if (m_rowLine.size() < needed) {
-        m_rowLine.resize(needed, -1);
-        m_rowCol.resize(needed, 0);
-    }
+    m_rows.SetWindowRows(m_host.ClientHeight() / m_lineHeight + 1);
 }
 
 void CTextView::CreateSystemCaret()
@@ -250,13 +222,13 @@ void CTextView::OnInitialUpdate(const CTextView* activePane)
     // A second pane shows the text as the pane it splits from does.
     m_codePage = activePane ? activePane->m_codePage : std::uint8_t{m_doc.GetCodePage()};
     SetupFont();
-    const TextPos top = activePane ? activePane->GetTopPosition() : TextPos{};
-    m_wrapWidth = NO_WRAP;
+    const TextPos top = activePane ? activePane->m_rows.Top() : TextPos{};
+    m_rows.SetWrapWidth(RowLayout::kNoWrap);
     UpdateWrapWidth();
     if (LineCount() > 0) {
         const int line = std::min(top.line, LineCount() - 1);
-        LayoutFrom(line, RowStartOf(line, std::min(top.col, LineLength(line))), 0);
-        CountRows();
+        m_rows.LayoutFrom(line, m_rows.RowStartOf(line, std::min(top.col, LineLength(line))), 0);
+        m_rows.Count(m_caret);
     }
     UpdateScrollBars();
     m_bInitialized = 1;
@@ -268,14 +240,14 @@ void CTextView::OnSize()
     if (!m_bInitialized)
         return;
     if (LineCount() == 0) {
-        ClearRows();
+        m_rows.Clear();
         return;
     }
     DeriveVisibleCounts(true);
     m_desiredCol = -1;
     if (m_pSettings.WrapOn)
         m_hScroll = 0;
-    m_wrapWidth = NO_WRAP; // so that the next computation always re-lays
+    m_rows.SetWrapWidth(RowLayout::kNoWrap); // so that the next computation always re-lays
     UpdateWrapWidth();
     UpdateScrollBars();
     RepaintAll();
@@ -287,11 +259,11 @@ void CTextView::OnUpdate(DocumentView* sender, int hint)
     if (!m_bInitialized)
         return;
     if (sender && sender != this && hint != 0)
-        m_totalRows = hint;
+        m_rows.totalRows = hint;
     ClampCaret();
     if (LineCount() > 0) {
-        const int line = std::clamp(m_rowLine[0], 0, LineCount() - 1);
-        LayoutFrom(line, RowStartOf(line, std::min(m_rowCol[0], LineLength(line))), 0);
+        const int line = std::clamp(m_rows.Line(0), 0, LineCount() - 1);
+        m_rows.LayoutFrom(line, m_rows.RowStartOf(line, std::min(m_rows.Col(0), LineLength(line))), 0);
     }
     RepaintAll();
     UpdateScrollBars();
@@ -305,7 +277,7 @@ void CTextView::ApplySettings(bool full)
     if (!full || !m_bInitialized)
         return;
     OnSize();
-    m_doc.UpdateAllViews(this, m_totalRows);
+    m_doc.UpdateAllViews(this, m_rows.totalRows);
 }
 
 void CTextView::ResetView()
@@ -313,10 +285,10 @@ void CTextView::ResetView()
     m_desiredCol = -1;
     m_hScroll = 0;
     m_bSelection = 0;
-    m_firstRowIndex = m_caretRowIndex = 0;
+    m_rows.firstRowIndex = m_rows.caretRowIndex = 0;
     m_caret = TextPos{};
-    LayoutFrom(0, 0, 0);
-    CountRows();
+    m_rows.LayoutFrom(0, 0, 0);
+    m_rows.Count(m_caret);
     RepaintAll();
     UpdateScrollBars();
     PlaceCaret();

@@ -180,7 +180,7 @@ void CTextView::StartCompletion()
     list.itemHeight = std::max(m_lineHeight, kListMinItemHeight);
     const int height = list.itemHeight * std::min(static_cast<int>(list.entries.size()), kListMaxRows);
     int c = 0;
-    const int row = std::max(0, ScreenRowOfCaret(c));
+    const int row = std::max(0, m_rows.WindowRowOf(m_caret, c));
     int left = (c - m_hScroll) * m_charWidth + m_panelWidth + kTextGap - m_prefixLength * m_charWidth;
     if (left + width > m_host.ClientWidth())
         left = m_host.ClientWidth() - width - 5;

@@ -17,45 +17,11 @@ constexpr int kTab = 9;
 constexpr int kSpace = 32;
 constexpr int kCtrlBackspace = 127;
 
-bool IsBlankCell(char c)
-{
-    return c == ' ' || c == TAB_CELL || c == TAB_FILL;
-}
-
 } // namespace
-
-// Which row of its line holds `col` (0 for the first).
-int CTextView::RowNumberOf(int line, int col) const
-{
-    int number = 0;
-    for (int start = 0;; ++number) {
-        int nextLine = line;
-        const int next = NextRowStart(nextLine, start);
-        if (nextLine != line || col < next)
-            return number;
-        start = next;
-    }
-}
 
 CTextView::EditRows CTextView::CaretEditRows() const
 {
-    return {RowsOfLine(m_caret.line), RowNumberOf(m_caret.line, m_caret.col), m_caretRowIndex};
-}
-
-// Keeps m_caretRowIndex in step after the caret went from `from` to a
-// neighbouring place; farther jumps are counted afresh.
-void CTextView::FollowCaretRows(TextPos from)
-{
-    const int oldNumber = RowNumberOf(from.line, from.col);
-    const int newNumber = RowNumberOf(m_caret.line, m_caret.col);
-    if (m_caret.line == from.line)
-        m_caretRowIndex += newNumber - oldNumber;
-    else if (m_caret.line == from.line + 1)
-        m_caretRowIndex += RowsOfLine(from.line) - oldNumber + newNumber;
-    else if (m_caret.line == from.line - 1)
-        m_caretRowIndex -= oldNumber + RowsOfLine(m_caret.line) - newNumber;
-    else
-        CountRows();
+    return {m_rows.RowsOfLine(m_caret.line), m_rows.RowNumberOf(m_caret.line, m_caret.col), m_rows.caretRowIndex};
 }
 
 bool CTextView::MoveLeft(bool ctrl)
@@ -82,7 +48,7 @@ bool CTextView::MoveLeft(bool ctrl)
         m_caret.col = col;
     }
     m_desiredCol = -1;
-    FollowCaretRows(from);
+    m_rows.CaretStepped(from, m_caret);
     return true;
 }
 
@@ -111,7 +77,7 @@ bool CTextView::MoveRight(bool ctrl)
         m_caret.col = col;
     }
     m_desiredCol = -1;
-    FollowCaretRows(from);
+    m_rows.CaretStepped(from, m_caret);
     return true;
 }
 
@@ -119,12 +85,12 @@ bool CTextView::MoveRight(bool ctrl)
 bool CTextView::MoveRows(int rows)
 {
     int line = m_caret.line;
-    int start = RowStartOf(line, m_caret.col);
+    int start = m_rows.RowStartOf(line, m_caret.col);
     const int desired = m_desiredCol != -1 ? m_desiredCol : m_caret.col - start;
     int moved = 0;
     for (; moved < std::abs(rows); ++moved) {
         int l = line;
-        const int s = rows < 0 ? PrevRowStart(l, start) : NextRowStart(l, start);
+        const int s = rows < 0 ? m_rows.PrevRowStart(l, start) : m_rows.NextRowStart(l, start);
         if (l < 0 || l >= LineCount())
             break;
         line = l;
@@ -133,13 +99,13 @@ bool CTextView::MoveRows(int rows)
     if (moved == 0)
         return false;
     int nextLine = line;
-    const int next = NextRowStart(nextLine, start);
+    const int next = m_rows.NextRowStart(nextLine, start);
     const int bound = nextLine == line ? next : LineLength(line) + 1;
     m_caret = {start + desired, line};
     ClampToRow(desired, bound);
     // Stepping back onto a tab cell can leave the target row for the one
     // above it.
-    m_caretRowIndex += (rows < 0 ? -moved : moved) + RowNumberOf(line, m_caret.col) - RowNumberOf(line, start);
+    m_rows.caretRowIndex += (rows < 0 ? -moved : moved) + m_rows.RowNumberOf(line, m_caret.col) - m_rows.RowNumberOf(line, start);
     return true;
 }
 
@@ -147,8 +113,8 @@ void CTextView::MoveToEnd()
 {
     m_caret.line = LineCount() - 1;
     m_caret.col = LineLength(m_caret.line);
-    if (CountsRows())
-        m_caretRowIndex = std::max(0, m_totalRows - 1);
+    if (m_rows.CountsRows())
+        m_rows.caretRowIndex = std::max(0, m_rows.totalRows - 1);
 }
 
 bool CTextView::MoveHome(bool ctrl)
@@ -156,10 +122,10 @@ bool CTextView::MoveHome(bool ctrl)
     const TextPos from = m_caret;
     if (ctrl) {
         m_caret = {};
-        m_caretRowIndex = 0;
+        m_rows.caretRowIndex = 0;
     } else {
         const std::string_view text = m_doc.GetLine(m_caret.line);
-        const int start = RowStartOf(m_caret.line, m_caret.col);
+        const int start = m_rows.RowStartOf(m_caret.line, m_caret.col);
         int first = start;
         while (first < static_cast<int>(text.size()) && IsBlankCell(text[static_cast<std::size_t>(first)]))
             ++first;
@@ -176,7 +142,7 @@ bool CTextView::MoveEnd(bool ctrl)
         MoveToEnd();
     } else {
         int line = m_caret.line;
-        const int next = NextRowStart(line, RowStartOf(m_caret.line, m_caret.col));
+        const int next = m_rows.NextRowStart(line, m_rows.RowStartOf(m_caret.line, m_caret.col));
         m_caret.col = line == m_caret.line ? next - 1 : LineLength(m_caret.line);
     }
     m_desiredCol = -1;
@@ -203,10 +169,10 @@ void CTextView::OnKeyDown(int key, bool shift, bool ctrl)
     case KEY_PRIOR:
         if (ctrl) {
             m_caret = {};
-            m_caretRowIndex = 0;
+            m_rows.caretRowIndex = 0;
             moved = !(old == m_caret);
         } else {
-            moved = MoveRows(-std::max(1, m_visibleRows - 2));
+            moved = MoveRows(-std::max(1, m_rows.WindowRows() - 2));
         }
         break;
     case KEY_NEXT:
@@ -214,7 +180,7 @@ void CTextView::OnKeyDown(int key, bool shift, bool ctrl)
             MoveToEnd();
             moved = !(old == m_caret);
         } else {
-            moved = MoveRows(std::max(1, m_visibleRows - 2));
+            moved = MoveRows(std::max(1, m_rows.WindowRows() - 2));
         }
         break;
     case KEY_HOME:
@@ -297,13 +263,13 @@ void CTextView::DeleteKey()
         return;
     const EditRows before = CaretEditRows();
     const bool joins = m_caret.col >= LineLength(m_caret.line);
-    const int nextRows = joins ? RowsOfLine(m_caret.line + 1) : 0;
+    const int nextRows = joins ? m_rows.RowsOfLine(m_caret.line + 1) : 0;
     m_doc.DeleteChar(m_caret);
     if (joins) {
-        m_totalRows -= nextRows;
+        m_rows.totalRows -= nextRows;
         // Back to 500 lines: rows are counted again from now on.
-        if (LineCount() == kCountedLines) {
-            CountRows();
+        if (LineCount() == RowLayout::kCountedLines) {
+            m_rows.Count(m_caret);
             RefreshAfterEdit(CaretEditRows(), true);
             return;
         }
@@ -321,14 +287,14 @@ void CTextView::Enter()
     }
     if (!m_pSettings.InsMode) {
         int line = m_caret.line;
-        const int next = NextRowStart(line, RowStartOf(m_caret.line, m_caret.col));
+        const int next = m_rows.NextRowStart(line, m_rows.RowStartOf(m_caret.line, m_caret.col));
         if (line < LineCount()) {
             const TextPos from = m_caret;
             m_caret = {next, line};
-            FollowCaretRows(from);
+            m_rows.CaretStepped(from, m_caret);
             EnsureCaretVisible();
             PlaceCaret();
-            m_doc.UpdateAllViews(this, m_totalRows);
+            m_doc.UpdateAllViews(this, m_rows.totalRows);
             return;
         }
     }
@@ -343,14 +309,14 @@ void CTextView::Enter()
         if (blanks > 0)
             m_doc.InsertText(m_caret, m_doc.GetText({0, above}, {blanks, above}), true);
     }
-    const int rowsAbove = RowsOfLine(above);
-    m_totalRows += rowsAbove + RowsOfLine(m_caret.line) - before.rows;
-    m_caretRowIndex = before.rowIndex + rowsAbove - before.rowNumber + RowNumberOf(m_caret.line, m_caret.col);
+    const int rowsAbove = m_rows.RowsOfLine(above);
+    m_rows.totalRows += rowsAbove + m_rows.RowsOfLine(m_caret.line) - before.rows;
+    m_rows.caretRowIndex = before.rowIndex + rowsAbove - before.rowNumber + m_rows.RowNumberOf(m_caret.line, m_caret.col);
     RecolourLine(m_doc, Scheme(), above);
     RecolourLine(m_doc, Scheme(), m_caret.line);
     Relayout();
     RepaintLines(-1, -1);
-    m_doc.UpdateAllViews(this, m_totalRows);
+    m_doc.UpdateAllViews(this, m_rows.totalRows);
 }
 
 void CTextView::OnChar(int code, bool shift, bool ctrl)
@@ -405,42 +371,42 @@ void CTextView::Relayout()
 {
     if (LineCount() == 0)
         return;
-    const int line = std::clamp(m_rowLine[0], 0, LineCount() - 1);
-    LayoutFrom(line, RowStartOf(line, std::min(std::max(m_rowCol[0], 0), LineLength(line))), 0);
+    const int line = std::clamp(m_rows.Line(0), 0, LineCount() - 1);
+    m_rows.LayoutFrom(line, m_rows.RowStartOf(line, std::min(std::max(m_rows.Col(0), 0), LineLength(line))), 0);
 }
 
 // The tail of an edit within the caret's line area.
 void CTextView::RefreshAfterEdit(const EditRows& before, bool selectionDropped)
 {
     const EditRows after = CaretEditRows();
-    m_totalRows += after.rows - before.rows;
+    m_rows.totalRows += after.rows - before.rows;
     // Moves along the line during the edit are in the row number already.
-    m_caretRowIndex = before.rowIndex - before.rowNumber + after.rowNumber;
+    m_rows.caretRowIndex = before.rowIndex - before.rowNumber + after.rowNumber;
     const bool laterChanged = RecolourLine(m_doc, Scheme(), m_caret.line);
     Relayout();
     if (!EnsureCaretVisible()) {
         int c = 0;
-        const int row = std::max(0, ScreenRowOfCaret(c));
+        const int row = std::max(0, m_rows.WindowRowOf(m_caret, c));
         const int from = selectionDropped ? 0 : std::max(0, row - 1);
         const bool sameRows = after.rows == before.rows && !laterChanged && !selectionDropped;
-        const int to = sameRows ? std::min(row + after.rows, m_visibleRows - 1) : m_visibleRows - 1;
+        const int to = sameRows ? std::min(row + after.rows, m_rows.WindowRows() - 1) : m_rows.WindowRows() - 1;
         RepaintRows(from, to);
         PlaceCaret();
     }
     UpdateScrollBars();
-    m_doc.UpdateAllViews(this, m_totalRows);
+    m_doc.UpdateAllViews(this, m_rows.totalRows);
 }
 
 // After an edit over several lines: rows counted again, the window re-laid
 // and repainted from `fromLine` down, the other views told.
 void CTextView::RefreshAfterLinesChanged(int fromLine)
 {
-    CountRows();
+    m_rows.Count(m_caret);
     Relayout();
-    if (m_firstRowIndex >= m_totalRows && CountsRows())
-        m_firstRowIndex = std::max(0, m_totalRows - 1);
+    if (m_rows.firstRowIndex >= m_rows.totalRows && m_rows.CountsRows())
+        m_rows.firstRowIndex = std::max(0, m_rows.totalRows - 1);
     RepaintLines(fromLine, -1);
-    m_doc.UpdateAllViews(this, m_totalRows);
+    m_doc.UpdateAllViews(this, m_rows.totalRows);
 }
 
 // After an edit anywhere: rows counted again, the whole window repainted
@@ -449,12 +415,12 @@ void CTextView::RefreshWholeView()
 {
     ClampCaret();
     Relayout();
-    CountRows();
+    m_rows.Count(m_caret);
     if (!EnsureCaretVisible())
         RepaintAll();
     PlaceCaret();
     UpdateScrollBars();
-    m_doc.UpdateAllViews(this, m_totalRows);
+    m_doc.UpdateAllViews(this, m_rows.totalRows);
 }
 
 // Undo drops the selection, Redo leaves it as it was.

@@ -17,39 +17,6 @@ constexpr int kWheelSteps = 3;
 
 } // namespace
 
-// Rows move down by one; the new top row is the one before the old top.
-bool CTextView::ScrollLineUp()
-{
-    if (m_rowLine[0] == 0 && m_rowCol[0] == 0)
-        return false;
-    int line = m_rowLine[0] < 0 ? LineCount() : m_rowLine[0];
-    const int col = PrevRowStart(line, m_rowLine[0] < 0 ? 0 : m_rowCol[0]);
-    if (line < 0)
-        return false;
-    std::copy_backward(m_rowLine.begin(), m_rowLine.begin() + m_visibleRows + 1, m_rowLine.begin() + m_visibleRows + 2);
-    std::copy_backward(m_rowCol.begin(), m_rowCol.begin() + m_visibleRows + 1, m_rowCol.begin() + m_visibleRows + 2);
-    m_rowLine[0] = line;
-    m_rowCol[0] = col;
-    --m_firstRowIndex;
-    return true;
-}
-
-// Rows move up by one; the new last row is the one after the old last.
-bool CTextView::ScrollLineDown()
-{
-    if (m_rowLine[1] < 0)
-        return false;
-    const auto last = static_cast<std::size_t>(m_visibleRows + 1);
-    std::copy(m_rowLine.begin() + 1, m_rowLine.begin() + static_cast<std::ptrdiff_t>(last) + 1, m_rowLine.begin());
-    std::copy(m_rowCol.begin() + 1, m_rowCol.begin() + static_cast<std::ptrdiff_t>(last) + 1, m_rowCol.begin());
-    int line = m_rowLine[last - 1];
-    const int col = line < 0 ? 0 : NextRowStart(line, m_rowCol[last - 1]);
-    m_rowLine[last] = line >= 0 && line < LineCount() ? line : -1;
-    m_rowCol[last] = m_rowLine[last] < 0 ? 0 : col;
-    ++m_firstRowIndex;
-    return true;
-}
-
 void CTextView::HitTest(Point point)
 {
     if (LineCount() == 0)
@@ -57,19 +24,19 @@ void CTextView::HitTest(Point point)
     int row = point.y / m_lineHeight;
     int c = (point.x - m_panelWidth - kTextGap) / m_charWidth;
     m_bScrolledWhileDragging = 0;
-    if (!CountsRows() || m_totalRows >= m_visibleRows) {
-        if (row < 0 && ScrollLineUp())
+    if (!m_rows.CountsRows() || m_rows.totalRows >= m_rows.WindowRows()) {
+        if (row < 0 && m_rows.ScrollUp())
             m_bScrolledWhileDragging = 1;
-        else if (row >= m_visibleRows - 1 && m_rowLine[static_cast<std::size_t>(m_visibleRows - 1)] >= 0 &&
-                 ScrollLineDown())
+        else if (row >= m_rows.WindowRows() - 1 && m_rows.Line(m_rows.WindowRows() - 1) >= 0 &&
+                 m_rows.ScrollDown())
             m_bScrolledWhileDragging = 1;
     }
-    row = std::clamp(row, 0, std::max(0, m_visibleRows - 2));
-    while (row > 0 && m_rowLine[static_cast<std::size_t>(row)] < 0)
+    row = std::clamp(row, 0, std::max(0, m_rows.WindowRows() - 2));
+    while (row > 0 && m_rows.Line(row) < 0)
         --row;
     const auto r = static_cast<std::size_t>(row);
-    m_caret.line = std::max(0, m_rowLine[r]);
-    m_caretRowIndex = m_firstRowIndex + row;
+    m_caret.line = std::max(0, m_rows.Line(r));
+    m_rows.caretRowIndex = m_rows.firstRowIndex + row;
     if (c < 0) {
         if (m_hScroll > 0) {
             --m_hScroll;
@@ -78,8 +45,8 @@ void CTextView::HitTest(Point point)
         c = 0;
     }
     const std::string_view text = m_doc.GetLine(m_caret.line);
-    const int rowStart = m_rowCol[r];
-    const int rowLength = m_rowLine[r + 1] == m_rowLine[r] ? m_rowCol[r + 1] - rowStart
+    const int rowStart = m_rows.Col(r);
+    const int rowLength = m_rows.Line(r + 1) == m_rows.Line(r) ? m_rows.Col(r + 1) - rowStart
                                                             : static_cast<int>(text.size()) - rowStart;
     if (c >= m_visibleCols) {
         if (m_hScroll + m_visibleCols < rowLength) {
@@ -236,12 +203,12 @@ void CTextView::CopySelectionTo()
     m_anchor = m_caret;
     m_doc.InsertExactText(m_caret, text, true);
     m_selEnd = m_caret;
-    CountRows();
-    const int line = std::clamp(m_rowLine[0], 0, LineCount() - 1);
-    LayoutFrom(line, m_rowCol[0], 0);
+    m_rows.Count(m_caret);
+    const int line = std::clamp(m_rows.Line(0), 0, LineCount() - 1);
+    m_rows.LayoutFrom(line, m_rows.Col(0), 0);
     if (!EnsureCaretVisible())
         RepaintAll();
-    m_doc.UpdateAllViews(this, m_totalRows);
+    m_doc.UpdateAllViews(this, m_rows.totalRows);
 }
 
 void CTextView::OnBrowseLink()
@@ -279,7 +246,7 @@ void CTextView::OnHScroll(int code, int pos)
     default:
         return;
     }
-    const int widest = m_wrapWidth != NO_WRAP ? m_wrapWidth : m_doc.GetMaxLineLength();
+    const int widest = m_rows.WrapWidth() != RowLayout::kNoWrap ? m_rows.WrapWidth() : m_doc.GetMaxLineLength();
     m_hScroll = std::max(0, std::min(m_hScroll, widest - m_visibleCols));
     UpdateScrollBars();
     RepaintAll();
@@ -288,28 +255,28 @@ void CTextView::OnHScroll(int code, int pos)
 
 void CTextView::OnVScroll(int code, int pos)
 {
-    const bool atTop = m_rowLine[0] == 0 && m_rowCol[0] == 0;
+    const bool atTop = m_rows.Line(0) == 0 && m_rows.Col(0) == 0;
     switch (code) {
     case SCROLL_LINE_UP:
-        if (!ScrollLineUp())
+        if (!m_rows.ScrollUp())
             return;
         break;
     case SCROLL_LINE_DOWN:
-        if (!ScrollLineDown())
+        if (!m_rows.ScrollDown())
             return;
         break;
     case SCROLL_PAGE_UP:
         if (atTop)
             return;
-        LayoutUpTo(m_rowLine[1], m_rowCol[1]);
-        m_firstRowIndex = std::max(0, m_firstRowIndex - (m_visibleRows - 1));
+        m_rows.LayoutUpTo(m_rows.Line(1), m_rows.Col(1));
+        m_rows.firstRowIndex = std::max(0, m_rows.firstRowIndex - (m_rows.WindowRows() - 1));
         break;
     case SCROLL_PAGE_DOWN: {
-        const auto partial = static_cast<std::size_t>(m_visibleRows - 1);
-        if (m_rowLine[partial] < 0)
+        const auto partial = static_cast<std::size_t>(m_rows.WindowRows() - 1);
+        if (m_rows.Line(partial) < 0)
             return;
-        LayoutFrom(m_rowLine[partial], m_rowCol[partial], 0);
-        m_firstRowIndex += m_visibleRows - 1;
+        m_rows.LayoutFrom(m_rows.Line(partial), m_rows.Col(partial), 0);
+        m_rows.firstRowIndex += m_rows.WindowRows() - 1;
         break;
     }
     case SCROLL_THUMB_POSITION:
@@ -328,19 +295,19 @@ void CTextView::OnVScroll(int code, int pos)
 // place on the 0-500 scale as a share of the lines.
 void CTextView::ScrollToThumb(int pos)
 {
-    if (CountsRows()) {
+    if (m_rows.CountsRows()) {
         int line = 0, col = 0, index = 0;
         while (index < pos) {
             int nextLine = line;
-            const int next = NextRowStart(nextLine, col);
+            const int next = m_rows.NextRowStart(nextLine, col);
             if (nextLine >= LineCount())
                 break;
             line = nextLine;
             col = next;
             ++index;
         }
-        LayoutFrom(line, col, 0);
-        m_firstRowIndex = index;
+        m_rows.LayoutFrom(line, col, 0);
+        m_rows.firstRowIndex = index;
         return;
     }
     // In 64 bits: lines times the thumb's place overflows an int past
@@ -348,9 +315,9 @@ void CTextView::ScrollToThumb(int pos)
     const int line = static_cast<int>(std::clamp(static_cast<long long>(LineCount()) * pos / 500, 0LL,
                                                  static_cast<long long>(LineCount())));
     if (line >= LineCount())
-        LayoutUpTo(-1, 0);
+        m_rows.LayoutUpTo(-1, 0);
     else
-        LayoutFrom(line, 0, 0);
+        m_rows.LayoutFrom(line, 0, 0);
 }
 
 void CTextView::WordAt(TextPos& start, TextPos& end) const

@@ -40,11 +40,7 @@ void CTextView::SetupFont()
     ApplySettings(false);
     BuildPanelIcons();
     DeriveVisibleCounts(false);
-    const auto rows = static_cast<std::size_t>(std::max(m_host.ScreenHeight() / m_lineHeight + 2, m_visibleRows + 2));
-    m_rowLine.assign(rows, -1);
-    m_rowCol.assign(rows, 0);
-    if (LineCount() > 0)
-        m_rowLine[0] = 0;
+    m_rows.Restart(m_host.ScreenHeight() / m_lineHeight + 2);
     if (m_bHasFocus) {
         CreateSystemCaret();
         PlaceCaret();
@@ -66,27 +62,27 @@ void CTextView::BuildPanelIcons()
 // The width in columns, at least one: a row must always move on.
 void CTextView::UpdateWrapWidth()
 {
-    int width = m_wrapWidth;
+    int width = m_rows.WrapWidth();
     if (!m_pSettings.WrapOn)
-        width = NO_WRAP;
+        width = RowLayout::kNoWrap;
     else if (m_pSettings.WrapMode == 1)
         width = std::max(1, static_cast<int>(m_pSettings.WrapByPosition));
     else if (m_pSettings.WrapMode == 2)
         width = std::max(1, (m_host.ClientWidth() - m_panelWidth - kTextGap) / m_charWidth - 1);
-    if (width == m_wrapWidth && width != NO_WRAP)
+    if (width == m_rows.WrapWidth() && width != RowLayout::kNoWrap)
         return;
-    m_wrapWidth = width;
+    m_rows.SetWrapWidth(width);
     if (LineCount() == 0) {
-        ClearRows();
+        m_rows.Clear();
         return;
     }
-    const int top = std::clamp(m_rowLine[0], 0, LineCount() - 1);
-    ClearRows();
-    LayoutFrom(top, 0, 0);
-    CountRows();
-    if (LineCount() < kCountedLines && m_totalRows < m_visibleRows) {
-        LayoutFrom(0, 0, 0);
-        CountRows();
+    const int top = std::clamp(m_rows.Line(0), 0, LineCount() - 1);
+    m_rows.Clear();
+    m_rows.LayoutFrom(top, 0, 0);
+    m_rows.Count(m_caret);
+    if (LineCount() < RowLayout::kCountedLines && m_rows.totalRows < m_rows.WindowRows()) {
+        m_rows.LayoutFrom(0, 0, 0);
+        m_rows.Count(m_caret);
     }
 }
 
@@ -109,7 +105,7 @@ void CTextView::WordWrapToLines()
     for (int line = 0; line < LineCount();) {
         const std::string_view text = m_doc.GetLine(line);
         for (int start = 0, current = line; line == current;) {
-            const int next = NextRowStart(line, start);
+            const int next = m_rows.NextRowStart(line, start);
             const int end = line == current ? next : static_cast<int>(text.size());
             lines.Append(text.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)));
             start = next;
@@ -124,7 +120,7 @@ void CTextView::WordWrapToLines()
 
 void CTextView::OnDraw(Surface& surface)
 {
-    PaintRows(surface, 0, m_visibleRows - 1);
+    PaintRows(surface, 0, m_rows.WindowRows() - 1);
 }
 
 void CTextView::RepaintRows(int firstRow, int lastRow)
@@ -135,7 +131,7 @@ void CTextView::RepaintRows(int firstRow, int lastRow)
 
 void CTextView::RepaintAll()
 {
-    RepaintRows(0, m_visibleRows - 1);
+    RepaintRows(0, m_rows.WindowRows() - 1);
 }
 
 // Cells of a row: to the next row's start, or to the line's end (an empty
@@ -143,13 +139,13 @@ void CTextView::RepaintAll()
 int CTextView::RowLength(int row) const
 {
     const auto r = static_cast<std::size_t>(row);
-    const int line = m_rowLine[r];
-    if (m_rowLine[r + 1] == line)
-        return m_rowCol[r + 1] - m_rowCol[r];
+    const int line = m_rows.Line(r);
+    if (m_rows.Line(r + 1) == line)
+        return m_rows.Col(r + 1) - m_rows.Col(r);
     const int length = LineLength(line);
     if (length == 0)
-        return 1 - m_rowCol[r];
-    return length - m_rowCol[r] + (m_pSettings.ShowTabs && !IsLastLine(line) ? 1 : 0);
+        return 1 - m_rows.Col(r);
+    return length - m_rows.Col(r) + (m_pSettings.ShowTabs && !IsLastLine(line) ? 1 : 0);
 }
 
 void CTextView::PaintRows(Surface& surface, int firstRow, int lastRow)
@@ -165,12 +161,12 @@ void CTextView::PaintRows(Surface& surface, int firstRow, int lastRow)
     bool bookmarked = false;
     for (int r = firstRow; r <= lastRow; ++r) {
         const int y = r * m_lineHeight;
-        const int line = m_rowLine[static_cast<std::size_t>(r)];
+        const int line = m_rows.Line(r);
         int length = 0;
         if (line < 0) {
             bookmarked = false;
         } else {
-            if (r == firstRow || m_rowLine[static_cast<std::size_t>(r - 1)] != line) {
+            if (r == firstRow || m_rows.Line(r - 1) != line) {
                 const std::uint8_t state = StateBeforeLine(m_doc, scheme, line);
                 bookmarked = m_doc.IsBookmarked(line);
                 cells = m_doc.GetLine(line);
@@ -183,7 +179,7 @@ void CTextView::PaintRows(Surface& surface, int firstRow, int lastRow)
                 if (m_bSelection)
                     MarkSelection(line, attrs.data(), static_cast<int>(cells.size()));
             }
-            const int start = m_rowCol[static_cast<std::size_t>(r)];
+            const int start = m_rows.Col(r);
             length = RowLength(r);
             DrawRowText(surface, cells.data() + start, attrs.data() + start, y, length, bookmarked);
         }
@@ -262,7 +258,7 @@ void CTextView::DrawRowText(Surface& surface, const char* cells, const std::uint
 void CTextView::PaintInfoPanel(Surface& surface, int firstRow, int lastRow)
 {
     const ColorTable& colors = m_pSettings.Colors;
-    const bool toWindowEnd = lastRow == m_visibleRows - 1;
+    const bool toWindowEnd = lastRow == m_rows.WindowRows() - 1;
     const int top = firstRow * m_lineHeight;
     const int bottom = (lastRow + (toWindowEnd ? 1 : 0)) * m_lineHeight;
     const int panel = m_panelWidth;
@@ -277,11 +273,11 @@ void CTextView::PaintInfoPanel(Surface& surface, int firstRow, int lastRow)
         surface.FillRect({0, lastRow * m_lineHeight, panel, (lastRow + 1) * m_lineHeight}, ground);
     for (int r = firstRow; r <= lastRow; ++r) {
         const auto i = static_cast<std::size_t>(r);
-        const int line = m_rowLine[i];
+        const int line = m_rows.Line(i);
         const int y = r * m_lineHeight;
         const bool bookmarked = line >= 0 && m_doc.IsBookmarked(line);
         // Every row of a line that takes several rows.
-        const bool wrapped = line >= 0 && (m_rowCol[i] > 0 || m_rowLine[i + 1] == line);
+        const bool wrapped = line >= 0 && (m_rows.Col(i) > 0 || m_rows.Line(i + 1) == line);
         if (mode == 1) {
             if (bookmarked || wrapped)
                 surface.DrawIcon(kPanelStrip, y, m_iconDC, bookmarked ? PanelIcon::Bookmark : PanelIcon::Wrap);
@@ -290,7 +286,7 @@ void CTextView::PaintInfoPanel(Surface& surface, int firstRow, int lastRow)
             continue;
         }
         char number[16] = "      ";
-        if (line >= 0 && m_rowCol[i] == 0)
+        if (line >= 0 && m_rows.Col(i) == 0)
             std::snprintf(number, sizeof number, "%06d", line + 1);
         surface.DrawCells(kPanelStrip, y, number, colors[COLOR_INFO_TEXT],
                          bookmarked ? colors[COLOR_BOOKMARK_BACKGROUND] : ground);
@@ -301,21 +297,21 @@ void CTextView::UpdateScrollBars()
 {
     const int count = LineCount();
     ScrollBarState v;
-    if (count >= kCountedLines) {
-        const double first = std::max(0, m_rowLine[0]);
-        const double position = 500.0 * first / (count - m_visibleRows * first / count);
+    if (count >= RowLayout::kCountedLines) {
+        const double first = std::max(0, m_rows.Line(0));
+        const double position = 500.0 * first / (count - m_rows.WindowRows() * first / count);
         v = {0, 500, 1, static_cast<int>(std::clamp(position, 0.0, 500.0))};
     } else {
-        v = {0, m_totalRows, m_visibleRows, m_firstRowIndex};
+        v = {0, m_rows.totalRows, m_rows.WindowRows(), m_rows.firstRowIndex};
     }
-    const bool fits = v.max + 1 <= m_visibleRows;
+    const bool fits = v.max + 1 <= m_rows.WindowRows();
     if (fits && v.pos != 0)
         v.page = v.max + 1;
     if (!(fits && v.pos == 0))
         m_host.SetScrollInfo(ScrollBarKind::Vertical, v);
     m_host.ShowScrollBar(ScrollBarKind::Vertical, !fits || v.pos != 0);
 
-    const int widest = m_wrapWidth != NO_WRAP ? m_wrapWidth : m_doc.GetMaxLineLength();
+    const int widest = m_rows.WrapWidth() != RowLayout::kNoWrap ? m_rows.WrapWidth() : m_doc.GetMaxLineLength();
     if (widest > m_visibleCols)
         m_host.SetScrollInfo(ScrollBarKind::Horizontal, {0, widest, m_visibleCols + 1, m_hScroll});
     m_host.ShowScrollBar(ScrollBarKind::Horizontal, widest > m_visibleCols || m_hScroll != 0);

@@ -380,11 +380,11 @@ void CMainFrame::OnIdle()
     if (m_bars->StatusVisible()) {
         std::optional<CaretInfo> caret;
         if (active) {
-            const TextPos at = active->View().m_caret;
+            const TextPos at = active->View().Caret();
             caret = CaretInfo{static_cast<std::uint32_t>(at.line),
                               static_cast<std::uint32_t>(ActiveChild()->Document().GetLineCount()),
                               static_cast<std::uint32_t>(at.col),
-                              static_cast<std::uint32_t>(active->View().GetCodePage())};
+                              static_cast<std::uint32_t>(active->View().CodePage())};
         }
         const StatusTexts texts = ComputeStatusTexts(caret, m_settings);
         const std::optional<std::string> codePage = StringTableResources().Load(texts.codePageString);

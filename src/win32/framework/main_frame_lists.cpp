@@ -22,9 +22,9 @@ public:
     DocumentFavorite(CTextDoc& doc, const CTextView& view) : m_doc(doc), m_view(view) {}
     std::string PathName() const override { return m_doc.GetPathName(); }
     void AskToSave() override { m_doc.SaveModified(); }
-    std::int32_t CaretCol() const override { return m_view.m_caret.col; }
-    std::int32_t CaretLine() const override { return m_view.m_caret.line; }
-    std::uint8_t CodePage() const override { return m_view.m_codePage; }
+    std::int32_t CaretCol() const override { return m_view.Caret().col; }
+    std::int32_t CaretLine() const override { return m_view.Caret().line; }
+    std::uint8_t CodePage() const override { return static_cast<std::uint8_t>(m_view.CodePage()); }
     std::vector<std::uint32_t> BookmarkedLines() const override
     {
         std::vector<std::uint32_t> lines;
