@@ -19,16 +19,16 @@
 // Stands in for the main frame: remembers what the document told it.
 class FakeFrame : public DocumentHost {
 public:
-    void AddDocument(CTextDoc& doc) override { added.push_back(&doc); }
-    void RemoveDocument(CTextDoc& doc) override { removed.push_back(&doc); }
-    void RepaintFileTabs() override
+    void DocumentOpened(CTextDoc& doc) override { added.push_back(&doc); }
+    void DocumentClosing(CTextDoc& doc) override { closing.push_back(&doc); }
+    void DocumentSaved(CTextDoc& doc) override { saved.push_back(doc.GetPathName()); }
+    void DocumentSavedAs(CTextDoc& doc) override { savedAs.push_back(doc.GetPathName()); }
+    void TitleChanged(CTextDoc&) override { ++titleUpdates; }
+    void StateChanged(CTextDoc&) override
     {
         ++repaints;
         modifiedAtRepaint.push_back(watched ? watched->IsModified() : false);
     }
-    void UpdateTitle(CTextDoc&) override { ++titleUpdates; }
-    void AddRecentFile(const std::string& path) override { recent.push_back(path); }
-    void RefreshFavorite(CTextDoc& doc) override { favoriteRefreshes.push_back(doc.GetPathName()); }
     bool SaveAllDocuments() override
     {
         ++saveAlls;
@@ -48,10 +48,10 @@ public:
     }
 
     std::vector<CTextDoc*> added;
-    std::vector<CTextDoc*> removed;
+    std::vector<CTextDoc*> closing;
     int titleUpdates = 0;
-    std::vector<std::string> recent;
-    std::vector<std::string> favoriteRefreshes;
+    std::vector<std::string> saved;
+    std::vector<std::string> savedAs;
     int saveAlls = 0;
     bool saveAllResult = true;
     std::vector<std::string> schemeKeys;

@@ -161,7 +161,7 @@ TEST_F(FileTest, SavingGoesThroughATemporaryFile)
     EXPECT_EQ(Saved(), "old new");
     EXPECT_EQ(fs.Others({kPath}), std::set<std::string>{});
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_EQ(frame.favoriteRefreshes, std::vector<std::string>{kPath});
+    EXPECT_EQ(frame.saved, std::vector<std::string>{kPath});
     EXPECT_EQ(frame.progress, (std::vector<std::string>{"Saving:", "range 0 10", "pos 10"}));
 
     // Undo past the save point leaves the document modified.
@@ -342,7 +342,7 @@ TEST_F(FileTest, SaveAsksForANameWhenTheFileIsReadOnlyOrUntitled)
     EXPECT_EQ(prompts.questions, std::vector<std::string>{"save as " + kPath});
     EXPECT_EQ(fs.files["C:\\texts\\copy.txt"], "text");
     EXPECT_EQ(doc.GetPathName(), "C:\\texts\\copy.txt");
-    EXPECT_EQ(frame.recent, std::vector<std::string>{"C:\\texts\\copy.txt"});
+    EXPECT_EQ(frame.savedAs, std::vector<std::string>{"C:\\texts\\copy.txt"});
 
     CTextDoc untitled(settings, &frame, &fs, &prompts);
     untitled.OnNewDocument();
@@ -381,9 +381,7 @@ TEST_F(FileTest, ClosingTellsTheFrame)
     ASSERT_TRUE(Open("text"));
     doc.SetPathName(kPath);
     doc.OnCloseDocument();
-    EXPECT_EQ(frame.recent, std::vector<std::string>{kPath});
-    EXPECT_EQ(frame.favoriteRefreshes, std::vector<std::string>{kPath});
-    EXPECT_EQ(frame.removed, std::vector<CTextDoc*>{&doc});
+    EXPECT_EQ(frame.closing, std::vector<CTextDoc*>{&doc});
 }
 
 TEST_F(FileTest, TitlesAndPathsChooseSchemeAndTool)

@@ -91,7 +91,7 @@ TEST_F(DocTest, LineStatesLiveBesideTheBookmarkBit)
     EXPECT_EQ(doc.GetBookmarkCount(), 2);
 }
 
-TEST_F(DocTest, FileTabsAreRepaintedBeforeTheModifiedFlagChanges)
+TEST_F(DocTest, TheFrameHearsOfAModifiedChangeBeforeItHappens)
 {
     SetLines({"a"});
     frame.watched = &doc;

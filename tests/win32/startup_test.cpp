@@ -208,6 +208,14 @@ TEST_F(Startup, RecentFilesShowInTheirSubMenu)
     frame.CloseAll();
     SendMessageW(frame.Window(), WM_COMMAND, ID_FILE_MRU_FIRST, 0);
     EXPECT_EQ(OpenPaths(), std::vector<std::string>{path});
+
+    // A file closed goes back to the top of the list.
+    const std::string other = Write("other.txt", "y\r\n");
+    frame.OpenDocument(other, {});
+    Pump();
+    ASSERT_EQ(recent.Entries().front(), other);
+    frame.CloseDocument(*frame.Documents().FindPath(path)->doc);
+    EXPECT_EQ(recent.Entries().front(), path);
 }
 
 TEST_F(Startup, TheRussianLanguageFileRenamesMenusAndStringsAndEnglishComesBack)
@@ -217,7 +225,7 @@ TEST_F(Startup, TheRussianLanguageFileRenamesMenusAndStringsAndEnglishComesBack)
     wchar_t text[64];
     GetMenuStringW(GetMenu(frame.Window()), 0, text, 64, MF_BYPOSITION);
     EXPECT_STREQ(text, L"&Файл");
-    EXPECT_EQ(frame.GetInterfaceString(5001), "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xE8\xE7\xEC\xE5\xED\xE5\xED\xE8\xFF \xE2 %s ?");
+    EXPECT_EQ(frame.InterfaceString(5001), "\xD1\xEE\xF5\xF0\xE0\xED\xE8\xF2\xFC \xE8\xE7\xEC\xE5\xED\xE5\xED\xE8\xFF \xE2 %s ?");
     frame.NewDocument();
     Pump();
     GetMenuStringW(GetMenu(frame.Window()), 0, text, 64, MF_BYPOSITION);
@@ -229,7 +237,7 @@ TEST_F(Startup, TheRussianLanguageFileRenamesMenusAndStringsAndEnglishComesBack)
     GetMenuStringW(bar, GetMenuItemCount(bar) - 1 - (IsZoomed(frame.ActiveChild()->Window()) ? 3 : 0), text, 64,
                    MF_BYPOSITION);
     EXPECT_STREQ(text, L"&Help");
-    EXPECT_EQ(frame.GetInterfaceString(5001), "Save changes to %s ?");
+    EXPECT_EQ(frame.InterfaceString(5001), "Save changes to %s ?");
 
     settings.InterfaceFile = "C:\\no\\such.lng";
     frame.ApplyInterfaceLanguage();

@@ -76,7 +76,7 @@ void CTextDoc::ToggleBookmark(int i)
 void CTextDoc::SetModified(bool modified)
 {
     if (modified != IsModified() && m_pFrame)
-        m_pFrame->RepaintFileTabs();
+        m_pFrame->StateChanged(*this);
     SetModifiedFlag(modified);
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/doc/align.h"
 #include "core/doc/document_base.h"
+#include "core/doc/document_host.h"
 #include "core/doc/line_end.h"
 #include "core/doc/line_flags.h"
 #include "core/doc/line_store.h"
@@ -25,32 +26,7 @@ class FileSystem;
 class InputFile;
 class OutputFile;
 struct DocString;
-class ProgressMeter;
 class Prompts;
-
-// What a document needs from the main frame: the list of open documents and
-// its file tabs, the recent files and favorites, the scheme and tool tables,
-// the status-bar progress meter and the interface strings.
-class DocumentHost {
-public:
-    virtual ~DocumentHost() = default;
-    virtual void AddDocument(CTextDoc& doc) = 0;
-    virtual void RemoveDocument(CTextDoc& doc) = 0;
-    virtual void RepaintFileTabs() = 0;
-    // The frames' captions and the document's file tab.
-    virtual void UpdateTitle(CTextDoc& doc) = 0;
-    virtual void AddRecentFile(const std::string& path) = 0;
-    // Records the document's favorite entry again, if it has one.
-    virtual void RefreshFavorite(CTextDoc& doc) = 0;
-    // Saves every modified document; false when one fails or is cancelled.
-    virtual bool SaveAllDocuments() = 0;
-    // The scheme and tool for an extension key ("txt ").
-    virtual std::uint8_t SchemeForExtension(const std::string& key) = 0;
-    virtual bool HasTool(const std::string& key) = 0;
-    // Nothing when the meter cannot be shown; the work goes on without it.
-    virtual std::unique_ptr<ProgressMeter> ShowProgress(const std::string& label) = 0;
-    virtual std::optional<std::string> GetInterfaceString(std::uint32_t id) = 0;
-};
 
 // The name Save encrypted suggests: the extension replaced by ".crp".
 std::string SuggestEncryptedName(const std::string& title);

@@ -100,7 +100,7 @@ void CTextDoc::MakeEmpty()
     m_lineEndType = LINE_END_CRLF;
     SetModified(false);
     if (!m_bReloading && m_pFrame)
-        m_pFrame->AddDocument(*this);
+        m_pFrame->DocumentOpened(*this);
 }
 
 bool CTextDoc::OnOpenDocument(const std::string& path, const OpenOptions& options)
@@ -231,7 +231,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
     }
     SetModified(false);
     if (!m_bReloading && m_pFrame)
-        m_pFrame->AddDocument(*this);
+        m_pFrame->DocumentOpened(*this);
     return LoadResult::Loaded;
 }
 
@@ -307,7 +307,7 @@ bool CTextDoc::OnSaveDocument(const std::string& path, std::optional<std::uint8_
     m_lineEndType = lineEndType;
     SetModified(false);
     if (m_pFrame)
-        m_pFrame->RefreshFavorite(*this);
+        m_pFrame->DocumentSaved(*this);
     m_bUndoTruncated = 1;
     return true;
 }
@@ -362,7 +362,7 @@ bool CTextDoc::DoSaveAs()
         return false;
     SetPathName(choice->path);
     if (m_pFrame)
-        m_pFrame->AddRecentFile(choice->path);
+        m_pFrame->DocumentSavedAs(*this);
     return true;
 }
 
@@ -387,14 +387,8 @@ bool CTextDoc::SaveModified()
 
 void CTextDoc::OnCloseDocument()
 {
-    if (!m_pFrame)
-        return;
-    if (!GetPathName().empty()) {
-        m_pFrame->AddRecentFile(GetPathName());
-        if (!IsModified())
-            m_pFrame->RefreshFavorite(*this);
-    }
-    m_pFrame->RemoveDocument(*this);
+    if (m_pFrame)
+        m_pFrame->DocumentClosing(*this);
 }
 
 void CTextDoc::SetTitle(const std::string& title)
@@ -415,7 +409,7 @@ void CTextDoc::SetTitle(const std::string& title)
         }
     }
     if (m_pFrame)
-        m_pFrame->UpdateTitle(*this);
+        m_pFrame->TitleChanged(*this);
 }
 
 void CTextDoc::SetPathName(const std::string& path)
@@ -452,7 +446,7 @@ bool CTextDoc::Reload()
     for (DocumentView* view : GetViews())
         view->ResetToTop();
     if (m_pFrame)
-        m_pFrame->RepaintFileTabs();
+        m_pFrame->StateChanged(*this);
     return true;
 }
 

@@ -5,7 +5,6 @@
 #include "core/platform/progress.h"
 #include "core/settings/settings_io.h"
 #include "core/tools/clip_library.h"
-#include "core/tools/tool_table.h"
 #include "core/view/highlight_scheme.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/menu_conversion.h"
@@ -106,7 +105,7 @@ CMainFrame::CMainFrame(AppSettings& settings, std::vector<HighlightScheme>& sche
     : m_settings(settings), m_schemes(schemes), m_clips(clips), m_shared{settings, schemes, clips},
       m_files(services.files), m_store(services.store), m_environment(services.environment),
       m_programDir(services.programDir), m_recent(services.recentFiles),
-      m_messageBoxes(m_window, settings, m_fileDialogs, [this](std::uint32_t id) { return GetInterfaceString(id); }),
+      m_messageBoxes(m_window, settings, m_fileDialogs, [this](std::uint32_t id) { return InterfaceString(id); }),
       m_prompts(services.prompts ? *services.prompts : m_messageBoxes),
       m_documentCommands(*this)
 {
@@ -210,7 +209,7 @@ FrameBars::Events CMainFrame::BarEvents()
             library = &m_clips.slots[static_cast<std::size_t>(command - ID_CLIP_BUTTON_FIRST)];
         return ToolbarTooltip(
             command, library && library->loaded ? library->name : std::string(),
-            [this](std::uint32_t id) { return GetInterfaceString(id); },
+            [this](std::uint32_t id) { return InterfaceString(id); },
             [](std::uint32_t id) { return StringTableResources().Load(id); });
     };
     events.toolBar.dropDown = [this](int command) { ExecuteCommand(command); };
@@ -231,7 +230,7 @@ void CMainFrame::StartAutoSaveTimer()
 
 CTextDoc* CMainFrame::NewDocument()
 {
-    auto doc = std::make_unique<CTextDoc>(m_settings, this, &m_files, &m_prompts);
+    auto doc = std::make_unique<CTextDoc>(m_settings, &m_documentSide, &m_files, &m_prompts);
     doc->OnNewDocument();
     doc->SetTitle(m_documents.NextUntitledName(m_textType.DocumentName()));
     return ShowNewDocument(std::move(doc));
@@ -260,11 +259,12 @@ CTextDoc* CMainFrame::OpenDocumentFile(const std::string& path, const OpenOption
         SendMessageW(m_mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(open->frame->Window()), 0);
         return open->doc.get();
     }
-    auto doc = std::make_unique<CTextDoc>(m_settings, this, &m_files, &m_prompts);
+    auto doc = std::make_unique<CTextDoc>(m_settings, &m_documentSide, &m_files, &m_prompts);
     if (!doc->OnOpenDocument(path, options))
         return nullptr;
     doc->SetPathName(path); // the name, the title and the scheme follow
-    AddRecentFile(path);
+    if (m_recent)
+        m_recent->Add(path);
     return ShowNewDocument(std::move(doc));
 }
 
@@ -400,70 +400,9 @@ void CMainFrame::OnIdle()
         floating->SetChecked(ID_VIEW_FULL_SCREEN, true);
 }
 
-// ---- what documents ask of the frame
-
-void CMainFrame::AddDocument(CTextDoc& doc)
-{
-    m_bars->FileTabs().AddFileTab(doc);
-}
-
-void CMainFrame::RemoveDocument(CTextDoc& doc)
-{
-    m_bars->FileTabs().RemoveFileTab(doc);
-}
-
-void CMainFrame::RepaintFileTabs()
-{
-    m_bars->FileTabs().RepaintFileTabs();
-}
-
 void CMainFrame::SelectFileTab(CTextDoc& doc)
 {
     m_bars->FileTabs().SelectFileTab(doc);
-}
-
-void CMainFrame::UpdateTitle(CTextDoc& doc)
-{
-    m_bars->FileTabs().SetFileTabText(doc, doc.GetTitle());
-    if (CMyDocManager::Entry* e = m_documents.Find(doc))
-        if (e->frame)
-            e->frame->SetTitle(doc.GetTitle());
-}
-
-void CMainFrame::AddRecentFile(const std::string& path)
-{
-    if (m_recent)
-        m_recent->Add(path);
-}
-
-void CMainFrame::RefreshFavorite(CTextDoc& doc)
-{
-    RecordFavoriteOf(doc, true);
-}
-
-bool CMainFrame::SaveAllDocuments()
-{
-    return SaveAll();
-}
-
-std::uint8_t CMainFrame::SchemeForExtension(const std::string& key)
-{
-    return static_cast<std::uint8_t>(::SchemeForExtension(m_schemes, key, m_settings.DefaultScheme));
-}
-
-// A configured tool, or a program the system associates with the extension.
-bool CMainFrame::HasTool(const std::string& key)
-{
-    if (FindTool(m_settings.tools, key))
-        return true;
-    std::string extension = key.substr(0, key.find(' '));
-    if (extension.empty())
-        return false;
-    HKEY association = nullptr;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, FromCp1251("." + extension).c_str(), 0, KEY_READ, &association) != ERROR_SUCCESS)
-        return false;
-    RegCloseKey(association);
-    return true;
 }
 
 std::unique_ptr<ProgressMeter> CMainFrame::ShowProgress(const std::string& label)
@@ -471,7 +410,7 @@ std::unique_ptr<ProgressMeter> CMainFrame::ShowProgress(const std::string& label
     return m_bars->Status().ShowProgress(FromCp1251(label));
 }
 
-std::optional<std::string> CMainFrame::GetInterfaceString(std::uint32_t id)
+std::optional<std::string> CMainFrame::InterfaceString(std::uint32_t id)
 {
     return m_language.GetInterfaceString(id);
 }

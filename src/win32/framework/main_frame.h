@@ -70,7 +70,7 @@ struct FrameServices {
 // The MDI main window: menu 128 with no document open and 129 with some,
 // accelerators 128, the bars, the document windows, and the command chain
 // (active view, its document, its child frame, this frame, the application).
-class CMainFrame : public CommandTarget, public DocumentHost {
+class CMainFrame : public CommandTarget {
 public:
     static constexpr int kWindowMenuIndex = 7; // "&Window" of menu 129
     static constexpr UINT_PTR kAutoSaveTimer = 130;
@@ -144,21 +144,33 @@ public:
     bool OnCommand(int id) override;
     std::optional<CommandUpdate> OnUpdateCommand(int id) override;
 
-    // DocumentHost.
-    void AddDocument(CTextDoc& doc) override;
     void SelectFileTab(CTextDoc& doc);
-    void RemoveDocument(CTextDoc& doc) override;
-    void RepaintFileTabs() override;
-    void UpdateTitle(CTextDoc& doc) override;
-    void AddRecentFile(const std::string& path) override;
-    void RefreshFavorite(CTextDoc& doc) override;
-    bool SaveAllDocuments() override;
-    std::uint8_t SchemeForExtension(const std::string& key) override;
-    bool HasTool(const std::string& key) override;
-    std::unique_ptr<ProgressMeter> ShowProgress(const std::string& label) override;
-    std::optional<std::string> GetInterfaceString(std::uint32_t id) override;
+    // Interface string `id` of the language in use.
+    std::optional<std::string> InterfaceString(std::uint32_t id);
+    // The status bar's progress meter.
+    std::unique_ptr<ProgressMeter> ShowProgress(const std::string& label);
 
 private:
+    // What the documents ask of and tell the frame.
+    class DocumentSide : public DocumentHost {
+    public:
+        explicit DocumentSide(CMainFrame& frame) : m_frame(frame) {}
+        bool SaveAllDocuments() override;
+        std::uint8_t SchemeForExtension(const std::string& key) override;
+        bool HasTool(const std::string& key) override;
+        std::unique_ptr<ProgressMeter> ShowProgress(const std::string& label) override;
+        std::optional<std::string> GetInterfaceString(std::uint32_t id) override;
+        void DocumentOpened(CTextDoc& doc) override;
+        void DocumentClosing(CTextDoc& doc) override;
+        void DocumentSaved(CTextDoc& doc) override;
+        void DocumentSavedAs(CTextDoc& doc) override;
+        void TitleChanged(CTextDoc& doc) override;
+        void StateChanged(CTextDoc& doc) override;
+
+    private:
+        CMainFrame& m_frame;
+    };
+
     static std::span<const CommandEntry<CMainFrame>> Commands();
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
@@ -257,4 +269,5 @@ private:
     MenuPainter m_menuPainter{m_settings.InterFnt};
     FullScreen m_fullScreen;
     bool m_trayIcon = false;
+    DocumentSide m_documentSide{*this};
 };

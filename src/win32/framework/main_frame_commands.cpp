@@ -100,7 +100,7 @@ void CMainFrame::FileNew(int)
 void CMainFrame::FileOpen(int)
 {
     CMyFileDialog dialog(true, m_settings.DisableAuto ? m_settings.Encoding : kEncodingAuto, kLineEndAuto);
-    dialog.strings = [this](std::uint32_t id) { return GetInterfaceString(id); };
+    dialog.strings = [this](std::uint32_t id) { return InterfaceString(id); };
     const std::vector<std::string> paths = dialog.Show(m_window, m_settings.openFilter, m_fileDialogs.filterIndex);
     const OpenOptions options = OpenWithChoice(dialog.encoding, dialog.lineEnd);
     for (const std::string& path : paths)
@@ -122,7 +122,7 @@ void CMainFrame::FindWordCommand(int id)
 void CMainFrame::ReportSearch(const std::optional<DocString>& message)
 {
     if (message)
-        m_prompts.ShowMessage(FillPlaceholder(GetInterfaceString(message->id).value_or(message->text), m_findHistory.front()),
+        m_prompts.ShowMessage(FillPlaceholder(InterfaceString(message->id).value_or(message->text), m_findHistory.front()),
                               MessageKind::Information);
 }
 
@@ -319,7 +319,7 @@ CommandUpdate CMainFrame::InfoModeState(int id)
 CommandUpdate CMainFrame::LanguageSwitchState(int)
 {
     const std::uint32_t id = m_settings.Language == 1 ? kEnglishLanguageText : kRussianLanguageText;
-    std::optional<std::string> text = GetInterfaceString(id);
+    std::optional<std::string> text = InterfaceString(id);
     if (!text)
         text = StringTableResources().Load(id);
     return {m_settings.IntSwitch == 1, false, text ? std::optional(FromCp1251(*text)) : std::nullopt};

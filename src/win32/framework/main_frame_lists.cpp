@@ -95,7 +95,7 @@ void CMainFrame::RebuildFavoritesMenu(HMENU menu)
     constexpr int kFixedItems = 3;
     while (GetMenuItemCount(menu) > kFixedItems)
         DeleteMenu(menu, kFixedItems, MF_BYPOSITION);
-    const std::string none = GetInterfaceString(kNoFavoritesString).value_or("No favorites");
+    const std::string none = InterfaceString(kNoFavoritesString).value_or("No favorites");
     AppendMenuItems(menu, FavoritesMenuEntries(m_settings.favorites, none));
 }
 
