@@ -621,7 +621,7 @@ TEST_F(Frame, MinimisingWithToTrayHidesTheWindowBehindTheNotificationIcon)
     if (!frame.HasTrayIcon())
         GTEST_SKIP() << "this system has no notification area";
     EXPECT_FALSE(IsWindowVisible(frame.Window()));
-    SendMessageW(frame.Window(), CMainFrame::kTrayMessage, CMainFrame::kTrayIcon, WM_LBUTTONUP);
+    SendMessageW(frame.Window(), CMainFrame::kTrayMessage, TrayIcon::kId, WM_LBUTTONUP);
     Pump();
     EXPECT_FALSE(frame.HasTrayIcon());
     EXPECT_TRUE(IsWindowVisible(frame.Window()));

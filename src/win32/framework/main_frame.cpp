@@ -116,13 +116,7 @@ CMainFrame::~CMainFrame()
     ReleaseDocuments();
     if (m_fullScreen.IsOn())
         m_fullScreen.Leave(m_window, m_mdiClient, nullptr, *m_bars);
-    if (m_trayIcon) {
-        NOTIFYICONDATAW icon{};
-        icon.cbSize = sizeof(icon);
-        icon.hWnd = m_window;
-        icon.uID = kTrayIcon;
-        Shell_NotifyIconW(NIM_DELETE, &icon);
-    }
+    m_trayIcon.Hide();
     m_bars.reset();
     if (m_window) {
         SetMenu(m_window, nullptr); // both menus are freed by their owners
@@ -511,7 +505,7 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     case kTrayMessage:
-        if (wParam == kTrayIcon)
+        if (wParam == TrayIcon::kId)
             OnTrayNotify(lParam);
         return 0;
     case WM_DPICHANGED: { // moved to a monitor of another scale: take the size it suggests
@@ -542,22 +536,13 @@ void CMainFrame::OnSize(WPARAM kind)
         m_bars->RecalcLayout();
     if (!m_settings.ToTray)
         return;
-    NOTIFYICONDATAW icon{};
-    icon.cbSize = sizeof(icon);
-    icon.hWnd = m_window;
-    icon.uID = kTrayIcon;
-    if (kind == SIZE_MINIMIZED && !m_trayIcon) {
-        icon.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
-        icon.uCallbackMessage = kTrayMessage;
-        icon.hIcon = static_cast<HICON>(
+    if (kind == SIZE_MINIMIZED && !m_trayIcon.IsShown()) {
+        const auto icon = static_cast<HICON>(
             LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, 16, 16, 0));
-        lstrcpynW(icon.szTip, L"Noveda", static_cast<int>(std::size(icon.szTip)));
-        m_trayIcon = Shell_NotifyIconW(NIM_ADD, &icon) != FALSE;
-        if (m_trayIcon) // without an icon the window stays on the task bar
+        if (m_trayIcon.Show(m_window, kTrayMessage, icon, L"Noveda")) // without an icon the window stays on the task bar
             ShowWindow(m_window, SW_HIDE);
-    } else if ((kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED) && m_trayIcon) {
-        Shell_NotifyIconW(NIM_DELETE, &icon);
-        m_trayIcon = false;
+    } else if ((kind == SIZE_RESTORED || kind == SIZE_MAXIMIZED) && m_trayIcon.IsShown()) {
+        m_trayIcon.Hide();
         ShowWindow(m_window, kind == SIZE_MAXIMIZED ? SW_SHOWMAXIMIZED : SW_RESTORE);
         SetForegroundWindow(m_window);
     }

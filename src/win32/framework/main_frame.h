@@ -16,6 +16,7 @@
 #include "win32/framework/full_screen.h"
 #include "win32/res/resource.h"
 #include "win32/widgets/menu_painter.h"
+#include "win32/widgets/tray_icon.h"
 
 #include <windows.h>
 
@@ -75,7 +76,6 @@ public:
     static constexpr int kWindowMenuIndex = 7; // "&Window" of menu 129
     static constexpr UINT_PTR kAutoSaveTimer = 130;
     static constexpr UINT kTrayMessage = WM_USER + 100;
-    static constexpr UINT kTrayIcon = 128;
 
     CMainFrame(AppSettings& settings, std::vector<HighlightScheme>& schemes, ClipLibraries& clips,
                FrameServices services);
@@ -93,7 +93,7 @@ public:
     FrameBars& Bars() { return *m_bars; }
     std::vector<HighlightScheme>& Schemes() { return m_schemes; }
     bool IsFullScreen() const { return m_fullScreen.IsOn(); }
-    bool HasTrayIcon() const { return m_trayIcon; }
+    bool HasTrayIcon() const { return m_trayIcon.IsShown(); }
 
     CTextDoc* NewDocument();
     // The application's open for every route: a directory opens nothing; an
@@ -268,6 +268,6 @@ private:
     std::unique_ptr<FrameBars> m_bars;
     MenuPainter m_menuPainter{m_settings.InterFnt};
     FullScreen m_fullScreen;
-    bool m_trayIcon = false;
+    TrayIcon m_trayIcon;
     DocumentSide m_documentSide{*this};
 };
