@@ -15,6 +15,8 @@ const std::string kPath = "C:\\texts\\notes.txt";
 
 class FileTest : public DocTest {
 protected:
+    FileTest() { fs.directories.insert("C:\\texts"); }
+
     bool Open(const std::string& bytes, std::uint8_t lineEnd = kLineEndAuto)
     {
         fs.files[kPath] = bytes;
@@ -190,6 +192,10 @@ TEST_F(FileTest, BackupsFollowCreateBak)
 
     settings.CreateBak = 3;
     settings.CreatePath = "D:\\backups";
+    EXPECT_FALSE(doc.OnSaveDocument(kPath)); // no such folder: the file stays as it was
+    EXPECT_EQ(fs.files[kPath], "new old");
+    EXPECT_EQ(fs.Others({kPath}), std::set<std::string>{});
+    fs.directories.insert(settings.CreatePath);
     Saved();
     EXPECT_EQ(fs.files["D:\\backups\\notes.bak"], "new old");
     EXPECT_EQ(fs.files[kPath], "new old");

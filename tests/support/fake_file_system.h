@@ -10,9 +10,12 @@
 
 // Files in memory that fail on request: the Nth read, write or replace
 // (counted over all files from 1), a short write, a temporary name, a create.
+// A folder exists when it is listed in `directories` or holds a file; "."
+// (a bare file name's folder) and roots always exist.
 class FakeFileSystem : public FileSystem {
 public:
     std::map<std::string, std::string> files;
+    std::set<std::string> directories;
     std::set<std::string> readOnly;
     std::set<std::string> unreadable; // exist, but cannot be opened
     std::set<std::string> recycled;
@@ -35,7 +38,7 @@ public:
         }
         const auto it = files.find(path);
         if (it == files.end()) {
-            error = OpenError::Missing;
+            error = IsDirectory(path) ? OpenError::Failed : OpenError::Missing;
             return nullptr;
         }
         error = OpenError::None;
@@ -44,7 +47,7 @@ public:
 
     std::unique_ptr<OutputFile> CreateWrite(const std::string& path) override
     {
-        if (failCreate)
+        if (failCreate || !IsDirectory(DirectoryOf(path)))
             return nullptr;
         files[path].clear();
         return std::make_unique<Output>(*this, path);
@@ -52,7 +55,7 @@ public:
 
     std::optional<std::string> MakeTempFile(const std::string& directory, const std::string& prefix) override
     {
-        if (failTempFile)
+        if (failTempFile || !IsDirectory(directory))
             return std::nullopt;
         const std::string path = directory + "\\" + prefix + std::to_string(++m_temps) + ".tmp";
         files[path];
@@ -62,7 +65,7 @@ public:
     bool Replace(const std::string& from, const std::string& to) override
     {
         const auto it = files.find(from);
-        if (++replaces == failReplaceAt || it == files.end())
+        if (++replaces == failReplaceAt || it == files.end() || !IsDirectory(DirectoryOf(to)))
             return false;
         std::string content = std::move(it->second);
         files.erase(it);
@@ -82,6 +85,16 @@ public:
 
     bool Exists(const std::string& path) override { return files.count(path) || unreadable.count(path); }
     bool IsReadOnly(const std::string& path) override { return readOnly.count(path) != 0; }
+
+    bool IsDirectory(const std::string& path) const
+    {
+        if (path == "." || directories.count(path) || DirectoryOf(path) == path)
+            return true;
+        const std::string inside = path + "\\";
+        const auto holds = [&](const std::string& name) { return name.compare(0, inside.size(), inside) == 0; };
+        return std::any_of(files.begin(), files.end(), [&](const auto& file) { return holds(file.first); }) ||
+               std::any_of(directories.begin(), directories.end(), holds);
+    }
 
     // Files other than `keep`.
     std::set<std::string> Others(std::initializer_list<std::string> keep) const
