@@ -205,8 +205,8 @@ TEST_F(ViewBlocks, CommandStatesFollowTheSelectionClipboardAndHistory)
     EXPECT_TRUE(view->UpdateCommand(ID_EDIT_UNDO)->enabled);
     view->OnCommand(ID_SEARCH_TOGGLE_BOOKMARK);
     EXPECT_TRUE(view->UpdateCommand(ID_SEARCH_PREV_BOOKMARK)->enabled);
-    EXPECT_EQ(view->UpdateCommand(10004), (CommandState{true, true}));
-    EXPECT_EQ(view->UpdateCommand(10001), (CommandState{true, false}));
+    EXPECT_EQ(view->UpdateCommand(10004), (CommandUpdate{true, true}));
+    EXPECT_EQ(view->UpdateCommand(10001), (CommandUpdate{true, false}));
     EXPECT_FALSE(view->UpdateCommand(12345).has_value());
     EXPECT_FALSE(view->OnCommand(12345));
 }

@@ -4,6 +4,7 @@
 #include "core/doc/text_pos.h"
 #include "core/platform/view_host.h"
 #include "core/settings/command_ids.h"
+#include "core/settings/command_routing.h"
 #include "core/view/row_layout.h"
 
 #include <cstdint>
@@ -39,12 +40,6 @@ enum ViewKey : int {
     KEY_DOWN = 0x28,
     KEY_INSERT = 0x2D,
     KEY_DELETE = 0x2E,
-};
-
-struct CommandState {
-    bool enabled = true;
-    bool checked = false;
-    friend bool operator==(const CommandState&, const CommandState&) = default;
 };
 
 // Scroll bar request codes, as the window system numbers them.
@@ -149,7 +144,7 @@ public:
 
     // The view's commands: false when the id is not one of them.
     bool OnCommand(int id);
-    std::optional<CommandState> UpdateCommand(int id) const;
+    std::optional<CommandUpdate> UpdateCommand(int id) const;
 
     // Editing operations the commands share.
     void DeleteSelection();

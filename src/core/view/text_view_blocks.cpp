@@ -230,21 +230,21 @@ bool CTextView::OnCommand(int id)
     return true;
 }
 
-std::optional<CommandState> CTextView::UpdateCommand(int id) const
+std::optional<CommandUpdate> CTextView::UpdateCommand(int id) const
 {
     TextPos start, end;
     const bool selected = GetSelectionRange(start, end) && !(start == end);
     if (id >= ID_ENCODING_KOI8 && id < ID_ENCODING_KOI8 + kCodePageCount)
-        return CommandState{true, IsEncodingChecked(id)};
+        return CommandUpdate{true, IsEncodingChecked(id)};
     switch (id) {
     case ID_EDIT_COPY:
-    case ID_EDIT_CUT: return CommandState{selected};
-    case ID_EDIT_PASTE: return CommandState{m_host.ClipboardHasText()};
-    case ID_EDIT_UNDO: return CommandState{m_doc.CanUndo()};
-    case ID_EDIT_REDO: return CommandState{m_doc.CanRedo()};
+    case ID_EDIT_CUT: return CommandUpdate{selected};
+    case ID_EDIT_PASTE: return CommandUpdate{m_host.ClipboardHasText()};
+    case ID_EDIT_UNDO: return CommandUpdate{m_doc.CanUndo()};
+    case ID_EDIT_REDO: return CommandUpdate{m_doc.CanRedo()};
     case ID_SEARCH_NEXT_BOOKMARK:
-    case ID_SEARCH_PREV_BOOKMARK: return CommandState{m_doc.GetBookmarkCount() > 0};
-    case ID_ACTIONS_WRAP_TO_LINES: return CommandState{m_pSettings.WrapOn != 0};
+    case ID_SEARCH_PREV_BOOKMARK: return CommandUpdate{m_doc.GetBookmarkCount() > 0};
+    case ID_ACTIONS_WRAP_TO_LINES: return CommandUpdate{m_pSettings.WrapOn != 0};
     case ID_EDIT_SELECT_ALL:
     case ID_EDIT_DELETE_LINE:
     case ID_EDIT_SELECT_LINE:
@@ -255,7 +255,7 @@ std::optional<CommandState> CTextView::UpdateCommand(int id) const
     case ID_EDIT_INVERT_CASE:
     case ID_EDIT_CAPITALIZE:
     case ID_SEARCH_TOGGLE_BOOKMARK:
-    case ID_FILE_INSERT: return CommandState{};
+    case ID_FILE_INSERT: return CommandUpdate{};
     default: return std::nullopt;
     }
 }

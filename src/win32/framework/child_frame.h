@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/settings/app_settings.h"
-#include "win32/framework/command_routing.h"
+#include "core/settings/command_routing.h"
 #include "win32/view/view_window.h"
 
 #include <windows.h>

@@ -9,7 +9,7 @@
 #include "win32/app/single_instance.h"
 #include "win32/app/win_file_system.h"
 #include "win32/app/win_settings.h"
-#include "win32/framework/command_routing.h"
+#include "core/settings/command_routing.h"
 
 #include <windows.h>
 

@@ -361,7 +361,7 @@ void CMainFrame::UpdateMenu(HMENU menu)
             MENUITEMINFOW item{};
             item.cbSize = sizeof(item);
             item.fMask = MIIM_STRING;
-            std::wstring text = *update->text;
+            std::wstring text = FromCp1251(*update->text);
             item.dwTypeData = text.data();
             SetMenuItemInfoW(menu, id, FALSE, &item);
         }

@@ -9,7 +9,7 @@
 #include "win32/app/file_dialogs.h"
 #include "win32/app/win_prompts.h"
 #include "win32/app/win_settings.h"
-#include "win32/framework/command_routing.h"
+#include "core/settings/command_routing.h"
 #include "win32/framework/doc_manager.h"
 #include "win32/framework/doc_template.h"
 #include "win32/framework/frame_bars.h"

@@ -322,7 +322,7 @@ CommandUpdate CMainFrame::LanguageSwitchState(int)
     std::optional<std::string> text = InterfaceString(id);
     if (!text)
         text = StringTableResources().Load(id);
-    return {m_settings.IntSwitch == 1, false, text ? std::optional(FromCp1251(*text)) : std::nullopt};
+    return {m_settings.IntSwitch == 1, false, text};
 }
 
 CommandUpdate CMainFrame::LanguageState(int id)

@@ -64,10 +64,7 @@ bool ViewWindow::OnCommand(int id)
 
 std::optional<CommandUpdate> ViewWindow::OnUpdateCommand(int id)
 {
-    const std::optional<CommandState> state = m_view->UpdateCommand(id);
-    if (!state)
-        return std::nullopt;
-    return CommandUpdate{state->enabled, state->checked, std::nullopt};
+    return m_view->UpdateCommand(id);
 }
 
 int ViewWindow::ClientWidth() const

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/view/text_view.h"
-#include "win32/framework/command_routing.h"
+#include "core/settings/command_routing.h"
 
 #include <windows.h>
 

@@ -3,13 +3,19 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 
 // What an update handler says of a command: menu items and toolbar buttons
-// follow it.
+// follow it, and a menu item takes a new text (cp1251) when there is one.
 struct CommandUpdate {
-    bool enabled = true;
-    bool checked = false;
-    std::optional<std::wstring> text;
+    CommandUpdate(bool enabled = true, bool checked = false, std::optional<std::string> text = std::nullopt)
+        : enabled(enabled), checked(checked), text(std::move(text))
+    {
+    }
+    bool enabled;
+    bool checked;
+    std::optional<std::string> text;
+    friend bool operator==(const CommandUpdate&, const CommandUpdate&) = default;
 };
 
 // One link of the command chain: the active view, its document, the child

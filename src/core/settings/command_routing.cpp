@@ -1,4 +1,4 @@
-#include "win32/framework/command_routing.h"
+#include "core/settings/command_routing.h"
 
 bool RouteCommand(std::span<CommandTarget* const> chain, int id)
 {
