@@ -15,7 +15,7 @@ struct CaretInfo {
     std::uint32_t line = 0;
     std::uint32_t lines = 1;
     std::uint32_t column = 0;
-    std::uint32_t codePage = 4; // the view's, 0..4
+    std::uint32_t codePage = CP_WIN; // the view's, 0..4
 };
 
 // The status bar's panes 7000, 7001, 7002 (with its enabled state and the

@@ -1,6 +1,7 @@
 #include "core/doc/detect.h"
 
 #include "core/doc/line_end.h"
+#include "core/text/code_pages.h"
 
 #include <algorithm>
 #include <array>
@@ -24,7 +25,7 @@ namespace {
 #include "core/doc/detect_table.inc"
 
 constexpr std::size_t kWindow = 5000;
-constexpr std::size_t kCodePages = 5;
+constexpr std::size_t kCodePages = kCodePageCount;
 constexpr std::uint8_t kDos = 1;
 constexpr std::uint8_t kWin = 4;
 constexpr std::uint8_t kCapital = 0x80;

@@ -2,6 +2,7 @@
 
 #include "core/platform/log_font.h"
 #include "core/settings/favorites.h"
+#include "core/text/code_pages.h"
 #include "core/text/keyboard_layout.h"
 #include "core/text/translit.h"
 
@@ -123,7 +124,7 @@ struct AppSettings {
     // View
     int ShowTabs = 0;
     std::uint8_t InfoMode = 0;
-    std::uint8_t Encoding = 4; // code page id 0..4, 5 = detect
+    std::uint8_t Encoding = CP_WIN; // code page id 0..4, 5 = detect
     ColorTable Colors = DefaultColors();
     LogFont Font = DefaultTextFont();
     LogFont InterFnt;

@@ -47,7 +47,7 @@ bool ParseNumbersLine(std::string_view line, Favorite& favorite)
         !ParseNumber(tokens[3], count))
         return false;
     // A code page outside the five known ones is shown as WIN.
-    favorite.codePage = static_cast<std::uint8_t>(codePage >= 0 && codePage <= 4 ? codePage : 4);
+    favorite.codePage = static_cast<std::uint8_t>(codePage >= 0 && codePage < kCodePageCount ? codePage : CP_WIN);
     if (count < 1)
         return true;
     if (tokens.size() - 4 < static_cast<std::size_t>(count))

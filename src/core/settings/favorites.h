@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/settings/menu_model.h"
+#include "core/text/code_pages.h"
 
 #include <cstdint>
 #include <string>
@@ -12,7 +13,7 @@ class SetupReader;
 struct Favorite {
     std::int32_t caretCol = 0;
     std::int32_t caretLine = 0;
-    std::uint8_t codePage = 4;
+    std::uint8_t codePage = CP_WIN;
     std::string path;                     // identifies the entry, letter case aside
     std::vector<std::uint32_t> bookmarks; // ascending line numbers
 

@@ -5,6 +5,7 @@
 #include "core/platform/view_host.h"
 #include "core/settings/command_ids.h"
 #include "core/settings/command_routing.h"
+#include "core/text/code_pages.h"
 #include "core/view/row_layout.h"
 
 #include <cstdint>
@@ -202,7 +203,7 @@ private:
     int m_prefixLength = 0;
     std::vector<std::string> m_completionTexts;
     std::vector<int> m_completionIds;
-    std::uint8_t m_codePage = 4;
+    std::uint8_t m_codePage = CP_WIN;
     TextPos m_caret;
     int m_bSelection = 0;
     int m_lineHeight = 16;
