@@ -20,6 +20,8 @@
 
 #include <windows.h>
 
+#include <string_view>
+
 inline bool MenuHasCommand(HMENU menu, UINT id)
 {
     for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
@@ -55,6 +57,19 @@ protected:
         MSG message;
         while (loop.PumpMessage(message)) {
         }
+    }
+
+    // Keys into the active view; '\r' is Enter.
+    void Type(std::wstring_view text)
+    {
+        HWND view = frame.ActiveView()->Window();
+        for (const wchar_t c : text) {
+            if (c == L'\r')
+                SendMessageW(view, WM_KEYDOWN, VK_RETURN, 0);
+            else
+                SendMessageW(view, WM_CHAR, c, 0);
+        }
+        Pump();
     }
 
     void Command(int id)

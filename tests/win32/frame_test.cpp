@@ -37,20 +37,7 @@ std::wstring Status(CMainFrame& frame, int pane)
     return frame.Bars().Status().PaneText(pane);
 }
 
-class Frame : public Framework {
-protected:
-    void Type(const wchar_t* text)
-    {
-        HWND view = frame.ActiveView()->Window();
-        for (const wchar_t* c = text; *c; ++c) {
-            if (*c == L'\r')
-                SendMessageW(view, WM_KEYDOWN, VK_RETURN, 0);
-            else
-                SendMessageW(view, WM_CHAR, *c, 0);
-        }
-        Pump();
-    }
-};
+class Frame : public Framework {};
 
 TEST_F(Frame, StatusTextsFollowTheCaretAtIdle)
 {

@@ -22,16 +22,6 @@ protected:
     CTextDoc& Doc() { return frame.ActiveChild()->Document(); }
 
     void Char(wchar_t c) { SendMessageW(window, WM_CHAR, c, 0); }
-    void Type(const std::wstring& text)
-    {
-        for (wchar_t c : text) {
-            if (c == L'\r')
-                SendMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
-            else
-                Char(c);
-        }
-        Pump();
-    }
     // The pixel in the middle of a text cell of the window's rows.
     LPARAM Cell(int row, int col)
     {

@@ -12,6 +12,7 @@
 #include "core/settings/command_routing.h"
 #include "win32/framework/doc_manager.h"
 #include "win32/framework/doc_template.h"
+#include "win32/framework/document_commands.h"
 #include "win32/framework/frame_bars.h"
 #include "win32/framework/full_screen.h"
 #include "win32/res/resource.h"
@@ -33,29 +34,6 @@ class ProfileStore;
 class RecentFileList;
 class SettingsEnvironment;
 class ViewWindow;
-
-// A document's own commands, for the active document.
-class DocumentCommands : public CommandTarget {
-public:
-    explicit DocumentCommands(class CMainFrame& frame) : m_frame(frame) {}
-    void SetDocument(CTextDoc* doc) { m_doc = doc; }
-    bool OnCommand(int id) override;
-    std::optional<CommandUpdate> OnUpdateCommand(int id) override;
-
-private:
-    static std::span<const CommandEntry<DocumentCommands>> Commands();
-    void Save(int);
-    void SaveAs(int);
-    void Reload(int);
-    void Close(int);
-    void ViewSourceAs(int id);
-    CommandUpdate SaveState(int);
-    CommandUpdate ReloadState(int);
-    CommandUpdate ViewSourceAsState(int id);
-
-    CMainFrame& m_frame;
-    CTextDoc* m_doc = nullptr;
-};
 
 // What the frame works with besides the settings; documents ask `prompts`
 // their questions, or the frame's own message boxes when there are none.
