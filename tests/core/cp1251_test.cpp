@@ -51,4 +51,5 @@ TEST(Placeholder, OnlyTheFirstTextPlaceholderIsFilled)
     // A language file's pattern with more than it should have stays harmless.
     EXPECT_EQ(FillPlaceholder("%s %s %d %n", "x"), "x %s %d %n");
     EXPECT_EQ(FillPlaceholder("no placeholder", "x"), "no placeholder");
+    EXPECT_EQ(FillPlaceholder(FillPlaceholder("between %d and %d", "1", "%d"), "10", "%d"), "between 1 and 10");
 }

@@ -9,6 +9,7 @@
 #include "win32/app/file_dialogs.h"
 #include "win32/app/win_prompts.h"
 #include "win32/app/win_settings.h"
+#include "win32/dialogs/scope_dialogs.h"
 #include "core/settings/command_routing.h"
 #include "win32/framework/doc_manager.h"
 #include "win32/framework/doc_template.h"
@@ -204,6 +205,15 @@ private:
     void FindWordCommand(int id);
     void ReportSearch(const std::optional<DocString>& message);
     CommandUpdate FindAgainState(int id);
+    // The small dialogs (main_frame_dialogs.cpp).
+    void ConvertCommand(int);
+    void RemoveTagsCommand(int);
+    void AlignCommand(int);
+    void GoToCommand(int);
+    void BookmarksCommand(int);
+    CommandUpdate BookmarksState(int);
+    DialogEnvironment DialogEnvironmentOf();
+    ScopeTargets ScopeTargetsOf();
     CommandUpdate DocumentActive(int);
     CommandUpdate WordWrapState(int);
     CommandUpdate SpecialCharsState(int);

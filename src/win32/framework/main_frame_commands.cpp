@@ -76,6 +76,11 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands()
         {ID_FILE_MRU_FIRST, ID_FILE_MRU_LAST - 1, &CMainFrame::OpenRecentFile},
         {ID_SEARCH_FIND_PREV, ID_SEARCH_FIND_NEXT, &CMainFrame::FindAgainCommand, &CMainFrame::FindAgainState},
         {ID_SEARCH_WORD_BACKWARD, ID_SEARCH_WORD_FORWARD, &CMainFrame::FindWordCommand, &CMainFrame::DocumentActive},
+        {ID_ACTIONS_CONVERT, ID_ACTIONS_CONVERT, &CMainFrame::ConvertCommand, &CMainFrame::DocumentActive},
+        {ID_ACTIONS_REMOVE_TAGS, ID_ACTIONS_REMOVE_TAGS, &CMainFrame::RemoveTagsCommand},
+        {ID_ACTIONS_ALIGN, ID_ACTIONS_ALIGN, &CMainFrame::AlignCommand},
+        {ID_SEARCH_GOTO, ID_SEARCH_GOTO, &CMainFrame::GoToCommand},
+        {ID_SEARCH_BOOKMARKS, ID_SEARCH_BOOKMARKS, &CMainFrame::BookmarksCommand, &CMainFrame::BookmarksState},
     };
     return kTable;
 }

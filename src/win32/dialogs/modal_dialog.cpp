@@ -1,0 +1,164 @@
+#include "win32/dialogs/modal_dialog.h"
+
+#include "win32/app/gdi_fonts.h"
+#include "win32/app/text_conversion.h"
+
+#include <commctrl.h>
+
+namespace {
+
+constexpr int kLowControlIds = 10;
+constexpr int kHighControlIds = 1000;
+
+} // namespace
+
+ModalDialog::ModalDialog(int templateId, const DialogEnvironment& environment)
+    : m_environment(environment), m_templateId(templateId)
+{
+}
+
+ModalDialog::~ModalDialog()
+{
+    if (m_font)
+        DeleteObject(m_font);
+}
+
+INT_PTR ModalDialog::Run()
+{
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_environment.owner,
+                           &ModalDialog::Proc, reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR CALLBACK ModalDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<ModalDialog*>(lParam);
+        SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+        self->m_dialog = dialog;
+        self->ApplyInterface();
+        self->OnInit();
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    if (!self)
+        return FALSE;
+    switch (message) {
+    case WM_COMMAND:
+        if (self->OnCommand(LOWORD(wParam), HIWORD(wParam)))
+            return TRUE;
+        if (LOWORD(wParam) == IDCANCEL) {
+            self->End(IDCANCEL);
+            return TRUE;
+        }
+        return FALSE;
+    case WM_CLOSE:
+        self->End(IDCANCEL);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+void ModalDialog::End(int result)
+{
+    OnClose();
+    EndDialog(m_dialog, result);
+}
+
+void ModalDialog::ApplyInterface()
+{
+    const InterfaceStrings& strings = m_environment.strings;
+    if (strings)
+        if (const std::optional<std::string> caption = strings(static_cast<std::uint32_t>(m_templateId)))
+            SetWindowTextW(m_dialog, FromCp1251(*caption).c_str());
+    m_font = CreateFontFrom(m_environment.font);
+    for (HWND child = GetWindow(m_dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(child);
+        if (strings && id >= 0 && (id < kLowControlIds || id >= kHighControlIds))
+            if (const std::optional<std::string> text = strings(static_cast<std::uint32_t>(id)))
+                SetWindowTextW(child, FromCp1251(*text).c_str());
+        if (m_font)
+            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(m_font), FALSE);
+    }
+}
+
+std::string ModalDialog::ItemText(int id) const
+{
+    HWND item = Item(id);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(item, text.data(), static_cast<int>(text.size()))));
+    return ToCp1251(text);
+}
+
+void ModalDialog::SetItemText(int id, const std::string& cp1251)
+{
+    SetDlgItemTextW(m_dialog, id, FromCp1251(cp1251).c_str());
+}
+
+void ModalDialog::SetSpin(int spin, int low, int high, int value)
+{
+    SendDlgItemMessageW(m_dialog, spin, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
+    SendDlgItemMessageW(m_dialog, spin, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
+}
+
+int ModalDialog::SpinValue(int spin) const
+{
+    return static_cast<int>(SendDlgItemMessageW(m_dialog, spin, UDM_GETPOS32, 0, 0));
+}
+
+std::string ModalDialog::String(std::uint32_t id, const char* fallback) const
+{
+    if (m_environment.strings)
+        if (std::optional<std::string> text = m_environment.strings(id))
+            return *text;
+    return fallback;
+}
+
+// Owned by the main frame, as every error of the program.
+void ModalDialog::ShowError(const std::string& text) const
+{
+    MessageBoxW(m_environment.owner, FromCp1251(text).c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
+}
+
+void FoldedPart::Attach(HWND dialog, int markId, int buttonId)
+{
+    m_dialog = dialog;
+    m_markId = markId;
+    m_buttonId = buttonId;
+    RECT window{};
+    GetWindowRect(dialog, &window);
+    m_fullHeight = window.bottom - window.top;
+    RECT mark{};
+    GetWindowRect(GetDlgItem(dialog, markId), &mark);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&mark), 2);
+    m_markTop = mark.top;
+    Show(false);
+}
+
+void FoldedPart::Toggle()
+{
+    Show(m_folded);
+}
+
+void FoldedPart::Show(bool unfolded)
+{
+    m_folded = !unfolded;
+    for (HWND child = GetWindow(m_dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, m_dialog, reinterpret_cast<POINT*>(&r), 2);
+        if (r.top < m_markTop || GetDlgCtrlID(child) == m_markId)
+            continue;
+        ShowWindow(child, unfolded ? SW_SHOW : SW_HIDE);
+        EnableWindow(child, unfolded);
+    }
+    RECT window{};
+    RECT client{};
+    GetWindowRect(m_dialog, &window);
+    GetClientRect(m_dialog, &client);
+    const int frame = (window.bottom - window.top) - client.bottom;
+    const int height = unfolded ? m_fullHeight : m_markTop + frame;
+    SetWindowPos(m_dialog, nullptr, 0, 0, window.right - window.left, height, SWP_NOMOVE | SWP_NOZORDER);
+    SetDlgItemTextW(m_dialog, m_buttonId, unfolded ? L"<<" : L">>");
+    if (unfolded && onUnfold)
+        onUnfold();
+}
