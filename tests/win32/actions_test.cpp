@@ -38,6 +38,8 @@ protected:
         return text;
     }
     static bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+    // Shown once the dialog shows (which it does not yet while its script runs).
+    static bool Shown(HWND dialog, int id) { return GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE; }
     static bool IsMessageBox(HWND dialog) { return GetDlgItem(dialog, 0xFFFF) != nullptr; }
 
     std::vector<std::string> Lines()
@@ -187,7 +189,14 @@ TEST_F(Actions, ConvertRunsOverTheDocumentAndSwitchesTheView)
     bool selectionEnabled = true;
     bool allChecked = false;
     int from = -1, to = -1;
+    bool optionsShownFolded = true, optionsShownUnfolded = false, skipTagsEnabled = true;
+    std::wstring foldButton;
     DialogScript script([&](HWND dialog) {
+        optionsShownFolded = Shown(dialog, IDC_CONVERT_SWITCH_VIEW);
+        SendMessageW(dialog, WM_COMMAND, IDC_CONVERT_MORE, 0);
+        optionsShownUnfolded = Shown(dialog, IDC_CONVERT_SWITCH_VIEW);
+        skipTagsEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_CONVERT_SKIP_TAGS)); // only from TRANSLITE
+        foldButton = Text(dialog, IDC_CONVERT_MORE);
         selectionEnabled = IsWindowEnabled(GetDlgItem(dialog, IDC_SCOPE_SELECTION));
         allChecked = Checked(dialog, IDC_SCOPE_ALL);
         from = static_cast<int>(SendDlgItemMessageW(dialog, IDC_CONVERT_FROM, CB_GETCURSEL, 0, 0));
@@ -196,6 +205,10 @@ TEST_F(Actions, ConvertRunsOverTheDocumentAndSwitchesTheView)
         SendMessageW(dialog, WM_COMMAND, IDC_SCOPE_GO, 0);
     });
     Command(ID_ACTIONS_CONVERT);
+    EXPECT_FALSE(optionsShownFolded);
+    EXPECT_TRUE(optionsShownUnfolded);
+    EXPECT_FALSE(skipTagsEnabled);
+    EXPECT_EQ(foldButton, L"<<");
     EXPECT_FALSE(selectionEnabled);
     EXPECT_TRUE(allChecked); // Where 1: all open documents
     EXPECT_EQ(from, CP_WIN);
@@ -228,6 +241,24 @@ TEST_F(Actions, RemoveTagsTakesItsCharactersFromTheEdits)
     EXPECT_EQ(Lines(), (std::vector<std::string>{"a<b>c", "xz"}));
     EXPECT_EQ(settings.TagChars, "{}");
     EXPECT_FALSE(View().Selection()); // the run drops the selection
+}
+
+TEST_F(Actions, AllOpenDocumentsAreWorkedThroughInTurn)
+{
+    SetText({"a<b>c"});
+    CTextDoc& first = Doc();
+    frame.NewDocument();
+    Pump();
+    SetText({"<x>y"});
+    settings.Where = 0;
+    DialogScript script([&](HWND dialog) {
+        CheckRadioButton(dialog, IDC_SCOPE_SELECTION, IDC_SCOPE_ALL, IDC_SCOPE_ALL);
+        SendMessageW(dialog, WM_COMMAND, IDC_SCOPE_GO, 0);
+    });
+    Command(ID_ACTIONS_REMOVE_TAGS);
+    EXPECT_EQ(first.GetLine(0), "ac");
+    EXPECT_EQ(Doc().GetLine(0), "y");
+    EXPECT_EQ(settings.Where, 1);
 }
 
 TEST_F(Actions, JustifyReadsAndWritesItsSection)
