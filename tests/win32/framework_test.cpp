@@ -44,7 +44,7 @@ TEST_F(Framework, CommandsReachTheViewTheDocumentTheChildAndTheFrame)
     EXPECT_NE(settings.WrapOn, wrap);
     EXPECT_EQ(MenuItemChecked(ID_VIEW_WORD_WRAP), settings.WrapOn != 0);
 
-    EXPECT_FALSE(MenuItemEnabled(ID_ACTIONS_CONVERT)); // nobody handles it yet
+    EXPECT_FALSE(MenuItemEnabled(ID_ACTIONS_EXECUTE)); // nobody handles it yet
 }
 
 TEST_F(Framework, TwoViewsOfOneDocumentShowAnEdit)
