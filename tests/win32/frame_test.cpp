@@ -536,6 +536,26 @@ TEST_F(Frame, PopUpMenusAreDrawnInTheInterfaceFontWithTheToolbarsImages)
     EXPECT_GE(measure.itemHeight, 40u);
 }
 
+// Items the frame draws still answer to their "&" letters.
+TEST_F(Frame, MenuLettersChooseOwnerDrawnItems)
+{
+    frame.NewDocument();
+    Pump();
+    HMENU actions = FindSubMenuStartingWith(GetMenu(frame.Window()), ID_ACTIONS_TABS_TO_SPACES);
+    ASSERT_NE(actions, nullptr);
+    SendMessageW(frame.Window(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(actions), 0);
+    const auto letter = [&](wchar_t key) {
+        return SendMessageW(frame.Window(), WM_MENUCHAR, MAKEWPARAM(key, MF_POPUP), reinterpret_cast<LPARAM>(actions));
+    };
+    int convert = -1;
+    for (int i = 0; i < GetMenuItemCount(actions); ++i)
+        if (GetMenuItemID(actions, i) == ID_ACTIONS_CONVERT)
+            convert = i;
+    EXPECT_EQ(letter(L'c'), MAKELRESULT(convert, MNC_EXECUTE));
+    EXPECT_EQ(letter(L'C'), MAKELRESULT(convert, MNC_EXECUTE));
+    EXPECT_EQ(HIWORD(letter(L'q')), MNC_IGNORE);
+}
+
 } // namespace
 
 namespace {

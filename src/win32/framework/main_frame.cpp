@@ -404,6 +404,10 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
+    case WM_MENUCHAR:
+        if (const int item = MenuPainter::ItemOfMnemonic(reinterpret_cast<HMENU>(lParam), LOWORD(wParam)); item >= 0)
+            return MAKELRESULT(item, MNC_EXECUTE);
+        break;
     case WM_MEASUREITEM:
         if (m_menuPainter.Measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
             return TRUE;

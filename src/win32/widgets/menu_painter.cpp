@@ -146,3 +146,20 @@ bool MenuPainter::Draw(const DRAWITEMSTRUCT& item) const
     SelectObject(dc, old);
     return true;
 }
+
+int MenuPainter::ItemOfMnemonic(HMENU menu, wchar_t key)
+{
+    const auto upper = [](wchar_t c) { return reinterpret_cast<UINT_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(c))); };
+    for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
+        const std::wstring text = MenuItemText(menu, i);
+        for (std::size_t at = text.find(L'&'); at != std::wstring::npos && at + 1 < text.size();
+             at = text.find(L'&', at + 2)) {
+            if (text[at + 1] == L'&')
+                continue; // "&&" is an ampersand
+            if (upper(text[at + 1]) == upper(key))
+                return i;
+            break;
+        }
+    }
+    return -1;
+}

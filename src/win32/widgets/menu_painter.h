@@ -30,6 +30,9 @@ public:
     // WM_MEASUREITEM and WM_DRAWITEM of menus; false when not a menu's.
     bool Measure(MEASUREITEMSTRUCT& item) const;
     bool Draw(const DRAWITEMSTRUCT& item) const;
+    // The item whose "&" letter is `key`: the system knows no letters of
+    // items it does not draw, so WM_MENUCHAR asks here. -1 for none.
+    static int ItemOfMnemonic(HMENU menu, wchar_t key);
 
 private:
     void AddStrip(int bitmap, const int* commands, int count);
