@@ -72,6 +72,16 @@
 #define IDC_BOOKMARK_LINE 1207
 #define IDC_BOOKMARK_GOTO 1208
 #define IDC_BOOKMARK_DELETE 1124
+// Labels of the small dialogs, numbered so that language files can name them.
+#define IDC_LABEL_FROM_ENCODING 1610
+#define IDC_LABEL_TO_ENCODING 1611
+#define IDC_LABEL_STARTS_WITH 1612
+#define IDC_LABEL_ENDS_WITH 1613
+#define IDC_LABEL_LEFT_MARGIN 1614
+#define IDC_LABEL_RIGHT_MARGIN 1615
+#define IDC_LABEL_NEW_LINE_INDENT 1616
+#define IDC_LABEL_ALIGN 1617
+#define IDC_LABEL_LINE_CONTAINS 1618
 
 // Bars (control ids).
 #define IDW_OUTPUT_BAR 123
