@@ -358,20 +358,33 @@ TEST(SaveQuestion, TheDialogShortensLongTitlesAndReturnsEachAnswer)
     HWND owner = nullptr;
     AppSettings settings;
     FileDialogMemory dialogs;
-    WinPrompts prompts(owner, settings, dialogs, [](std::uint32_t) { return std::nullopt; });
+    // The language names the dialog and its buttons.
+    WinPrompts prompts(owner, settings, dialogs, [](std::uint32_t id) -> std::optional<std::string> {
+        if (id == IDD_SAVE_FILES)
+            return "Enregistrer";
+        if (id == IDYES)
+            return "&Oui";
+        return std::nullopt;
+    });
     const std::string title = "C:\\a\\very\\long\\folders\\name\\report.txt";
     const std::pair<int, SaveChoice> answers[] = {{IDYES, SaveChoice::Yes}, {IDNO, SaveChoice::No},
                                                   {IDC_SAVE_ALL, SaveChoice::SaveAll}, {IDCANCEL, SaveChoice::Cancel}};
     for (const auto& [button, choice] : answers) {
-        std::wstring question;
+        std::wstring question, caption, yes;
         DialogScript script([&, button = button](HWND dialog) {
             wchar_t text[256] = {};
             GetDlgItemTextW(dialog, IDC_SAVE_QUESTION, text, 256);
             question = text;
+            GetWindowTextW(dialog, text, 256);
+            caption = text;
+            GetDlgItemTextW(dialog, IDYES, text, 256);
+            yes = text;
             DialogScript::Click(dialog, button);
         });
         EXPECT_EQ(prompts.AskSaveChanges(title), choice) << button;
         EXPECT_EQ(question, L"Save changes to ...\\report.txt ?");
+        EXPECT_EQ(caption, L"Enregistrer");
+        EXPECT_EQ(yes, L"&Oui");
     }
 }
 

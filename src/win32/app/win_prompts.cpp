@@ -6,6 +6,7 @@
 #include "core/text/placeholder.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/text_conversion.h"
+#include "win32/dialogs/save_files_dialog.h"
 #include "win32/res/resource.h"
 
 #include <algorithm>
@@ -40,39 +41,11 @@ bool WinPrompts::AskYesNo(const std::string& text, MessageKind kind)
     return MessageBoxW(m_owner, FromCp1251(text).c_str(), L"Noveda", MB_YESNO | IconOf(kind)) == IDYES;
 }
 
-namespace {
-
-struct SaveQuestion {
-    std::wstring text;
-};
-
-INT_PTR CALLBACK SaveFilesProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        SetDlgItemTextW(dialog, IDC_SAVE_QUESTION, reinterpret_cast<const SaveQuestion*>(lParam)->text.c_str());
-        return TRUE;
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case IDYES:
-        case IDNO:
-        case IDC_SAVE_ALL:
-        case IDCANCEL:
-            EndDialog(dialog, LOWORD(wParam));
-            return TRUE;
-        }
-    }
-    return FALSE;
-}
-
-} // namespace
-
 SaveChoice WinPrompts::AskSaveChanges(const std::string& documentName)
 {
     const std::string format = m_strings(kSaveQuestionString).value_or("Save changes to %s ?");
-    SaveQuestion question{FromCp1251(FillPlaceholder(format, SaveQuestionTitle(documentName)))};
-    switch (DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_SAVE_FILES), m_owner, &SaveFilesProc,
-                            reinterpret_cast<LPARAM>(&question))) {
+    const DialogEnvironment environment{m_owner, m_strings, m_settings.InterFnt};
+    switch (SaveFilesDialog(environment, FillPlaceholder(format, SaveQuestionTitle(documentName))).Run()) {
     case IDYES:
         return SaveChoice::Yes;
     case IDNO:

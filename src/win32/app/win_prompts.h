@@ -2,6 +2,7 @@
 
 #include "core/platform/prompts.h"
 #include "win32/app/file_dialogs.h"
+#include "win32/dialogs/modal_dialog.h"
 
 #include <windows.h>
 
@@ -13,9 +14,6 @@ struct AppSettings;
 // Questions and messages as message boxes and dialogs over `owner`.
 class WinPrompts : public Prompts {
 public:
-    // Texts by string id, as the interface language gives them.
-    using InterfaceStrings = std::function<std::optional<std::string>(std::uint32_t id)>;
-
     WinPrompts(HWND& owner, AppSettings& settings, FileDialogMemory& dialogs, InterfaceStrings strings)
         : m_owner(owner), m_settings(settings), m_dialogs(dialogs), m_strings(std::move(strings))
     {
