@@ -10,6 +10,20 @@ void RememberFindText(std::vector<std::string>& history, const std::string& text
         history.insert(history.begin(), text);
 }
 
+std::string InitialFindText(const CTextView& view, const std::vector<std::string>& history)
+{
+    TextPos start, end;
+    const bool selected = view.GetSelectionRange(start, end);
+    if (!selected)
+        view.WordAt(start, end);
+    if (start.line == end.line && start.col < end.col) {
+        std::string text = view.GetDocument().GetText(start, end);
+        ConvertString(text, view.CodePage(), CP_WIN);
+        return text;
+    }
+    return history.empty() ? std::string() : history.front();
+}
+
 std::optional<DocString> FindAgain(CTextView& view, const std::vector<std::string>& history, bool forward)
 {
     if (history.empty())

@@ -150,6 +150,13 @@ public:
     // Editing operations the commands share.
     void DeleteSelection();
     void PasteText(const std::string& text);
+    // The selection (or nothing, at the caret) replaced by `text` in the
+    // view's code page, the caret behind it. With `eachStep` the replacement
+    // is undone on its own and the view refreshed at once; a run of many
+    // records one snapshot first and refreshes once at its end.
+    void ReplaceSelection(const std::string& text, bool eachStep);
+    void BeginReplaceRun();
+    void EndReplaceRun();
     // False when nothing reached the clipboard.
     bool Copy();
     void Cut();

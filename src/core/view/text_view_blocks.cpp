@@ -1,5 +1,6 @@
 // Clipboard, block, indent and case commands, and the command table.
 #include "core/doc/text_doc.h"
+#include "core/doc/undo_record.h"
 #include "core/settings/app_settings.h"
 #include "core/text/code_pages.h"
 #include "core/text/cp1251.h"
@@ -99,15 +100,31 @@ void CTextView::DeleteSelection()
 void CTextView::PasteText(const std::string& text)
 {
     WaitCursor wait(m_host);
+    ReplaceSelection(text, true);
+}
+
+void CTextView::ReplaceSelection(const std::string& text, bool eachStep)
+{
     TextPos start, end;
     if (GetSelectionRange(start, end)) {
-        m_doc.DeleteText(start, end, true);
+        m_doc.DeleteText(start, end, eachStep);
         m_bSelection = 0;
         m_caret = start;
     }
     const int line = m_caret.line;
-    m_doc.InsertText(m_caret, text, true);
-    RefreshAfterLinesChanged(line);
+    m_doc.InsertText(m_caret, text, eachStep);
+    if (eachStep)
+        RefreshAfterLinesChanged(line);
+}
+
+void CTextView::BeginReplaceRun()
+{
+    m_doc.RecordUndo(UNDO_SNAPSHOT, m_caret, m_caret);
+}
+
+void CTextView::EndReplaceRun()
+{
+    RefreshWholeView();
 }
 
 void CTextView::SelectAll()

@@ -48,6 +48,8 @@ bool CTextView::FindForward(const std::string& pattern, bool reveal)
             MoveCaretTo(line, end);
             RepaintAll();
         } else {
+            // Unseen, but the caret's row index keeps in step.
+            m_rows.CaretMoved(m_caret, {end, line});
             m_caret = {end, line};
         }
         return true;

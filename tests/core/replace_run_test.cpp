@@ -1,0 +1,148 @@
+#include "core/doc/undo_record.h"
+#include "core/text/code_pages.h"
+#include "core/view/replace_run.h"
+#include "view_fixture.h"
+
+namespace {
+
+// A second document window beside the fixture's.
+struct OtherWindow {
+    explicit OtherWindow(ViewShared& shared, AppSettings& settings, std::initializer_list<const char*> lines)
+        : doc(settings)
+    {
+        for (const char* line : lines)
+            doc.AppendLine(line);
+        view = std::make_unique<CTextView>(doc, shared, host);
+        view->OnInitialUpdate();
+        view->OnSize();
+    }
+    CTextDoc doc;
+    FakeViewHost host;
+    std::unique_ptr<CTextView> view;
+};
+
+// The window list: the fixture's view first, then the others, around.
+class Windows : public ReplaceWindows {
+public:
+    explicit Windows(std::vector<CTextView*> views) : m_views(std::move(views)) {}
+    CTextView& ActiveView() override { return *m_views[m_active]; }
+    bool ActivateNext() override
+    {
+        m_active = (m_active + 1) % m_views.size();
+        ++activations;
+        return m_active != 0;
+    }
+    int activations = 0;
+
+private:
+    std::vector<CTextView*> m_views;
+    std::size_t m_active = 0;
+};
+
+class ReplaceTest : public ViewTest {
+protected:
+    std::vector<std::string> Lines(const CTextDoc& d) const
+    {
+        std::vector<std::string> lines;
+        for (int i = 0; i < d.GetLineCount(); ++i)
+            lines.emplace_back(d.GetLine(i));
+        return lines;
+    }
+};
+
+TEST_F(ReplaceTest, StepsSelectThenReplaceAndReportAtTheEnd)
+{
+    Show({"a b a", "b a"});
+    view->MoveCaretTo(1, 3); // a run starts at the top, wherever the caret is
+    Windows windows({view.get()});
+    ReplaceRun run;
+    EXPECT_FALSE(run.Step(windows, "a", "x")); // selects the first match only
+    EXPECT_EQ(Lines(doc), (std::vector<std::string>{"a b a", "b a"}));
+    EXPECT_EQ(view->Selection(), (std::pair{TextPos{0, 0}, TextPos{1, 0}}));
+    EXPECT_FALSE(run.Step(windows, "a", "x"));
+    EXPECT_EQ(Lines(doc), (std::vector<std::string>{"x b a", "b a"}));
+    EXPECT_FALSE(run.Step(windows, "a", "x"));
+    EXPECT_TRUE(run.Step(windows, "a", "x")); // the last one replaced, none after it
+    EXPECT_EQ(Lines(doc), (std::vector<std::string>{"x b x", "b x"}));
+    EXPECT_EQ(run.replacedCount, 3);
+    EXPECT_TRUE(run.firstStep);
+    EXPECT_FALSE(view->Selection());
+    EXPECT_FALSE(run.Step(windows, "", "x")); // nothing to find: nothing happens
+}
+
+TEST_F(ReplaceTest, AReplacementHoldingTheFindTextEnds)
+{
+    Show({"a a", "a"});
+    Windows windows({view.get()});
+    ReplaceRun run;
+    run.stepMode = false;
+    EXPECT_TRUE(run.Step(windows, "a", "aa"));
+    EXPECT_EQ(Lines(doc), (std::vector<std::string>{"aa aa", "aa"}));
+    EXPECT_EQ(run.replacedCount, 3);
+}
+
+// The replacement goes in through the view's code page.
+TEST_F(ReplaceTest, TheReplacementIsWrittenInTheViewsCodePage)
+{
+    Show({"x"});
+    view->OnEncoding(ID_ENCODING_KOI8);
+    Windows windows({view.get()});
+    ReplaceRun run;
+    run.stepMode = false;
+    run.Step(windows, "x", "\xC4\xE0"); // "Да" in WIN
+    EXPECT_EQ(Lines(doc), std::vector<std::string>{"\xE4\xC1"}); // in KOI8
+}
+
+TEST_F(ReplaceTest, ReplaceAllOfAThousandMatchesUndoesInOneStep)
+{
+    SetLines({});
+    for (int i = 0; i < 500; ++i)
+        doc.AppendLine("ab ab");
+    Start();
+    const std::vector<std::string> before = Lines(doc);
+    Windows windows({view.get()});
+    ReplaceRun run;
+    run.stepMode = false;
+    EXPECT_TRUE(run.Step(windows, "ab", "c"));
+    EXPECT_EQ(run.replacedCount, 1000);
+    EXPECT_EQ(doc.GetLine(499), "c c");
+    RowLayout fresh = view->Rows(); // the rows were counted again at the end
+    fresh.Count(view->Caret());
+    EXPECT_EQ(fresh.caretRowIndex, view->Rows().caretRowIndex);
+    EXPECT_EQ(fresh.totalRows, view->TotalRows());
+    view->OnCommand(ID_EDIT_UNDO);
+    EXPECT_EQ(Lines(doc), before);
+}
+
+// After single steps Replace All goes on from the selected match down only.
+TEST_F(ReplaceTest, ReplaceAllAfterStepsGoesOnFromTheSelectedMatch)
+{
+    Show({"a", "a", "a"});
+    Windows windows({view.get()});
+    ReplaceRun run;
+    run.Step(windows, "a", "b");
+    run.Step(windows, "a", "b"); // line 0 replaced, line 1 selected
+    run.stepMode = false;
+    EXPECT_TRUE(run.Step(windows, "a", "c"));
+    EXPECT_EQ(Lines(doc), (std::vector<std::string>{"b", "c", "c"}));
+    EXPECT_EQ(run.replacedCount, 3); // counted since the dialog opened
+}
+
+TEST_F(ReplaceTest, AllDocumentsGoAroundTheWindowListOnce)
+{
+    Show({"a", "x"});
+    OtherWindow second(shared, settings, {"a a"});
+    OtherWindow third(shared, settings, {"none"});
+    Windows windows({view.get(), second.view.get(), third.view.get()});
+    ReplaceRun run;
+    run.allDocuments = true;
+    run.stepMode = false;
+    EXPECT_TRUE(run.Step(windows, "a", "b"));
+    EXPECT_EQ(Lines(doc), (std::vector<std::string>{"b", "x"}));
+    EXPECT_EQ(Lines(second.doc), std::vector<std::string>{"b b"});
+    EXPECT_EQ(run.replacedCount, 3);
+    EXPECT_EQ(windows.activations, 3); // stops when the next window is the first one
+    EXPECT_EQ(&windows.ActiveView(), view.get());
+}
+
+} // namespace
