@@ -2,7 +2,7 @@
 
 #include "core/platform/prompts.h"
 #include "win32/app/file_dialogs.h"
-#include "win32/dialogs/modal_dialog.h"
+#include "win32/dialogs/program_dialog.h"
 
 #include <windows.h>
 

@@ -14,7 +14,7 @@
 
 BookmarkListDialog::BookmarkListDialog(const DialogEnvironment& environment, CTextView& view,
                                        std::uint8_t textCharSet)
-    : ModalDialog(IDD_BOOKMARK_LIST, environment), m_view(view), m_textCharSet(textCharSet)
+    : ProgramDialog(IDD_BOOKMARK_LIST, environment), m_view(view), m_textCharSet(textCharSet)
 {
 }
 

@@ -15,7 +15,7 @@ constexpr std::uint32_t kOutOfRangeString = 5031;
 } // namespace
 
 GoToDialog::GoToDialog(const DialogEnvironment& environment, CTextView& view)
-    : ModalDialog(IDD_GOTO, environment), m_view(view)
+    : ProgramDialog(IDD_GOTO, environment), m_view(view)
 {
 }
 

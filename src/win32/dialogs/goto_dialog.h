@@ -1,12 +1,12 @@
 #pragma once
 
-#include "win32/dialogs/modal_dialog.h"
+#include "win32/dialogs/program_dialog.h"
 
 class CTextView;
 
 // Go To a line number or a percent of the view's document. Whether it
 // counts lines or percents is kept while the program runs.
-class GoToDialog : public ModalDialog {
+class GoToDialog : public ProgramDialog {
 public:
     GoToDialog(const DialogEnvironment& environment, CTextView& view);
 

@@ -3,7 +3,7 @@
 #include "win32/res/resource.h"
 
 SaveFilesDialog::SaveFilesDialog(const DialogEnvironment& environment, std::string question)
-    : ModalDialog(IDD_SAVE_FILES, environment), m_question(std::move(question))
+    : ProgramDialog(IDD_SAVE_FILES, environment), m_question(std::move(question))
 {
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "win32/dialogs/modal_dialog.h"
+#include "win32/dialogs/program_dialog.h"
 
 // "Save file(s)": the question before a modified document closes. Ends
 // with the id of its button: Yes, No, Save All or Cancel.
-class SaveFilesDialog : public ModalDialog {
+class SaveFilesDialog : public ProgramDialog {
 public:
     SaveFilesDialog(const DialogEnvironment& environment, std::string question);
 

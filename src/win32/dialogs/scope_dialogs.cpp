@@ -25,7 +25,7 @@ constexpr std::array<int, 4> kAlignRadios = {IDC_JUSTIFY_LEFT, IDC_JUSTIFY_CENTE
 
 ScopeDialog::ScopeDialog(int templateId, const DialogEnvironment& environment, AppSettings& settings,
                          ScopeTargets targets)
-    : ModalDialog(templateId, environment), m_settings(settings), m_targets(std::move(targets))
+    : ProgramDialog(templateId, environment), m_settings(settings), m_targets(std::move(targets))
 {
 }
 

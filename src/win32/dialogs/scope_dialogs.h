@@ -2,7 +2,7 @@
 
 #include "core/app/small_dialogs.h"
 #include "core/doc/text_pos.h"
-#include "win32/dialogs/modal_dialog.h"
+#include "win32/dialogs/program_dialog.h"
 
 #include <optional>
 #include <utility>
@@ -24,7 +24,7 @@ using TextRange = std::optional<std::pair<TextPos, TextPos>>;
 // Convert, Remove tags and Justify: one operation over the selection, the
 // whole document or every open document ("&Go"); each view it ran in loses
 // its selection.
-class ScopeDialog : public ModalDialog {
+class ScopeDialog : public ProgramDialog {
 public:
     ScopeDialog(int templateId, const DialogEnvironment& environment, AppSettings& settings, ScopeTargets targets);
 

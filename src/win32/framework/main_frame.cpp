@@ -42,6 +42,7 @@ CMainFrame::CMainFrame(AppSettings& settings, std::vector<HighlightScheme>& sche
 
 CMainFrame::~CMainFrame()
 {
+    m_findDialog.reset();
     ReleaseDocuments();
     if (m_fullScreen.IsOn())
         m_fullScreen.Leave(m_window, m_mdiClient, nullptr, *m_bars);
@@ -520,6 +521,7 @@ void CMainFrame::OnDropFiles(HDROP drop)
 // cancelled close keeps them written and the program running.
 void CMainFrame::OnClose()
 {
+    m_findDialog.reset(); // the Find window goes first
     if (m_fullScreen.IsOn())
         m_fullScreen.Leave(m_window, m_mdiClient, ActiveChild() ? ActiveChild()->Window() : nullptr, *m_bars);
     KillTimer(m_window, kAutoSaveTimer);

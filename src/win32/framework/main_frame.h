@@ -9,6 +9,7 @@
 #include "win32/app/file_dialogs.h"
 #include "win32/app/win_prompts.h"
 #include "win32/app/win_settings.h"
+#include "win32/dialogs/find_dialog.h"
 #include "win32/dialogs/scope_dialogs.h"
 #include "core/settings/command_routing.h"
 #include "win32/framework/doc_manager.h"
@@ -65,6 +66,8 @@ public:
     bool Create();
     HWND Window() const { return m_window; }
     HWND MdiClient() const { return m_mdiClient; }
+    // The modeless Find dialog, while it is open.
+    HWND FindWindowHandle() const { return m_findDialog ? m_findDialog->Window() : nullptr; }
     HACCEL Accelerators() const { return m_accelerators; }
     void SetApplication(CommandTarget* application) { m_application = application; }
     // How to show the frame first: the stored state, or `fallback`.
@@ -130,6 +133,25 @@ public:
     std::unique_ptr<ProgressMeter> ShowProgress(const std::string& label);
 
 private:
+    // What the Find and Replace dialogs work with.
+    class FindSide : public FindHost {
+    public:
+        explicit FindSide(CMainFrame& frame) : m_frame(frame) {}
+        bool HasDocument() override;
+        CTextView& ActiveView() override;
+        bool ActivateNext() override;
+        void MarkStart() override;
+        std::vector<std::string>& FindHistory() override { return m_frame.m_findHistory; }
+        std::vector<std::string>& ReplaceHistory() override { return m_replaceHistory; }
+        void ReportSearch(const DocString& message, const std::string& text) override;
+
+    private:
+        CMainFrame& m_frame;
+        CChildFrame* m_start = nullptr;
+        // Replacement texts in cp1251, newest first, for as long as the program runs.
+        std::vector<std::string> m_replaceHistory;
+    };
+
     // What the documents ask of and tell the frame.
     class DocumentSide : public DocumentHost {
     public:
@@ -204,6 +226,11 @@ private:
     void FindAgainCommand(int id);
     void FindWordCommand(int id);
     void ReportSearch(const std::optional<DocString>& message);
+    void ShowSearchMessage(const DocString& message, const std::string& text);
+    // Find and Replace (main_frame_find.cpp).
+    void FindCommand(int);
+    void ReplaceCommand(int);
+    CommandUpdate FindState(int);
     CommandUpdate FindAgainState(int id);
     // The small dialogs (main_frame_dialogs.cpp).
     void ConvertCommand(int);
@@ -258,4 +285,6 @@ private:
     FullScreen m_fullScreen;
     TrayIcon m_trayIcon;
     DocumentSide m_documentSide{*this};
+    FindSide m_findSide{*this};
+    std::unique_ptr<FindDialog> m_findDialog;
 };

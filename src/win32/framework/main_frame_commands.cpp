@@ -81,6 +81,8 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands()
         {ID_ACTIONS_ALIGN, ID_ACTIONS_ALIGN, &CMainFrame::AlignCommand},
         {ID_SEARCH_GOTO, ID_SEARCH_GOTO, &CMainFrame::GoToCommand},
         {ID_SEARCH_BOOKMARKS, ID_SEARCH_BOOKMARKS, &CMainFrame::BookmarksCommand, &CMainFrame::BookmarksState},
+        {ID_EDIT_FIND, ID_EDIT_FIND, &CMainFrame::FindCommand, &CMainFrame::FindState},
+        {ID_EDIT_REPLACE, ID_EDIT_REPLACE, &CMainFrame::ReplaceCommand, &CMainFrame::FindState},
     };
     return kTable;
 }
@@ -127,14 +129,20 @@ void CMainFrame::FindWordCommand(int id)
 void CMainFrame::ReportSearch(const std::optional<DocString>& message)
 {
     if (message)
-        m_prompts.ShowMessage(FillPlaceholder(InterfaceString(message->id).value_or(message->text), m_findHistory.front()),
-                              MessageKind::Information);
+        ShowSearchMessage(*message, m_findHistory.front());
+}
+
+void CMainFrame::ShowSearchMessage(const DocString& message, const std::string& text)
+{
+    m_prompts.ShowMessage(FillPlaceholder(InterfaceString(message.id).value_or(message.text), text),
+                          MessageKind::Information);
 }
 
 // Find previous searches as plain text only.
 CommandUpdate CMainFrame::FindAgainState(int id)
 {
-    const bool usable = ActiveChild() && !m_findHistory.empty() && (id == ID_SEARCH_FIND_NEXT || !m_settings.RegExpr);
+    const bool usable = ActiveChild() && !m_findDialog && !m_findHistory.empty() &&
+                        (id == ID_SEARCH_FIND_NEXT || !m_settings.RegExpr);
     return {usable, false, std::nullopt};
 }
 

@@ -22,6 +22,9 @@ bool MessageLoop::PumpMessage(MSG& message)
 {
     if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         return false;
+    // The Find dialog's keys are its own: Tab, Enter, and Ctrl+V in its box.
+    if (HWND find = m_frame.FindWindowHandle(); find && IsDialogMessageW(find, &message))
+        return true;
     if (message.message != WM_QUIT && !TranslateMDISysAccel(m_frame.MdiClient(), &message) &&
         !TranslateAcceleratorW(m_frame.Window(), m_frame.Accelerators(), &message)) {
         TranslateMessage(&message);

@@ -1,4 +1,4 @@
-#include "win32/dialogs/modal_dialog.h"
+#include "win32/dialogs/program_dialog.h"
 
 #include "win32/app/gdi_fonts.h"
 #include "win32/app/text_conversion.h"
@@ -12,34 +12,48 @@ constexpr int kHighControlIds = 1000;
 
 } // namespace
 
-ModalDialog::ModalDialog(int templateId, const DialogEnvironment& environment)
+ProgramDialog::ProgramDialog(int templateId, const DialogEnvironment& environment)
     : m_environment(environment), m_templateId(templateId)
 {
 }
 
-ModalDialog::~ModalDialog()
+ProgramDialog::~ProgramDialog()
 {
+    if (m_modeless && m_dialog) {
+        SetWindowLongPtrW(m_dialog, DWLP_USER, 0);
+        DestroyWindow(m_dialog);
+    }
     if (m_font)
         DeleteObject(m_font);
 }
 
-INT_PTR ModalDialog::Run()
+INT_PTR ProgramDialog::Run()
 {
     return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_environment.owner,
-                           &ModalDialog::Proc, reinterpret_cast<LPARAM>(this));
+                           &ProgramDialog::Proc, reinterpret_cast<LPARAM>(this));
 }
 
-INT_PTR CALLBACK ModalDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+HWND ProgramDialog::Open()
+{
+    m_modeless = true;
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_environment.owner,
+                                     &ProgramDialog::Proc, reinterpret_cast<LPARAM>(this));
+    if (dialog)
+        ShowWindow(dialog, SW_SHOW);
+    return dialog;
+}
+
+INT_PTR CALLBACK ProgramDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        auto* self = reinterpret_cast<ModalDialog*>(lParam);
+        auto* self = reinterpret_cast<ProgramDialog*>(lParam);
         SetWindowLongPtrW(dialog, DWLP_USER, lParam);
         self->m_dialog = dialog;
         self->ApplyInterface();
         self->OnInit();
         return TRUE;
     }
-    auto* self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
+    auto* self = reinterpret_cast<ProgramDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
     if (!self)
         return FALSE;
     switch (message) {
@@ -58,13 +72,21 @@ INT_PTR CALLBACK ModalDialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPA
     return FALSE;
 }
 
-void ModalDialog::End(int result)
+void ProgramDialog::End(int result)
 {
     OnClose();
-    EndDialog(m_dialog, result);
+    if (!m_modeless) {
+        EndDialog(m_dialog, result);
+        return;
+    }
+    SetWindowLongPtrW(m_dialog, DWLP_USER, 0);
+    DestroyWindow(m_dialog);
+    m_dialog = nullptr;
+    if (onEnd)
+        onEnd(); // may delete this object: nothing may follow
 }
 
-void ModalDialog::ApplyInterface()
+void ProgramDialog::ApplyInterface()
 {
     const InterfaceStrings& strings = m_environment.strings;
     if (strings)
@@ -81,7 +103,7 @@ void ModalDialog::ApplyInterface()
     }
 }
 
-std::string ModalDialog::ItemText(int id) const
+std::string ProgramDialog::ItemText(int id) const
 {
     HWND item = Item(id);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(item)) + 1, L'\0');
@@ -89,23 +111,23 @@ std::string ModalDialog::ItemText(int id) const
     return ToCp1251(text);
 }
 
-void ModalDialog::SetItemText(int id, const std::string& cp1251)
+void ProgramDialog::SetItemText(int id, const std::string& cp1251)
 {
     SetDlgItemTextW(m_dialog, id, FromCp1251(cp1251).c_str());
 }
 
-void ModalDialog::SetSpin(int spin, int low, int high, int value)
+void ProgramDialog::SetSpin(int spin, int low, int high, int value)
 {
     SendDlgItemMessageW(m_dialog, spin, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
     SendDlgItemMessageW(m_dialog, spin, UDM_SETPOS32, 0, static_cast<LPARAM>(value));
 }
 
-int ModalDialog::SpinValue(int spin) const
+int ProgramDialog::SpinValue(int spin) const
 {
     return static_cast<int>(SendDlgItemMessageW(m_dialog, spin, UDM_GETPOS32, 0, 0));
 }
 
-std::string ModalDialog::String(std::uint32_t id, const char* fallback) const
+std::string ProgramDialog::String(std::uint32_t id, const char* fallback) const
 {
     if (m_environment.strings)
         if (std::optional<std::string> text = m_environment.strings(id))
@@ -114,7 +136,7 @@ std::string ModalDialog::String(std::uint32_t id, const char* fallback) const
 }
 
 // Owned by the main frame, as every error of the program.
-void ModalDialog::ShowError(const std::string& text) const
+void ProgramDialog::ShowError(const std::string& text) const
 {
     MessageBoxW(m_environment.owner, FromCp1251(text).c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
 }

@@ -18,19 +18,23 @@ struct DialogEnvironment {
     LogFont font; // the interface font
 };
 
-// A modal dialog of the program. As it opens, its caption becomes the
+// A dialog of the program, modal (Run) or modeless (Open). As it opens, its caption becomes the
 // interface string of its template id, every control numbered below 10 or
 // from 1000 on takes the interface string of its own id (where the language
 // has them), and every control the interface font. Control texts are cp1251.
-class ModalDialog {
+class ProgramDialog {
 public:
-    ModalDialog(int templateId, const DialogEnvironment& environment);
-    virtual ~ModalDialog();
-    ModalDialog(const ModalDialog&) = delete;
-    ModalDialog& operator=(const ModalDialog&) = delete;
+    ProgramDialog(int templateId, const DialogEnvironment& environment);
+    virtual ~ProgramDialog();
+    ProgramDialog(const ProgramDialog&) = delete;
+    ProgramDialog& operator=(const ProgramDialog&) = delete;
 
     // The id of the button that closed it; -1 when it could not be shown.
     INT_PTR Run();
+    // A modeless dialog, shown; it lives until End, which tells `onEnd`.
+    HWND Open();
+    HWND Window() const { return m_dialog; }
+    std::function<void()> onEnd;
 
 protected:
     virtual void OnInit() {}
@@ -54,7 +58,7 @@ protected:
     void ShowError(const std::string& text) const;
 
     HWND m_dialog = nullptr;
-    const DialogEnvironment& m_environment;
+    const DialogEnvironment m_environment;
 
 private:
     static INT_PTR CALLBACK Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
@@ -62,6 +66,7 @@ private:
 
     int m_templateId;
     HFONT m_font = nullptr;
+    bool m_modeless = false;
 };
 
 // The part of a dialog below a mark control, folded away until ">>" shows it

@@ -1,0 +1,128 @@
+// Find (modeless) and Replace (modal) in the real frame.
+#include "dialog_script.h"
+#include "frame_fixture.h"
+
+#include "win32/res/resource.h"
+
+#include <cstring>
+
+namespace {
+
+class FindReplace : public Framework {
+protected:
+    void SetUp() override
+    {
+        Framework::SetUp();
+        frame.NewDocument();
+        Pump();
+    }
+
+    CTextDoc& Doc() { return frame.ActiveChild()->Document(); }
+    CTextView& View() { return frame.ActiveView()->View(); }
+
+    void SetText(std::initializer_list<const char*> lines)
+    {
+        Doc().DeleteContents();
+        for (const char* line : lines)
+            Doc().AppendLine(line);
+        Doc().UpdateAllViews();
+        View().MoveCaretTo(0, 0);
+    }
+
+    static std::wstring Text(HWND dialog, int id)
+    {
+        wchar_t text[256] = {};
+        GetDlgItemTextW(dialog, id, text, 256);
+        return text;
+    }
+    static bool IsMessageBox(HWND dialog) { return GetDlgItem(dialog, 0xFFFF) != nullptr; }
+};
+
+TEST_F(FindReplace, ReplaceAllOfAWithAaEndsAndTellsTheTotal)
+{
+    SetText({"a a", "b a"});
+    std::wstring total;
+    DialogScript script([&](HWND dialog) {
+        if (IsMessageBox(dialog)) {
+            total = Text(dialog, 0xFFFF);
+            DialogScript::Click(dialog, IDOK);
+            return;
+        }
+        SetDlgItemTextW(dialog, IDC_FIND_TEXT, L"a");
+        SetDlgItemTextW(dialog, IDC_REPLACE_TEXT, L"aa");
+        CheckRadioButton(dialog, IDC_REPLACE_CURRENT, IDC_REPLACE_ALL_DOCUMENTS, IDC_REPLACE_CURRENT);
+        SendMessageW(dialog, WM_COMMAND, IDC_REPLACE_ALL, 0);
+        DialogScript::Click(dialog, IDCANCEL);
+    });
+    Command(ID_EDIT_REPLACE);
+    EXPECT_EQ(Doc().GetLine(0), "aa aa");
+    EXPECT_EQ(Doc().GetLine(1), "b aa");
+    EXPECT_EQ(total, L"Total found and replaced 3 entries");
+    EXPECT_EQ(settings.Where, 0);
+    Command(ID_EDIT_UNDO); // one step
+    EXPECT_EQ(Doc().GetLine(0), "a a");
+    EXPECT_EQ(Doc().GetLine(1), "b a");
+}
+
+TEST_F(FindReplace, TheFindDialogStaysOpenAndSearchesTheActiveDocument)
+{
+    SetText({"one two", "two"});
+    View().MoveCaretTo(0, 5); // inside "two": the dialog opens with it
+    Command(ID_EDIT_FIND);
+    HWND find = frame.FindWindowHandle();
+    ASSERT_NE(find, nullptr);
+    EXPECT_EQ(Text(find, IDC_FIND_TEXT), L"two");
+    EXPECT_FALSE(MenuItemEnabled(ID_EDIT_FIND)); // one Find dialog at a time
+    EXPECT_FALSE(MenuItemEnabled(ID_SEARCH_FIND_NEXT));
+    CheckRadioButton(find, IDC_FIND_UP, IDC_FIND_DOWN, IDC_FIND_DOWN);
+    SendMessageW(find, WM_COMMAND, IDC_FIND_NEXT, 0);
+    EXPECT_EQ(View().Selection().value().first, (TextPos{0, 1}));
+    SetDlgItemTextW(find, IDC_FIND_TEXT, L"three");
+    SendMessageW(find, WM_COMMAND, IDC_FIND_NEXT, 0);
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"No more entries of  \"three\" can be found"});
+
+    // Ticking expressions turns the direction down and off.
+    CheckDlgButton(find, IDC_FIND_REG_EXPR, BST_CHECKED);
+    SendMessageW(find, WM_COMMAND, MAKEWPARAM(IDC_FIND_REG_EXPR, BN_CLICKED), 0);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(find, IDC_FIND_UP)));
+    EXPECT_EQ(IsDlgButtonChecked(find, IDC_FIND_DOWN), BST_CHECKED);
+
+    SendMessageW(find, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(frame.FindWindowHandle(), nullptr);
+    EXPECT_EQ(settings.RegExpr, 1); // the switches persist
+    EXPECT_TRUE(MenuItemEnabled(ID_EDIT_FIND));
+    settings.RegExpr = 0;
+}
+
+// The frame's accelerators must not take the Find dialog's keys.
+TEST_F(FindReplace, KeysInTheFindDialogStayInTheDialog)
+{
+    SetText({"text"});
+    ASSERT_TRUE(OpenClipboard(frame.Window()));
+    EmptyClipboard();
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 8);
+    std::memcpy(GlobalLock(block), "pasted", 7);
+    GlobalUnlock(block);
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+    Command(ID_EDIT_FIND);
+    HWND find = frame.FindWindowHandle();
+    ASSERT_NE(find, nullptr);
+    HWND edit = GetWindow(GetDlgItem(find, IDC_FIND_TEXT), GW_CHILD); // the combo's edit box
+    ASSERT_NE(edit, nullptr);
+    SetFocus(edit);
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    PostMessageW(edit, WM_KEYDOWN, 'V', 0); // Ctrl+V, the document's Paste accelerator
+    PostMessageW(edit, WM_KEYUP, 'V', 0xC0000000);
+    Pump();
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(Doc().GetLine(0), "text"); // not pasted into the document
+    EXPECT_FALSE(Doc().IsModified());
+    SendMessageW(find, WM_COMMAND, IDCANCEL, 0);
+}
+
+} // namespace
