@@ -122,6 +122,7 @@ TEST_F(FindReplace, KeysInTheFindDialogStayInTheDialog)
     SetKeyboardState(keys);
     EXPECT_EQ(Doc().GetLine(0), "text"); // not pasted into the document
     EXPECT_FALSE(Doc().IsModified());
+    EXPECT_NE(Text(find, IDC_FIND_TEXT).find(L"pasted"), std::wstring::npos); // but into the box
     SendMessageW(find, WM_COMMAND, IDCANCEL, 0);
 }
 
