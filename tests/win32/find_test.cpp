@@ -41,7 +41,9 @@ protected:
 TEST_F(FindReplace, ReplaceAllOfAWithAaEndsAndTellsTheTotal)
 {
     SetText({"a a", "b a"});
+    settings.Where = 1;
     std::wstring total;
+    bool allPreset = false;
     DialogScript script([&](HWND dialog) {
         if (IsMessageBox(dialog)) {
             total = Text(dialog, 0xFFFF);
@@ -50,7 +52,9 @@ TEST_F(FindReplace, ReplaceAllOfAWithAaEndsAndTellsTheTotal)
         }
         SetDlgItemTextW(dialog, IDC_FIND_TEXT, L"a");
         SetDlgItemTextW(dialog, IDC_REPLACE_TEXT, L"aa");
-        CheckRadioButton(dialog, IDC_REPLACE_CURRENT, IDC_REPLACE_ALL_DOCUMENTS, IDC_REPLACE_CURRENT);
+        allPreset = IsDlgButtonChecked(dialog, IDC_REPLACE_ALL_DOCUMENTS) == BST_CHECKED; // Where 1
+        CheckDlgButton(dialog, IDC_REPLACE_ALL_DOCUMENTS, BST_UNCHECKED);
+        CheckDlgButton(dialog, IDC_REPLACE_CURRENT, BST_CHECKED);
         SendMessageW(dialog, WM_COMMAND, IDC_REPLACE_ALL, 0);
         DialogScript::Click(dialog, IDCANCEL);
     });
@@ -58,6 +62,7 @@ TEST_F(FindReplace, ReplaceAllOfAWithAaEndsAndTellsTheTotal)
     EXPECT_EQ(Doc().GetLine(0), "aa aa");
     EXPECT_EQ(Doc().GetLine(1), "b aa");
     EXPECT_EQ(total, L"Total found and replaced 3 entries");
+    EXPECT_TRUE(allPreset);
     EXPECT_EQ(settings.Where, 0);
     Command(ID_EDIT_UNDO); // one step
     EXPECT_EQ(Doc().GetLine(0), "a a");

@@ -147,8 +147,9 @@ ReplaceDialog::ReplaceDialog(const DialogEnvironment& environment, AppSettings& 
 void ReplaceDialog::OnInit()
 {
     FindDialog::OnInit();
-    CheckRadioButton(m_dialog, IDC_REPLACE_CURRENT, IDC_REPLACE_ALL_DOCUMENTS,
-                     m_settings.Where == 1 ? IDC_REPLACE_ALL_DOCUMENTS : IDC_REPLACE_CURRENT);
+    // The two radios are not numbered in a row: each is set on its own.
+    Check(IDC_REPLACE_ALL_DOCUMENTS, m_settings.Where == 1);
+    Check(IDC_REPLACE_CURRENT, m_settings.Where != 1);
     const std::vector<std::string>& history = m_host.ReplaceHistory();
     FillCombo(IDC_REPLACE_TEXT, history, history.empty() ? std::string() : history.front());
 }
