@@ -246,22 +246,28 @@ TEST_F(Startup, TheRussianLanguageFileRenamesMenusAndStringsAndEnglishComesBack)
     EXPECT_EQ(store.GetString("General", "InterfaceFile"), "");
 }
 
+BOOL CALLBACK AddDialogId(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR ids)
+{
+    if (IS_INTRESOURCE(name))
+        reinterpret_cast<std::set<int>*>(ids)->insert(static_cast<int>(reinterpret_cast<ULONG_PTR>(name)));
+    return TRUE;
+}
+
+INT_PTR CALLBACK IgnoreMessages(HWND, UINT, WPARAM, LPARAM)
+{
+    return FALSE;
+}
+
 // The ids of the program's dialogs and of the controls in them.
 std::set<int> DialogsAndTheirControls()
 {
     std::set<int> ids;
-    EnumResourceNamesW(
-        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(5) /* RT_DIALOG */,
-        [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) -> BOOL {
-            if (IS_INTRESOURCE(name))
-                reinterpret_cast<std::set<int>*>(found)->insert(static_cast<int>(reinterpret_cast<ULONG_PTR>(name)));
-            return TRUE;
-        },
-        reinterpret_cast<LONG_PTR>(&ids));
+    EnumResourceNamesW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(5) /* RT_DIALOG */, &AddDialogId,
+                       reinterpret_cast<LONG_PTR>(&ids));
     HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     for (const int dialogId : std::set<int>(ids)) {
-        HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialogId), parent,
-                                         [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+        HWND dialog =
+            CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(dialogId), parent, &IgnoreMessages, 0);
         for (HWND child = dialog ? GetWindow(dialog, GW_CHILD) : nullptr; child; child = GetWindow(child, GW_HWNDNEXT))
             ids.insert(GetDlgCtrlID(child));
         if (dialog)
