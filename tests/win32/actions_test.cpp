@@ -10,37 +10,11 @@
 
 namespace {
 
-class Actions : public Framework {
+class Actions : public DocumentFramework {
 protected:
-    void SetUp() override
-    {
-        Framework::SetUp();
-        frame.NewDocument();
-        Pump();
-    }
-
-    CTextDoc& Doc() { return frame.ActiveChild()->Document(); }
-    CTextView& View() { return frame.ActiveView()->View(); }
-
-    void SetText(std::initializer_list<const char*> lines)
-    {
-        Doc().DeleteContents();
-        for (const char* line : lines)
-            Doc().AppendLine(line);
-        Doc().UpdateAllViews();
-        View().MoveCaretTo(0, 0);
-    }
-
-    static std::wstring Text(HWND dialog, int id)
-    {
-        wchar_t text[256] = {};
-        GetDlgItemTextW(dialog, id, text, 256);
-        return text;
-    }
     static bool Checked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
     // Shown once the dialog shows (which it does not yet while its script runs).
     static bool Shown(HWND dialog, int id) { return GetWindowLongW(GetDlgItem(dialog, id), GWL_STYLE) & WS_VISIBLE; }
-    static bool IsMessageBox(HWND dialog) { return GetDlgItem(dialog, 0xFFFF) != nullptr; }
 
     std::vector<std::string> Lines()
     {

@@ -8,35 +8,7 @@
 
 namespace {
 
-class FindReplace : public Framework {
-protected:
-    void SetUp() override
-    {
-        Framework::SetUp();
-        frame.NewDocument();
-        Pump();
-    }
-
-    CTextDoc& Doc() { return frame.ActiveChild()->Document(); }
-    CTextView& View() { return frame.ActiveView()->View(); }
-
-    void SetText(std::initializer_list<const char*> lines)
-    {
-        Doc().DeleteContents();
-        for (const char* line : lines)
-            Doc().AppendLine(line);
-        Doc().UpdateAllViews();
-        View().MoveCaretTo(0, 0);
-    }
-
-    static std::wstring Text(HWND dialog, int id)
-    {
-        wchar_t text[256] = {};
-        GetDlgItemTextW(dialog, id, text, 256);
-        return text;
-    }
-    static bool IsMessageBox(HWND dialog) { return GetDlgItem(dialog, 0xFFFF) != nullptr; }
-};
+class FindReplace : public DocumentFramework {};
 
 TEST_F(FindReplace, ReplaceAllOfAWithAaEndsAndTellsTheTotal)
 {

@@ -123,3 +123,35 @@ protected:
     CMainFrame frame{settings, schemes, clips, Services(store)};
     MessageLoop loop{frame};
 };
+
+// A frame with one new document, for commands and the dialogs they open.
+class DocumentFramework : public Framework {
+protected:
+    void SetUp() override
+    {
+        Framework::SetUp();
+        frame.NewDocument();
+        Pump();
+    }
+
+    CTextDoc& Doc() { return frame.ActiveChild()->Document(); }
+    CTextView& View() { return frame.ActiveView()->View(); }
+
+    void SetText(std::initializer_list<const char*> lines)
+    {
+        Doc().DeleteContents();
+        for (const char* line : lines)
+            Doc().AppendLine(line);
+        Doc().UpdateAllViews();
+        View().MoveCaretTo(0, 0);
+    }
+
+    static std::wstring Text(HWND dialog, int id)
+    {
+        wchar_t text[256] = {};
+        GetDlgItemTextW(dialog, id, text, 256);
+        return text;
+    }
+    // A message box's text is its control 0xFFFF.
+    static bool IsMessageBox(HWND dialog) { return GetDlgItem(dialog, 0xFFFF) != nullptr; }
+};

@@ -83,12 +83,16 @@ void FindDialog::StoreControls()
 
 void FindDialog::RecordHistories()
 {
-    std::vector<std::string>& history = m_host.FindHistory();
+    Record(m_host.FindHistory(), m_findText, IDC_FIND_TEXT);
+}
+
+// A text put at the front of its history goes to the top of its combo box.
+void FindDialog::Record(std::vector<std::string>& history, const std::string& text, int combo)
+{
     const std::size_t before = history.size();
-    RememberFindText(history, m_findText);
+    RememberFindText(history, text);
     if (history.size() != before)
-        SendDlgItemMessageW(m_dialog, IDC_FIND_TEXT, CB_INSERTSTRING, 0,
-                            reinterpret_cast<LPARAM>(FromCp1251(m_findText).c_str()));
+        SendDlgItemMessageW(m_dialog, combo, CB_INSERTSTRING, 0, reinterpret_cast<LPARAM>(FromCp1251(text).c_str()));
 }
 
 bool FindDialog::OnCommand(int id, int code)
@@ -165,12 +169,7 @@ void ReplaceDialog::StoreControls()
 void ReplaceDialog::RecordHistories()
 {
     FindDialog::RecordHistories();
-    std::vector<std::string>& history = m_host.ReplaceHistory();
-    const std::size_t before = history.size();
-    RememberFindText(history, m_replaceText);
-    if (history.size() != before)
-        SendDlgItemMessageW(m_dialog, IDC_REPLACE_TEXT, CB_INSERTSTRING, 0,
-                            reinterpret_cast<LPARAM>(FromCp1251(m_replaceText).c_str()));
+    Record(m_host.ReplaceHistory(), m_replaceText, IDC_REPLACE_TEXT);
 }
 
 bool ReplaceDialog::OnCommand(int id, int code)

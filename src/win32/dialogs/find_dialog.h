@@ -40,6 +40,7 @@ protected:
     virtual void StoreControls();
     // The texts to the front of their histories and combo boxes.
     virtual void RecordHistories();
+    void Record(std::vector<std::string>& history, const std::string& text, int combo);
     void FindNext();
     void FillCombo(int id, const std::vector<std::string>& history, const std::string& text);
 
