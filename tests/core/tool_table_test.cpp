@@ -15,3 +15,32 @@ TEST(ToolTable, FindsTheFirstToolNamingTheExtensionAsAWholeWord)
     EXPECT_EQ(FindTool(tools, ""), nullptr);
     EXPECT_EQ(FindTool({{"", "x", 1}}, ""), nullptr);
 }
+
+TEST(ToolTable, ExecuteStartsTheFirstToolOfTheFileNamesExtensionElseTheSystemsProgram)
+{
+    const std::vector<ToolEntry> tools{{"c cpp", "cc &f", 1}, {"bat", "cmd /c &f", 0}};
+    const std::optional<ToolLaunch> compile = LaunchFor(tools, "C:\\src\\Main.CPP");
+    ASSERT_TRUE(compile);
+    EXPECT_EQ(compile->kind, ToolLaunch::Captured);
+    EXPECT_EQ(compile->command, "cc C:\\src\\Main.CPP");
+    const std::optional<ToolLaunch> batch = LaunchFor(tools, "C:\\x.bat");
+    ASSERT_TRUE(batch);
+    EXPECT_EQ(batch->kind, ToolLaunch::Detached);
+    const std::optional<ToolLaunch> page = LaunchFor(tools, "C:\\site\\index.htm");
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->kind, ToolLaunch::OpenWithShell);
+    EXPECT_EQ(page->command, "C:\\site\\index.htm");
+    // The dot of a folder is no extension.
+    EXPECT_FALSE(LaunchFor(tools, "C:\\my.dir\\Makefile"));
+    EXPECT_FALSE(LaunchFor(tools, ""));
+}
+
+TEST(ToolTable, ThePathTakesTheFirstAndfAsOneArgument)
+{
+    EXPECT_EQ(ToolCommandLine("make", "C:\\x.c"), "make");
+    EXPECT_EQ(ToolCommandLine("cc &f -o &f.exe", "C:\\x.c"), "cc C:\\x.c -o &f.exe");
+    EXPECT_EQ(ToolCommandLine("cc &f", "C:\\a b\\x.c"), "cc \"C:\\a b\\x.c\"");
+    EXPECT_EQ(ToolCommandLine("cc \"&f\"", "C:\\a b\\x.c"), "cc \"C:\\a b\\x.c\"");
+    EXPECT_EQ(ToolCommandLine("\"C:\\Program Files\\cc.exe\" &f", "C:\\a b\\x.c"),
+              "\"C:\\Program Files\\cc.exe\" \"C:\\a b\\x.c\"");
+}

@@ -8,6 +8,8 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::size_t kNamesBuffer = 32 * 1024;
@@ -108,9 +110,14 @@ std::vector<std::string> CMyFileDialog::Show(HWND owner, const std::string& filt
     return SplitOpenFileNames(ToCp1251(std::wstring_view(names.data(), end + 2)));
 }
 
-std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title)
+namespace {
+
+// The system's dialog for one file of "All files(*.*)", without our boxes.
+std::optional<std::string> ChooseOneFile(HWND owner, const wchar_t* title, const std::string& name, bool save)
 {
     wchar_t path[MAX_PATH] = L"";
+    const std::wstring initial = FromCp1251(name).substr(0, MAX_PATH - 1);
+    std::copy(initial.begin(), initial.end(), path);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = owner;
@@ -118,8 +125,21 @@ std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title)
     ofn.lpstrFile = path;
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrTitle = title;
-    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_FILEMUSTEXIST;
-    if (!GetOpenFileNameW(&ofn))
+    ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER |
+                (save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
+    if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn)))
         return std::nullopt;
     return ToCp1251(path);
+}
+
+} // namespace
+
+std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title)
+{
+    return ChooseOneFile(owner, title, {}, false);
+}
+
+std::optional<std::string> ChooseFileToSave(HWND owner, const std::string& name)
+{
+    return ChooseOneFile(owner, nullptr, name, true);
 }

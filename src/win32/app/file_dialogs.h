@@ -46,3 +46,5 @@ inline constexpr char kAllFilesFilter[] = "All files(*.*)\0*.*\0";
 
 // One existing file to open, without the extra boxes (Insert File).
 std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title);
+// A file to write, `name` offered, asking before replacing one.
+std::optional<std::string> ChooseFileToSave(HWND owner, const std::string& name);

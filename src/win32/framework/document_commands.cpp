@@ -18,6 +18,7 @@ std::span<const CommandEntry<DocumentCommands>> DocumentCommands::Commands()
          &DocumentCommands::ViewSourceAsState},
         {ID_ACTIONS_TABS_TO_SPACES, ID_ACTIONS_TABS_TO_SPACES, &DocumentCommands::TabsToSpaces},
         {ID_ACTIONS_TRIM_SPACES, ID_ACTIONS_TRIM_SPACES, &DocumentCommands::TrimSpaces},
+        {ID_ACTIONS_EXECUTE, ID_ACTIONS_EXECUTE, &DocumentCommands::Execute, &DocumentCommands::ExecuteState},
     };
     return kTable;
 }
@@ -63,6 +64,17 @@ void DocumentCommands::TrimSpaces(int)
 {
     WaitCursor wait;
     m_doc->TrimTrailingBlanks(ActiveCaret());
+}
+
+void DocumentCommands::Execute(int)
+{
+    m_frame.ExecuteTool(*m_doc);
+}
+
+// An untitled document with a tool's extension gets its path on the way.
+CommandUpdate DocumentCommands::ExecuteState(int)
+{
+    return {m_doc->CanExecute() && (m_doc->IsModified() || !m_doc->GetPathName().empty()), false, std::nullopt};
 }
 
 TextPos DocumentCommands::ActiveCaret()

@@ -25,10 +25,12 @@ private:
     void ViewSourceAs(int id);
     void TabsToSpaces(int);
     void TrimSpaces(int);
+    void Execute(int);
     TextPos ActiveCaret();
     CommandUpdate SaveState(int);
     CommandUpdate ReloadState(int);
     CommandUpdate ViewSourceAsState(int id);
+    CommandUpdate ExecuteState(int);
 
     CMainFrame& m_frame;
     CTextDoc* m_doc = nullptr;

@@ -35,7 +35,8 @@ FrameBars::FrameBars(HWND frame, HWND mdiClient, const AppSettings& settings, co
     m_fileTabs = std::make_unique<FileTabBar>(m_docks[kFileTabs]->Window(), settings.InterFnt,
                                               std::move(events.fileTabs));
     m_output = std::make_unique<OutputPane>(m_docks[kOutput]->Window(), settings.OutFont,
-                                            settings.Colors[COLOR_OUTPUT_TEXT], settings.Colors[COLOR_OUTPUT_BACKGROUND]);
+                                            settings.Colors[COLOR_OUTPUT_TEXT], settings.Colors[COLOR_OUTPUT_BACKGROUND],
+                                            std::move(events.output));
     m_docks[kToolBar]->SetContent(m_toolBar.get());
     m_docks[kFileTabs]->SetContent(m_fileTabs.get());
     m_docks[kOutput]->SetContent(m_output.get());

@@ -28,6 +28,7 @@ public:
     struct Events {
         ToolBar::Events toolBar;
         FileTabBar::Events fileTabs;
+        OutputPane::Events output;
     };
 
     FrameBars(HWND frame, HWND mdiClient, const AppSettings& settings, const ToolbarLayout& toolbar, Events events);

@@ -42,6 +42,8 @@ CMainFrame::CMainFrame(AppSettings& settings, std::vector<HighlightScheme>& sche
 
 CMainFrame::~CMainFrame()
 {
+    if (m_outputChannel)
+        m_outputChannel->Close();
     m_findDialog.reset();
     ReleaseDocuments();
     if (m_fullScreen.IsOn())
@@ -97,6 +99,8 @@ bool CMainFrame::Create()
     for (unsigned id : {IDR_TEXT_CONTEXT_MENU, IDR_TRAY_MENU, IDR_FILE_TAB_MENU, IDR_OUTPUT_MENU})
         m_popups[id] = LoadMenuW(instance, MAKEINTRESOURCEW(id));
     m_bars = std::make_unique<FrameBars>(m_window, m_mdiClient, m_settings, LoadToolbarLayout(m_store), BarEvents());
+    HWND window = m_window;
+    m_outputChannel = std::make_shared<OutputChannel>([window] { PostMessageW(window, kOutputMessage, 0, 0); });
     InstallClipLibraryMenus();
     for (HMENU menu : {m_noDocumentMenu, m_textType.Menu(), m_popups[IDR_TEXT_CONTEXT_MENU], m_popups[IDR_TRAY_MENU],
                        m_popups[IDR_FILE_TAB_MENU], m_popups[IDR_OUTPUT_MENU]})
@@ -138,6 +142,8 @@ FrameBars::Events CMainFrame::BarEvents()
     };
     events.toolBar.dropDown = [this](int command) { ExecuteCommand(command); };
     events.fileTabs.activate = [this](CTextDoc& doc) { ActivateDocument(doc); };
+    events.output.jump = [this](const std::string& path, unsigned long line) { OpenAtLine(path, line); };
+    events.output.showMenu = [this](POINT screen) { ShowOutputMenu(screen); };
     events.fileTabs.showMenu = [this](POINT screen) {
         TrackPopupMenu(GetSubMenu(PopupMenu(IDR_FILE_TAB_MENU), 0), TPM_LEFTALIGN | TPM_RIGHTBUTTON, screen.x, screen.y,
                        0, m_window, nullptr);
@@ -442,6 +448,9 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (wParam == TrayIcon::kId)
             OnTrayNotify(lParam);
         return 0;
+    case kOutputMessage:
+        TakeOutput();
+        return 0;
     case WM_DPICHANGED: { // moved to a monitor of another scale: take the size it suggests
         const RECT& r = *reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(m_window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -457,6 +466,7 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
             OnEndSession();
         return 0;
     case WM_DESTROY:
+        m_outputChannel->Close(); // children still running print into nothing
         m_window = nullptr;
         PostQuitMessage(0);
         return 0;

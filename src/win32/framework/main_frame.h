@@ -5,6 +5,7 @@
 #include "core/doc/text_doc.h"
 #include "core/settings/app_settings.h"
 #include "core/settings/favorites.h"
+#include "core/tools/output_channel.h"
 #include "core/view/text_view.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/win_prompts.h"
@@ -56,6 +57,7 @@ public:
     static constexpr int kWindowMenuIndex = 7; // "&Window" of menu 129
     static constexpr UINT_PTR kAutoSaveTimer = 130;
     static constexpr UINT kTrayMessage = WM_USER + 100;
+    static constexpr UINT kOutputMessage = WM_USER + 101; // captured output has come
 
     CMainFrame(AppSettings& settings, std::vector<HighlightScheme>& schemes, ClipLibraries& clips,
                FrameServices services);
@@ -132,6 +134,20 @@ public:
     // The status bar's progress meter.
     std::unique_ptr<ProgressMeter> ShowProgress(const std::string& label);
 
+    // External tools and the output window (main_frame_output.cpp).
+    // Execute: the document's tool, or the system's program for its file.
+    void ExecuteTool(CTextDoc& doc);
+    // Starts a child whose output goes to the output window; a child that
+    // cannot start leaves a line there saying so.
+    void RunCaptured(const std::string& commandLine);
+    // Opens (or activates) a file with detection and puts the caret at the
+    // start of `line` (from 1); a file that cannot be read opens nothing.
+    void OpenAtLine(const std::string& path, unsigned long line);
+    // What reader threads push into; they hold it while their child runs.
+    std::weak_ptr<OutputChannel> CaptureChannel() const { return m_outputChannel; }
+    // Captured runs whose output has ended and been shown.
+    int FinishedOutputRuns() const { return m_finishedOutputRuns; }
+
 private:
     // What the Find and Replace dialogs work with.
     class FindSide : public FindHost {
@@ -198,6 +214,13 @@ private:
     void ShowClipMenu(int command);
     void ActivateDocument(CTextDoc& doc);
     HMENU ViewSourceMenu() const;
+    void TakeOutput();
+    void ShowOutputMenu(POINT screen);
+    void ClearOutput(int);
+    void CopyOutput(int);
+    void SaveOutput(int);
+    CommandUpdate OutputTextState(int);
+    CommandUpdate OutputSelectionState(int);
 
     void FileNew(int);
     void FileOpen(int);
@@ -287,4 +310,6 @@ private:
     DocumentSide m_documentSide{*this};
     FindSide m_findSide{*this};
     std::unique_ptr<FindDialog> m_findDialog;
+    std::shared_ptr<OutputChannel> m_outputChannel;
+    int m_finishedOutputRuns = 0;
 };

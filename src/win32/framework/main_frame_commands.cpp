@@ -83,6 +83,9 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands()
         {ID_SEARCH_BOOKMARKS, ID_SEARCH_BOOKMARKS, &CMainFrame::BookmarksCommand, &CMainFrame::BookmarksState},
         {ID_EDIT_FIND, ID_EDIT_FIND, &CMainFrame::FindCommand, &CMainFrame::FindState},
         {ID_EDIT_REPLACE, ID_EDIT_REPLACE, &CMainFrame::ReplaceCommand, &CMainFrame::FindState},
+        {ID_OUTPUT_CLEAR, ID_OUTPUT_CLEAR, &CMainFrame::ClearOutput, &CMainFrame::OutputTextState},
+        {ID_OUTPUT_COPY, ID_OUTPUT_COPY, &CMainFrame::CopyOutput, &CMainFrame::OutputSelectionState},
+        {ID_OUTPUT_SAVE, ID_OUTPUT_SAVE, &CMainFrame::SaveOutput},
     };
     return kTable;
 }
