@@ -39,7 +39,11 @@ protected:
         folder = fs::temp_directory_path() / L"noveda out" / L"a b";
         fs::create_directories(folder);
     }
-    void TearDown() override { fs::remove_all(folder.parent_path()); }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        fs::remove_all(folder.parent_path(), ignored);
+    }
 
     OutputPane& Pane() { return frame.Bars().Output(); }
     HWND Edit() { return Pane().Window(); }
