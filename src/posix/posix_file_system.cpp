@@ -1,9 +1,11 @@
 #include "posix/posix_file_system.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -186,4 +188,23 @@ bool PosixFileSystem::IsReadOnly(const std::string& path)
 {
     struct stat info {};
     return stat(path.c_str(), &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+std::optional<std::vector<FolderEntry>> PosixFileSystem::ListFolder(const std::string& folder)
+{
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return std::nullopt;
+    std::vector<FolderEntry> entries;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name == "." || name == "..")
+            continue;
+        struct stat info{};
+        const bool isFolder = stat(JoinPath(folder, name, folder).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+        entries.push_back({name, isFolder});
+    }
+    closedir(dir);
+    std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    return entries;
 }

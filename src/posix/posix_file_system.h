@@ -14,4 +14,5 @@ public:
     bool DeleteToRecycleBin(const std::string& path) override;
     bool Exists(const std::string& path) override;
     bool IsReadOnly(const std::string& path) override;
+    std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) override;
 };

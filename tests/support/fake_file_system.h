@@ -86,6 +86,35 @@ public:
     bool Exists(const std::string& path) override { return files.count(path) || unreadable.count(path); }
     bool IsReadOnly(const std::string& path) override { return readOnly.count(path) != 0; }
 
+    // Files and folders right inside `folder`; folders are those listed and
+    // those on the way to a file.
+    std::optional<std::vector<FolderEntry>> ListFolder(const std::string& path) override
+    {
+        std::string folder = path; // "C:\\docs\\" as "C:\\docs"
+        if (folder.size() > 1 && folder.back() == '\\' && DirectoryOf(folder) != folder)
+            folder.pop_back();
+        if (!IsDirectory(folder))
+            return std::nullopt;
+        const std::string inside = JoinPath(folder, "", folder);
+        std::map<std::string, bool> found; // sorted by name
+        auto take = [&](const std::string& path, bool isFolder) {
+            if (path.size() <= inside.size() || path.compare(0, inside.size(), inside) != 0)
+                return;
+            const std::size_t separator = path.find('\\', inside.size());
+            found[path.substr(inside.size(), separator - inside.size())] |= isFolder || separator != std::string::npos;
+        };
+        for (const auto& [path, content] : files)
+            take(path, false);
+        for (const std::string& path : unreadable)
+            take(path, false);
+        for (const std::string& path : directories)
+            take(path, true);
+        std::vector<FolderEntry> entries;
+        for (const auto& [name, isFolder] : found)
+            entries.push_back({name, isFolder});
+        return entries;
+    }
+
     bool IsDirectory(const std::string& path) const
     {
         if (path == "." || directories.count(path) || DirectoryOf(path) == path)

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 inline std::string ReadAll(FileSystem& fs, const std::string& path)
@@ -61,6 +62,12 @@ inline void CheckFileSystemContract(FileSystem& fs, const std::string& dir, char
     EXPECT_TRUE(fs.Exists(file));
     EXPECT_FALSE(fs.IsReadOnly(file));
     EXPECT_EQ(ReadAll(fs, file), content);
+    const std::optional<std::vector<FolderEntry>> listed = fs.ListFolder(dir);
+    ASSERT_TRUE(listed);
+    EXPECT_NE(std::find(listed->begin(), listed->end(), FolderEntry{"contract.txt", false}), listed->end());
+    EXPECT_TRUE(std::is_sorted(listed->begin(), listed->end(),
+                               [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; }));
+    EXPECT_FALSE(fs.ListFolder(dir + separator + "no such dir"));
 
     const auto temp1 = fs.MakeTempFile(dir, "CRE");
     const auto temp2 = fs.MakeTempFile(dir, "CRE");

@@ -38,15 +38,6 @@ std::string ExtensionKey(const std::string& path)
     return dot == std::string::npos ? std::string() : KeyOfExtension(name.substr(dot + 1));
 }
 
-std::string JoinPath(const std::string& directory, const std::string& name, const std::string& like)
-{
-    if (directory.empty())
-        return name;
-    const char separator = like.find('/') != std::string::npos && like.find('\\') == std::string::npos ? '/' : '\\';
-    const char last = directory.back();
-    return last == '\\' || last == '/' ? directory + name : directory + separator + name;
-}
-
 // Reads the blocks that follow a first one of `got` bytes until a short
 // block ends the file, handing each to `take`; false when a read fails.
 template <class Take>

@@ -28,6 +28,15 @@ std::string FileNameOf(const std::string& path)
     return path.substr(NameStart(path));
 }
 
+std::string JoinPath(const std::string& directory, const std::string& name, const std::string& like)
+{
+    if (directory.empty())
+        return name;
+    const char separator = like.find('/') != std::string::npos && like.find('\\') == std::string::npos ? '/' : '\\';
+    const char last = directory.back();
+    return last == '\\' || last == '/' ? directory + name : directory + separator + name;
+}
+
 BufferedOutputFile::BufferedOutputFile()
 {
     m_buffer.reserve(kWriteBuffer);

@@ -44,6 +44,13 @@ private:
 
 enum class OpenError { None, Missing, Failed };
 
+struct FolderEntry {
+    std::string name;
+    bool isFolder = false;
+
+    friend bool operator==(const FolderEntry&, const FolderEntry&) = default;
+};
+
 // The files the editor reads and writes, behind one seam: Windows, POSIX,
 // and a fake that fails on request.
 class FileSystem {
@@ -64,6 +71,9 @@ public:
     virtual bool DeleteToRecycleBin(const std::string& path) = 0;
     virtual bool Exists(const std::string& path) = 0;
     virtual bool IsReadOnly(const std::string& path) = 0;
+    // What a folder holds, without "." and "..", sorted by name; nothing
+    // when it cannot be listed.
+    virtual std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) = 0;
 };
 
 // The directory part of a path (without its trailing separator), "." when
@@ -71,3 +81,6 @@ public:
 std::string DirectoryOf(const std::string& path);
 // The file name part of a path.
 std::string FileNameOf(const std::string& path);
+// `name` in `directory`, with the separator `like` uses ("/" when it has
+// only slashes, else "\\"), none added after one.
+std::string JoinPath(const std::string& directory, const std::string& name, const std::string& like);

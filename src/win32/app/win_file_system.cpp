@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 namespace {
 
 class WinInput : public InputFile {
@@ -127,4 +129,21 @@ bool WinFileSystem::IsReadOnly(const std::string& path)
 {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+std::optional<std::vector<FolderEntry>> WinFileSystem::ListFolder(const std::string& folder)
+{
+    WIN32_FIND_DATAA found{};
+    HANDLE search = FindFirstFileA(JoinPath(folder, "*", folder).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::vector<FolderEntry> entries;
+    do {
+        const std::string name = found.cFileName;
+        if (name != "." && name != "..")
+            entries.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    std::sort(entries.begin(), entries.end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    return entries;
 }
