@@ -36,6 +36,14 @@ TEST(FindInFiles, TheDialogStartsFromTheActiveDocument)
     EXPECT_EQ(start.mask, "*.hpp;*.cpp");
 }
 
+TEST(FindInFiles, TheFolderBrowserOpensAtTheTypedFolder)
+{
+    EXPECT_EQ(BrowseStartOf("C:\\src\\  "), "C:\\src");
+    EXPECT_EQ(BrowseStartOf("C:\\src\\\\"), "C:\\src\\");
+    EXPECT_EQ(BrowseStartOf("C:\\"), "C:\\");
+    EXPECT_EQ(BrowseStartOf(""), "");
+}
+
 TEST(FindInFiles, ATypedEntryGoesToTheFrontOfItsListOfTen)
 {
     std::vector<std::string> list;

@@ -297,15 +297,16 @@ TEST_F(ViewFind, TheDialogsOpenWithTheSelectionTheWordOrTheNewestText)
     Show({"\xD0\xD2\xC9 x", "  ", "y"}); // при x in KOI8
     view->OnEncoding(ID_ENCODING_KOI8 + CP_KOI8);
     view->MoveCaretTo(0, 1);
-    EXPECT_EQ(InitialFindText(*view, history), "\xEF\xF0\xE8"); // the word, in cp1251
+    EXPECT_EQ(InitialFindText(view.get(), history), "\xEF\xF0\xE8"); // the word, in cp1251
     Select({5, 0}, {2, 0});
-    EXPECT_EQ(InitialFindText(*view, history), "\xE8 x"); // the selection, either way round
+    EXPECT_EQ(InitialFindText(view.get(), history), "\xE8 x"); // the selection, either way round
     Select({0, 0}, {1, 2});
-    EXPECT_EQ(InitialFindText(*view, history), "newest"); // over two lines: not taken
+    EXPECT_EQ(InitialFindText(view.get(), history), "newest"); // over two lines: not taken
     view->DropSelection();
     view->MoveCaretTo(1, 1); // no word
-    EXPECT_EQ(InitialFindText(*view, history), "newest");
-    EXPECT_EQ(InitialFindText(*view, {}), "");
+    EXPECT_EQ(InitialFindText(view.get(), history), "newest");
+    EXPECT_EQ(InitialFindText(view.get(), {}), "");
+    EXPECT_EQ(InitialFindText(nullptr, history), "newest"); // no document window
 }
 
 } // namespace

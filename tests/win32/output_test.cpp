@@ -1,64 +1,17 @@
 // External tools run by the real frame: captured output in the output
 // window, Execute, the output menu, and jumps from the output to a file.
 #include "dialog_script.h"
-#include "frame_fixture.h"
+#include "tool_fixture.h"
 
 #include "core/tools/output_text.h"
 
 #include <dlgs.h>
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string FileText(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// The test tool, quoted, as the first word of a command line.
-std::string ToolChild()
-{
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    return "\"" + ToCp1251((fs::path(self).parent_path() / TOOL_CHILD).wstring()) + "\"";
-}
-
-class Output : public Framework {
+class Output : public ToolFramework {
 protected:
-    void SetUp() override
-    {
-        Framework::SetUp();
-        folder = fs::temp_directory_path() / L"noveda out" / L"a b";
-        fs::create_directories(folder);
-    }
-    void TearDown() override
-    {
-        std::error_code ignored;
-        fs::remove_all(folder.parent_path(), ignored);
-    }
-
-    OutputPane& Pane() { return frame.Bars().Output(); }
     HWND Edit() { return Pane().Window(); }
-
-    // Pumps until `count` captured runs have ended; a run that never ends
-    // fails the test after a minute instead of hanging it.
-    bool WaitForRuns(int count)
-    {
-        const DWORD start = GetTickCount();
-        while (frame.FinishedOutputRuns() < count && GetTickCount() - start < 60000) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-            Pump();
-        }
-        return frame.FinishedOutputRuns() >= count;
-    }
 
     // A file that a tool writes on its own, given a minute to appear.
     static bool WaitForFile(const fs::path& path)
@@ -69,19 +22,11 @@ protected:
         return fs::exists(path);
     }
 
-    std::string Write(const std::string& name, const std::string& text)
-    {
-        std::ofstream(folder / name, std::ios::binary) << text;
-        return ToCp1251((folder / name).wstring());
-    }
-
     bool Enabled(int id)
     {
         const std::optional<CommandUpdate> update = frame.UpdateCommand(id);
         return update && update->enabled;
     }
-
-    fs::path folder;
 };
 
 TEST_F(Output, TheWindowKeepsTheEndOfALongOutputInOrder)
@@ -188,11 +133,7 @@ TEST_F(Output, ClosingTheProgramDuringARunLetsTheReaderEndQuietly)
     ASSERT_TRUE(other->Create());
     other->RunCaptured(ToolChild() + " slow");
     const std::weak_ptr<OutputChannel> channel = other->CaptureChannel();
-    const DWORD start = GetTickCount();
-    while (!other->Bars().Output().HasText() && GetTickCount() - start < 30000) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-        Pump();
-    }
+    PumpUntil([&] { return other->Bars().Output().HasText(); });
     EXPECT_EQ(other->Bars().Output().Text(), "first\r\n");
     other.reset(); // the child is still running
     for (int i = 0; i < 1200 && !channel.expired(); ++i) {

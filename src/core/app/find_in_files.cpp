@@ -38,6 +38,15 @@ FindInFilesStart FindInFilesStartOf(const std::string& documentPath, const std::
     return start;
 }
 
+std::string BrowseStartOf(std::string folder)
+{
+    while (!folder.empty() && folder.back() == ' ')
+        folder.pop_back();
+    if (folder.size() > 1 && folder.back() == '\\' && DirectoryOf(folder) != folder)
+        folder.pop_back();
+    return folder;
+}
+
 void RememberTyped(std::vector<std::string>& list, const std::string& text)
 {
     if (text.empty())

@@ -1,9 +1,15 @@
 #pragma once
 
+#include "core/doc/doc_strings.h"
+
 #include <string>
 #include <vector>
 
 // The rules of the Find in files dialog and the finder's command line.
+
+// The folder browser's caption and the text above its tree.
+inline constexpr DocString kSelectFolder{5017, "Select folder"};
+inline constexpr DocString kSelectFolderToScan{10012, "Select folder to scan"};
 
 // What Find in files searches for, in cp1251, as the dialog leaves it.
 struct FinderSearch {
@@ -30,6 +36,10 @@ struct FindInFilesStart {
 // holds "*.c") is offered instead: the last such in the list.
 FindInFilesStart FindInFilesStartOf(const std::string& documentPath, const std::string& currentFolder,
                                     const std::string& defaultExt, const std::vector<std::string>& savedMasks);
+
+// Where the folder browser opens: the folder box's text without its
+// trailing blanks and one trailing backslash (a drive's root keeps it).
+std::string BrowseStartOf(std::string folder);
 
 // A mask or folder the user typed goes to the front of its list, which
 // keeps ten. An empty one is not kept: the stored list ends at its first

@@ -10,15 +10,15 @@ void RememberFindText(std::vector<std::string>& history, const std::string& text
         history.insert(history.begin(), text);
 }
 
-std::string InitialFindText(const CTextView& view, const std::vector<std::string>& history)
+std::string InitialFindText(const CTextView* view, const std::vector<std::string>& history)
 {
     TextPos start, end;
-    const bool selected = view.GetSelectionRange(start, end);
-    if (!selected)
-        view.WordAt(start, end);
-    if (start.line == end.line && start.col < end.col) {
-        std::string text = view.GetDocument().GetText(start, end);
-        ConvertString(text, view.CodePage(), CP_WIN);
+    const bool selected = view && view->GetSelectionRange(start, end);
+    if (view && !selected)
+        view->WordAt(start, end);
+    if (view && start.line == end.line && start.col < end.col) {
+        std::string text = view->GetDocument().GetText(start, end);
+        ConvertString(text, view->CodePage(), CP_WIN);
         return text;
     }
     return history.empty() ? std::string() : history.front();

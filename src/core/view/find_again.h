@@ -19,10 +19,11 @@ inline constexpr DocString kSearchStopped{
 // already.
 void RememberFindText(std::vector<std::string>& history, const std::string& text);
 
-// The text the Find and Replace dialogs open with, in cp1251: a selection
-// within one line; without a selection the word at the caret; else (and for
-// a selection over several lines) the newest find text.
-std::string InitialFindText(const CTextView& view, const std::vector<std::string>& history);
+// The text the Find, Replace and Find in files dialogs open with, in
+// cp1251: a selection within one line of the active view; without a
+// selection the word at the caret; else (and for a selection over several
+// lines, or without a view) the newest find text.
+std::string InitialFindText(const CTextView* view, const std::vector<std::string>& history);
 
 // Searches for the newest find text (backward always as plain text). An
 // expression that ran out of steps on some line may have missed a match

@@ -36,9 +36,7 @@ void FindDialog::OnInit()
 {
     m_host.MarkStart();
     std::vector<std::string>& history = m_host.FindHistory();
-    const std::string initial = m_host.HasDocument() ? InitialFindText(m_host.ActiveView(), history)
-                                : history.empty()    ? std::string()
-                                                     : history.front();
+    const std::string initial = InitialFindText(m_host.HasDocument() ? &m_host.ActiveView() : nullptr, history);
     Check(IDC_FIND_MATCH_WHOLE, m_settings.MatchWhole != 0);
     Check(IDC_FIND_MATCH_CASE, m_settings.MatchCase != 0);
     Check(IDC_FIND_REG_EXPR, m_settings.RegExpr != 0);

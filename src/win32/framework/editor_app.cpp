@@ -92,6 +92,7 @@ void EditorApp::LoadSettings()
     LoadOpenSaveTypes(m_store, m_settings);
     m_settings.favorites = LoadFavorites(m_programDir + kFavoritesFileName);
     LoadAutoSave(m_store, m_settings);
+    LoadFindInFilesHistory(m_store, m_settings);
     LoadClipLibraries(m_store, m_settings);
     m_clips.LoadAll(m_settings.Libfile);
 }

@@ -131,6 +131,8 @@ public:
     void SelectFileTab(CTextDoc& doc);
     // Interface string `id` of the language in use.
     std::optional<std::string> InterfaceString(std::uint32_t id);
+    // The interface language's text, else the program's own.
+    std::string InterfaceText(const DocString& text) { return InterfaceString(text.id).value_or(text.text); }
     // The status bar's progress meter.
     std::unique_ptr<ProgressMeter> ShowProgress(const std::string& label);
 
@@ -254,6 +256,7 @@ private:
     void FindCommand(int);
     void ReplaceCommand(int);
     CommandUpdate FindState(int);
+    void FindInFilesCommand(int);
     CommandUpdate FindAgainState(int id);
     // The small dialogs (main_frame_dialogs.cpp).
     void ConvertCommand(int);

@@ -83,6 +83,7 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands()
         {ID_SEARCH_BOOKMARKS, ID_SEARCH_BOOKMARKS, &CMainFrame::BookmarksCommand, &CMainFrame::BookmarksState},
         {ID_EDIT_FIND, ID_EDIT_FIND, &CMainFrame::FindCommand, &CMainFrame::FindState},
         {ID_EDIT_REPLACE, ID_EDIT_REPLACE, &CMainFrame::ReplaceCommand, &CMainFrame::FindState},
+        {ID_SEARCH_IN_FILES, ID_SEARCH_IN_FILES, &CMainFrame::FindInFilesCommand},
         {ID_OUTPUT_CLEAR, ID_OUTPUT_CLEAR, &CMainFrame::ClearOutput, &CMainFrame::OutputTextState},
         {ID_OUTPUT_COPY, ID_OUTPUT_COPY, &CMainFrame::CopyOutput, &CMainFrame::OutputSelectionState},
         {ID_OUTPUT_SAVE, ID_OUTPUT_SAVE, &CMainFrame::SaveOutput},
@@ -137,7 +138,7 @@ void CMainFrame::ReportSearch(const std::optional<DocString>& message)
 
 void CMainFrame::ShowSearchMessage(const DocString& message, const std::string& text)
 {
-    m_prompts.ShowMessage(FillPlaceholder(InterfaceString(message.id).value_or(message.text), text),
+    m_prompts.ShowMessage(FillPlaceholder(InterfaceText(message), text),
                           MessageKind::Information);
 }
 

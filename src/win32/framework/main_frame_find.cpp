@@ -1,5 +1,9 @@
-// Find (modeless) and Replace (modal) over the frame's document windows.
+// Find (modeless) and Replace (modal) over the frame's document windows,
+// and Find in files through the finder.
 #include "core/view/text_view.h"
+#include "win32/app/folder_browser.h"
+#include "win32/app/text_conversion.h"
+#include "win32/dialogs/find_in_files_dialog.h"
 #include "win32/framework/child_frame.h"
 #include "win32/framework/main_frame.h"
 #include "win32/view/view_window.h"
@@ -15,6 +19,30 @@ void CMainFrame::FindCommand(int)
 void CMainFrame::ReplaceCommand(int)
 {
     ReplaceDialog(DialogEnvironmentOf(), m_settings, m_findSide, m_settings.Font.charSet).Run();
+}
+
+// The finder's hits go to the output window, where they can be opened.
+void CMainFrame::FindInFilesCommand(int)
+{
+    FindInFilesDialog::Start start;
+    if (CChildFrame* child = ActiveChild()) {
+        start.view = &child->ActivePane().View();
+        start.documentPath = child->Document().GetPathName();
+    }
+    wchar_t current[MAX_PATH] = L"";
+    GetCurrentDirectoryW(MAX_PATH, current);
+    start.currentFolder = ToCp1251(current);
+    const std::string caption = InterfaceText(kSelectFolder);
+    const std::string prompt = InterfaceText(kSelectFolderToScan);
+    FindInFilesDialog dialog(DialogEnvironmentOf(), m_settings, m_store, m_findHistory, std::move(start),
+                             [caption, prompt](HWND owner, const std::string& folder) {
+                                 return BrowseForFolder(owner, caption, prompt, folder);
+                             });
+    if (dialog.Run() != IDOK)
+        return;
+    m_bars->Show(FrameBars::kOutput, true);
+    m_bars->Output().Clear();
+    RunCaptured(FinderCommandLine(m_programDir, dialog.Search()));
 }
 
 // One Find dialog at a time.

@@ -41,7 +41,7 @@ void CMainFrame::ExecuteTool(CTextDoc& doc)
 void CMainFrame::RunCaptured(const std::string& commandLine)
 {
     if (!StartCaptured(commandLine, m_outputChannel))
-        m_bars->Output().Append(InterfaceString(kCannotStartTool.id).value_or(kCannotStartTool.text) + "\r\n");
+        m_bars->Output().Append(InterfaceText(kCannotStartTool) + "\r\n");
 }
 
 // What the reader threads have pushed, in one append; a beep for each run
@@ -98,7 +98,7 @@ void CMainFrame::SaveOutput(int)
     std::unique_ptr<OutputFile> file = m_files.CreateWrite(*path);
     const bool written = file && file->Write(text.data(), text.size());
     if (!(file && file->Close() && written))
-        m_prompts.ShowMessage(FillPlaceholder(InterfaceString(kCannotSaveFile.id).value_or(kCannotSaveFile.text), *path),
+        m_prompts.ShowMessage(FillPlaceholder(InterfaceText(kCannotSaveFile), *path),
                               MessageKind::Error);
 }
 

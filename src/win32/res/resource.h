@@ -26,6 +26,7 @@
 #define IDD_JUSTIFY 1529
 #define IDD_REPLACE 1053
 #define IDD_FIND 1054
+#define IDD_FIND_IN_FILES 1230
 #define IDI_UP 140
 #define IDI_DOWN 134
 
@@ -90,6 +91,15 @@
 #define IDC_LABEL_REPLACE_WITH 1620
 #define IDC_LABEL_DIRECTION 1621
 #define IDC_LABEL_REPLACE_IN 1622
+#define IDC_LABEL_IN_FILES 1623
+#define IDC_LABEL_IN_FOLDER 1624
+#define IDC_FIF_WHAT 1570
+#define IDC_FIF_MASKS 1571
+#define IDC_FIF_FOLDER 1572
+#define IDC_FIF_MATCH_WHOLE 1573
+#define IDC_FIF_MATCH_CASE 1574
+#define IDC_FIF_SUBFOLDERS 1575
+#define IDC_FIF_BROWSE 1576
 // Labels of the small dialogs, numbered so that language files can name them.
 #define IDC_LABEL_FROM_ENCODING 1610
 #define IDC_LABEL_TO_ENCODING 1611
