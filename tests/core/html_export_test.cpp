@@ -34,9 +34,11 @@ TEST_F(DocTest, LinksBecomeAnchorsAndCommentsCarryOver)
     auto reader = SetupReader::FromText("#Noveda setup file\r\n@comment1=/*,*/\r\n@http_hilite=on\r\n");
     HighlightScheme scheme;
     scheme.ReadDefinition(*reader);
-    SetLines({"see http://x.y", "/* a", "b */"});
+    SetLines({"see http://x.y?a=1", "/* a", "b */", "&lt; stays"});
     const std::string page = ExportHtml(doc, scheme, DefaultColors());
-    EXPECT_NE(page.find("<a href=http://x.y>http://x.y</a>\n"), std::string::npos);
+    EXPECT_NE(page.find("<a href=http://x.y?a=1>http://x.y?a=1</a>\n"), std::string::npos);
+    // An ampersand is escaped, so "&lt;" in the text shows as written.
+    EXPECT_NE(page.find("<font color=7f7f7f>&amp;</font><font color=000000>lt</font>"), std::string::npos);
     EXPECT_NE(page.find("<font color=007f7f>b */</font>\n"), std::string::npos);
 
     ASSERT_TRUE(ExportHtmlToFile(doc, scheme, DefaultColors(), fs, "C:\\out.htm"));

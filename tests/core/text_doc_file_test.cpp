@@ -1,9 +1,11 @@
 // Documents and their files: detection, loading, saving with backups and
 // failures, reload, insert file, title and path.
 #include "core/doc/detect.h"
+#include "core/doc/pc1_cipher.h"
 #include "doc_fixture.h"
 #include "support/saved_form.h"
 
+#include <algorithm>
 #include <random>
 
 using namespace std::string_literals;
@@ -530,6 +532,54 @@ TEST_F(FileTest, EncryptedFilesNeedTheirPassword)
     prompts.passwords = {"wrong"};
     ASSERT_TRUE(wrong.OnOpenDocument("C:\\texts\\notes.crp"));
     EXPECT_NE(wrong.GetLine(0), "secret line");
+}
+
+TEST_F(FileTest, AWrongPasswordIsSaidAndTheEncryptedFileIsNotOverwritten)
+{
+    std::string text;
+    for (int i = 0; i < 40; ++i)
+        text += "line " + std::to_string(i) + "\tof a secret text\r\n";
+    ASSERT_TRUE(Open(text));
+    prompts.passwords = {"right"};
+    ASSERT_TRUE(doc.SaveEncryptedAs("C:\\texts\\notes.crp"));
+    const std::string stored = fs.files["C:\\texts\\notes.crp"];
+
+    CTextDoc right(settings, &frame, &fs, &prompts);
+    prompts.passwords = {"right"};
+    ASSERT_TRUE(right.OnOpenDocument("C:\\texts\\notes.crp"));
+    EXPECT_FALSE(right.SavesOnlyElsewhere());
+    EXPECT_TRUE(prompts.messages.empty());
+
+    CTextDoc wrong(settings, &frame, &fs, &prompts);
+    wrong.SetPathName("C:\\texts\\notes.crp");
+    prompts.passwords = {"wrong"};
+    ASSERT_TRUE(wrong.OnOpenDocument("C:\\texts\\notes.crp"));
+    EXPECT_TRUE(wrong.SavesOnlyElsewhere());
+    ASSERT_EQ(prompts.messages.size(), 1u);
+    EXPECT_NE(prompts.messages[0].find("C:\\texts\\notes.crp could not be deciphered"), std::string::npos);
+    // Save asks where: cancelled, the file stays as it was.
+    prompts.savePath.reset();
+    EXPECT_FALSE(wrong.DoFileSave());
+    EXPECT_EQ(fs.files["C:\\texts\\notes.crp"], stored);
+    // Saved elsewhere on purpose: from then on a save is a save.
+    prompts.savePath = "C:\\texts\\garbage.crp";
+    prompts.passwords = {"wrong"};
+    ASSERT_TRUE(wrong.DoFileSave());
+    EXPECT_FALSE(wrong.SavesOnlyElsewhere());
+    EXPECT_EQ(fs.files["C:\\texts\\notes.crp"], stored);
+}
+
+TEST(WrongPassword, TextIsTellableFromGarbage)
+{
+    EXPECT_FALSE(LooksWronglyDeciphered("\xCF\xF0\xE8\xE2\xE5\xF2,\tworld\r\n\f\x1A"));
+    EXPECT_FALSE(LooksWronglyDeciphered(""));
+    EXPECT_TRUE(LooksWronglyDeciphered("text\x07"));
+    EXPECT_TRUE(LooksWronglyDeciphered(std::string("ab\x01\x02\x03", 5)));
+    std::string noise;
+    for (int i = 0; i < 4096; ++i)
+        noise.push_back(static_cast<char>((i * 7919 + 13) % 251 + 5)); // no 6/7 is not enough
+    noise.erase(std::remove_if(noise.begin(), noise.end(), [](char c) { return c == 6 || c == 7; }), noise.end());
+    EXPECT_TRUE(LooksWronglyDeciphered(noise));
 }
 
 TEST_F(FileTest, MagicAloneIsAnEmptyEncryptedDocument)

@@ -78,3 +78,16 @@ void Pc1Cipher::DecipherInPlace(CipherKey& key, char* bytes, std::size_t size)
     for (std::size_t n = 0; n < size; ++n)
         bytes[n] = static_cast<char>(Decipher(key, static_cast<std::uint8_t>(bytes[n])));
 }
+
+bool LooksWronglyDeciphered(std::string_view bytes)
+{
+    std::size_t control = 0;
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == 6 || byte == 7)
+            return true;
+        if (byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r' && byte != '\f' && byte != 0x1A)
+            ++control;
+    }
+    return control * 16 > bytes.size();
+}

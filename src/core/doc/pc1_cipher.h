@@ -12,6 +12,12 @@ CipherKey KeyFromPassword(std::string_view password);
 // The part of a password that counts: its first 16 characters.
 std::string KeyPartOf(std::string_view password);
 
+// Whether deciphered bytes look like what a wrong password makes: the
+// format has no check, but text holds no bytes 6 and 7 (a save would turn
+// them into tabs for good) and few control bytes besides tab, line ends,
+// form feed and end of file.
+bool LooksWronglyDeciphered(std::string_view bytes);
+
 // The PC1 stream cipher with a 128-bit key (multipliers 20021 and 346), in
 // 16-bit arithmetic. Reset before every encrypted open and save.
 class Pc1Cipher {

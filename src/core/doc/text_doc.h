@@ -63,6 +63,9 @@ public:
     // document the Encoding setting's): a new view shows the text through it.
     CodePage GetCodePage() const { return m_codePage; }
     bool IsEncrypted() const { return m_bEncrypted != 0; }
+    // Opened with what looks like a wrong password: Save goes through Save
+    // As, so the encrypted file is not overwritten with garbage.
+    bool SavesOnlyElsewhere() const { return m_bWrongPassword; }
     bool CanExecute() const { return m_bCanExecute != 0; }
     // An untitled document nobody has typed into: a file opened next takes
     // its window.
@@ -144,9 +147,10 @@ public:
     bool Reload();
     // Inserts a file's text at `pos` with one undo step; `pos` moves behind it.
     bool InsertFile(const std::string& path, TextPos& pos);
-    // Saves a copy under `path`, encrypted from then on; the document takes
-    // that path. On failure it keeps its path and its encryption mark.
-    bool SaveEncryptedAs(const std::string& path);
+    // Saves a copy under `path` (with `lineEnd`, else its own), encrypted
+    // from then on; the document takes that path. On failure it keeps its
+    // path and its encryption mark.
+    bool SaveEncryptedAs(const std::string& path, std::optional<std::uint8_t> lineEnd = std::nullopt);
 
     // Files larger than this are not opened.
     static constexpr std::uint64_t kLargestFile = std::uint64_t(1) << 30;
@@ -202,6 +206,7 @@ private:
     int m_bookmarkCount = 0;
     int m_bCanExecute = 0;
     int m_bEncrypted = 0;
+    bool m_bWrongPassword = false;
     CipherKey m_cipherKey{};
     std::string m_password;
     std::vector<std::unique_ptr<UndoRecord>> m_undoRecords;

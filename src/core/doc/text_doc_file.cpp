@@ -118,6 +118,8 @@ bool CTextDoc::OnOpenDocument(const std::string& path, const OpenOptions& option
     try {
         switch (LoadFile(*in, options)) {
         case LoadResult::Loaded:
+            if (m_bWrongPassword && m_pPrompts)
+                m_pPrompts->ShowMessage(FillPlaceholder(InterfaceText(kWrongPassword), path), MessageKind::Warning);
             return true;
         case LoadResult::Cancelled:
             return false;
@@ -158,6 +160,8 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         start = kMagic.size();
         m_cipher.DecipherInPlace(key, block.data() + start, *got - start);
     }
+    const bool wrongPassword =
+        encrypted && LooksWronglyDeciphered(std::string_view(block.data() + start, *got - start));
 
     const char* first = block.data() + start;
     const std::size_t firstSize = *got - start;
@@ -220,6 +224,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         m_cipherKey = key;
         m_password = password;
     }
+    m_bWrongPassword = wrongPassword;
     SetModified(false);
     if (!m_bReloading && m_pFrame)
         m_pFrame->DocumentOpened(*this);
@@ -339,7 +344,7 @@ bool CTextDoc::WriteInPlaceOf(const std::string& path, std::uint8_t lineEndType)
 bool CTextDoc::DoFileSave()
 {
     const std::string path = GetPathName();
-    if (path.empty() || !m_pFiles || (m_pFiles->Exists(path) && m_pFiles->IsReadOnly(path)))
+    if (path.empty() || !m_pFiles || m_bWrongPassword || (m_pFiles->Exists(path) && m_pFiles->IsReadOnly(path)))
         return DoSaveAs();
     return OnSaveDocument(path);
 }
@@ -351,6 +356,7 @@ bool CTextDoc::DoSaveAs()
     const auto choice = m_pPrompts->AskSavePath(GetPathName().empty() ? GetTitle() : GetPathName());
     if (!choice || !OnSaveDocument(choice->path, choice->lineEnd))
         return false;
+    m_bWrongPassword = false; // written where the user chose, on purpose
     SetPathName(choice->path);
     if (m_pFrame)
         m_pFrame->DocumentSavedAs(*this);
@@ -471,15 +477,16 @@ bool CTextDoc::InsertFile(const std::string& path, TextPos& pos)
     return true;
 }
 
-bool CTextDoc::SaveEncryptedAs(const std::string& path)
+bool CTextDoc::SaveEncryptedAs(const std::string& path, std::optional<std::uint8_t> lineEnd)
 {
     const int wasEncrypted = m_bEncrypted;
     m_bEncrypted = 1;
     m_cipher.Reset();
-    if (!OnSaveDocument(path)) {
+    if (!OnSaveDocument(path, lineEnd)) {
         m_bEncrypted = wasEncrypted;
         return false;
     }
+    m_bWrongPassword = false;
     SetPathName(path);
     return true;
 }

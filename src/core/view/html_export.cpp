@@ -28,6 +28,8 @@ void AppendEscaped(std::string& out, std::string_view cells)
             out += "&lt;";
         else if (ch == '>')
             out += "&gt;";
+        else if (ch == '&') // a text holding "&lt;" shows as written
+            out += "&amp;";
         else
             out.push_back(ch);
     }

@@ -356,7 +356,7 @@ bool CMainFrame::SaveAll()
 void CMainFrame::AutoSave()
 {
     for (const CMyDocManager::Entry& e : m_documents.Entries())
-        if (!e.doc->GetPathName().empty() && e.doc->IsModified())
+        if (!e.doc->GetPathName().empty() && e.doc->IsModified() && !e.doc->SavesOnlyElsewhere())
             e.doc->DoFileSave();
 }
 
