@@ -25,7 +25,9 @@ fi
 # Each tree has its prefix, whatever a calling script chose for itself.
 export WINEPREFIX=$NOVEDA_ROOT/build/$NOVEDA_WINDOWS_TREE/wineprefix
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# A mapi32.dll beside a program (the tests' fake mail library) comes before
+# the system's own, as on Windows.
+export WINEDLLOVERRIDES="mscoree,mshtml=;mapi32=n,b"
 
 noveda_wine_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"

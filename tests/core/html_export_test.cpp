@@ -1,3 +1,5 @@
+// The HTML export and the mail body: the whole text handed to other programs.
+#include "core/doc/mail_body.h"
 #include "core/text/setup_file.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/html_export.h"
@@ -55,4 +57,13 @@ TEST(HtmlExport, SuggestsANameThatNeverReplacesTheSource)
     EXPECT_EQ(SuggestHtmlName("notes.htm"), "notes_.htm");
     EXPECT_EQ(SuggestHtmlName("untitled1"), "untitled1.htm");
     EXPECT_EQ(SuggestHtmlName("C:\\my.dir\\readme"), "C:\\my.dir\\readme.htm");
+}
+
+TEST_F(DocTest, AMailBodyIsTheWholeTextInWin)
+{
+    settings.TabSize = 4;
+    // "мир" in KOI8, a tab, and a second line.
+    SetLines({"\xCD\xC9\xD2\tx", "end"});
+    EXPECT_EQ(MailBody(doc, CP_KOI8), "\xEC\xE8\xF0\tx\r\nend");
+    EXPECT_EQ(MailBody(doc, CP_WIN), "\xCD\xC9\xD2\tx\r\nend");
 }

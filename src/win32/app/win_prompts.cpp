@@ -6,6 +6,7 @@
 #include "core/text/placeholder.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/text_conversion.h"
+#include "win32/dialogs/password_dialog.h"
 #include "win32/dialogs/save_files_dialog.h"
 #include "win32/res/resource.h"
 
@@ -59,11 +60,12 @@ SaveChoice WinPrompts::AskSaveChanges(const std::string& documentName)
 
 // The password dialog comes with the program's own dialogs; until then an
 // encrypted file cannot be opened or saved from here, and says so.
-std::optional<std::string> WinPrompts::AskPassword(PasswordMode, const std::string&)
+std::optional<std::string> WinPrompts::AskPassword(PasswordMode mode, const std::string& current)
 {
-    ShowMessage("Encrypted files need the password dialog, which this build does not have yet.",
-                MessageKind::Warning);
-    return std::nullopt;
+    PasswordDialog dialog({m_owner, m_strings, m_settings.InterFnt}, mode, current);
+    if (dialog.Run() != IDOK)
+        return std::nullopt;
+    return dialog.Password();
 }
 
 // A suggestion without a directory is the title of a document that has no

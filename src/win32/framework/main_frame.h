@@ -257,6 +257,10 @@ private:
     void ReplaceCommand(int);
     CommandUpdate FindState(int);
     void FindInFilesCommand(int);
+    // Commands that hand the active document on (main_frame_file_commands.cpp).
+    void SaveEncryptedCommand(int);
+    void ExportHtmlCommand(int);
+    void SendMailCommand(int);
     CommandUpdate FindAgainState(int id);
     // The small dialogs (main_frame_dialogs.cpp).
     void ConvertCommand(int);

@@ -1,0 +1,64 @@
+// The active document handed on: Save encrypted, Export to Html, Send mail.
+#include "core/doc/mail_body.h"
+#include "core/doc/open_options.h"
+#include "core/text/placeholder.h"
+#include "core/view/highlight_scheme.h"
+#include "core/view/html_export.h"
+#include "win32/app/file_dialogs.h"
+#include "win32/app/simple_mail.h"
+#include "win32/app/text_conversion.h"
+#include "win32/app/wait_cursor.h"
+#include "win32/framework/child_frame.h"
+#include "win32/framework/main_frame.h"
+#include "win32/view/view_window.h"
+
+namespace {
+
+constexpr char kEncryptedFilter[] = "Cripted files (*.crp)\0*.crp\0All files (*.*)\0*.*\0";
+constexpr DocString kCannotExport{5050, "Cannot write the page %s"};
+constexpr DocString kMailError{5049, "MAPI initialization error."};
+
+std::string PathOrTitle(const CTextDoc& doc)
+{
+    return doc.GetPathName().empty() ? doc.GetTitle() : doc.GetPathName();
+}
+
+} // namespace
+
+// The dialog's line end goes with this save alone.
+void CMainFrame::SaveEncryptedCommand(int)
+{
+    CTextDoc& doc = ActiveChild()->Document();
+    CMyFileDialog dialog(false, m_settings.Encoding, kLineEndAuto);
+    dialog.strings = [this](std::uint32_t id) { return InterfaceString(id); };
+    int filterIndex = 1;
+    const std::vector<std::string> paths =
+        dialog.Show(m_window, std::string(kEncryptedFilter, sizeof kEncryptedFilter - 1), filterIndex, nullptr,
+                    SuggestEncryptedName(PathOrTitle(doc)));
+    if (!paths.empty())
+        doc.SaveEncryptedAs(paths.front(), ChosenLineEnd(dialog.lineEnd));
+}
+
+// The page opens as a document, as if chosen with File Open.
+void CMainFrame::ExportHtmlCommand(int)
+{
+    const CTextDoc& doc = ActiveChild()->Document();
+    const std::optional<std::string> path = ChooseFileToSave(m_window, SuggestHtmlName(PathOrTitle(doc)));
+    if (!path)
+        return;
+    HighlightScheme& scheme = m_schemes[std::min<std::size_t>(doc.GetSchemeIndex(), m_schemes.size() - 1)];
+    scheme.LoadScheme();
+    if (!ExportHtmlToFile(doc, scheme, m_settings.Colors, m_files, *path)) {
+        m_prompts.ShowMessage(FillPlaceholder(InterfaceText(kCannotExport), *path), MessageKind::Error);
+        return;
+    }
+    OpenDocument(*path, OpenOptions{});
+}
+
+void CMainFrame::SendMailCommand(int)
+{
+    WaitCursor wait;
+    ViewWindow& view = ActiveChild()->ActivePane();
+    if (!SendMailBody(m_window, MailBody(view.View().GetDocument(), view.View().CodePage())))
+        MessageBoxW(m_window, FromCp1251(InterfaceText(kMailError)).c_str(), L"", MB_OK);
+}
