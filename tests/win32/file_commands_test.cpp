@@ -246,3 +246,35 @@ TEST_F(FileCommands, MailHandsTheTextInWinToTheMailProgram)
 }
 
 } // namespace
+
+namespace {
+
+// Typed twice into the real dialog: saved encrypted, opened again.
+TEST_F(FileCommands, AnEncryptedFileMakesTheRoundTripThroughThePasswordDialog)
+{
+    owner = frame.Window();
+    WinPrompts boxes = Boxes();
+    auto typeTwice = [](HWND dialog) {
+        SetDlgItemTextW(dialog, IDC_PASSWORD, L"\x043A\x043B\x044E\x0447"); // "ключ"
+        SetDlgItemTextW(dialog, IDC_RETYPE_PASSWORD, L"\x043A\x043B\x044E\x0447");
+        DialogScript::Click(dialog, IDOK);
+    };
+    const std::string path = ToCp1251((folder / L"round.crp").wstring());
+    {
+        CTextDoc writer(settings, nullptr, &files, &boxes);
+        writer.OnNewDocument();
+        writer.DeleteContents();
+        writer.AppendLine("secret text");
+        DialogScript script(typeTwice);
+        ASSERT_TRUE(writer.SaveEncryptedAs(path));
+    }
+    EXPECT_EQ(FileText(FromCp1251(path)).substr(0, 6), "NVLOCK");
+    EXPECT_EQ(FileText(FromCp1251(path)).find("secret"), std::string::npos);
+    CTextDoc reader(settings, nullptr, &files, &boxes);
+    DialogScript script(typeTwice);
+    ASSERT_TRUE(reader.OnOpenDocument(path));
+    EXPECT_EQ(reader.GetLine(0), "secret text");
+    EXPECT_FALSE(reader.SavesOnlyElsewhere());
+}
+
+} // namespace
