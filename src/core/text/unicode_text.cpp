@@ -1,0 +1,238 @@
+#include "core/text/unicode_text.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array<char16_t, 128> kHighHalf = {
+    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, 0x20AC, 0x2030, 0x0409, 0x2039, 0x040A,
+    0x040C, 0x040B, 0x040F, 0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, 0x0098, 0x2122,
+    0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F, 0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6,
+    0x00A7, 0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407, 0x00B0, 0x00B1, 0x0406, 0x0456,
+    0x0491, 0x00B5, 0x00B6, 0x00B7, 0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457, 0x0410,
+    0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417, 0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D,
+    0x041E, 0x041F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427, 0x0428, 0x0429, 0x042A,
+    0x042B, 0x042C, 0x042D, 0x042E, 0x042F, 0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,
+    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444,
+    0x0445, 0x0446, 0x0447, 0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
+};
+
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The length of the UTF-8 sequence `lead` starts, 0 for a byte that starts
+// none; and the range its second byte must fall in (no overlong forms, no
+// surrogates, nothing past U+10FFFF).
+struct Lead {
+    int length;
+    unsigned char low, high;
+};
+Lead LeadOf(unsigned char lead)
+{
+    if (lead < 0x80)
+        return {1, 0, 0};
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return {2, 0x80, 0xBF};
+    if (lead == 0xE0)
+        return {3, 0xA0, 0xBF};
+    if (lead == 0xED)
+        return {3, 0x80, 0x9F};
+    if (lead >= 0xE1 && lead <= 0xEF)
+        return {3, 0x80, 0xBF};
+    if (lead == 0xF0)
+        return {4, 0x90, 0xBF};
+    if (lead >= 0xF1 && lead <= 0xF3)
+        return {4, 0x80, 0xBF};
+    if (lead == 0xF4)
+        return {4, 0x80, 0x8F};
+    return {0, 0, 0};
+}
+
+// How many bytes of `bytes` from `at` form a valid sequence: its length, 0
+// when invalid, -1 when valid so far but cut off by the end.
+int ValidSequence(std::string_view bytes, std::size_t at)
+{
+    const Lead lead = LeadOf(static_cast<unsigned char>(bytes[at]));
+    if (lead.length <= 1)
+        return lead.length;
+    for (int i = 1; i < lead.length; ++i) {
+        if (at + static_cast<std::size_t>(i) >= bytes.size())
+            return -1;
+        const auto next = static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]);
+        const unsigned char low = i == 1 ? lead.low : 0x80, high = i == 1 ? lead.high : 0xBF;
+        if (next < low || next > high)
+            return 0;
+    }
+    return lead.length;
+}
+
+char32_t DecodeSequence(std::string_view bytes, std::size_t at, int length)
+{
+    const auto lead = static_cast<unsigned char>(bytes[at]);
+    char32_t character = length == 2 ? lead & 0x1F : length == 3 ? lead & 0x0F : lead & 0x07;
+    for (int i = 1; i < length; ++i)
+        character = character << 6 | (static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]) & 0x3F);
+    return character;
+}
+
+void AppendUtf8(std::string& out, char32_t c)
+{
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | c >> 6);
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | c >> 12);
+        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+} // namespace
+
+UnicodeForm DetectUnicodeForm(std::string_view first, bool whole)
+{
+    for (const UnicodeForm form : {UnicodeForm::Utf8Bom, UnicodeForm::Utf16Le, UnicodeForm::Utf16Be})
+        if (first.starts_with(ByteOrderMark(form)))
+            return form;
+    bool multiByte = false;
+    for (std::size_t at = 0; at < first.size();) {
+        const int length = ValidSequence(first, at);
+        if (length == 0 || (length < 0 && whole))
+            return UnicodeForm::None;
+        if (length < 0)
+            break;
+        multiByte |= length > 1;
+        at += static_cast<std::size_t>(length);
+    }
+    return multiByte ? UnicodeForm::Utf8 : UnicodeForm::None;
+}
+
+std::string_view ByteOrderMark(UnicodeForm form)
+{
+    switch (form) {
+    case UnicodeForm::Utf8Bom: return "\xEF\xBB\xBF";
+    case UnicodeForm::Utf16Le: return "\xFF\xFE";
+    case UnicodeForm::Utf16Be: return "\xFE\xFF";
+    default: return {};
+    }
+}
+
+std::optional<char> Cp1251Of(char32_t character)
+{
+    if (character < 0x80)
+        return static_cast<char>(character);
+    if (character >= 0x0410 && character <= 0x044F)
+        return static_cast<char>(character - 0x0410 + 0xC0);
+    const auto* found = std::find(kHighHalf.begin(), kHighHalf.end(), character);
+    if (found == kHighHalf.end())
+        return std::nullopt;
+    return static_cast<char>(0x80 + (found - kHighHalf.begin()));
+}
+
+char32_t UnicodeOf(char cp1251)
+{
+    const auto byte = static_cast<unsigned char>(cp1251);
+    return byte < 0x80 ? byte : kHighHalf[byte - 0x80];
+}
+
+void UnicodeDecoder::Put(char32_t character, std::string& out)
+{
+    const std::optional<char> byte = Cp1251Of(character);
+    if (!byte && !m_firstUnmapped)
+        m_firstUnmapped = Unmapped{character, m_lineFeeds};
+    out += byte.value_or('?');
+    m_lineFeeds += character == '\n';
+}
+
+void UnicodeDecoder::Decode(std::string_view bytes, std::string& out)
+{
+    if (m_form == UnicodeForm::Utf16Le || m_form == UnicodeForm::Utf16Be)
+        DecodeUtf16(bytes, out);
+    else
+        DecodeUtf8(bytes, out);
+}
+
+void UnicodeDecoder::DecodeUtf8(std::string_view bytes, std::string& out)
+{
+    if (!m_pending.empty()) { // a sequence cut by the end of the last block
+        const std::string joined = std::exchange(m_pending, {}) + std::string(bytes);
+        DecodeUtf8(joined, out);
+        return;
+    }
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        const auto byte = static_cast<unsigned char>(bytes[at]);
+        if (byte < 0x80) {
+            Put(byte, out);
+            ++at;
+            continue;
+        }
+        const int length = ValidSequence(bytes, at);
+        if (length < 0) {
+            m_pending.assign(bytes.substr(at));
+            return;
+        }
+        Put(length > 0 ? DecodeSequence(bytes, at, length) : kReplacement, out);
+        at += length > 0 ? static_cast<std::size_t>(length) : 1;
+    }
+}
+
+void UnicodeDecoder::DecodeUtf16(std::string_view bytes, std::string& out)
+{
+    if (!m_pending.empty()) {
+        const std::string joined = std::exchange(m_pending, {}) + std::string(bytes);
+        DecodeUtf16(joined, out);
+        return;
+    }
+    const bool little = m_form == UnicodeForm::Utf16Le;
+    std::size_t at = 0;
+    for (; at + 1 < bytes.size(); at += 2) {
+        const auto a = static_cast<unsigned char>(bytes[at]), b = static_cast<unsigned char>(bytes[at + 1]);
+        const char32_t unit = little ? (b << 8 | a) : (a << 8 | b);
+        if (unit >= 0xD800 && unit <= 0xDBFF) { // a pair: never in cp1251, but one character
+            if (at + 3 >= bytes.size())
+                break;
+            const auto c = static_cast<unsigned char>(bytes[at + 2]), d = static_cast<unsigned char>(bytes[at + 3]);
+            const char32_t low = little ? (d << 8 | c) : (c << 8 | d);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                Put(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00), out);
+                at += 2;
+                continue;
+            }
+            Put(kReplacement, out);
+            continue;
+        }
+        Put(unit >= 0xDC00 && unit <= 0xDFFF ? kReplacement : unit, out);
+    }
+    m_pending.assign(bytes.substr(at));
+}
+
+void UnicodeDecoder::Finish(std::string& out)
+{
+    if (!m_pending.empty()) {
+        m_pending.clear();
+        Put(kReplacement, out);
+    }
+}
+
+std::string EncodeUnicode(std::string_view cp1251, UnicodeForm form)
+{
+    std::string out;
+    if (form == UnicodeForm::Utf16Le || form == UnicodeForm::Utf16Be) {
+        out.reserve(cp1251.size() * 2);
+        for (const char byte : cp1251) {
+            const char32_t c = UnicodeOf(byte);
+            const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
+            out += form == UnicodeForm::Utf16Le ? low : high;
+            out += form == UnicodeForm::Utf16Le ? high : low;
+        }
+        return out;
+    }
+    out.reserve(cp1251.size() * 2);
+    for (const char byte : cp1251)
+        AppendUtf8(out, UnicodeOf(byte));
+    return out;
+}

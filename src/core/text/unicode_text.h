@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Files stored as Unicode (UTF-8 or UTF-16) and the cp1251 text a document
+// holds of them.
+
+// How a file stores its text; None: in one of the single-byte code pages.
+enum class UnicodeForm : std::uint8_t { None, Utf8, Utf8Bom, Utf16Le, Utf16Be };
+
+// The form of a file from its first bytes (`whole`: they are all of it): a
+// byte order mark, else text that is valid UTF-8 and holds at least one
+// multi-byte sequence. A sequence cut off by the end of the window counts
+// as valid unless the window is the whole file; any invalid byte means the
+// file is not UTF-8.
+UnicodeForm DetectUnicodeForm(std::string_view first, bool whole);
+// The byte order mark a form begins with (none for BOM-less UTF-8).
+std::string_view ByteOrderMark(UnicodeForm form);
+
+// The cp1251 byte of a character, none where cp1251 has none.
+std::optional<char> Cp1251Of(char32_t character);
+char32_t UnicodeOf(char cp1251);
+
+// A character of a file that has no cp1251 byte: it became '?'. Invalid
+// bytes count as U+FFFD. The line is the number of line feeds before it.
+struct Unmapped {
+    char32_t character;
+    std::size_t line;
+};
+
+// Turns a Unicode file (after its byte order mark) into cp1251, block by
+// block: a sequence cut by the end of a block is finished by the next one.
+class UnicodeDecoder {
+public:
+    explicit UnicodeDecoder(UnicodeForm form) : m_form(form) {}
+    void Decode(std::string_view bytes, std::string& out);
+    // The end of the file: a cut sequence left over is one bad character.
+    void Finish(std::string& out);
+    const std::optional<Unmapped>& FirstUnmapped() const { return m_firstUnmapped; }
+
+private:
+    void Put(char32_t character, std::string& out);
+    void DecodeUtf8(std::string_view bytes, std::string& out);
+    void DecodeUtf16(std::string_view bytes, std::string& out);
+
+    UnicodeForm m_form;
+    std::string m_pending; // the start of a cut sequence
+    std::size_t m_lineFeeds = 0;
+    std::optional<Unmapped> m_firstUnmapped;
+};
+
+// cp1251 text in a Unicode form, without the byte order mark.
+std::string EncodeUnicode(std::string_view cp1251, UnicodeForm form);
