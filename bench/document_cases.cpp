@@ -243,7 +243,7 @@ std::uint64_t FileSize(const std::string& path)
 std::unique_ptr<CTextDoc> OpenedDocument(const std::string& file, PosixFileSystem& fs)
 {
     auto doc = std::make_unique<CTextDoc>(Settings(), nullptr, &fs);
-    if (!doc->OnOpenDocument(file, {CP_WIN, std::nullopt})) // as a file opens in WIN: no detection timed
+    if (!doc->OnOpenDocument(file, {.codePage = CP_WIN})) // as a file opens in WIN: no detection timed
         throw std::runtime_error("cannot open " + file);
     return doc;
 }

@@ -1,5 +1,6 @@
 #include "core/settings/favorites.h"
 #include "core/text/setup_file.h"
+#include "core/text/unicode_text.h"
 
 #include <gtest/gtest.h>
 
@@ -24,7 +25,7 @@ public:
     }
     std::int32_t CaretCol() const override { return 3; }
     std::int32_t CaretLine() const override { return 7; }
-    std::uint8_t CodePage() const override { return 1; }
+    std::uint8_t Encoding() const override { return 1; }
     std::vector<std::uint32_t> BookmarkedLines() const override { return marks; }
 
     std::string path;
@@ -41,6 +42,13 @@ TEST(Favorites, NumbersLinesGiveCaretCodePageAndBookmarks)
     ASSERT_EQ(list.size(), 2u);
     EXPECT_EQ(list[0], (Favorite{12, 40, 4, "C:\\texts\\a.txt", {7, 30}}));
     EXPECT_EQ(list[1], (Favorite{0, 0, 1, "D:\\b.txt", {}}));
+
+    // A Unicode file is remembered as its form; Auto names no encoding.
+    const auto unicode = Read("u8.txt\r\n0 0 6 0\r\nu16.txt\r\n0 0 7 0\r\nauto.txt\r\n0 0 5 0\r\n");
+    ASSERT_EQ(unicode.size(), 3u);
+    EXPECT_EQ(unicode[0].encoding, kEncodingUtf8);
+    EXPECT_EQ(unicode[1].encoding, kEncodingUtf16);
+    EXPECT_EQ(unicode[2].encoding, CP_WIN);
 }
 
 TEST(Favorites, AnEntryWhoseNumbersDoNotParseIsDropped)

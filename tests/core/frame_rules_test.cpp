@@ -15,6 +15,9 @@ TEST(StatusTexts, ShowTheCaretAndTheSettings)
     EXPECT_TRUE(texts.languageEnabled);
     EXPECT_EQ(texts.languageImage, 1);
     EXPECT_EQ(texts.codePageString, 1003u); // the view's KOI8
+    EXPECT_EQ(texts.unicodeName, "");
+    EXPECT_EQ(ComputeStatusTexts(CaretInfo{0, 1, 0, CP_WIN, UnicodeForm::Utf8Bom}, settings).unicodeName, "UTF-8 BOM");
+    EXPECT_EQ(ComputeStatusTexts(CaretInfo{0, 1, 0, CP_WIN, UnicodeForm::Utf16Be}, settings).unicodeName, "UTF-16");
     EXPECT_EQ(texts.insertMode, "OVR");
 
     settings.Language = 0;

@@ -22,7 +22,7 @@ protected:
     bool Open(const std::string& bytes, std::uint8_t lineEnd = kLineEndAuto)
     {
         fs.files[kPath] = bytes;
-        return doc.OnOpenDocument(kPath, {CP_WIN, ChosenLineEnd(lineEnd)});
+        return doc.OnOpenDocument(kPath, {.codePage = CP_WIN, .lineEnd = ChosenLineEnd(lineEnd)});
     }
     // Saves under kPath and gives the bytes written.
     std::string Saved()
@@ -94,7 +94,7 @@ TEST_F(FileTest, TheCodePageIsDetectedOrTakenAsGiven)
     fs.files[kPath] = koi8;
     ASSERT_TRUE(doc.OnOpenDocument(kPath, {}));
     EXPECT_EQ(doc.GetCodePage(), CP_KOI8);
-    ASSERT_TRUE(doc.OnOpenDocument(kPath, {CP_MAC, std::nullopt}));
+    ASSERT_TRUE(doc.OnOpenDocument(kPath, {.codePage = CP_MAC}));
     EXPECT_EQ(doc.GetCodePage(), CP_MAC);
     EXPECT_EQ(settings.Encoding, 4); // an open leaves the setting alone
 
@@ -106,7 +106,7 @@ TEST_F(FileTest, TheCodePageIsDetectedOrTakenAsGiven)
     EXPECT_EQ(doc.GetCodePage(), CP_KOI8);
     EXPECT_EQ(other.GetCodePage(), CP_WIN);
 
-    ASSERT_TRUE(other.OnOpenDocument("C:\\texts\\missing.txt", {CP_DOS, std::nullopt}));
+    ASSERT_TRUE(other.OnOpenDocument("C:\\texts\\missing.txt", {.codePage = CP_DOS}));
     EXPECT_EQ(other.GetCodePage(), CP_DOS);
     settings.Encoding = CP_ISO;
     other.OnNewDocument();
@@ -445,6 +445,8 @@ TEST_F(FileTest, ReloadReadsTheFileAgain)
     struct View : DocumentView {
         void OnUpdate(DocumentView*, int) override {}
         void ResetToTop() override { ++resets; }
+        void ShowInCodePage(int) override {}
+        int CodePage() const override { return CP_WIN; }
         int resets = 0;
     } view;
     doc.AddView(&view);

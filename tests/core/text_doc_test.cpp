@@ -129,6 +129,8 @@ TEST_F(DocTest, ViewsAreToldWhenTheDocumentChangesExceptTheOneThatChangedIt)
             lastHint = hint;
         }
         void ResetToTop() override {}
+        void ShowInCodePage(int) override {}
+        int CodePage() const override { return CP_WIN; }
         int updates = 0;
         int lastHint = -1;
     } first, second;

@@ -146,7 +146,7 @@ TEST_F(ViewBlocks, CaseLeavesEveryByteThatIsNoLetterAlone)
 TEST_F(ViewBlocks, CaseKeepsTheCrBytesOfALine)
 {
     fs.files["C:\\mixed.txt"] = "first\nsecond\r\nthird\r\n";
-    ASSERT_TRUE(doc.OnOpenDocument("C:\\mixed.txt", {CP_WIN, std::nullopt}));
+    ASSERT_TRUE(doc.OnOpenDocument("C:\\mixed.txt", {.codePage = CP_WIN}));
     Start();
     view->OnCommand(ID_EDIT_SELECT_ALL);
     view->OnCommand(ID_EDIT_UPPER_CASE);

@@ -160,7 +160,7 @@ TEST_F(ViewClips, RememberedPositionsAreClampedAndSetEveryView)
     Favorite record;
     record.caretLine = 9;
     record.caretCol = 9;
-    record.codePage = CP_KOI8;
+    record.encoding = CP_KOI8;
     record.bookmarks = {0, 7};
     view->ApplyRememberedPosition(record);
     EXPECT_EQ(view->Caret(), (TextPos{3, 1}));

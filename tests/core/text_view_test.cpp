@@ -191,6 +191,8 @@ TEST_F(ViewLifeCycle, FullSettingsChangeRelaysAndTellsTheOtherViews)
             hint = h;
         }
         void ResetToTop() override {}
+        void ShowInCodePage(int) override {}
+        int CodePage() const override { return CP_WIN; }
         DocumentView* sender = nullptr;
         int hint = 0;
     } other;

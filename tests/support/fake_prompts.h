@@ -37,7 +37,7 @@ public:
         questions.push_back("save as " + suggested);
         if (!savePath)
             return std::nullopt;
-        return SaveAsChoice{*savePath, saveLineEnd};
+        return SaveAsChoice{*savePath, saveLineEnd, saveEncoding};
     }
 
     std::vector<std::string> messages;
@@ -49,4 +49,5 @@ public:
     std::vector<std::string> passwordsShown;
     std::optional<std::string> savePath;
     std::optional<std::uint8_t> saveLineEnd;
+    std::optional<std::uint8_t> saveEncoding;
 };

@@ -47,14 +47,14 @@ TEST(FileDialog, TheExtraBoxesStartAsToldAndFollowTheUser)
         EXPECT_TRUE(seen.encodingEnabled);
         EXPECT_EQ(open.encoding, 2);
         EXPECT_EQ(open.lineEnd, 1);
-        EXPECT_TRUE(open.encodingChanged);
     }
     {
         DialogScript script = PickMacAndUnix(seen);
-        CMyFileDialog save(false, 1, 3);
+        CMyFileDialog save(false, 5, 3);
         save.Show(nullptr, std::string(kAllFilesFilter, sizeof kAllFilesFilter - 1), filterIndex);
-        EXPECT_EQ(seen.encoding, 1);
-        EXPECT_FALSE(seen.encodingEnabled); // the code page is chosen on opening only
+        EXPECT_EQ(seen.encoding, 5);
+        EXPECT_TRUE(seen.encodingEnabled); // Save As converts
+        EXPECT_EQ(save.encoding, 2);
     }
 }
 
@@ -74,7 +74,8 @@ TEST(FileDialog, TheBoxesTakeTheInterfaceStrings)
             HWND encoding = GetDlgItem(dialog, IDC_FILE_ENCODING);
             if (!encoding)
                 return;
-            items = {ItemText(encoding, 0), ItemText(encoding, 5), ItemText(GetDlgItem(dialog, IDC_FILE_LINE_END), 3)};
+            items = {ItemText(encoding, 0), ItemText(encoding, 5), ItemText(encoding, 6), ItemText(encoding, 7),
+                     ItemText(GetDlgItem(dialog, IDC_FILE_LINE_END), 3)};
             PostMessageW(GetParent(dialog), WM_COMMAND, IDCANCEL, 0);
         });
     };
@@ -84,7 +85,7 @@ TEST(FileDialog, TheBoxesTakeTheInterfaceStrings)
         DialogScript script = readItems();
         CMyFileDialog open(true, 5, 3);
         open.Show(nullptr, filter, filterIndex);
-        EXPECT_EQ(items, (std::vector<std::wstring>{L"KOI8", L"Auto", L"Auto"}));
+        EXPECT_EQ(items, (std::vector<std::wstring>{L"KOI8", L"Auto", L"UTF-8", L"UTF-16", L"Auto"}));
     }
     {
         DialogScript script = readItems();
@@ -95,7 +96,8 @@ TEST(FileDialog, TheBoxesTakeTheInterfaceStrings)
             return std::nullopt;
         };
         open.Show(nullptr, filter, filterIndex);
-        EXPECT_EQ(items, (std::vector<std::wstring>{L"KOI8", L"\u0410\u0432\u0442\u043E", L"\u0410\u0432\u0442\u043E"}));
+        const std::wstring avto = L"\u0410\u0432\u0442\u043E";
+        EXPECT_EQ(items, (std::vector<std::wstring>{L"KOI8", avto, L"UTF-8", L"UTF-16", avto}));
     }
 }
 

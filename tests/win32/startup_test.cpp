@@ -126,7 +126,7 @@ TEST_F(Startup, AFavoriteComesBackWithCaretCodePageAndBookmarks)
     favorite.path = path;
     favorite.caretLine = 500; // the file has shrunk since
     favorite.caretCol = 40;
-    favorite.codePage = 0;
+    favorite.encoding = 0;
     favorite.bookmarks = {7, 30};
     settings.favorites = {favorite};
     frame.NewDocument();

@@ -42,6 +42,8 @@ StatusTexts ComputeStatusTexts(const std::optional<CaretInfo>& caret, const AppS
     // The active view's code page; without one the code page the next file
     // opens in.
     texts.codePageString = kCodePageNamesFirst + (caret ? caret->codePage : settings.Encoding);
+    if (caret)
+        texts.unicodeName = UnicodeFormName(caret->stored);
     texts.insertMode = settings.InsMode == 1 ? " INS" : "OVR";
     return texts;
 }

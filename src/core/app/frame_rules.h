@@ -2,6 +2,7 @@
 
 #include "core/platform/geometry.h"
 #include "core/settings/app_settings.h"
+#include "core/text/unicode_text.h"
 
 #include <cstdint>
 #include <functional>
@@ -16,10 +17,12 @@ struct CaretInfo {
     std::uint32_t lines = 1;
     std::uint32_t column = 0;
     std::uint32_t codePage = CP_WIN; // the view's, 0..4
+    UnicodeForm stored = UnicodeForm::None; // how the document's file stores it
 };
 
 // The status bar's panes 7000, 7001, 7002 (with its enabled state and the
-// image of bitmap 1009 beside it), 7003 (a string id) and 59140.
+// image of bitmap 1009 beside it), 7003 (a string id, or the name of the
+// Unicode form a file is stored in) and 59140.
 struct StatusTexts {
     std::string position;
     std::string percent;
@@ -27,6 +30,7 @@ struct StatusTexts {
     bool languageEnabled = false;
     int languageImage = 0;
     std::uint32_t codePageString = 0;
+    std::string unicodeName; // shown instead of the code page when not empty
     std::string insertMode;
 };
 StatusTexts ComputeStatusTexts(const std::optional<CaretInfo>& caret, const AppSettings& settings);

@@ -16,6 +16,9 @@ inline constexpr DocString kCannotSaveFile{5043, "Cannot save file %s"};
 inline constexpr DocString kInsertFileTitle{5005, "Insert File"};
 inline constexpr DocString kBrowseLink{5015, "Browse this link..."};
 inline constexpr DocString kAutoChoice{5045, "Auto"};
+inline constexpr DocString kUnmappedCharacters{
+    5052, "%s holds characters the Cyrillic code pages do not have (the first: %u in line %d); they are shown as ?."
+          "\nThe file is kept as it is; Save As can keep this text in another file."};
 inline constexpr DocString kWrongPassword{
     5051, "The password seems to be wrong: %s could not be deciphered.\nThe file is kept as it is; Save As can keep "
           "this text in another file."};

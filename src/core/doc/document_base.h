@@ -12,6 +12,10 @@ public:
     virtual void OnUpdate(DocumentView* sender, int hint) = 0;
     // After the document was read again: caret at the start, no scroll.
     virtual void ResetToTop() = 0;
+    // The code page the view reads the text in; told when the document's
+    // text was converted into another one.
+    virtual int CodePage() const = 0;
+    virtual void ShowInCodePage(int codePage) = 0;
 };
 
 // The part of a document that the framework keeps: title, path name,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/text/code_pages.h"
+#include "core/text/unicode_text.h"
 
 #include <cstdint>
 #include <optional>
@@ -11,19 +12,27 @@ inline constexpr std::uint8_t kEncodingAuto = 5;
 inline constexpr std::uint8_t kLineEndAuto = 3;
 
 // What one open asks for, travelling with that open alone: a code page and a
-// line end, or detection of either (nothing).
+// line end, or detection of either (nothing). A Unicode form reads the file
+// as that; without one, a file opened with detection is read as Unicode
+// when it is.
 struct OpenOptions {
-    std::optional<CodePage> codePage;
-    std::optional<std::uint8_t> lineEnd;
+    std::optional<CodePage> codePage = std::nullopt;
+    std::optional<std::uint8_t> lineEnd = std::nullopt;
+    std::optional<UnicodeForm> unicode = std::nullopt;
 };
 
-// An open in the code page the Encoding setting names, or with detection for
-// "Auto" (or any value out of range).
+// An open in the code page or the Unicode form an Encoding value names, or
+// with detection for "Auto" (or any value out of range). UTF-16 reads little
+// endian unless the file's byte order mark says otherwise.
 inline OpenOptions OpenInEncoding(std::uint8_t encoding)
 {
     OpenOptions options;
     if (encoding < kCodePageCount)
         options.codePage = static_cast<CodePage>(encoding);
+    else if (encoding == kEncodingUtf8)
+        options.unicode = UnicodeForm::Utf8;
+    else if (encoding == kEncodingUtf16)
+        options.unicode = UnicodeForm::Utf16Le;
     return options;
 }
 
@@ -31,6 +40,15 @@ inline OpenOptions OpenInEncoding(std::uint8_t encoding)
 inline std::optional<std::uint8_t> ChosenLineEnd(int box)
 {
     if (box >= 0 && box < kLineEndAuto)
+        return static_cast<std::uint8_t>(box);
+    return std::nullopt;
+}
+
+// A save dialog's Encoding box: a code page or a Unicode form, or nothing
+// for "Auto" (the document stays as it is stored).
+inline std::optional<std::uint8_t> ChosenEncoding(int box)
+{
+    if ((box >= 0 && box < kCodePageCount) || box == kEncodingUtf8 || box == kEncodingUtf16)
         return static_cast<std::uint8_t>(box);
     return std::nullopt;
 }

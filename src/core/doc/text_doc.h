@@ -63,9 +63,13 @@ public:
     // document the Encoding setting's): a new view shows the text through it.
     CodePage GetCodePage() const { return m_codePage; }
     bool IsEncrypted() const { return m_bEncrypted != 0; }
-    // Opened with what looks like a wrong password: Save goes through Save
-    // As, so the encrypted file is not overwritten with garbage.
-    bool SavesOnlyElsewhere() const { return m_bWrongPassword; }
+    // Opened with what looks like a wrong password, or a Unicode file with
+    // characters the document cannot hold: Save goes through Save As, so the
+    // file is not overwritten with what was lost.
+    bool SavesOnlyElsewhere() const { return m_bSaveOnlyElsewhere; }
+    // How the file stores the text: in the document's code page (None), or
+    // as UTF-8 or UTF-16, which a save writes again.
+    UnicodeForm GetUnicodeForm() const { return m_unicodeForm; }
     bool CanExecute() const { return m_bCanExecute != 0; }
     // An untitled document nobody has typed into: a file opened next takes
     // its window.
@@ -158,6 +162,7 @@ public:
 private:
     enum class LoadResult { Loaded, Cancelled, Failed };
     LoadResult LoadFile(InputFile& in, const OpenOptions& options);
+    std::optional<int> TakeEncoding(std::uint8_t encoding);
     void MakeEmpty();
     // A new scheme makes every stored line state stale.
     void ChooseScheme(std::uint8_t index);
@@ -206,7 +211,9 @@ private:
     int m_bookmarkCount = 0;
     int m_bCanExecute = 0;
     int m_bEncrypted = 0;
-    bool m_bWrongPassword = false;
+    bool m_bSaveOnlyElsewhere = false;
+    UnicodeForm m_unicodeForm = UnicodeForm::None;
+    std::optional<Unmapped> m_firstUnmapped; // of the last load
     CipherKey m_cipherKey{};
     std::string m_password;
     std::vector<std::unique_ptr<UndoRecord>> m_undoRecords;

@@ -38,6 +38,29 @@ std::string ExtensionKey(const std::string& path)
     return dot == std::string::npos ? std::string() : KeyOfExtension(name.substr(dot + 1));
 }
 
+// The Unicode form a file is read in: the one asked for (its byte order
+// mark, when it has one, tells UTF-8 with a mark and the UTF-16 byte
+// order), none when a code page is asked for, else the detected one.
+UnicodeForm UnicodeFormOf(std::string_view first, const OpenOptions& options, bool whole)
+{
+    if (!options.unicode)
+        return options.codePage ? UnicodeForm::None : DetectUnicodeForm(first, whole);
+    const UnicodeForm marked = DetectUnicodeForm(first.substr(0, 3), true);
+    const bool utf16 = *options.unicode == UnicodeForm::Utf16Le || *options.unicode == UnicodeForm::Utf16Be;
+    if (utf16)
+        return marked == UnicodeForm::Utf16Be ? UnicodeForm::Utf16Be : UnicodeForm::Utf16Le;
+    return marked == UnicodeForm::Utf8Bom ? UnicodeForm::Utf8Bom : UnicodeForm::Utf8;
+}
+
+// "%s" the path, "%u" the character as U+XXXX, "%d" its line from 1.
+std::string UnmappedMessage(const std::string& pattern, const std::string& path, const Unmapped& unmapped)
+{
+    char character[16];
+    std::snprintf(character, sizeof character, "U+%04X", static_cast<unsigned>(unmapped.character));
+    return FillPlaceholder(FillPlaceholder(FillPlaceholder(pattern, path), character, "%u"),
+                           std::to_string(unmapped.line + 1), "%d");
+}
+
 // Reads the blocks that follow a first one of `got` bytes until a short
 // block ends the file, handing each to `take`; false when a read fails.
 template <class Take>
@@ -118,7 +141,10 @@ bool CTextDoc::OnOpenDocument(const std::string& path, const OpenOptions& option
     try {
         switch (LoadFile(*in, options)) {
         case LoadResult::Loaded:
-            if (m_bWrongPassword && m_pPrompts)
+            if (m_firstUnmapped && m_pPrompts)
+                m_pPrompts->ShowMessage(UnmappedMessage(InterfaceText(kUnmappedCharacters), path, *m_firstUnmapped),
+                                        MessageKind::Warning);
+            else if (m_bSaveOnlyElsewhere && m_pPrompts)
                 m_pPrompts->ShowMessage(FillPlaceholder(InterfaceText(kWrongPassword), path), MessageKind::Warning);
             return true;
         case LoadResult::Cancelled:
@@ -160,14 +186,27 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         start = kMagic.size();
         m_cipher.DecipherInPlace(key, block.data() + start, *got - start);
     }
-    const bool wrongPassword =
-        encrypted && LooksWronglyDeciphered(std::string_view(block.data() + start, *got - start));
+    const std::string_view firstBytes(block.data() + start, *got - start);
+    const bool wrongPassword = encrypted && LooksWronglyDeciphered(firstBytes);
 
-    const char* first = block.data() + start;
-    const std::size_t firstSize = *got - start;
+    // A Unicode file is decoded block by block into cp1251 before it is
+    // broken into lines; the decoded first block decides the line end.
+    const UnicodeForm unicode = UnicodeFormOf(firstBytes, options, *got < block.size());
+    std::optional<UnicodeDecoder> decoder;
+    std::string decoded;
+    std::string_view firstText = firstBytes;
+    if (unicode != UnicodeForm::None) {
+        decoder.emplace(unicode);
+        const std::string_view mark = ByteOrderMark(unicode);
+        decoder->Decode(firstBytes.substr(firstBytes.starts_with(mark) ? mark.size() : 0), decoded);
+        firstText = decoded;
+    }
+    const char* first = firstText.data();
+    const std::size_t firstSize = firstText.size();
     const std::uint8_t lineEnd = options.lineEnd ? *options.lineEnd : DetectLineEnd(first, firstSize);
-    const CodePage codePage =
-        options.codePage ? *options.codePage : static_cast<CodePage>(DetectCodePage(first, firstSize));
+    const CodePage codePage = unicode != UnicodeForm::None ? CP_WIN
+                              : options.codePage     ? *options.codePage
+                                                     : static_cast<CodePage>(DetectCodePage(first, firstSize));
 
     std::unique_ptr<ProgressMeter> meter = m_pFrame ? m_pFrame->ShowProgress("Opening:") : nullptr;
     if (meter) {
@@ -204,12 +243,23 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
     const bool read = ReadFollowingBlocks(in, block, *got, [&](char* bytes, std::size_t size) {
         if (encrypted)
             m_cipher.DecipherInPlace(key, bytes, size);
-        scanner.Scan(bytes, size, content, lineBreak);
+        if (decoder) {
+            decoded.clear();
+            decoder->Decode(std::string_view(bytes, size), decoded);
+            scanner.Scan(decoded.data(), decoded.size(), content, lineBreak);
+        } else {
+            scanner.Scan(bytes, size, content, lineBreak);
+        }
         if (meter)
             meter->StepIt();
     });
     if (!read)
         return LoadResult::Failed;
+    if (decoder) {
+        decoded.clear();
+        decoder->Finish(decoded);
+        scanner.Scan(decoded.data(), decoded.size(), content, lineBreak);
+    }
     scanner.Finish(content);
     lineBreak(); // the rest, even if empty, is the last line
 
@@ -224,7 +274,9 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         m_cipherKey = key;
         m_password = password;
     }
-    m_bWrongPassword = wrongPassword;
+    m_unicodeForm = unicode;
+    m_firstUnmapped = decoder ? decoder->FirstUnmapped() : std::nullopt;
+    m_bSaveOnlyElsewhere = wrongPassword || m_firstUnmapped;
     SetModified(false);
     if (!m_bReloading && m_pFrame)
         m_pFrame->DocumentOpened(*this);
@@ -234,6 +286,20 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
 bool CTextDoc::WriteFile(OutputFile& out, std::uint8_t lineEndType)
 {
     if (m_bEncrypted && !out.Write(kMagic.data(), kMagic.size()))
+        return false;
+    const bool unicode = m_unicodeForm != UnicodeForm::None;
+    std::string encoded;
+    // Bytes as the file stores them: encoded, then enciphered.
+    auto stored = [&](std::string_view bytes, bool text) -> std::string_view {
+        if (!unicode && !m_bEncrypted)
+            return bytes;
+        encoded = unicode && text ? EncodeUnicode(bytes, m_unicodeForm) : std::string(bytes);
+        if (m_bEncrypted)
+            m_cipher.EncipherInPlace(m_cipherKey, encoded.data(), encoded.size());
+        return encoded;
+    };
+    if (const std::string_view mark = stored(ByteOrderMark(m_unicodeForm), false);
+        !mark.empty() && !out.Write(mark.data(), mark.size()))
         return false;
     std::unique_ptr<ProgressMeter> meter = m_pFrame ? m_pFrame->ShowProgress("Saving:") : nullptr;
     if (meter)
@@ -247,21 +313,17 @@ bool CTextDoc::WriteFile(OutputFile& out, std::uint8_t lineEndType)
         if (meter && position != shown)
             meter->SetPos(shown = position);
         std::string_view bytes = GetLine(i);
-        if (m_bEncrypted || FindFirstTabByte(bytes) != bytes.size()) {
+        if (FindFirstTabByte(bytes) != bytes.size()) {
             text.clear();
             AppendCellsAsText(text, bytes);
-            if (m_bEncrypted)
-                m_cipher.EncipherInPlace(m_cipherKey, text.data(), text.size());
             bytes = text;
         }
+        bytes = stored(bytes, true);
         if (!bytes.empty() && !out.Write(bytes.data(), bytes.size()))
             return false;
         if (i + 1 < count) {
-            char end[2];
-            std::memcpy(end, lineEnd.data(), lineEnd.size());
-            if (m_bEncrypted)
-                m_cipher.EncipherInPlace(m_cipherKey, end, lineEnd.size());
-            if (!out.Write(end, lineEnd.size()))
+            const std::string_view end = stored(lineEnd, true);
+            if (!out.Write(end.data(), end.size()))
                 return false;
         }
     }
@@ -344,7 +406,7 @@ bool CTextDoc::WriteInPlaceOf(const std::string& path, std::uint8_t lineEndType)
 bool CTextDoc::DoFileSave()
 {
     const std::string path = GetPathName();
-    if (path.empty() || !m_pFiles || m_bWrongPassword || (m_pFiles->Exists(path) && m_pFiles->IsReadOnly(path)))
+    if (path.empty() || !m_pFiles || m_bSaveOnlyElsewhere || (m_pFiles->Exists(path) && m_pFiles->IsReadOnly(path)))
         return DoSaveAs();
     return OnSaveDocument(path);
 }
@@ -354,13 +416,55 @@ bool CTextDoc::DoSaveAs()
     if (!m_pPrompts)
         return false;
     const auto choice = m_pPrompts->AskSavePath(GetPathName().empty() ? GetTitle() : GetPathName());
-    if (!choice || !OnSaveDocument(choice->path, choice->lineEnd))
+    if (!choice)
         return false;
-    m_bWrongPassword = false; // written where the user chose, on purpose
+    const UnicodeForm form = m_unicodeForm;
+    const CodePage codePage = m_codePage;
+    const std::optional<int> convertedFrom = choice->encoding ? TakeEncoding(*choice->encoding) : std::nullopt;
+    if (!OnSaveDocument(choice->path, choice->lineEnd)) {
+        // The file keeps its form, and the text its code page.
+        m_unicodeForm = form;
+        m_codePage = codePage;
+        if (convertedFrom) {
+            TextPos caret;
+            Undo(caret);
+            for (DocumentView* view : GetViews())
+                view->ShowInCodePage(*convertedFrom);
+        }
+        return false;
+    }
+    m_bSaveOnlyElsewhere = false; // written where the user chose, on purpose
     SetPathName(choice->path);
     if (m_pFrame)
         m_pFrame->DocumentSavedAs(*this);
     return true;
+}
+
+// Makes the document stored as the Save As dialog's Encoding box chose: a
+// code page, or UTF-8 / UTF-16, whose text is held in WIN. Text read in
+// another code page (the first view's) is converted as one undo step, and
+// the views follow it. Gives the code page the text was converted from.
+std::optional<int> CTextDoc::TakeEncoding(std::uint8_t encoding)
+{
+    const bool utf8 = encoding == kEncodingUtf8;
+    const bool utf16 = encoding == kEncodingUtf16;
+    if (!utf8 && !utf16 && encoding >= kCodePageCount)
+        return std::nullopt;
+    if (utf8)
+        m_unicodeForm = m_unicodeForm == UnicodeForm::Utf8Bom ? UnicodeForm::Utf8Bom : UnicodeForm::Utf8;
+    else if (utf16)
+        m_unicodeForm = m_unicodeForm == UnicodeForm::Utf16Be ? UnicodeForm::Utf16Be : UnicodeForm::Utf16Le;
+    else
+        m_unicodeForm = UnicodeForm::None;
+    const int shown = GetViews().empty() ? m_codePage : GetViews().front()->CodePage();
+    const CodePage held = utf8 || utf16 ? CP_WIN : static_cast<CodePage>(encoding);
+    m_codePage = held;
+    if (held == shown)
+        return std::nullopt;
+    Convert(std::nullopt, shown, held, false);
+    for (DocumentView* view : GetViews())
+        view->ShowInCodePage(held);
+    return shown;
 }
 
 bool CTextDoc::SaveModified()
@@ -435,8 +539,11 @@ bool CTextDoc::Reload()
         return false;
     if (IsModified() && !(m_pPrompts && m_pPrompts->AskYesNo(InterfaceText(kReloadQuestion), MessageKind::Warning)))
         return false;
+    OpenOptions same{.codePage = m_codePage};
+    if (m_unicodeForm != UnicodeForm::None)
+        same.unicode = m_unicodeForm;
     m_bReloading = 1;
-    const bool loaded = OnOpenDocument(path, {m_codePage, std::nullopt});
+    const bool loaded = OnOpenDocument(path, same);
     m_bReloading = 0;
     if (!loaded)
         return false;
@@ -486,7 +593,7 @@ bool CTextDoc::SaveEncryptedAs(const std::string& path, std::optional<std::uint8
         m_bEncrypted = wasEncrypted;
         return false;
     }
-    m_bWrongPassword = false;
+    m_bSaveOnlyElsewhere = false;
     SetPathName(path);
     return true;
 }

@@ -8,11 +8,13 @@ enum class MessageKind { Information, Warning, Error };
 enum class SaveChoice { Yes, No, SaveAll, Cancel };
 enum class PasswordMode { Open, Save };
 
-// The Save As dialog's answer: the path, and the line end its box chose for
-// this save (nothing keeps the document's own).
+// The Save As dialog's answer: the path, the line end its box chose for this
+// save (nothing keeps the document's own), and the Encoding box's choice of
+// a code page or a Unicode form (nothing keeps how the document is stored).
 struct SaveAsChoice {
     std::string path;
     std::optional<std::uint8_t> lineEnd;
+    std::optional<std::uint8_t> encoding = std::nullopt;
 };
 
 // Messages and questions that core logic raises; the Windows side shows

@@ -3,6 +3,7 @@
 #include "core/settings/command_ids.h"
 #include "core/text/cp1251.h"
 #include "core/text/setup_file.h"
+#include "core/text/unicode_text.h"
 
 #include <algorithm>
 #include <charconv>
@@ -40,14 +41,16 @@ std::vector<std::string_view> SplitAtBlanks(std::string_view line)
 bool ParseNumbersLine(std::string_view line, Favorite& favorite)
 {
     const std::vector<std::string_view> tokens = SplitAtBlanks(line);
-    int codePage = 0;
+    int encoding = 0;
     std::int32_t count = 0;
     if (tokens.size() < 4 || !ParseNumber(tokens[0], favorite.caretCol) ||
-        !ParseNumber(tokens[1], favorite.caretLine) || !ParseNumber(tokens[2], codePage) ||
+        !ParseNumber(tokens[1], favorite.caretLine) || !ParseNumber(tokens[2], encoding) ||
         !ParseNumber(tokens[3], count))
         return false;
-    // A code page outside the five known ones is shown as WIN.
-    favorite.codePage = static_cast<std::uint8_t>(codePage >= 0 && codePage < kCodePageCount ? codePage : CP_WIN);
+    // A value that names neither a code page nor a Unicode form is shown as WIN.
+    const bool known = (encoding >= 0 && encoding < kCodePageCount) || encoding == kEncodingUtf8 ||
+                       encoding == kEncodingUtf16;
+    favorite.encoding = static_cast<std::uint8_t>(known ? encoding : CP_WIN);
     if (count < 1)
         return true;
     if (tokens.size() - 4 < static_cast<std::size_t>(count))
@@ -91,7 +94,7 @@ std::vector<std::string> FavoriteLines(const std::vector<Favorite>& favorites)
     for (const Favorite& f : favorites) {
         lines.push_back(f.path);
         std::ostringstream numbers;
-        numbers << f.caretCol << ' ' << f.caretLine << ' ' << int(f.codePage) << ' ' << f.bookmarks.size();
+        numbers << f.caretCol << ' ' << f.caretLine << ' ' << int(f.encoding) << ' ' << f.bookmarks.size();
         for (std::uint32_t line : f.bookmarks)
             numbers << ' ' << line;
         lines.push_back(numbers.str());
@@ -132,7 +135,7 @@ bool RecordFavorite(std::vector<Favorite>& favorites, FavoriteSubject& subject, 
     }
     entry->caretCol = subject.CaretCol();
     entry->caretLine = subject.CaretLine();
-    entry->codePage = subject.CodePage();
+    entry->encoding = subject.Encoding();
     entry->bookmarks = subject.BookmarkedLines();
     std::sort(entry->bookmarks.begin(), entry->bookmarks.end());
     changed = 1;

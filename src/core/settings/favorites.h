@@ -13,7 +13,7 @@ class SetupReader;
 struct Favorite {
     std::int32_t caretCol = 0;
     std::int32_t caretLine = 0;
-    std::uint8_t codePage = CP_WIN;
+    std::uint8_t encoding = CP_WIN; // a code page, or UTF-8 or UTF-16 (the Encoding box's value)
     std::string path;                     // identifies the entry, letter case aside
     std::vector<std::uint32_t> bookmarks; // ascending line numbers
 
@@ -53,7 +53,8 @@ public:
     virtual void AskToSave() = 0;
     virtual std::int32_t CaretCol() const = 0;
     virtual std::int32_t CaretLine() const = 0;
-    virtual std::uint8_t CodePage() const = 0;
+    // The first view's code page, or the Unicode form the file is stored in.
+    virtual std::uint8_t Encoding() const = 0;
     virtual std::vector<std::uint32_t> BookmarkedLines() const = 0;
 };
 

@@ -120,6 +120,30 @@ std::string_view ByteOrderMark(UnicodeForm form)
     }
 }
 
+std::string_view UnicodeFormName(UnicodeForm form)
+{
+    switch (form) {
+    case UnicodeForm::Utf8: return "UTF-8";
+    case UnicodeForm::Utf8Bom: return "UTF-8 BOM";
+    case UnicodeForm::Utf16Le:
+    case UnicodeForm::Utf16Be: return "UTF-16";
+    case UnicodeForm::None: break;
+    }
+    return {};
+}
+
+std::uint8_t EncodingOf(std::uint8_t codePage, UnicodeForm form)
+{
+    switch (form) {
+    case UnicodeForm::Utf8:
+    case UnicodeForm::Utf8Bom: return kEncodingUtf8;
+    case UnicodeForm::Utf16Le:
+    case UnicodeForm::Utf16Be: return kEncodingUtf16;
+    case UnicodeForm::None: break;
+    }
+    return codePage;
+}
+
 std::optional<char> Cp1251Of(char32_t character)
 {
     if (character < 0x80)

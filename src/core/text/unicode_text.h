@@ -20,6 +20,15 @@ enum class UnicodeForm : std::uint8_t { None, Utf8, Utf8Bom, Utf16Le, Utf16Be };
 UnicodeForm DetectUnicodeForm(std::string_view first, bool whole);
 // The byte order mark a form begins with (none for BOM-less UTF-8).
 std::string_view ByteOrderMark(UnicodeForm form);
+// "UTF-8", "UTF-8 BOM" or "UTF-16"; empty for None.
+std::string_view UnicodeFormName(UnicodeForm form);
+
+// The Encoding setting and the file dialogs' Encoding box hold a code page
+// (0..4), 5 for Auto, or one of these two.
+inline constexpr std::uint8_t kEncodingUtf8 = 6;
+inline constexpr std::uint8_t kEncodingUtf16 = 7;
+// The box's item for text held in `codePage` and stored in `form`.
+std::uint8_t EncodingOf(std::uint8_t codePage, UnicodeForm form);
 
 // The cp1251 byte of a character, none where cp1251 has none.
 std::optional<char> Cp1251Of(char32_t character);

@@ -78,7 +78,7 @@ public:
     int TotalRows() const { return m_rows.totalRows; }
     int RowsOnScreen() const { return m_rows.WindowRows(); }
     int ColumnsOnScreen() const { return m_visibleCols; }
-    int CodePage() const { return m_codePage; }
+    int CodePage() const override { return m_codePage; }
     int HorizontalScroll() const { return m_hScroll; }
     int PanelWidth() const { return m_panelWidth; }
     const PanelIcons& Icons() const { return m_iconDC; }
@@ -104,6 +104,7 @@ public:
     void OnSize();
     void OnUpdate(DocumentView* sender, int hint) override;
     void ResetToTop() override { ResetView(); }
+    void ShowInCodePage(int codePage) override;
     void ApplySettings(bool full);
     void ResetView();
     void OnSetFocus();

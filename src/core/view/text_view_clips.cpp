@@ -228,7 +228,8 @@ void CTextView::ApplyRememberedPosition(const Favorite& record)
             m_doc.ToggleBookmark(static_cast<int>(line));
     const int line = std::clamp(record.caretLine, 0, std::max(0, LineCount() - 1));
     const int col = std::clamp(record.caretCol, 0, LineCount() ? LineLength(line) : 0);
-    const std::uint8_t codePage = record.codePage < kCodePageCount ? record.codePage : std::uint8_t{CP_WIN};
+    // A Unicode file is held in WIN.
+    const std::uint8_t codePage = record.encoding < kCodePageCount ? record.encoding : std::uint8_t{CP_WIN};
     for (DocumentView* other : m_doc.GetViews()) {
         if (auto* view = dynamic_cast<CTextView*>(other)) {
             view->m_codePage = codePage;

@@ -317,6 +317,12 @@ void CTextView::UpdateScrollBars()
     m_host.ShowScrollBar(ScrollBarKind::Horizontal, widest > m_visibleCols || m_hScroll != 0);
 }
 
+void CTextView::ShowInCodePage(int codePage)
+{
+    m_codePage = static_cast<std::uint8_t>(codePage);
+    RepaintAll();
+}
+
 void CTextView::OnEncoding(int command)
 {
     const int id = command - ID_ENCODING_KOI8;

@@ -52,8 +52,9 @@ UINT_PTR CALLBACK CMyFileDialog::Hook(HWND extra, UINT message, WPARAM wParam, L
         for (std::uint32_t id = kCodePageNames; id < kCodePageNames + 5; ++id)
             codePages.push_back(text(id, ""));
         codePages.push_back(autoText);
+        codePages.push_back(L"UTF-8");
+        codePages.push_back(L"UTF-16");
         Fill(GetDlgItem(extra, IDC_FILE_ENCODING), codePages, self->encoding);
-        EnableWindow(GetDlgItem(extra, IDC_FILE_ENCODING), self->m_isOpen);
         std::vector<std::wstring> lineEnds(std::begin(kLineEndNames), std::end(kLineEndNames));
         lineEnds.push_back(autoText);
         Fill(GetDlgItem(extra, IDC_FILE_LINE_END), lineEnds, self->lineEnd);
@@ -64,12 +65,10 @@ UINT_PTR CALLBACK CMyFileDialog::Hook(HWND extra, UINT message, WPARAM wParam, L
         return 0;
     if (message == WM_COMMAND && HIWORD(wParam) == CBN_SELCHANGE) {
         const int chosen = static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lParam), CB_GETCURSEL, 0, 0));
-        if (LOWORD(wParam) == IDC_FILE_ENCODING) {
+        if (LOWORD(wParam) == IDC_FILE_ENCODING)
             self->encoding = chosen;
-            self->encodingChanged = true;
-        } else if (LOWORD(wParam) == IDC_FILE_LINE_END) {
+        else if (LOWORD(wParam) == IDC_FILE_LINE_END)
             self->lineEnd = chosen;
-        }
     } else if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_TYPECHANGE) {
         const OPENFILENAMEW* ofn = reinterpret_cast<OFNOTIFYW*>(lParam)->lpOFN;
         const std::string pattern = ToCp1251(PatternOf(ofn->lpstrFilter, ofn->nFilterIndex));

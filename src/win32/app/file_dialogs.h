@@ -15,10 +15,11 @@ struct FileDialogMemory {
 };
 
 // The system's open or save dialog with two boxes below it: "Encoding:"
-// (KOI8, DOS, MAC, ISO, WIN, Auto; open dialogs only) and "CR_LF type:"
-// (DOS, UNIX, MAC, Auto). Open dialogs take several existing files; save
-// dialogs ask before replacing a file. Choosing another file type makes its
-// pattern's extension the default one.
+// (KOI8, DOS, MAC, ISO, WIN, Auto, UTF-8, UTF-16; Auto detects on opening
+// and keeps the document's own on saving) and "CR_LF type:" (DOS, UNIX, MAC,
+// Auto). Open dialogs take several existing files; save dialogs ask before
+// replacing a file. Choosing another file type makes its pattern's extension
+// the default one.
 class CMyFileDialog {
 public:
     CMyFileDialog(bool isOpen, int encoding, int lineEnd) : m_isOpen(isOpen), encoding(encoding), lineEnd(lineEnd) {}
@@ -33,9 +34,8 @@ public:
     // or without it the program's own.
     std::function<std::optional<std::string>(std::uint32_t id)> strings;
     bool m_isOpen;
-    int encoding; // 0..4, 5 = Auto
+    int encoding; // 0..4, 5 = Auto, 6 UTF-8, 7 UTF-16
     int lineEnd;  // 0 DOS, 1 UNIX, 2 MAC, 3 Auto
-    bool encodingChanged = false;
 
 private:
     static UINT_PTR CALLBACK Hook(HWND extra, UINT message, WPARAM wParam, LPARAM lParam);

@@ -73,7 +73,7 @@ std::optional<std::string> WinPrompts::AskPassword(PasswordMode mode, const std:
 std::optional<SaveAsChoice> WinPrompts::AskSavePath(const std::string& suggestedName)
 {
     const bool newFile = suggestedName.find('\\') == std::string::npos;
-    CMyFileDialog dialog(false, m_settings.Encoding, kLineEndAuto);
+    CMyFileDialog dialog(false, kEncodingAuto, kLineEndAuto);
     dialog.strings = m_strings;
     int allFiles = 1;
     int& filterIndex = newFile ? m_dialogs.filterIndex : allFiles;
@@ -82,7 +82,5 @@ std::optional<SaveAsChoice> WinPrompts::AskSavePath(const std::string& suggested
                     filterIndex, nullptr, suggestedName);
     if (chosen.empty())
         return std::nullopt;
-    if (newFile && dialog.encodingChanged)
-        m_settings.Encoding = static_cast<std::uint8_t>(dialog.encoding);
-    return SaveAsChoice{chosen.front(), ChosenLineEnd(dialog.lineEnd)};
+    return SaveAsChoice{chosen.front(), ChosenLineEnd(dialog.lineEnd), ChosenEncoding(dialog.encoding)};
 }

@@ -314,10 +314,13 @@ void CMainFrame::OnIdle()
             caret = CaretInfo{static_cast<std::uint32_t>(at.line),
                               static_cast<std::uint32_t>(ActiveChild()->Document().GetLineCount()),
                               static_cast<std::uint32_t>(at.col),
-                              static_cast<std::uint32_t>(active->View().CodePage())};
+                              static_cast<std::uint32_t>(active->View().CodePage()),
+                              ActiveChild()->Document().GetUnicodeForm()};
         }
         const StatusTexts texts = ComputeStatusTexts(caret, m_settings);
-        const std::optional<std::string> codePage = StringTableResources().Load(texts.codePageString);
+        const std::optional<std::string> codePage = texts.unicodeName.empty()
+                                                        ? StringTableResources().Load(texts.codePageString)
+                                                        : texts.unicodeName;
         m_bars->Status().Show(texts, FromCp1251(codePage.value_or("")));
     }
     if (m_bars->Visible(FrameBars::kToolBar)) {

@@ -24,7 +24,10 @@ public:
     void AskToSave() override { m_doc.SaveModified(); }
     std::int32_t CaretCol() const override { return m_view.Caret().col; }
     std::int32_t CaretLine() const override { return m_view.Caret().line; }
-    std::uint8_t CodePage() const override { return static_cast<std::uint8_t>(m_view.CodePage()); }
+    std::uint8_t Encoding() const override
+    {
+        return EncodingOf(static_cast<std::uint8_t>(m_view.CodePage()), m_doc.GetUnicodeForm());
+    }
     std::vector<std::uint32_t> BookmarkedLines() const override
     {
         std::vector<std::uint32_t> lines;
@@ -71,7 +74,7 @@ void CMainFrame::OpenFavorite(std::size_t index)
     if (index >= m_settings.favorites.size())
         return;
     const Favorite favorite = m_settings.favorites[index];
-    OpenDocument(favorite.path, OpenInEncoding(favorite.codePage));
+    OpenDocument(favorite.path, OpenInEncoding(favorite.encoding));
 }
 
 void CMainFrame::OpenFavoriteCommand(int id)
