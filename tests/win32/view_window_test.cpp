@@ -72,6 +72,7 @@ TEST_F(ViewWindowTest, CharactersArriveAsBytesOfTheViewsCodePage)
     Type(L"Да?");
     EXPECT_EQ(Doc().GetLine(0), "\xC4\xE0?");
     Char(L'\x4E2D'); // no cp1251 character: not typed
+    Char(L'\x00E9'); // nor a look-alike for one
     Pump();
     EXPECT_EQ(Doc().GetLine(0), "\xC4\xE0?");
 
@@ -168,6 +169,13 @@ TEST_F(ViewWindowTest, TheClipboardCarriesCyrillicThroughBothFormats)
     PutOnClipboard(CF_UNICODETEXT, unicode, sizeof unicode);
     Command(ID_EDIT_SELECT_ALL);
     Command(ID_EDIT_PASTE);
+    EXPECT_EQ(Doc().GetLine(0), "\xD9\xE8");
+    // Characters the view's code page lacks are left out, look-alikes too.
+    const wchar_t mixed[] = L"\u4E2Dы\u00E9\U0001F600!";
+    PutOnClipboard(CF_UNICODETEXT, mixed, sizeof mixed);
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ(Doc().GetLine(0), "\xD9\xE8\xFB!");
+    Command(ID_EDIT_UNDO);
     EXPECT_EQ(Doc().GetLine(0), "\xD9\xE8");
     // 8-bit text alone (the system offers it as Unicode too, read through
     // its own code page, so the test keeps to ASCII).

@@ -12,3 +12,6 @@ std::string ToCp1251(std::wstring_view text);
 // through the Windows code page of that name.
 std::wstring FromCodePage(std::string_view text, int codePage);
 std::string ToCodePage(std::wstring_view text, int codePage);
+// Characters the code page lacks are left out; `leftOut` tells whether
+// there were any. `text` holds no NUL.
+std::string MappableText(std::wstring_view text, int codePage, bool& leftOut);

@@ -207,8 +207,7 @@ void ViewWindow::Beep()
     MessageBeep(0);
 }
 
-// Unicode text when there is some, else the system's 8-bit text.
-// Unicode text first; 8-bit text is cp1251.
+// Unicode text when there is some, else the system's 8-bit text (cp1251).
 std::optional<std::string> ViewWindow::GetClipboardText(int codePage)
 {
     if (!OpenClipboard(m_window))
@@ -216,7 +215,10 @@ std::optional<std::string> ViewWindow::GetClipboardText(int codePage)
     std::optional<std::string> text;
     if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = ToCodePage(chars, codePage);
+            bool leftOut = false;
+            text = MappableText(chars, codePage, leftOut);
+            if (leftOut)
+                Beep(); // characters the view's code page lacks are not pasted
             GlobalUnlock(data);
         }
     } else if (HANDLE bytes = GetClipboardData(CF_TEXT)) {
@@ -362,11 +364,14 @@ LRESULT ViewWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         m_view->OnKeyDown(static_cast<int>(wParam), KeyHeld(VK_SHIFT), KeyHeld(VK_CONTROL));
         return 0;
     case WM_CHAR: {
-        // Characters cp1251 cannot represent are not typed.
+        // Characters cp1251 cannot represent are refused.
         const wchar_t typed = static_cast<wchar_t>(wParam);
-        const std::string code = ToCp1251(std::wstring_view(&typed, 1));
-        if (code.size() == 1 && (code[0] != '?' || typed == L'?'))
+        bool leftOut = false;
+        const std::string code = MappableText(std::wstring_view(&typed, 1), CP_WIN, leftOut);
+        if (code.size() == 1)
             m_view->OnChar(static_cast<unsigned char>(code[0]), KeyHeld(VK_SHIFT), KeyHeld(VK_CONTROL));
+        else if (leftOut)
+            Beep();
         return 0;
     }
     case WM_LBUTTONDOWN:
