@@ -1,5 +1,7 @@
 // Documents of Unicode files: held in WIN, written back in their own form,
 // converted by Save As, and never silently damaged.
+#include "core/view/highlight_scheme.h"
+#include "core/view/html_export.h"
 #include "doc_fixture.h"
 
 #include <random>
@@ -216,6 +218,18 @@ TEST_F(UnicodeDocTest, SaveAsConvertsBetweenCodePagesAndUnicode)
     EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::Utf8);
     EXPECT_EQ(doc.GetCodePage(), CP_WIN);
     EXPECT_EQ(doc.GetLine(0), kPrivet1251);
+}
+
+TEST_F(UnicodeDocTest, AnHtmlPageOfAUnicodeFileIsUtf8AndSaysSo)
+{
+    for (const std::string& bytes : {kPrivet8 + "<\n", "\xFF\xFE"s + Privet16(false) + Wide("<\n", false)}) {
+        ASSERT_TRUE(Open(bytes));
+        EXPECT_EQ(ExportHtml(doc, HighlightScheme(), DefaultColors()),
+                  "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\"></head>"
+                  "<body bgcolor=ffffff link=0000ff vlink=0000ff text=000000>\n<pre>\n"
+                  "<font color=000000>" +
+                      kPrivet8 + "</font><font color=7f7f7f>&lt;</font>\n\n</pre>\n</body>\n</html>");
+    }
 }
 
 TEST(EncodingChoice, NamesFormsAndCodePages)

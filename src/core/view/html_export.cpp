@@ -3,6 +3,7 @@
 #include "core/doc/tab_cells.h"
 #include "core/doc/text_doc.h"
 #include "core/platform/file_system.h"
+#include "core/text/unicode_text.h"
 #include "core/view/highlight_scheme.h"
 
 #include <cstdio>
@@ -49,7 +50,13 @@ std::string SuggestHtmlName(const std::string& pathOrTitle)
 
 std::string ExportHtml(const CTextDoc& doc, const HighlightScheme& scheme, const ColorTable& colors)
 {
-    std::string out = "<html><body bgcolor=" + Hex(colors[COLOR_NORMAL_BACKGROUND]) + " link=" + Hex(colors[COLOR_LINK]) +
+    // A page of a Unicode file is UTF-8 and says so; other pages keep the
+    // document's bytes as they are.
+    const bool unicode = doc.GetUnicodeForm() != UnicodeForm::None;
+    std::string out = std::string(unicode ? "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                            "charset=utf-8\"></head>"
+                                          : "<html>") +
+                      "<body bgcolor=" + Hex(colors[COLOR_NORMAL_BACKGROUND]) + " link=" + Hex(colors[COLOR_LINK]) +
                       " vlink=" + Hex(colors[COLOR_LINK]) + " text=" + Hex(colors[COLOR_TEXT]) + ">\n<pre>\n";
     std::uint8_t state = STATE_NORMAL;
     std::vector<std::uint8_t> attrs;
@@ -73,7 +80,7 @@ std::string ExportHtml(const CTextDoc& doc, const HighlightScheme& scheme, const
         out += "\n";
     }
     out += "</pre>\n</body>\n</html>";
-    return out;
+    return unicode ? EncodeUnicode(out, UnicodeForm::Utf8) : out;
 }
 
 bool ExportHtmlToFile(const CTextDoc& doc, const HighlightScheme& scheme, const ColorTable& colors,

@@ -14,7 +14,8 @@ class HighlightScheme;
 std::string SuggestHtmlName(const std::string& pathOrTitle);
 
 // The document as an HTML page, coloured as the scheme colours it, hot links
-// as anchors; lines end with LF.
+// as anchors; lines end with LF. A document of a Unicode file gives a UTF-8
+// page that declares its charset.
 std::string ExportHtml(const CTextDoc& doc, const HighlightScheme& scheme, const ColorTable& colors);
 
 // Writes the page as a Windows text-mode file would (every LF as CR LF).
