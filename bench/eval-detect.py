@@ -4,8 +4,9 @@
 Cuts samples of 64, 256, 1024 and 5000 bytes from the files that
 scripts/make-detect-table.py held out (fortunes-ru and message catalogs),
 encodes each into the five code pages (look-alikes for what a code page
-lacks), runs `novedabench detectid` on them and prints the share detected
-right, next to the byte-range rule the detector replaced.
+lacks) and into UTF-8, runs `novedabench detectid` on them and prints the
+share detected right, next to the byte-range rule the detector replaced,
+and how many samples the Unicode detection took wrongly for UTF-8 or not.
 
 Usage: eval-detect.py NOVEDABENCH [FORTUNES_DIR] [SAMPLES_PER_CELL] [prose|catalogs] [starts|windows]
 (prose: the sayings and stories of fortunes-ru; catalogs: the programs'
@@ -42,6 +43,16 @@ def byte_range_rule(data):
     return 4 if win >= iso else 3
 
 
+UTF8 = 5  # the cells of UTF-8 samples, after the five code pages
+
+
+def utf8_sample(text, size):
+    """The UTF-8 of as many whole characters of `text` as fit in `size` bytes:
+    a file ends where a character ends."""
+    data = text.encode("utf-8")[:size]
+    return data.decode("utf-8", "ignore").encode("utf-8")
+
+
 def main():
     bench = sys.argv[1]
     directory = sys.argv[2] if len(sys.argv) > 2 else "/usr/share/games/fortunes/ru"
@@ -60,13 +71,16 @@ def main():
     else:
         def sample_start(size):
             return rng.randrange(0, len(text) - size * 2)
-    cells = []  # (size, code page, bytes)
+    cells = []  # (size, code page or UTF8, bytes)
     for size in SIZES:
-        for cp, name in enumerate(detect.CODE_PAGES):
+        for cp, name in enumerate(detect.CODE_PAGES + [None]):
             made = 0
             while made < per_cell:
                 start = sample_start(size)
-                sample = detect.encode(text[start:start + size * 2], name)[:size]
+                if name:
+                    sample = detect.encode(text[start:start + size * 2], name)[:size]
+                else:
+                    sample = utf8_sample(text[start:start + size * 2], size)
                 if not any(b > 0x7F for b in sample):
                     continue  # no Cyrillic: nothing to detect
                 cells.append((size, cp, sample))
@@ -82,15 +96,21 @@ def main():
         for at in range(0, len(paths), 2000):
             out = subprocess.run([bench, "detectid"] + paths[at:at + 2000], capture_output=True, text=True,
                                  check=True).stdout
-            detected += [int(line) for line in out.split("\n") if line.strip().isdigit()]
+            detected += [tuple(map(int, line.split())) for line in out.split("\n") if re.fullmatch(r"\d+ \d+", line)]
     readings = [detect.byte_symbols(name) for name in detect.CODE_PAGES]
 
     def ambiguous(sample, cp):
         """Reads exactly alike in another code page: no detector can tell."""
         return any(other != cp and all(readings[other][b] == readings[cp][b] for b in sample) for other in range(5))
 
+    unicode_wrong, unicode_count = {}, {}
+    for (size, cp, sample), (_, form) in zip(cells, detected):
+        unicode_count[(size, cp)] = unicode_count.get((size, cp), 0) + 1
+        unicode_wrong[(size, cp)] = unicode_wrong.get((size, cp), 0) + ((form == 1) != (cp == UTF8))
     right, old_right, count, clear_right, clear_count = {}, {}, {}, {}, {}
-    for (size, cp, sample), got in zip(cells, detected):
+    for (size, cp, sample), (got, _) in zip(cells, detected):
+        if cp == UTF8:
+            continue
         key = (size, cp)
         count[key] = count.get(key, 0) + 1
         right[key] = right.get(key, 0) + (got == cp)
@@ -115,6 +135,11 @@ def main():
             share = 100.0 * (count[key] - clear) / count[key]
             row.append("%7.2f (%5.2f%%)" % (100.0 * clear_right.get(key, 0) / clear if clear else 100.0, share))
         print("%6d " % size + " ".join("%17s" % r for r in row))
+    print("Unicode detection: samples taken wrongly for UTF-8 (code pages) or not for UTF-8 (UTF-8), of %d"
+          % per_cell)
+    print("%6s " % "bytes" + " ".join("%8s" % n for n in NAMES + ["UTF-8"]))
+    for size in SIZES:
+        print("%6d " % size + " ".join("%8d" % unicode_wrong[(size, cp)] for cp in range(6)))
 
 
 if __name__ == "__main__":
