@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <stdexcept>
 
@@ -247,8 +248,16 @@ std::uint64_t FileSize(const std::string& path)
 
 std::unique_ptr<CTextDoc> OpenedDocument(const std::string& file, PosixFileSystem& fs)
 {
+    // As a file opens in WIN, or in the Unicode form its start shows: no
+    // detection timed.
+    std::ifstream in(file, std::ios::binary);
+    std::string start(5000, '\0');
+    start.resize(static_cast<std::size_t>(in.read(start.data(), 5000).gcount()));
+    OpenOptions options{.codePage = CP_WIN};
+    if (const UnicodeForm form = DetectUnicodeForm(start, start.size() < 5000); form != UnicodeForm::None)
+        options.unicode = form;
     auto doc = std::make_unique<CTextDoc>(Settings(), nullptr, &fs);
-    if (!doc->OnOpenDocument(file, {.codePage = CP_WIN})) // as a file opens in WIN: no detection timed
+    if (!doc->OnOpenDocument(file, options))
         throw std::runtime_error("cannot open " + file);
     return doc;
 }

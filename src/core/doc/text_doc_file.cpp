@@ -220,10 +220,11 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
     // As many entries as the first block promises, so that a big file does
     // not copy its line table again and again while it grows. Only a guess:
     // when it cannot be had, the table grows as it goes.
-    if (firstSize > 0 && in.Size() > firstSize) {
+    // (The file's own bytes measure the block: decoded text is shorter.)
+    if (firstSize > 0 && in.Size() > firstBytes.size()) {
         const auto breaks = static_cast<std::uint64_t>(std::count(first, first + firstSize, '\n'));
         try {
-            lines.Reserve(static_cast<std::size_t>((breaks + 1) * in.Size() / firstSize * 11 / 10));
+            lines.Reserve(static_cast<std::size_t>((breaks + 1) * in.Size() / firstBytes.size() * 11 / 10));
         } catch (const std::exception&) {
         }
     }

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -18,6 +20,40 @@ constexpr std::array<char16_t, 128> kHighHalf = {
     0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, 0x0440, 0x0441, 0x0442, 0x0443, 0x0444,
     0x0445, 0x0446, 0x0447, 0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F,
 };
+
+// The cp1251 byte of every character of the Basic Multilingual Plane, 0
+// where cp1251 has none (U+0000 itself is byte 0).
+constexpr std::array<unsigned char, 0x10000> kCp1251Bytes = [] {
+    std::array<unsigned char, 0x10000> bytes{};
+    for (unsigned byte = 1; byte < 0x80; ++byte)
+        bytes[byte] = static_cast<unsigned char>(byte);
+    for (unsigned byte = 0x80; byte < 0x100; ++byte)
+        bytes[kHighHalf[byte - 0x80]] = static_cast<unsigned char>(byte);
+    return bytes;
+}();
+
+// Each cp1251 byte in UTF-8: up to three bytes and their count.
+struct Utf8Bytes {
+    char bytes[3];
+    std::uint8_t length;
+};
+constexpr std::array<Utf8Bytes, 256> kUtf8Of = [] {
+    std::array<Utf8Bytes, 256> all{};
+    for (unsigned byte = 0; byte < 0x100; ++byte) {
+        const char32_t c = byte < 0x80 ? byte : kHighHalf[byte - 0x80];
+        Utf8Bytes& u = all[byte];
+        if (c < 0x80) {
+            u = {{static_cast<char>(c)}, 1};
+        } else if (c < 0x800) {
+            u = {{static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))}, 2};
+        } else {
+            u = {{static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
+                  static_cast<char>(0x80 | (c & 0x3F))},
+                 3};
+        }
+    }
+    return all;
+}();
 
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -67,6 +103,23 @@ int ValidSequence(std::string_view bytes, std::size_t at)
     return lead.length;
 }
 
+// The top bit of each of eight bytes: none set, all eight are ASCII.
+constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+
+// How many bytes at the start of `bytes` are ASCII, eight at a time.
+std::size_t AsciiRun(std::string_view bytes)
+{
+    std::size_t at = 0;
+    for (std::uint64_t word; at + 8 <= bytes.size(); at += 8) {
+        std::memcpy(&word, bytes.data() + at, 8);
+        if (word & kHighBits)
+            break;
+    }
+    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80)
+        ++at;
+    return at;
+}
+
 char32_t DecodeSequence(std::string_view bytes, std::size_t at, int length)
 {
     const auto lead = static_cast<unsigned char>(bytes[at]);
@@ -74,20 +127,6 @@ char32_t DecodeSequence(std::string_view bytes, std::size_t at, int length)
     for (int i = 1; i < length; ++i)
         character = character << 6 | (static_cast<unsigned char>(bytes[at + static_cast<std::size_t>(i)]) & 0x3F);
     return character;
-}
-
-void AppendUtf8(std::string& out, char32_t c)
-{
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | c >> 6);
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | c >> 12);
-        out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 } // namespace
@@ -146,14 +185,11 @@ std::uint8_t EncodingOf(std::uint8_t codePage, UnicodeForm form)
 
 std::optional<char> Cp1251Of(char32_t character)
 {
-    if (character < 0x80)
-        return static_cast<char>(character);
-    if (character >= 0x0410 && character <= 0x044F)
-        return static_cast<char>(character - 0x0410 + 0xC0);
-    const auto* found = std::find(kHighHalf.begin(), kHighHalf.end(), character);
-    if (found == kHighHalf.end())
+    if (character == 0)
+        return '\0';
+    if (character >= kCp1251Bytes.size() || kCp1251Bytes[character] == 0)
         return std::nullopt;
-    return static_cast<char>(0x80 + (found - kHighHalf.begin()));
+    return static_cast<char>(kCp1251Bytes[character]);
 }
 
 char32_t UnicodeOf(char cp1251)
@@ -162,13 +198,13 @@ char32_t UnicodeOf(char cp1251)
     return byte < 0x80 ? byte : kHighHalf[byte - 0x80];
 }
 
-void UnicodeDecoder::Put(char32_t character, std::string& out)
+char UnicodeDecoder::Byte(char32_t character)
 {
     const std::optional<char> byte = Cp1251Of(character);
     if (!byte && !m_firstUnmapped)
         m_firstUnmapped = Unmapped{character, m_lineFeeds};
-    out += byte.value_or('?');
     m_lineFeeds += character == '\n';
+    return byte.value_or('?');
 }
 
 void UnicodeDecoder::Decode(std::string_view bytes, std::string& out)
@@ -186,22 +222,50 @@ void UnicodeDecoder::DecodeUtf8(std::string_view bytes, std::string& out)
         DecodeUtf8(joined, out);
         return;
     }
+    // Each character, and each invalid byte, becomes one byte: the text
+    // never outgrows the bytes.
+    const std::size_t begin = out.size();
+    out.resize(begin + bytes.size());
+    char* to = out.data() + begin;
     std::size_t at = 0;
     while (at < bytes.size()) {
-        const auto byte = static_cast<unsigned char>(bytes[at]);
-        if (byte < 0x80) {
-            Put(byte, out);
-            ++at;
+        const auto lead = static_cast<unsigned char>(bytes[at]);
+        if (lead < 0x80) { // ASCII is the same bytes in cp1251, eight at a time where it can
+            std::uint64_t word;
+            if (at + 8 <= bytes.size() && (std::memcpy(&word, bytes.data() + at, 8), !(word & kHighBits))) {
+                std::memcpy(to, &word, 8);
+                for (int i = 0; i < 8; ++i)
+                    m_lineFeeds += to[i] == '\n';
+                to += 8;
+                at += 8;
+            } else {
+                *to++ = static_cast<char>(lead);
+                m_lineFeeds += lead == '\n';
+                ++at;
+            }
             continue;
+        }
+        // Two bytes, as Cyrillic letters are: a lead of C2..DF and any
+        // continuation byte make a valid sequence.
+        if (lead >= 0xC2 && lead <= 0xDF && at + 1 < bytes.size()) {
+            const auto next = static_cast<unsigned char>(bytes[at + 1]);
+            if ((next & 0xC0) == 0x80) {
+                const unsigned character = (lead & 0x1Fu) << 6 | (next & 0x3Fu);
+                const unsigned char byte = kCp1251Bytes[character];
+                *to++ = byte ? static_cast<char>(byte) : Byte(character);
+                at += 2;
+                continue;
+            }
         }
         const int length = ValidSequence(bytes, at);
         if (length < 0) {
             m_pending.assign(bytes.substr(at));
-            return;
+            break;
         }
-        Put(length > 0 ? DecodeSequence(bytes, at, length) : kReplacement, out);
+        *to++ = Byte(length > 0 ? DecodeSequence(bytes, at, length) : kReplacement);
         at += length > 0 ? static_cast<std::size_t>(length) : 1;
     }
+    out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
 void UnicodeDecoder::DecodeUtf16(std::string_view bytes, std::string& out)
@@ -222,14 +286,14 @@ void UnicodeDecoder::DecodeUtf16(std::string_view bytes, std::string& out)
             const auto c = static_cast<unsigned char>(bytes[at + 2]), d = static_cast<unsigned char>(bytes[at + 3]);
             const char32_t low = little ? (d << 8 | c) : (c << 8 | d);
             if (low >= 0xDC00 && low <= 0xDFFF) {
-                Put(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00), out);
+                out += Byte(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
                 at += 2;
                 continue;
             }
-            Put(kReplacement, out);
+            out += Byte(kReplacement);
             continue;
         }
-        Put(unit >= 0xDC00 && unit <= 0xDFFF ? kReplacement : unit, out);
+        out += Byte(unit >= 0xDC00 && unit <= 0xDFFF ? kReplacement : unit);
     }
     m_pending.assign(bytes.substr(at));
 }
@@ -238,7 +302,7 @@ void UnicodeDecoder::Finish(std::string& out)
 {
     if (!m_pending.empty()) {
         m_pending.clear();
-        Put(kReplacement, out);
+        out += Byte(kReplacement);
     }
 }
 
@@ -246,17 +310,28 @@ std::string EncodeUnicode(std::string_view cp1251, UnicodeForm form)
 {
     std::string out;
     if (form == UnicodeForm::Utf16Le || form == UnicodeForm::Utf16Be) {
-        out.reserve(cp1251.size() * 2);
-        for (const char byte : cp1251) {
-            const char32_t c = UnicodeOf(byte);
-            const char high = static_cast<char>(c >> 8), low = static_cast<char>(c & 0xFF);
-            out += form == UnicodeForm::Utf16Le ? low : high;
-            out += form == UnicodeForm::Utf16Le ? high : low;
+        out.resize(cp1251.size() * 2);
+        const std::size_t highAt = form == UnicodeForm::Utf16Le ? 1 : 0;
+        for (std::size_t i = 0; i < cp1251.size(); ++i) {
+            const char32_t c = UnicodeOf(cp1251[i]);
+            out[2 * i + highAt] = static_cast<char>(c >> 8);
+            out[2 * i + 1 - highAt] = static_cast<char>(c & 0xFF);
         }
         return out;
     }
-    out.reserve(cp1251.size() * 2);
-    for (const char byte : cp1251)
-        AppendUtf8(out, UnicodeOf(byte));
+    out.resize(cp1251.size() * 3);
+    char* to = out.data();
+    for (std::size_t at = 0; at < cp1251.size();) {
+        if (const std::size_t ascii = AsciiRun(cp1251.substr(at)); ascii > 0) {
+            std::memcpy(to, cp1251.data() + at, ascii);
+            to += ascii;
+            at += ascii;
+            continue;
+        }
+        const Utf8Bytes& u = kUtf8Of[static_cast<unsigned char>(cp1251[at++])];
+        std::memcpy(to, u.bytes, 3); // room for three is always there
+        to += u.length;
+    }
+    out.resize(static_cast<std::size_t>(to - out.data()));
     return out;
 }

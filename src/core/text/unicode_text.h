@@ -52,7 +52,8 @@ public:
     const std::optional<Unmapped>& FirstUnmapped() const { return m_firstUnmapped; }
 
 private:
-    void Put(char32_t character, std::string& out);
+    // The byte of a character, noting the first one cp1251 lacks.
+    char Byte(char32_t character);
     void DecodeUtf8(std::string_view bytes, std::string& out);
     void DecodeUtf16(std::string_view bytes, std::string& out);
 
