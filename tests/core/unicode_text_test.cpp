@@ -41,6 +41,10 @@ TEST(UnicodeText, EveryCp1251ByteMakesTheRoundTripInEveryForm)
     EXPECT_EQ(EncodeUnicode("\xC0\xFF\xA8\xB9", UnicodeForm::Utf8), "\xD0\x90\xD1\x8F\xD0\x81\xE2\x84\x96"); // АяЁ№
     EXPECT_EQ(EncodeUnicode("\xC0", UnicodeForm::Utf16Le), std::string("\x10\x04", 2));
     EXPECT_EQ(EncodeUnicode("\xC0", UnicodeForm::Utf16Be), std::string("\x04\x10", 2));
+    std::string appended = "ab";
+    AppendUnicode("c\xC0", UnicodeForm::Utf8, appended);
+    AppendUnicode("\xC0", UnicodeForm::Utf16Le, appended);
+    EXPECT_EQ(appended, std::string("abc\xD0\x90\x10\x04", 7));
 }
 
 TEST(UnicodeText, CharactersWithoutACp1251ByteBecomeQuestionMarksAndTheFirstIsTold)

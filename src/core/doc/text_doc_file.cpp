@@ -294,7 +294,11 @@ bool CTextDoc::WriteFile(OutputFile& out, std::uint8_t lineEndType)
     auto stored = [&](std::string_view bytes, bool text) -> std::string_view {
         if (!unicode && !m_bEncrypted)
             return bytes;
-        encoded = unicode && text ? EncodeUnicode(bytes, m_unicodeForm) : std::string(bytes);
+        encoded.clear(); // keeps its room from line to line
+        if (unicode && text)
+            AppendUnicode(bytes, m_unicodeForm, encoded);
+        else
+            encoded.assign(bytes);
         if (m_bEncrypted)
             m_cipher.EncipherInPlace(m_cipherKey, encoded.data(), encoded.size());
         return encoded;

@@ -306,21 +306,22 @@ void UnicodeDecoder::Finish(std::string& out)
     }
 }
 
-std::string EncodeUnicode(std::string_view cp1251, UnicodeForm form)
+void AppendUnicode(std::string_view cp1251, UnicodeForm form, std::string& out)
 {
-    std::string out;
+    const std::size_t begin = out.size();
     if (form == UnicodeForm::Utf16Le || form == UnicodeForm::Utf16Be) {
-        out.resize(cp1251.size() * 2);
+        out.resize(begin + cp1251.size() * 2);
+        char* to = out.data() + begin;
         const std::size_t highAt = form == UnicodeForm::Utf16Le ? 1 : 0;
         for (std::size_t i = 0; i < cp1251.size(); ++i) {
             const char32_t c = UnicodeOf(cp1251[i]);
-            out[2 * i + highAt] = static_cast<char>(c >> 8);
-            out[2 * i + 1 - highAt] = static_cast<char>(c & 0xFF);
+            to[2 * i + highAt] = static_cast<char>(c >> 8);
+            to[2 * i + 1 - highAt] = static_cast<char>(c & 0xFF);
         }
-        return out;
+        return;
     }
-    out.resize(cp1251.size() * 3);
-    char* to = out.data();
+    out.resize(begin + cp1251.size() * 3);
+    char* to = out.data() + begin;
     for (std::size_t at = 0; at < cp1251.size();) {
         if (const std::size_t ascii = AsciiRun(cp1251.substr(at)); ascii > 0) {
             std::memcpy(to, cp1251.data() + at, ascii);
@@ -333,5 +334,11 @@ std::string EncodeUnicode(std::string_view cp1251, UnicodeForm form)
         to += u.length;
     }
     out.resize(static_cast<std::size_t>(to - out.data()));
+}
+
+std::string EncodeUnicode(std::string_view cp1251, UnicodeForm form)
+{
+    std::string out;
+    AppendUnicode(cp1251, form, out);
     return out;
 }

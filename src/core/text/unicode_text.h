@@ -63,5 +63,7 @@ private:
     std::optional<Unmapped> m_firstUnmapped;
 };
 
-// cp1251 text in a Unicode form, without the byte order mark.
+// cp1251 text in a Unicode form, without the byte order mark; appended to
+// `out`, or as a string of its own.
+void AppendUnicode(std::string_view cp1251, UnicodeForm form, std::string& out);
 std::string EncodeUnicode(std::string_view cp1251, UnicodeForm form);
