@@ -106,20 +106,6 @@ int ValidSequence(std::string_view bytes, std::size_t at)
 // The top bit of each of eight bytes: none set, all eight are ASCII.
 constexpr std::uint64_t kHighBits = 0x8080808080808080u;
 
-// How many bytes at the start of `bytes` are ASCII, eight at a time.
-std::size_t AsciiRun(std::string_view bytes)
-{
-    std::size_t at = 0;
-    for (std::uint64_t word; at + 8 <= bytes.size(); at += 8) {
-        std::memcpy(&word, bytes.data() + at, 8);
-        if (word & kHighBits)
-            break;
-    }
-    while (at < bytes.size() && static_cast<unsigned char>(bytes[at]) < 0x80)
-        ++at;
-    return at;
-}
-
 char32_t DecodeSequence(std::string_view bytes, std::size_t at, int length)
 {
     const auto lead = static_cast<unsigned char>(bytes[at]);
@@ -322,14 +308,8 @@ void AppendUnicode(std::string_view cp1251, UnicodeForm form, std::string& out)
     }
     out.resize(begin + cp1251.size() * 3);
     char* to = out.data() + begin;
-    for (std::size_t at = 0; at < cp1251.size();) {
-        if (const std::size_t ascii = AsciiRun(cp1251.substr(at)); ascii > 0) {
-            std::memcpy(to, cp1251.data() + at, ascii);
-            to += ascii;
-            at += ascii;
-            continue;
-        }
-        const Utf8Bytes& u = kUtf8Of[static_cast<unsigned char>(cp1251[at++])];
+    for (const char byte : cp1251) { // without a branch: every byte by the table
+        const Utf8Bytes& u = kUtf8Of[static_cast<unsigned char>(byte)];
         std::memcpy(to, u.bytes, 3); // room for three is always there
         to += u.length;
     }
