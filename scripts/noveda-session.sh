@@ -1,5 +1,6 @@
 # Sourced by scripts that drive the real editor under Wine on an X display:
-# start it, wait for its main window, take a screenshot, close it.
+# start it, wait for its main window, take a screenshot, close it, check
+# the bytes it saved.
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 NOVEDA_EXE=${NOVEDA_EXE:-$NOVEDA_ROOT/build/$NOVEDA_WINDOWS_TREE/src/win32/noveda.exe}
 
@@ -36,4 +37,14 @@ noveda_close() { # window id; returns the editor's exit code
     return 1
   fi
   wait "$NOVEDA_PID"
+}
+
+noveda_expect_bytes() { # file expected-od-hex label; says how they differ
+  local actual
+  actual=$(od -An -tx1 "$1")
+  [ "$actual" = "$2" ] && return 0
+  echo "$3: the saved bytes differ:" >&2
+  echo "expected: $2" >&2
+  echo "actual:   $actual" >&2
+  return 1
 }

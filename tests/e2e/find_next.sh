@@ -31,11 +31,5 @@ noveda_screenshot "$dir/find_next.png"
 status=0
 noveda_close "$window" || status=$?
 
-actual=$(od -An -tx1 "$file")
-if [ "$actual" != "$expected" ]; then
-  echo "the saved bytes differ:" >&2
-  echo "expected: $expected" >&2
-  echo "actual:   $actual" >&2
-  exit 1
-fi
+noveda_expect_bytes "$file" "$expected" find_next || exit 1
 [ "$status" -eq 0 ] || { echo "the editor ended with exit code $status" >&2; exit 1; }

@@ -30,14 +30,7 @@ type_and_save() {
   sleep 1
   noveda_screenshot "$dir/type_and_save_$1.png"
   noveda_close "$window" || status=$?
-  local actual
-  actual=$(od -An -tx1 "$file")
-  if [ "$actual" != "$expected" ]; then
-    echo "$1: the saved bytes differ:" >&2
-    echo "expected: $expected" >&2
-    echo "actual:   $actual" >&2
-    return 1
-  fi
+  noveda_expect_bytes "$file" "$expected" "$1" || return 1
   [ "$status" -eq 0 ] || { echo "$1: the editor ended with exit code $status" >&2; return 1; }
 }
 
