@@ -241,8 +241,8 @@ TEST(EncodingChoice, NamesFormsAndCodePages)
     EXPECT_EQ(OpenInEncoding(kEncodingAuto).codePage, std::nullopt);
     EXPECT_EQ(OpenInEncoding(kEncodingUtf16).unicode, UnicodeForm::Utf16Le);
     EXPECT_EQ(OpenInEncoding(9).unicode, std::nullopt);
-    EXPECT_EQ(ChosenEncoding(kEncodingAuto), std::nullopt);
-    EXPECT_EQ(ChosenEncoding(CP_DOS), CP_DOS);
-    EXPECT_EQ(ChosenEncoding(kEncodingUtf16), kEncodingUtf16);
-    EXPECT_EQ(ChosenEncoding(-1), std::nullopt);
+    EXPECT_EQ(NamedEncoding(kEncodingAuto), std::nullopt);
+    EXPECT_EQ(NamedEncoding(CP_DOS), CP_DOS);
+    EXPECT_EQ(NamedEncoding(kEncodingUtf16), kEncodingUtf16);
+    EXPECT_EQ(NamedEncoding(-1), std::nullopt);
 }

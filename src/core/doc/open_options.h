@@ -44,15 +44,6 @@ inline std::optional<std::uint8_t> ChosenLineEnd(int box)
     return std::nullopt;
 }
 
-// A save dialog's Encoding box: a code page or a Unicode form, or nothing
-// for "Auto" (the document stays as it is stored).
-inline std::optional<std::uint8_t> ChosenEncoding(int box)
-{
-    if ((box >= 0 && box < kCodePageCount) || box == kEncodingUtf8 || box == kEncodingUtf16)
-        return static_cast<std::uint8_t>(box);
-    return std::nullopt;
-}
-
 // The choice of an open dialog's two boxes.
 inline OpenOptions OpenWithChoice(int encoding, int lineEnd)
 {

@@ -48,9 +48,7 @@ bool ParseNumbersLine(std::string_view line, Favorite& favorite)
         !ParseNumber(tokens[3], count))
         return false;
     // A value that names neither a code page nor a Unicode form is shown as WIN.
-    const bool known = (encoding >= 0 && encoding < kCodePageCount) || encoding == kEncodingUtf8 ||
-                       encoding == kEncodingUtf16;
-    favorite.encoding = static_cast<std::uint8_t>(known ? encoding : CP_WIN);
+    favorite.encoding = NamedEncoding(encoding).value_or(std::uint8_t{CP_WIN});
     if (count < 1)
         return true;
     if (tokens.size() - 4 < static_cast<std::size_t>(count))

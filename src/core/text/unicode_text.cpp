@@ -1,10 +1,10 @@
 #include "core/text/unicode_text.h"
 
-#include <algorithm>
+#include "core/text/code_pages.h"
+
 #include <array>
 #include <cstring>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -167,6 +167,13 @@ std::uint8_t EncodingOf(std::uint8_t codePage, UnicodeForm form)
     case UnicodeForm::None: break;
     }
     return codePage;
+}
+
+std::optional<std::uint8_t> NamedEncoding(int value)
+{
+    if ((value >= 0 && value < kCodePageCount) || value == kEncodingUtf8 || value == kEncodingUtf16)
+        return static_cast<std::uint8_t>(value);
+    return std::nullopt;
 }
 
 std::optional<char> Cp1251Of(char32_t character)

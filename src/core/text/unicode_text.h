@@ -29,6 +29,9 @@ inline constexpr std::uint8_t kEncodingUtf8 = 6;
 inline constexpr std::uint8_t kEncodingUtf16 = 7;
 // The box's item for text held in `codePage` and stored in `form`.
 std::uint8_t EncodingOf(std::uint8_t codePage, UnicodeForm form);
+// The code page or Unicode form an Encoding value names; nothing for Auto
+// (a save then keeps how the document is stored) or a value naming neither.
+std::optional<std::uint8_t> NamedEncoding(int value);
 
 // The cp1251 byte of a character, none where cp1251 has none.
 std::optional<char> Cp1251Of(char32_t character);

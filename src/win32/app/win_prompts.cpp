@@ -82,5 +82,5 @@ std::optional<SaveAsChoice> WinPrompts::AskSavePath(const std::string& suggested
                     filterIndex, nullptr, suggestedName);
     if (chosen.empty())
         return std::nullopt;
-    return SaveAsChoice{chosen.front(), ChosenLineEnd(dialog.lineEnd), ChosenEncoding(dialog.encoding)};
+    return SaveAsChoice{chosen.front(), ChosenLineEnd(dialog.lineEnd), NamedEncoding(dialog.encoding)};
 }
