@@ -182,14 +182,3 @@ TEST(InterfaceLanguage, AMissingFileIsReportedAndForgotten)
     EXPECT_EQ(menus.live, menus.resource);
     EXPECT_TRUE(language.BuiltInTexts());
 }
-
-TEST(InterfaceLanguage, LanguagesPageNamesTheFiles)
-{
-    const auto choices = LanguageChoices("C:\\noveda\\", {"russian.lng", "ukrainian.v2.lng"});
-    ASSERT_EQ(choices.size(), 3u);
-    EXPECT_EQ(choices[0].label, "English language");
-    EXPECT_EQ(choices[0].file, "");
-    EXPECT_EQ(choices[1].label, "Russian language");
-    EXPECT_EQ(choices[1].file, "C:\\noveda\\russian.lng");
-    EXPECT_EQ(choices[2].label, "Ukrainian language");
-}

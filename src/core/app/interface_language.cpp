@@ -2,7 +2,6 @@
 
 #include "core/platform/profile_store.h"
 #include "core/platform/prompts.h"
-#include "core/text/cp1251.h"
 #include "core/text/setup_file.h"
 
 #include <algorithm>
@@ -73,14 +72,3 @@ void InterfaceLanguage::Apply(const std::string& interfaceFile, InterfaceMenus& 
     }
 }
 
-std::vector<LanguageChoice> LanguageChoices(const std::string& programDir, const std::vector<std::string>& lngFiles)
-{
-    std::vector<LanguageChoice> choices{{"English language", ""}};
-    for (const std::string& file : lngFiles) {
-        std::string name = file.substr(0, file.find('.'));
-        if (!name.empty())
-            name[0] = ToUpperCp1251(name[0]);
-        choices.push_back({name + " language", programDir + file});
-    }
-    return choices;
-}

@@ -74,10 +74,3 @@ private:
     bool m_builtInTexts = true;
 };
 
-// The choices of the Languages page: "English language" for no file, then
-// "%s language" for each *.lng file of the program directory.
-struct LanguageChoice {
-    std::string label;
-    std::string file; // empty for the built-in English
-};
-std::vector<LanguageChoice> LanguageChoices(const std::string& programDir, const std::vector<std::string>& lngFiles);

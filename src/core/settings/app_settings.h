@@ -180,6 +180,7 @@ struct AppSettings {
     int RestartNeeded = 0;
     int FavoritesChanged = 0;
     int AutoSaveActive = 0;
+    std::uint8_t TabSizeAtRestart = 0; // chosen in the Preferences, in effect from the next start
 
     friend bool operator==(const AppSettings&, const AppSettings&) = default;
 };

@@ -175,15 +175,33 @@ void SaveSettings(ProfileStore& store, const AppSettings& settings)
 {
     for (const Field& field : kFields)
         SaveField(store, field, settings);
+    SaveColors(store, settings.Colors);
+    store.SetBinary("View", "Font", settings.Font.ToBlock());
+    store.SetBinary("View", "InterFnt", settings.InterFnt.ToBlock());
+    store.SetBinary("View", "OutFont", settings.OutFont.ToBlock());
+}
+
+void TakeOverValues(ProfileStore& store, const AppSettings& draft, AppSettings& live,
+                    std::span<const std::string_view> names)
+{
+    for (std::string_view name : names) {
+        const auto field = std::find_if(std::begin(kFields), std::end(kFields),
+                                        [name](const Field& f) { return f.name == name; });
+        if (field == std::end(kFields))
+            continue;
+        std::visit([&](auto member) { live.*member = draft.*member; }, field->member);
+        SaveField(store, *field, live);
+    }
+}
+
+void SaveColors(ProfileStore& store, const ColorTable& table)
+{
     std::vector<std::uint8_t> colors;
-    for (std::uint32_t color : settings.Colors) {
+    for (std::uint32_t color : table) {
         for (int shift = 0; shift < 32; shift += 8)
             colors.push_back(static_cast<std::uint8_t>(color >> shift));
     }
     store.SetBinary("View", "Colors", colors);
-    store.SetBinary("View", "Font", settings.Font.ToBlock());
-    store.SetBinary("View", "InterFnt", settings.InterFnt.ToBlock());
-    store.SetBinary("View", "OutFont", settings.OutFont.ToBlock());
 }
 
 void LoadHighlightSchemeEntries(const ProfileStore& store, AppSettings& settings)

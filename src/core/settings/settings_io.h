@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class ProfileStore;
@@ -19,6 +21,12 @@ void LoadSettings(const ProfileStore& store, AppSettings& settings, SettingsEnvi
 // Writes every value of "Editor", "View", "General" and "Find", as the
 // preference pages do when OK is pressed.
 void SaveSettings(ProfileStore& store, const AppSettings& settings);
+// Copies the named values of those sections from `draft` into `live` and
+// writes them: what a preference page does with its values on OK.
+void TakeOverValues(ProfileStore& store, const AppSettings& draft, AppSettings& live,
+                    std::span<const std::string_view> names);
+// "View" "Colors": four bytes per slot, red first.
+void SaveColors(ProfileStore& store, const ColorTable& colors);
 
 // Takes a block only when it is present and exactly `size` bytes long.
 std::optional<std::vector<std::uint8_t>> ReadBlock(const ProfileStore& store, const char* section, const char* name,
