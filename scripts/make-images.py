@@ -382,6 +382,25 @@ def language_images():
     return [english, russian, system]  # by Language: 0 English, 1 Russian
 
 
+def preference_images():  # the groups: editor, interface, appearance, file types
+    def editor(c):
+        page(c, 1, 0, 12, 14, lines=True)
+        c.line(6, 12, 14, 3, BROWN, thick=True)
+        c.line(5, 14, 6, 12, BLACK)
+    def interface(c):
+        window(c, 0, 1, 15, 13)
+        language_images()[1](c)
+    def appearance(c):
+        c.disc(7.5, 7, 6.8, WOOD)
+        c.disc(10.5, 10, 1.8, GREY)
+        for x, y, colour in ((4, 5, RED), (7.5, 3, YELLOW), (11, 5, GREEN), (4, 9.5, BLUE)):
+            c.disc(x, y, 1.4, colour)
+    def file_types(c):
+        folder(c, 0, 3, 15, 14)
+        page(c, 5, 0, 13, 9)
+    return [editor, interface, appearance, file_types]
+
+
 def output_images():  # copy, save, clear
     def clear(c):
         page(c, 0, 0, 11, 14, lines=True)
@@ -505,6 +524,8 @@ def main():
     write_strip("languages.bmp", language_images(), (16, 15), (1, 1))
     write_strip("output.bmp", output_images(), (16, 15), (1, 1))
     write_strip("full_screen.bmp", [toolbar_images()[23]], (16, 15), (1, 1))
+    write_strip("preference_groups.bmp", preference_images(), (32, 32), (2, 32 / 15))
+    write_strip("single_page.bmp", [gear], (32, 32), (2, 32 / 15))
     write_icon("noveda.ico", application_icon)
     write_icon("document.ico", document_icon)
     write_icon("up.ico", up_arrow)

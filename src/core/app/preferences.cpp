@@ -156,21 +156,15 @@ void ReapplyPreferences(PreferencesTarget& target, const PreferencesOutcome& out
 {
     if (outcome.restartNeeded)
         target.ShowRestartMessage();
-    target.ReloadClipLibraries();
     target.ReloadInterfaceLanguage();
-    if (outcome.schemesChanged)
-        target.ReloadHighlightSchemes();
     target.ReloadKeyboardLayout();
     target.ReloadOpenSaveTypes();
     target.RestartAutoSaveTimer();
     target.ReloadTranslitTable();
     target.ReloadTools();
-    target.RebuildToolbar();
     if (outcome.interfaceFontChanged)
         target.ApplyInterfaceFont();
     target.ApplyOutputLook();
     target.RecalculateLayout();
-    if (outcome.schemesChanged)
-        target.ChooseSchemesAgain();
     target.UpdateViews();
 }

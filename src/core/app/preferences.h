@@ -87,25 +87,20 @@ class PreferencesTarget {
 public:
     virtual ~PreferencesTarget() = default;
     virtual void ShowRestartMessage() = 0;
-    virtual void ReloadClipLibraries() = 0;
     virtual void ReloadInterfaceLanguage() = 0;
-    virtual void ReloadHighlightSchemes() = 0;
     virtual void ReloadKeyboardLayout() = 0;
     virtual void ReloadOpenSaveTypes() = 0;
     virtual void RestartAutoSaveTimer() = 0;
     virtual void ReloadTranslitTable() = 0;
     virtual void ReloadTools() = 0;
-    virtual void RebuildToolbar() = 0;
     virtual void ApplyInterfaceFont() = 0;
     virtual void ApplyOutputLook() = 0;
     virtual void RecalculateLayout() = 0;
-    virtual void ChooseSchemesAgain() = 0;
     virtual void UpdateViews() = 0;
 };
 
 struct PreferencesOutcome {
     bool restartNeeded = false;
     bool interfaceFontChanged = false;
-    bool schemesChanged = false;
 };
 void ReapplyPreferences(PreferencesTarget& target, const PreferencesOutcome& outcome);

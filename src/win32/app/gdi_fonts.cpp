@@ -2,7 +2,7 @@
 
 #include "win32/app/text_conversion.h"
 
-HFONT CreateFontFrom(const LogFont& font)
+LOGFONTW ToLogFontW(const LogFont& font)
 {
     LOGFONTW lf{};
     lf.lfHeight = font.height;
@@ -20,5 +20,50 @@ HFONT CreateFontFrom(const LogFont& font)
     lf.lfPitchAndFamily = font.pitchAndFamily;
     const std::wstring face = FromCp1251(font.FaceName());
     lstrcpynW(lf.lfFaceName, face.c_str(), LF_FACESIZE);
+    return lf;
+}
+
+LogFont FromLogFontW(const LOGFONTW& lf)
+{
+    LogFont font;
+    font.height = lf.lfHeight;
+    font.width = lf.lfWidth;
+    font.escapement = lf.lfEscapement;
+    font.orientation = lf.lfOrientation;
+    font.weight = lf.lfWeight;
+    font.italic = lf.lfItalic;
+    font.underline = lf.lfUnderline;
+    font.strikeOut = lf.lfStrikeOut;
+    font.charSet = lf.lfCharSet;
+    font.outPrecision = lf.lfOutPrecision;
+    font.clipPrecision = lf.lfClipPrecision;
+    font.quality = lf.lfQuality;
+    font.pitchAndFamily = lf.lfPitchAndFamily;
+    font.SetFaceName(ToCp1251(lf.lfFaceName));
+    return font;
+}
+
+HFONT CreateFontFrom(const LogFont& font)
+{
+    const LOGFONTW lf = ToLogFontW(font);
     return CreateFontIndirectW(&lf);
+}
+
+WidgetFont::~WidgetFont()
+{
+    if (m_made)
+        DeleteObject(m_made);
+}
+
+void WidgetFont::Reset(const LogFont& font)
+{
+    HFONT made = font.FaceName().empty() ? nullptr : CreateFontFrom(font);
+    if (m_made)
+        DeleteObject(m_made);
+    m_made = made;
+}
+
+HFONT WidgetFont::Get() const
+{
+    return m_made ? m_made : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
 }

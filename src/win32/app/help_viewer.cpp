@@ -7,6 +7,7 @@
 namespace {
 
 using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+constexpr UINT kDisplayTopic = 0x0000;
 constexpr UINT kDisplayToc = 0x0001;
 constexpr UINT kDisplaySearch = 0x0003;
 constexpr int kOnlineButton = 1072;
@@ -45,21 +46,31 @@ INT_PTR CALLBACK ErrorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
     return TRUE;
 }
 
+// HTML Help's answer to `command`, or the error window when there is none.
+void CallHelp(HWND owner, const std::wstring& helpFile, UINT command, DWORD_PTR data)
+{
+    HWND shown = nullptr;
+    if (HtmlHelpFunction function = HtmlHelp(); function && GetFileAttributesW(helpFile.c_str()) != INVALID_FILE_ATTRIBUTES)
+        shown = function(owner, helpFile.c_str(), command, data);
+    if (!shown)
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_HELP_ERROR), owner, &ErrorProc, 0);
+}
+
 } // namespace
 
 void ShowHelp(HWND owner, const std::wstring& helpFile, HelpPage page)
 {
-    HWND shown = nullptr;
-    if (HtmlHelpFunction function = HtmlHelp(); function && GetFileAttributesW(helpFile.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        if (page == HelpPage::Contents) {
-            shown = function(owner, helpFile.c_str(), kDisplayToc, 0);
-        } else {
-            FullTextQuery query{sizeof(FullTextQuery), TRUE, L"", -1, FALSE, FALSE, FALSE, nullptr};
-            shown = function(owner, helpFile.c_str(), kDisplaySearch, reinterpret_cast<DWORD_PTR>(&query));
-        }
+    if (page == HelpPage::Contents) {
+        CallHelp(owner, helpFile, kDisplayToc, 0);
+        return;
     }
-    if (!shown)
-        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_HELP_ERROR), owner, &ErrorProc, 0);
+    FullTextQuery query{sizeof(FullTextQuery), TRUE, L"", -1, FALSE, FALSE, FALSE, nullptr};
+    CallHelp(owner, helpFile, kDisplaySearch, reinterpret_cast<DWORD_PTR>(&query));
+}
+
+void ShowHelpTopic(HWND owner, const std::wstring& helpFile, const std::wstring& topic)
+{
+    CallHelp(owner, helpFile, kDisplayTopic, reinterpret_cast<DWORD_PTR>(topic.c_str()));
 }
 
 void ShowOnlineHelp(HWND owner)

@@ -33,11 +33,12 @@ INT_PTR ProgramDialog::Run()
                            &ProgramDialog::Proc, reinterpret_cast<LPARAM>(this));
 }
 
-HWND ProgramDialog::Open()
+HWND ProgramDialog::Open(HWND parent)
 {
     m_modeless = true;
-    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), m_environment.owner,
-                                     &ProgramDialog::Proc, reinterpret_cast<LPARAM>(this));
+    HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId),
+                                     parent ? parent : m_environment.owner, &ProgramDialog::Proc,
+                                     reinterpret_cast<LPARAM>(this));
     if (dialog)
         ShowWindow(dialog, SW_SHOW);
     return dialog;
@@ -56,6 +57,8 @@ INT_PTR CALLBACK ProgramDialog::Proc(HWND dialog, UINT message, WPARAM wParam, L
     auto* self = reinterpret_cast<ProgramDialog*>(GetWindowLongPtrW(dialog, DWLP_USER));
     if (!self)
         return FALSE;
+    if (INT_PTR result = 0; self->OnMessage(message, wParam, lParam, result))
+        return result;
     switch (message) {
     case WM_COMMAND:
         if (self->OnCommand(LOWORD(wParam), HIWORD(wParam)))
@@ -68,6 +71,9 @@ INT_PTR CALLBACK ProgramDialog::Proc(HWND dialog, UINT message, WPARAM wParam, L
     case WM_CLOSE:
         self->End(IDCANCEL);
         return TRUE;
+    case WM_NCDESTROY: // with its parent: nothing left to destroy
+        self->m_dialog = nullptr;
+        return FALSE;
     }
     return FALSE;
 }
@@ -116,6 +122,14 @@ void ProgramDialog::SetItemText(int id, const std::string& cp1251)
     SetDlgItemTextW(m_dialog, id, FromCp1251(cp1251).c_str());
 }
 
+int ProgramDialog::CheckedRadio(int first, int last) const
+{
+    for (int id = first; id <= last; ++id)
+        if (IsChecked(id))
+            return id - first;
+    return 0;
+}
+
 void ProgramDialog::SetSpin(int spin, int low, int high, int value)
 {
     SendDlgItemMessageW(m_dialog, spin, UDM_SETRANGE32, static_cast<WPARAM>(low), static_cast<LPARAM>(high));
@@ -135,10 +149,12 @@ std::string ProgramDialog::String(std::uint32_t id, const char* fallback) const
     return fallback;
 }
 
-// Owned by the main frame, as every error of the program.
+// Owned by the dialog's top window: a box owned by the frame would enable
+// the frame under a modal dialog as it closes.
 void ProgramDialog::ShowError(const std::string& text) const
 {
-    MessageBoxW(m_environment.owner, FromCp1251(text).c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
+    HWND owner = m_dialog ? GetAncestor(m_dialog, GA_ROOT) : m_environment.owner;
+    MessageBoxW(owner, FromCp1251(text).c_str(), L"Error", MB_OK | MB_ICONEXCLAMATION);
 }
 
 void FoldedPart::Attach(HWND dialog, int markId, int buttonId)

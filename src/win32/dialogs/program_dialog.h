@@ -32,7 +32,8 @@ public:
     // The id of the button that closed it; -1 when it could not be shown.
     INT_PTR Run();
     // A modeless dialog, shown; it lives until End, which tells `onEnd`.
-    HWND Open();
+    // A template with WS_CHILD makes a part of `parent` (the owner when none).
+    HWND Open(HWND parent = nullptr);
     HWND Window() const { return m_dialog; }
     std::function<void()> onEnd;
 
@@ -42,6 +43,8 @@ protected:
     virtual bool OnCommand(int id, int code) = 0;
     // Told whichever way the dialog closes.
     virtual void OnClose() {}
+    // Any other message; true when handled, with the dialog procedure's result.
+    virtual bool OnMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
     void End(int result);
 
     HWND Item(int id) const { return GetDlgItem(m_dialog, id); }
@@ -50,6 +53,9 @@ protected:
     bool IsChecked(int id) const { return IsDlgButtonChecked(m_dialog, id) == BST_CHECKED; }
     void Check(int id, bool on) { CheckDlgButton(m_dialog, id, on ? BST_CHECKED : BST_UNCHECKED); }
     void Enable(int id, bool on) { EnableWindow(Item(id), on); }
+    // Radio buttons first..last, numbered from 0.
+    void CheckRadio(int first, int last, int index) { CheckRadioButton(m_dialog, first, last, first + index); }
+    int CheckedRadio(int first, int last) const;
     // Spin buttons in 32 bits: documents have more lines than 16 bits hold.
     void SetSpin(int spin, int low, int high, int value);
     int SpinValue(int spin) const;

@@ -18,7 +18,7 @@ DockedBar Docked(int id, DockSide side, bool sizing)
 
 FrameBars::FrameBars(HWND frame, HWND mdiClient, const AppSettings& settings, const ToolbarLayout& toolbar,
                      Events events)
-    : m_frame(frame), m_mdiClient(mdiClient), m_status(frame),
+    : m_frame(frame), m_mdiClient(mdiClient), m_status(frame, settings.InterFnt),
       m_state{Docked(IDW_TOOLBAR, DockSide::Top, false), Docked(IDW_FILE_TABS, DockSide::Top, false),
               Docked(IDW_OUTPUT_BAR, DockSide::Bottom, true)}
 {

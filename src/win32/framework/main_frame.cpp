@@ -368,10 +368,10 @@ void CMainFrame::UpdateAllViews(ViewChange change)
     for (const CMyDocManager::Entry& e : m_documents.Entries()) {
         for (std::size_t i = 0; i < e.frame->PaneCount(); ++i) {
             CTextView& view = e.frame->Pane(i).View();
-            if (change == ViewChange::Wrapping)
-                view.Rewrap();
-            else if (change == ViewChange::Fonts)
+            if (change == ViewChange::Fonts || change == ViewChange::All)
                 view.SetupFont();
+            if (change == ViewChange::Wrapping || change == ViewChange::All)
+                view.Rewrap();
             view.ApplySettings(true);
         }
     }

@@ -7,6 +7,7 @@
 #include "core/settings/favorites.h"
 #include "core/tools/output_channel.h"
 #include "core/view/text_view.h"
+#include "win32/app/common_pickers.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/app/win_prompts.h"
 #include "win32/app/win_settings.h"
@@ -105,7 +106,7 @@ public:
     // cancels one.
     bool CloseAll();
     // What changed that every view must follow.
-    enum class ViewChange { Wrapping, DisplayOptions, Fonts };
+    enum class ViewChange { Wrapping, DisplayOptions, Fonts, All };
     void UpdateAllViews(ViewChange change);
     // "View source as" after "Plain text", from the loaded schemes.
     void RebuildViewSourceMenu();
@@ -147,6 +148,8 @@ public:
     void OpenAtLine(const std::string& path, unsigned long line);
     // What reader threads push into; they hold it while their child runs.
     std::weak_ptr<OutputChannel> CaptureChannel() const { return m_outputChannel; }
+    // The colour and font dialogs of the Preferences window.
+    AppearancePickers& Pickers() { return m_pickers; }
     // Captured runs whose output has ended and been shown.
     int FinishedOutputRuns() const { return m_finishedOutputRuns; }
 
@@ -189,6 +192,9 @@ private:
     private:
         CMainFrame& m_frame;
     };
+
+    // What the frame does again after the Preferences (main_frame_preferences.cpp).
+    class PreferencesSide;
 
     static std::span<const CommandEntry<CMainFrame>> Commands();
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -257,6 +263,7 @@ private:
     void ReplaceCommand(int);
     CommandUpdate FindState(int);
     void FindInFilesCommand(int);
+    void PreferencesCommand(int);
     // Commands that hand the active document on (main_frame_file_commands.cpp).
     void SaveEncryptedCommand(int);
     void ExportHtmlCommand(int);
@@ -319,4 +326,5 @@ private:
     std::unique_ptr<FindDialog> m_findDialog;
     std::shared_ptr<OutputChannel> m_outputChannel;
     int m_finishedOutputRuns = 0;
+    AppearancePickers m_pickers;
 };

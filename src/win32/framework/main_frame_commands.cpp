@@ -80,6 +80,7 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands()
         {ID_ACTIONS_REMOVE_TAGS, ID_ACTIONS_REMOVE_TAGS, &CMainFrame::RemoveTagsCommand},
         {ID_ACTIONS_ALIGN, ID_ACTIONS_ALIGN, &CMainFrame::AlignCommand},
         {ID_SEARCH_GOTO, ID_SEARCH_GOTO, &CMainFrame::GoToCommand},
+        {ID_TOOLS_PREFERENCES, ID_TOOLS_PREFERENCES, &CMainFrame::PreferencesCommand},
         {ID_SEARCH_BOOKMARKS, ID_SEARCH_BOOKMARKS, &CMainFrame::BookmarksCommand, &CMainFrame::BookmarksState},
         {ID_EDIT_FIND, ID_EDIT_FIND, &CMainFrame::FindCommand, &CMainFrame::FindState},
         {ID_EDIT_REPLACE, ID_EDIT_REPLACE, &CMainFrame::ReplaceCommand, &CMainFrame::FindState},

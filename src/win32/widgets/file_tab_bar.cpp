@@ -17,7 +17,7 @@ const wchar_t kPanelClass[] = L"NovedaFileTabs";
 
 } // namespace
 
-FileTabBar::FileTabBar(HWND parent, const LogFont& font, Events events) : m_events(std::move(events))
+FileTabBar::FileTabBar(HWND parent, const LogFont& font, Events events) : m_font(font), m_events(std::move(events))
 {
     [[maybe_unused]] static const bool registered = RegisterWindowClass({kPanelClass, &FileTabBar::PanelProc});
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -28,10 +28,7 @@ FileTabBar::FileTabBar(HWND parent, const LogFont& font, Events events) : m_even
                              0, m_panel, nullptr, instance, nullptr);
     m_button = CreateWindowExW(0, L"BUTTON", L"...", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 0, 0, m_panel,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ID_WINDOW_LIST)), instance, nullptr);
-    m_font = font.FaceName().empty() ? nullptr : CreateFontFrom(font);
-    HFONT shown = m_font ? m_font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    SendMessageW(m_tabs, WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
-    SendMessageW(m_button, WM_SETFONT, reinterpret_cast<WPARAM>(shown), FALSE);
+    SendFont();
     SetWindowSubclass(m_tabs, &FileTabBar::TabsProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -40,8 +37,20 @@ FileTabBar::~FileTabBar()
     RemoveWindowSubclass(m_tabs, &FileTabBar::TabsProc, 1);
     SetWindowLongPtrW(m_panel, GWLP_USERDATA, 0);
     DestroyWindow(m_panel);
-    if (m_font)
-        DeleteObject(m_font);
+}
+
+void FileTabBar::SetFont(const LogFont& font)
+{
+    m_font.Reset(font);
+    SendFont();
+    Layout();
+    InvalidateRect(m_panel, nullptr, TRUE);
+}
+
+void FileTabBar::SendFont()
+{
+    for (HWND control : {m_tabs, m_button})
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
 }
 
 int FileTabBar::PreferredThickness(bool horizontal) const

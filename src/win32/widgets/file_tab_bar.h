@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/log_font.h"
+#include "win32/app/gdi_fonts.h"
 #include "win32/widgets/dock_bar.h"
 
 #include <functional>
@@ -37,6 +38,9 @@ public:
     int TabCount() const;
     CTextDoc* TabDocument(int index) const;
     int CurrentTab() const;
+    // A new interface font, shown at once.
+    void SetFont(const LogFont& font);
+    HFONT Font() const { return m_font.Get(); }
     // The colour the tab's text is drawn in.
     COLORREF TabColour(int index) const;
 
@@ -48,10 +52,11 @@ private:
     void Layout();
     void DrawTab(const DRAWITEMSTRUCT& item);
     void ActivateCurrent();
+    void SendFont();
 
     HWND m_panel = nullptr;
     HWND m_tabs = nullptr;
     HWND m_button = nullptr;
-    HFONT m_font = nullptr;
+    WidgetFont m_font;
     Events m_events;
 };

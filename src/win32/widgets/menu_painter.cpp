@@ -28,9 +28,8 @@ std::wstring ItemText(HMENU menu, UINT itemId)
 
 } // namespace
 
-MenuPainter::MenuPainter(const LogFont& font)
+MenuPainter::MenuPainter(const LogFont& font) : m_font(font)
 {
-    m_font = font.FaceName().empty() ? nullptr : CreateFontFrom(font);
     m_images = ImageList_Create(kImageWidth, kImageHeight, ILC_COLOR24 | ILC_MASK, 50, 0);
     AddStrip(IDB_TOOLBAR_SMALL, kToolbarCommands, static_cast<int>(std::size(kToolbarCommands)));
     static constexpr int kLanguages[] = {ID_LANGUAGE_ENGLISH, ID_LANGUAGE_RUSSIAN};
@@ -43,8 +42,6 @@ MenuPainter::~MenuPainter()
 {
     if (m_images)
         ImageList_Destroy(m_images);
-    if (m_font)
-        DeleteObject(m_font);
 }
 
 // The strip's first `count` images; a strip may hold more.
@@ -93,7 +90,7 @@ bool MenuPainter::Measure(MEASUREITEMSTRUCT& item) const
     const std::wstring text = ItemText(reinterpret_cast<HMENU>(item.itemData), item.itemID);
     const std::size_t tab = text.find(L'\t');
     HDC dc = GetDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, m_font ? m_font : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, m_font.Get());
     RECT label{}, accelerator{};
     DrawTextW(dc, text.substr(0, tab).c_str(), -1, &label, DT_SINGLELINE | DT_CALCRECT);
     if (tab != std::wstring::npos)
@@ -136,7 +133,7 @@ bool MenuPainter::Draw(const DRAWITEMSTRUCT& item) const
 
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
-    HGDIOBJ old = SelectObject(dc, m_font ? m_font : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ old = SelectObject(dc, m_font.Get());
     RECT textRect{column.right, r.top, r.right - kArrowRoom, r.bottom};
     const UINT format = DT_SINGLELINE | DT_VCENTER | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
     const std::size_t tab = text.find(L'\t');

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/log_font.h"
+#include "win32/app/gdi_fonts.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -27,6 +28,9 @@ public:
     // items added later need the call again (the frame makes it whenever a
     // pop-up opens).
     void Apply(HMENU menu, bool bar = false) const;
+    // Items are measured and drawn in `font` from now on.
+    void SetFont(const LogFont& font) { m_font.Reset(font); }
+    HFONT Font() const { return m_font.Get(); }
     // WM_MEASUREITEM and WM_DRAWITEM of menus; false when not a menu's.
     bool Measure(MEASUREITEMSTRUCT& item) const;
     bool Draw(const DRAWITEMSTRUCT& item) const;
@@ -38,7 +42,7 @@ private:
     void AddStrip(int bitmap, const int* commands, int count);
     int ImageOf(UINT command) const;
 
-    HFONT m_font = nullptr;
+    WidgetFont m_font;
     HIMAGELIST m_images = nullptr;
     std::map<int, int> m_index; // command -> image
 };

@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 OutputPane::OutputPane(HWND parent, const LogFont& font, std::uint32_t text, std::uint32_t background, Events events)
-    : m_text(text), m_backgroundColour(background), m_events(std::move(events))
+    : m_font(font), m_text(text), m_backgroundColour(background), m_events(std::move(events))
 {
     m_edit = CreateWindowExW(0, L"EDIT", nullptr,
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
@@ -16,9 +16,7 @@ OutputPane::OutputPane(HWND parent, const LogFont& font, std::uint32_t text, std
     // The control's own limit (about 30000 characters) is below what the
     // window keeps: text past it would be dropped unseen.
     SendMessageW(m_edit, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
-    m_font = font.FaceName().empty() ? nullptr : CreateFontFrom(font);
-    SendMessageW(m_edit, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(m_font ? m_font : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT))), FALSE);
+    SendMessageW(m_edit, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     m_background = CreateSolidBrush(m_backgroundColour);
     SetWindowSubclass(m_edit, &OutputPane::EditProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -27,9 +25,18 @@ OutputPane::~OutputPane()
 {
     RemoveWindowSubclass(m_edit, &OutputPane::EditProc, 1);
     DestroyWindow(m_edit);
-    if (m_font)
-        DeleteObject(m_font);
     DeleteObject(m_background);
+}
+
+void OutputPane::SetLook(const LogFont& font, std::uint32_t text, std::uint32_t background)
+{
+    m_font.Reset(font);
+    SendMessageW(m_edit, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
+    m_text = text;
+    m_backgroundColour = background;
+    DeleteObject(m_background);
+    m_background = CreateSolidBrush(m_backgroundColour);
+    InvalidateRect(m_edit, nullptr, TRUE);
 }
 
 // A read-only edit control asks for the colours of static text.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/log_font.h"
+#include "win32/app/gdi_fonts.h"
 #include "win32/widgets/dock_bar.h"
 
 #include <cstdint>
@@ -35,6 +36,11 @@ public:
     bool HasText() const { return GetWindowTextLengthW(m_edit) > 0; }
     bool HasSelection() const;
     void CopySelection() { SendMessageW(m_edit, WM_COPY, 0, 0); }
+    // New font and colours (0x00BBGGRR), shown at once.
+    void SetLook(const LogFont& font, std::uint32_t text, std::uint32_t background);
+    HFONT Font() const { return m_font.Get(); }
+    COLORREF TextColour() const { return m_text; }
+    COLORREF BackgroundColour() const { return m_backgroundColour; }
 
 private:
     static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self);
@@ -42,7 +48,7 @@ private:
     std::string LineText(int line) const;
 
     HWND m_edit = nullptr;
-    HFONT m_font = nullptr;
+    WidgetFont m_font;
     HBRUSH m_background = nullptr;
     COLORREF m_text;
     COLORREF m_backgroundColour;

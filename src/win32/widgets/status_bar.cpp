@@ -32,13 +32,21 @@ private:
 
 } // namespace
 
-StatusBar::StatusBar(HWND frame)
+StatusBar::StatusBar(HWND frame, const LogFont& font) : m_font(font)
 {
     m_window = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDW_STATUS_BAR)),
                                GetModuleHandleW(nullptr), nullptr);
     m_languageIcons = ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LANGUAGE_ICONS), 16, 0,
                                            kIconMask, IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    SendMessageW(m_window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
+    Resize();
+}
+
+void StatusBar::SetFont(const LogFont& font)
+{
+    m_font.Reset(font);
+    SendMessageW(m_window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
     Resize();
 }
 

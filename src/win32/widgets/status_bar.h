@@ -2,6 +2,7 @@
 
 #include "core/app/frame_rules.h"
 #include "core/platform/progress.h"
+#include "win32/app/gdi_fonts.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -18,7 +19,7 @@ public:
     static constexpr int kPaneCount = 5;
     static constexpr std::array<int, kPaneCount> kPaneIds{7000, 7001, 7002, 7003, 59140};
 
-    explicit StatusBar(HWND frame);
+    StatusBar(HWND frame, const LogFont& font);
     ~StatusBar();
     StatusBar(const StatusBar&) = delete;
     StatusBar& operator=(const StatusBar&) = delete;
@@ -27,6 +28,9 @@ public:
     // Shown, whether or not the frame is (yet).
     bool Visible() const { return (GetWindowLongW(m_window, GWL_STYLE) & WS_VISIBLE) != 0; }
     int Height() const;
+    // A new interface font: the bar takes its height from it.
+    void SetFont(const LogFont& font);
+    HFONT Font() const { return m_font.Get(); }
     // Lays the panes out for the frame's new width.
     void Resize();
     // `codePage` is the text of pane 7003.
@@ -40,6 +44,7 @@ public:
 
 private:
     HWND m_window = nullptr;
+    WidgetFont m_font;
     HIMAGELIST m_languageIcons = nullptr;
     std::array<std::wstring, kPaneCount> m_texts;
     bool m_languageEnabled = true;

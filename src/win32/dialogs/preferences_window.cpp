@@ -1,0 +1,171 @@
+#include "win32/dialogs/preferences_window.h"
+
+#include "win32/app/text_conversion.h"
+#include "win32/res/resource.h"
+
+namespace {
+
+constexpr COLORREF kIconMask = RGB(192, 192, 192);
+constexpr COLORREF kGroupBackground = RGB(0xA0, 0xA0, 0xA0);
+constexpr COLORREF kGroupText = RGB(0x00, 0xFF, 0xFF); // 0xFFFF00 as 0x00BBGGRR: yellow on grey
+constexpr int kIconSize = 32;
+constexpr int kPageInset = 3;
+constexpr DocString kHelpLabel{5054, "&Help"};
+
+} // namespace
+
+PreferencePage::PreferencePage(int templateId, DocString title, const char* helpTopic,
+                               const DialogEnvironment& environment)
+    : ProgramDialog(templateId, environment), m_title(title), m_helpTopic(helpTopic)
+{
+}
+
+PreferencesWindow::PreferencesWindow(const DialogEnvironment& environment, int bitmap, std::string caption)
+    : ProgramDialog(IDD_PREFERENCES, environment), m_bitmap(bitmap), m_caption(std::move(caption))
+{
+}
+
+PreferencesWindow::~PreferencesWindow()
+{
+    if (m_icons)
+        ImageList_Destroy(m_icons);
+}
+
+int PreferencesWindow::AddGroup(int icon, DocString title)
+{
+    if (static_cast<int>(m_groups.size()) == kMaxGroups)
+        return kMaxGroups - 1;
+    m_groups.push_back({icon, title, {}});
+    return static_cast<int>(m_groups.size()) - 1;
+}
+
+void PreferencesWindow::AddPage(int group, std::unique_ptr<PreferencePage> page)
+{
+    m_groups[static_cast<std::size_t>(group)].pages.push_back(std::move(page));
+}
+
+void PreferencesWindow::OnInit()
+{
+    if (!m_caption.empty())
+        SetWindowTextW(m_dialog, FromCp1251(m_caption).c_str());
+    SetItemText(IDC_PREF_HELP, String(kHelpLabel.id, kHelpLabel.text));
+    HWND list = Item(IDC_PREF_GROUPS);
+    m_icons = ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_bitmap), kIconSize, 0, kIconMask,
+                                   IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    ListView_SetImageList(list, m_icons, LVSIL_NORMAL);
+    ListView_SetBkColor(list, kGroupBackground);
+    ListView_SetTextBkColor(list, kGroupBackground);
+    ListView_SetTextColor(list, kGroupText);
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        Group& group = m_groups[g];
+        std::wstring title = FromCp1251(String(group.title.id, group.title.text));
+        LVITEMW item{};
+        item.mask = LVIF_TEXT | LVIF_IMAGE;
+        item.iItem = static_cast<int>(g);
+        item.iImage = group.icon;
+        item.pszText = title.data();
+        ListView_InsertItem(list, &item);
+        for (const auto& page : group.pages)
+            ShowWindow(page->Open(m_dialog), SW_HIDE);
+    }
+    SelectGroup(0);
+}
+
+bool PreferencesWindow::OnCommand(int id, int)
+{
+    switch (id) {
+    case IDOK:
+        Ok();
+        return true;
+    case IDC_PREF_HELP:
+        if (m_page && showHelp)
+            showHelp(m_page->HelpTopic());
+        return true;
+    }
+    return false;
+}
+
+bool PreferencesWindow::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result)
+{
+    if (message != WM_NOTIFY)
+        return false;
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->idFrom == IDC_PREF_TABS && header->code == TCN_SELCHANGE) {
+        SelectPage(TabCtrl_GetCurSel(header->hwndFrom));
+    } else if (header->idFrom == IDC_PREF_GROUPS && header->code == LVN_ITEMCHANGED) {
+        const auto* change = reinterpret_cast<const NMLISTVIEW*>(lParam);
+        if ((change->uNewState & LVIS_SELECTED) && !(change->uOldState & LVIS_SELECTED))
+            SelectGroup(change->iItem);
+    } else {
+        return false;
+    }
+    result = 0;
+    return true;
+}
+
+void PreferencesWindow::SelectGroup(int group)
+{
+    if (group < 0 || group >= static_cast<int>(m_groups.size()) || group == m_group)
+        return;
+    m_group = group;
+    ListView_SetItemState(Item(IDC_PREF_GROUPS), group, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    HWND tabs = Item(IDC_PREF_TABS);
+    TabCtrl_DeleteAllItems(tabs);
+    const auto& pages = m_groups[static_cast<std::size_t>(group)].pages;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        std::wstring title = FromCp1251(pages[i]->Title());
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = title.data();
+        TabCtrl_InsertItem(tabs, static_cast<int>(i), &item);
+    }
+    TabCtrl_SetCurSel(tabs, 0);
+    SelectPage(0);
+}
+
+void PreferencesWindow::SelectPage(int page)
+{
+    const auto& pages = m_groups[static_cast<std::size_t>(m_group)].pages;
+    ShowPage(page >= 0 && page < static_cast<int>(pages.size()) ? pages[static_cast<std::size_t>(page)].get()
+                                                                 : nullptr);
+}
+
+void PreferencesWindow::ShowPage(PreferencePage* page)
+{
+    if (m_page)
+        ShowWindow(m_page->Window(), SW_HIDE);
+    m_page = page;
+    if (!m_page)
+        return;
+    // The tabs' display area is known once they hold tabs.
+    HWND tabs = Item(IDC_PREF_TABS);
+    RECT area{};
+    GetClientRect(tabs, &area);
+    TabCtrl_AdjustRect(tabs, FALSE, &area);
+    MapWindowPoints(tabs, m_dialog, reinterpret_cast<POINT*>(&area), 2);
+    InflateRect(&area, -kPageInset, -kPageInset);
+    SetWindowPos(m_page->Window(), HWND_TOP, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+// A page that cannot be taken is shown, then what keeps it.
+void PreferencesWindow::Ok()
+{
+    for (std::size_t g = 0; g < m_groups.size(); ++g) {
+        const auto& pages = m_groups[g].pages;
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            const std::optional<std::string> problem = pages[i]->Accept();
+            if (!problem)
+                continue;
+            SelectGroup(static_cast<int>(g));
+            TabCtrl_SetCurSel(Item(IDC_PREF_TABS), static_cast<int>(i));
+            SelectPage(static_cast<int>(i));
+            ShowError(*problem);
+            return;
+        }
+    }
+    for (Group& group : m_groups)
+        for (const auto& page : group.pages)
+            page->Commit();
+    End(IDOK);
+}

@@ -1,0 +1,75 @@
+// The Preferences window (command 10007) and what the program does again
+// after its OK.
+#include "core/app/preferences.h"
+#include "core/settings/input_tables.h"
+#include "core/settings/settings_io.h"
+#include "win32/app/help_viewer.h"
+#include "win32/app/text_conversion.h"
+#include "win32/dialogs/appearance_pages.h"
+#include "win32/dialogs/settings_pages.h"
+#include "win32/framework/main_frame.h"
+
+class CMainFrame::PreferencesSide : public PreferencesTarget {
+public:
+    explicit PreferencesSide(CMainFrame& frame) : m_frame(frame), m_settings(frame.m_settings) {}
+    void ShowRestartMessage() override
+    {
+        m_frame.m_prompts.ShowMessage(m_frame.InterfaceText(kRestartNeeded), MessageKind::Information);
+    }
+    void ReloadInterfaceLanguage() override { m_frame.ApplyInterfaceLanguage(); }
+    void ReloadKeyboardLayout() override { LoadKeyboardLayoutFile(m_frame.m_store, m_settings, m_frame.m_prompts); }
+    void ReloadOpenSaveTypes() override { LoadOpenSaveTypes(m_frame.m_store, m_settings); }
+    void RestartAutoSaveTimer() override { m_frame.StartAutoSaveTimer(); }
+    void ReloadTranslitTable() override { CheckTranslitTable(m_settings); }
+    void ReloadTools() override { LoadTools(m_frame.m_store, m_settings); }
+    void ApplyInterfaceFont() override
+    {
+        m_frame.m_bars->FileTabs().SetFont(m_settings.InterFnt);
+        m_frame.m_bars->Status().SetFont(m_settings.InterFnt);
+        m_frame.m_menuPainter.SetFont(m_settings.InterFnt);
+    }
+    void ApplyOutputLook() override
+    {
+        m_frame.m_bars->Output().SetLook(m_settings.OutFont, m_settings.Colors[COLOR_OUTPUT_TEXT],
+                                         m_settings.Colors[COLOR_OUTPUT_BACKGROUND]);
+    }
+    void RecalculateLayout() override
+    {
+        DrawMenuBar(m_frame.m_window);
+        m_frame.m_bars->RecalcLayout();
+    }
+    void UpdateViews() override { m_frame.UpdateAllViews(ViewChange::All); }
+
+private:
+    CMainFrame& m_frame;
+    AppSettings& m_settings;
+};
+
+void CMainFrame::PreferencesCommand(int)
+{
+    m_settings.RestartNeeded = 0;
+    AppSettings draft = PreferencesDraft(m_settings);
+    SettingsPageContext context{draft, m_settings, m_store, m_environment, m_files, m_programDir};
+    const DialogEnvironment environment = DialogEnvironmentOf();
+    PreferencesWindow window(environment, IDB_PREFERENCE_GROUPS);
+    const int editor = window.AddGroup(0, {5009, "Editor"});
+    window.AddPage(editor, MakeGeneralPage(environment, context));
+    window.AddPage(editor, MakeSavePage(environment, context));
+    const int interfaceGroup = window.AddGroup(1, {5010, "Interface"});
+    window.AddPage(interfaceGroup, MakeInputPage(environment, context));
+    window.AddPage(interfaceGroup, MakeLanguagesPage(environment, context));
+    window.AddPage(interfaceGroup, MakeOtherPage(environment, context));
+    const int appearance = window.AddGroup(2, {5012, "Appearance"});
+    window.AddPage(appearance, MakeColorsPage(environment, draft, m_pickers));
+    window.AddPage(appearance, MakeFontsPage(environment, draft, m_pickers));
+    window.showHelp = [this, &window](const std::string& topic) {
+        ShowHelpTopic(window.Window(), FromCp1251(m_programDir) + L"noveda.chm", FromCp1251(topic));
+    };
+    if (window.Run() != IDOK)
+        return;
+    PreferencesOutcome outcome;
+    outcome.interfaceFontChanged = CommitAppearance(m_store, draft, m_settings);
+    outcome.restartNeeded = m_settings.RestartNeeded != 0;
+    PreferencesSide side(*this);
+    ReapplyPreferences(side, outcome);
+}

@@ -1,0 +1,269 @@
+// The Preferences window inside the real frame: each page's OK writes its
+// values, Cancel writes nothing, and the program takes the new settings.
+#include "dialog_script.h"
+#include "frame_fixture.h"
+#include "win32/app/common_pickers.h"
+#include "win32/res/resource.h"
+
+#include <commctrl.h>
+
+#include <filesystem>
+
+namespace {
+
+// Pages are dialogs too: the scripts here play on the window and its boxes.
+std::function<void(HWND)> OnWindows(std::function<void(HWND)> script)
+{
+    return [script](HWND dialog) {
+        if (!(GetWindowLongW(dialog, GWL_STYLE) & WS_CHILD))
+            script(dialog);
+    };
+}
+
+class Preferences : public DocumentFramework {
+protected:
+    // The page (a child dialog of the window) that holds `control`.
+    static HWND Page(HWND window, int control)
+    {
+        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (GetDlgItem(child, control))
+                return child;
+        ADD_FAILURE() << "no page holds control " << control;
+        return nullptr;
+    }
+    // What a click on a check box or radio button does.
+    static void Click(HWND window, int control, bool radio = false)
+    {
+        HWND page = Page(window, control);
+        if (radio)
+            CheckDlgButton(page, control, BST_CHECKED);
+        else
+            CheckDlgButton(page, control, IsDlgButtonChecked(page, control) ? BST_UNCHECKED : BST_CHECKED);
+        if (radio) // the others of its group
+            for (HWND other = GetWindow(page, GW_CHILD); other; other = GetWindow(other, GW_HWNDNEXT))
+                if (other != GetDlgItem(page, control) && (GetWindowLongW(other, GWL_STYLE) & 0xF) == BS_AUTORADIOBUTTON &&
+                    std::abs(GetDlgCtrlID(other) - control) <= 3)
+                    CheckDlgButton(page, GetDlgCtrlID(other), BST_UNCHECKED);
+        SendMessageW(page, WM_COMMAND, MAKEWPARAM(control, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(page, control)));
+    }
+    static void SetText(HWND window, int control, const wchar_t* text)
+    {
+        SetDlgItemTextW(Page(window, control), control, text);
+    }
+    static bool IsChecked(HWND window, int control)
+    {
+        return IsDlgButtonChecked(Page(window, control), control) == BST_CHECKED;
+    }
+    static void SelectGroup(HWND window, int group)
+    {
+        ListView_SetItemState(GetDlgItem(window, IDC_PREF_GROUPS), group, LVIS_SELECTED | LVIS_FOCUSED,
+                              LVIS_SELECTED | LVIS_FOCUSED);
+    }
+    static std::vector<std::wstring> TabTitles(HWND window)
+    {
+        HWND tabs = GetDlgItem(window, IDC_PREF_TABS);
+        std::vector<std::wstring> titles;
+        for (int i = 0, n = TabCtrl_GetItemCount(tabs); i < n; ++i) {
+            wchar_t text[64] = {};
+            TCITEMW item{};
+            item.mask = TCIF_TEXT;
+            item.pszText = text;
+            item.cchTextMax = 64;
+            TabCtrl_GetItem(tabs, i, &item);
+            titles.push_back(text);
+        }
+        return titles;
+    }
+    static std::wstring FaceOf(HFONT font)
+    {
+        LOGFONTW lf{};
+        GetObjectW(font, sizeof lf, &lf);
+        return lf.lfFaceName;
+    }
+};
+
+TEST_F(Preferences, CancelWritesNothing)
+{
+    const AppSettings before = settings;
+    DialogScript script(OnWindows([&](HWND window) {
+        Click(window, IDC_GEN_AUTO_INDENT);
+        SetText(window, IDC_GEN_TAB_SIZE, L"9");
+        SetText(window, IDC_OTHER_DEFAULT_EXT, L"md");
+        Click(window, IDC_INPUT_ESC_CLOSE, true);
+        DialogScript::Click(window, IDCANCEL);
+    }));
+    Command(ID_TOOLS_PREFERENCES);
+    EXPECT_EQ(settings, before);
+    EXPECT_FALSE(store.GetInt("Editor", "AutoIndent"));
+    EXPECT_FALSE(store.GetInt("Editor", "TabSize"));
+    EXPECT_FALSE(store.GetString("General", "DefaultExt"));
+    EXPECT_FALSE(store.GetBinary("View", "Colors"));
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+// Values changed on pages of two groups; the window went back and forth
+// between the groups before OK.
+TEST_F(Preferences, OkWritesThePagesValuesAndKeepsTheRunningTabSize)
+{
+    std::vector<std::vector<std::wstring>> tabs;
+    bool escKept = false;
+    DialogScript script(OnWindows([&](HWND window) {
+        tabs.push_back(TabTitles(window));
+        Click(window, IDC_GEN_AUTO_INDENT);
+        Click(window, IDC_GEN_WRAP_POSITION, true);
+        SetText(window, IDC_GEN_WRAP_COLUMN, L"100");
+        SetText(window, IDC_GEN_TAB_SIZE, L"8");
+        SelectGroup(window, 1);
+        tabs.push_back(TabTitles(window));
+        Click(window, IDC_INPUT_ESC_CLOSE, true);
+        SetText(window, IDC_OTHER_DEFAULT_EXT, L"md");
+        SelectGroup(window, 2);
+        tabs.push_back(TabTitles(window));
+        SelectGroup(window, 1);
+        escKept = IsChecked(window, IDC_INPUT_ESC_CLOSE);
+        DialogScript::Click(window, IDOK);
+    }));
+    Command(ID_TOOLS_PREFERENCES);
+
+    EXPECT_EQ(tabs, (std::vector<std::vector<std::wstring>>{
+                        {L"General", L"Save"}, {L"Input", L"Languages", L"Other"}, {L"Colors", L"Fonts"}}));
+    EXPECT_TRUE(escKept);
+    EXPECT_EQ(settings.AutoIndent, 0);
+    EXPECT_EQ(settings.WrapMode, 1);
+    EXPECT_EQ(settings.WrapByPosition, 100);
+    EXPECT_EQ(settings.EscMode, ESC_CLOSES_PROGRAM);
+    EXPECT_EQ(settings.DefaultExt, "md");
+    EXPECT_EQ(store.GetInt("Editor", "AutoIndent"), 0u);
+    EXPECT_EQ(store.GetInt("Editor", "WrapMode"), 1u);
+    EXPECT_EQ(store.GetInt("Editor", "WrapByPosition"), 100u);
+    EXPECT_EQ(store.GetInt("General", "EscMode"), 1u);
+    EXPECT_EQ(store.GetString("General", "DefaultExt"), "md");
+    EXPECT_EQ(store.GetInt("General", "CreateBak"), settings.CreateBak);
+    // Untouched by the user: not written.
+    EXPECT_FALSE(store.GetInt("General", "IntSwitch"));
+    // The open document keeps its tab cells until the restart the message asks for.
+    EXPECT_EQ(store.GetInt("Editor", "TabSize"), 8u);
+    EXPECT_EQ(settings.TabSize, 4);
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"CAUTION! Some changes you made require Noveda restart. "});
+    // The view follows the new wrap column.
+    EXPECT_EQ(View().Rows().WrapWidth(), 100);
+}
+
+TEST_F(Preferences, BackupFolderThatDoesNotExistKeepsTheWindowOpen)
+{
+    std::wstring message;
+    int selectedTab = -1;
+    HWND preferences = nullptr;
+    DialogScript script(OnWindows([&](HWND window) {
+        if (IsMessageBox(window)) {
+            message = Text(window, 0xFFFF);
+            selectedTab = TabCtrl_GetCurSel(GetDlgItem(preferences, IDC_PREF_TABS));
+            DialogScript::Click(window, IDOK);
+            Click(preferences, IDC_SAVE_BAK_BESIDE, true);
+            DialogScript::Click(preferences, IDOK);
+            return;
+        }
+        preferences = window;
+        Click(window, IDC_SAVE_BAK_FOLDER, true);
+        SetText(window, IDC_SAVE_FOLDER, L"C:\\no such folder");
+        DialogScript::Click(window, IDOK);
+    }));
+    Command(ID_TOOLS_PREFERENCES);
+    EXPECT_NE(message.find(L"C:\\no such folder"), std::wstring::npos) << message;
+    EXPECT_EQ(selectedTab, 1); // the Save page is shown with it
+    EXPECT_EQ(settings.CreateBak, BACKUP_BESIDE);
+    EXPECT_EQ(store.GetInt("General", "CreateBak"), 1u);
+}
+
+TEST_F(Preferences, ColoursAndFontsReachTheOutputWindowTabsStatusBarAndMenus)
+{
+    LogFont arial;
+    arial.height = -15;
+    arial.SetFaceName("Arial");
+    frame.Pickers().colour = [](HWND, std::uint32_t) { return std::optional<std::uint32_t>(0x123456); };
+    frame.Pickers().font = [&](HWND, const LogFont&) { return std::optional<LogFont>(arial); };
+    bool commentsHaveBackground = true;
+    DialogScript script(OnWindows([&](HWND window) {
+        SelectGroup(window, 2);
+        HWND colors = Page(window, IDC_COLOR_ROWS);
+        SendDlgItemMessageW(colors, IDC_COLOR_ROWS, LB_SETCURSEL, 4, 0); // Comments
+        SendMessageW(colors, WM_COMMAND, MAKEWPARAM(IDC_COLOR_ROWS, LBN_SELCHANGE), 0);
+        commentsHaveBackground = IsWindowEnabled(GetDlgItem(colors, IDC_COLOR_BACKGROUND));
+        SendDlgItemMessageW(colors, IDC_COLOR_ROWS, LB_SETCURSEL, 3, 0); // Output window
+        SendMessageW(colors, WM_COMMAND, MAKEWPARAM(IDC_COLOR_ROWS, LBN_SELCHANGE), 0);
+        SendMessageW(colors, WM_COMMAND, IDC_COLOR_TEXT, 0);
+        HWND fonts = Page(window, IDC_FONT_INTERFACE_PICK);
+        SendMessageW(fonts, WM_COMMAND, IDC_FONT_INTERFACE_PICK, 0);
+        SendMessageW(fonts, WM_COMMAND, IDC_FONT_OUTPUT_PICK, 0);
+        EXPECT_EQ(Text(fonts, IDC_FONT_OUTPUT).rfind(L"Arial, ", 0), 0u) << Text(fonts, IDC_FONT_OUTPUT);
+        DialogScript::Click(window, IDOK);
+    }));
+    Command(ID_TOOLS_PREFERENCES);
+
+    EXPECT_FALSE(commentsHaveBackground);
+    EXPECT_EQ(settings.Colors[COLOR_OUTPUT_TEXT], 0x123456u);
+    EXPECT_EQ(settings.InterFnt, arial);
+    EXPECT_EQ(store.GetBinary("View", "InterFnt"), arial.ToBlock());
+    OutputPane& output = frame.Bars().Output();
+    EXPECT_EQ(output.TextColour(), 0x123456u);
+    EXPECT_EQ(FaceOf(output.Font()), L"Arial");
+    EXPECT_EQ(FaceOf(frame.Bars().FileTabs().Font()), L"Arial");
+    EXPECT_EQ(FaceOf(frame.Bars().Status().Font()), L"Arial");
+    EXPECT_EQ(FaceOf(reinterpret_cast<HFONT>(SendMessageW(frame.Bars().Status().Window(), WM_GETFONT, 0, 0))), L"Arial");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+// A language file of the program's folder, chosen on the Languages page,
+// turns the menus Russian at once.
+TEST_F(Preferences, ChosenInterfaceLanguageAppliesAtOnce)
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::filesystem::path copy = std::filesystem::path(temp) / L"russian.lng";
+    std::filesystem::copy_file(NOVEDA_DATA_DIR "/russian.lng", copy, std::filesystem::copy_options::overwrite_existing);
+    DialogScript script(OnWindows([&](HWND window) {
+        HWND page = Page(window, IDC_LANG_INTERFACE);
+        const LRESULT russian = SendDlgItemMessageW(page, IDC_LANG_INTERFACE, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                    reinterpret_cast<LPARAM>(L"Russian language"));
+        EXPECT_GT(russian, 0);
+        SendDlgItemMessageW(page, IDC_LANG_INTERFACE, CB_SETCURSEL, static_cast<WPARAM>(russian), 0);
+        DialogScript::Click(window, IDOK);
+    }));
+    Command(ID_TOOLS_PREFERENCES);
+    std::filesystem::remove(copy);
+
+    EXPECT_EQ(settings.InterfaceFile, ToCp1251(copy.wstring()));
+    wchar_t open[64] = {};
+    GetMenuStringW(PopupWith(GetMenu(frame.Window()), ID_FILE_OPEN), ID_FILE_OPEN, open, 64, MF_BYCOMMAND);
+    EXPECT_EQ(std::wstring(open).rfind(L"&Открыть", 0), 0u) << open;
+}
+
+TEST_F(Preferences, HelpWithoutAHelpFileShowsTheErrorWindow)
+{
+    bool errorWindow = false;
+    DialogScript script(OnWindows([&](HWND window) {
+        if (GetDlgItem(window, IDC_PREF_GROUPS)) {
+            DialogScript::Click(window, IDC_PREF_HELP);
+            DialogScript::Click(window, IDCANCEL);
+            return;
+        }
+        errorWindow = GetDlgItem(window, 1072) != nullptr; // "Online help" of the error window
+        DialogScript::Click(window, IDCANCEL);
+    }));
+    Command(ID_TOOLS_PREFERENCES);
+    EXPECT_TRUE(errorWindow);
+}
+
+// The system's own pickers, as the pages open them: OK gives back what they were given.
+TEST(SystemPickers, ReturnWhatTheirOkChose)
+{
+    DialogScript script(OnWindows([](HWND dialog) { DialogScript::Click(dialog, IDOK); }));
+    EXPECT_EQ(PickColourFromSystem(nullptr, 0x00336699), std::optional<std::uint32_t>(0x00336699));
+    const LogFont font = DefaultTextFont();
+    const std::optional<LogFont> picked = PickFontFromSystem(nullptr, font);
+    ASSERT_TRUE(picked);
+    EXPECT_EQ(picked->FaceName(), font.FaceName());
+    EXPECT_NE(picked->height, 0);
+}
+
+} // namespace
