@@ -113,6 +113,8 @@ TEST_F(Preferences, OkWritesThePagesValuesAndKeepsTheRunningTabSize)
         Click(window, IDC_GEN_WRAP_POSITION, true);
         SetText(window, IDC_GEN_WRAP_COLUMN, L"100");
         SetText(window, IDC_GEN_TAB_SIZE, L"8");
+        Click(window, IDC_SAVE_AUTO);
+        SetText(window, IDC_SAVE_MINUTES, L"7");
         SelectGroup(window, 1);
         tabs.push_back(TabTitles(window));
         Click(window, IDC_INPUT_ESC_CLOSE, true);
@@ -139,6 +141,8 @@ TEST_F(Preferences, OkWritesThePagesValuesAndKeepsTheRunningTabSize)
     EXPECT_EQ(store.GetInt("General", "EscMode"), 1u);
     EXPECT_EQ(store.GetString("General", "DefaultExt"), "md");
     EXPECT_EQ(store.GetInt("General", "CreateBak"), settings.CreateBak);
+    EXPECT_EQ(store.GetInt("General", "AutoSave"), 7u);
+    EXPECT_TRUE(settings.AutoSaveActive);
     // Untouched by the user: not written.
     EXPECT_FALSE(store.GetInt("General", "IntSwitch"));
     // The open document keeps its tab cells until the restart the message asks for.
@@ -238,20 +242,28 @@ TEST_F(Preferences, ChosenInterfaceLanguageAppliesAtOnce)
     EXPECT_EQ(std::wstring(open).rfind(L"&Открыть", 0), 0u) << open;
 }
 
+// The Help button, F1 in the window and Shift+F1 in the frame.
 TEST_F(Preferences, HelpWithoutAHelpFileShowsTheErrorWindow)
 {
-    bool errorWindow = false;
+    int errorWindows = 0;
+    HWND preferences = nullptr;
     DialogScript script(OnWindows([&](HWND window) {
         if (GetDlgItem(window, IDC_PREF_GROUPS)) {
+            preferences = window;
             DialogScript::Click(window, IDC_PREF_HELP);
-            DialogScript::Click(window, IDCANCEL);
             return;
         }
-        errorWindow = GetDlgItem(window, 1072) != nullptr; // "Online help" of the error window
+        errorWindows += GetDlgItem(window, 1072) != nullptr; // "Online help" of the error window
         DialogScript::Click(window, IDCANCEL);
+        if (errorWindows == 1)
+            SendMessageW(preferences, WM_HELP, 0, 0);
+        else if (errorWindows == 2)
+            DialogScript::Click(preferences, IDCANCEL);
     }));
     Command(ID_TOOLS_PREFERENCES);
-    EXPECT_TRUE(errorWindow);
+    EXPECT_EQ(errorWindows, 2);
+    Command(ID_HELP_CONTEXT);
+    EXPECT_EQ(errorWindows, 3);
 }
 
 // The system's own pickers, as the pages open them: OK gives back what they were given.

@@ -78,15 +78,25 @@ bool PreferencesWindow::OnCommand(int id, int)
         Ok();
         return true;
     case IDC_PREF_HELP:
-        if (m_page && showHelp)
-            showHelp(m_page->HelpTopic());
+        ShowPageHelp();
         return true;
     }
     return false;
 }
 
+void PreferencesWindow::ShowPageHelp()
+{
+    if (m_page && showHelp)
+        showHelp(m_page->HelpTopic());
+}
+
 bool PreferencesWindow::OnMessage(UINT message, WPARAM, LPARAM lParam, INT_PTR& result)
 {
+    if (message == WM_HELP) { // F1 anywhere in the window
+        ShowPageHelp();
+        result = TRUE;
+        return true;
+    }
     if (message != WM_NOTIFY)
         return false;
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);

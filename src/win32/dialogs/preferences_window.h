@@ -44,7 +44,7 @@ public:
     // Returns the group's index.
     int AddGroup(int icon, DocString title);
     void AddPage(int group, std::unique_ptr<PreferencePage> page);
-    // Opens the current page's help topic.
+    // Opens the current page's help topic (the Help button, F1).
     std::function<void(const std::string& topic)> showHelp;
 
 private:
@@ -62,6 +62,7 @@ private:
     void SelectPage(int page);
     void ShowPage(PreferencePage* page);
     void Ok();
+    void ShowPageHelp();
 
     int m_bitmap;
     std::string m_caption;

@@ -236,27 +236,20 @@ private:
 
 } // namespace
 
-std::unique_ptr<PreferencePage> MakeGeneralPage(const DialogEnvironment& environment, SettingsPageContext& context)
+std::unique_ptr<PreferencePage> MakeSettingsPage(SettingsPage page, const DialogEnvironment& environment,
+                                                 SettingsPageContext& context)
 {
-    return std::make_unique<GeneralPage>(environment, context);
-}
-
-std::unique_ptr<PreferencePage> MakeSavePage(const DialogEnvironment& environment, SettingsPageContext& context)
-{
-    return std::make_unique<SavePage>(environment, context);
-}
-
-std::unique_ptr<PreferencePage> MakeInputPage(const DialogEnvironment& environment, SettingsPageContext& context)
-{
-    return std::make_unique<InputPage>(environment, context);
-}
-
-std::unique_ptr<PreferencePage> MakeLanguagesPage(const DialogEnvironment& environment, SettingsPageContext& context)
-{
-    return std::make_unique<LanguagesPage>(environment, context);
-}
-
-std::unique_ptr<PreferencePage> MakeOtherPage(const DialogEnvironment& environment, SettingsPageContext& context)
-{
-    return std::make_unique<OtherPage>(environment, context);
+    switch (page) {
+    case SettingsPage::General:
+        return std::make_unique<GeneralPage>(environment, context);
+    case SettingsPage::Save:
+        return std::make_unique<SavePage>(environment, context);
+    case SettingsPage::Input:
+        return std::make_unique<InputPage>(environment, context);
+    case SettingsPage::Languages:
+        return std::make_unique<LanguagesPage>(environment, context);
+    case SettingsPage::Other:
+        return std::make_unique<OtherPage>(environment, context);
+    }
+    return nullptr;
 }

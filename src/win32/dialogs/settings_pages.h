@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/app/preferences.h"
 #include "win32/dialogs/preferences_window.h"
 
 class FileSystem;
@@ -17,9 +18,6 @@ struct SettingsPageContext {
     std::string programDir; // ends with a backslash
 };
 
-// The pages of plain settings; each reads the draft as it opens.
-std::unique_ptr<PreferencePage> MakeGeneralPage(const DialogEnvironment& environment, SettingsPageContext& context);
-std::unique_ptr<PreferencePage> MakeSavePage(const DialogEnvironment& environment, SettingsPageContext& context);
-std::unique_ptr<PreferencePage> MakeInputPage(const DialogEnvironment& environment, SettingsPageContext& context);
-std::unique_ptr<PreferencePage> MakeLanguagesPage(const DialogEnvironment& environment, SettingsPageContext& context);
-std::unique_ptr<PreferencePage> MakeOtherPage(const DialogEnvironment& environment, SettingsPageContext& context);
+// A page of plain settings; it reads the draft as it opens.
+std::unique_ptr<PreferencePage> MakeSettingsPage(SettingsPage page, const DialogEnvironment& environment,
+                                                 SettingsPageContext& context);

@@ -68,6 +68,7 @@ std::span<const CommandEntry<CMainFrame>> CMainFrame::Commands()
         {ID_TRAY_EXIT, ID_TRAY_RESTORE, &CMainFrame::TrayCommand},
         {ID_HELP_ONLINE, ID_HELP_CONTENTS, &CMainFrame::Help},
         {ID_HELP_SEARCH, ID_HELP_SEARCH, &CMainFrame::Help},
+        {ID_HELP_CONTEXT, ID_HELP_CONTEXT, &CMainFrame::Help}, // the frame's context is the contents
         {ID_CLIP_BUTTON_FIRST, kClipButtonLast, &CMainFrame::ClipButton, &CMainFrame::ClipButtonState},
         {kClipKeyFirst, kClipKeyLast, &CMainFrame::ClipButton, &CMainFrame::ClipButtonState},
         {ID_FAVORITES_ADD, ID_FAVORITES_ADD, &CMainFrame::AddFavoriteCommand, &CMainFrame::DocumentActive},

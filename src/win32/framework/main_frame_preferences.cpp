@@ -53,12 +53,12 @@ void CMainFrame::PreferencesCommand(int)
     const DialogEnvironment environment = DialogEnvironmentOf();
     PreferencesWindow window(environment, IDB_PREFERENCE_GROUPS);
     const int editor = window.AddGroup(0, {5009, "Editor"});
-    window.AddPage(editor, MakeGeneralPage(environment, context));
-    window.AddPage(editor, MakeSavePage(environment, context));
+    window.AddPage(editor, MakeSettingsPage(SettingsPage::General, environment, context));
+    window.AddPage(editor, MakeSettingsPage(SettingsPage::Save, environment, context));
     const int interfaceGroup = window.AddGroup(1, {5010, "Interface"});
-    window.AddPage(interfaceGroup, MakeInputPage(environment, context));
-    window.AddPage(interfaceGroup, MakeLanguagesPage(environment, context));
-    window.AddPage(interfaceGroup, MakeOtherPage(environment, context));
+    window.AddPage(interfaceGroup, MakeSettingsPage(SettingsPage::Input, environment, context));
+    window.AddPage(interfaceGroup, MakeSettingsPage(SettingsPage::Languages, environment, context));
+    window.AddPage(interfaceGroup, MakeSettingsPage(SettingsPage::Other, environment, context));
     const int appearance = window.AddGroup(2, {5012, "Appearance"});
     window.AddPage(appearance, MakeColorsPage(environment, draft, m_pickers));
     window.AddPage(appearance, MakeFontsPage(environment, draft, m_pickers));
