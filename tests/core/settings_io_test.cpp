@@ -118,6 +118,11 @@ TEST_F(SettingsTest, AFreshToolbarLayoutIsWrittenBack)
     const ToolbarLayout layout = LoadToolbarLayout(store);
     EXPECT_EQ(layout.buttons, (std::vector<std::uint8_t>{1, 100, 2}));
     EXPECT_EQ(layout.LargeButtons, 1);
+
+    SaveToolbarLayout(store, {{5, 100, 100, 6}, 0});
+    const ToolbarLayout saved = LoadToolbarLayout(store);
+    EXPECT_EQ(saved.buttons, (std::vector<std::uint8_t>{5, 100, 100, 6}));
+    EXPECT_EQ(saved.LargeButtons, 0);
 }
 
 TEST_F(SettingsTest, EverySectionRoundTrips)

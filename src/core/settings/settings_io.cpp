@@ -392,9 +392,15 @@ ToolbarLayout LoadToolbarLayout(ProfileStore& store)
         }
     }
     layout.buttons.assign(std::begin(kDefaultToolbar), std::end(kDefaultToolbar));
+    SaveToolbarLayout(store, layout);
+    return layout;
+}
+
+void SaveToolbarLayout(ProfileStore& store, const ToolbarLayout& layout)
+{
     store.SetInt("MainToolBar", "Size", static_cast<std::uint32_t>(layout.buttons.size()));
     store.SetBinary("MainToolBar", "Data", layout.buttons);
-    return layout;
+    store.SetInt("MainToolBar", "LargeButtons", layout.LargeButtons ? 1u : 0u);
 }
 
 std::optional<WindowPlacement> ReadFramePlacement(const ProfileStore& store)

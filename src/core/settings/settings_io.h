@@ -62,6 +62,7 @@ struct ToolbarLayout {
 };
 constexpr std::uint8_t kToolbarSeparator = 100;
 ToolbarLayout LoadToolbarLayout(ProfileStore& store);
+void SaveToolbarLayout(ProfileStore& store, const ToolbarLayout& layout);
 
 // "WinPos": the main frame's placement only when all five values are there;
 // the first document window's placement with its defaults.
