@@ -91,4 +91,9 @@ TEST(ToolbarTooltips, LibraryNameThenInterfaceStringThenResourceString)
     EXPECT_EQ(ToolbarTooltip(32787, std::string(100, 'x'), none, none), std::string(80, 'x'));
     // Only clip buttons show a library's name.
     EXPECT_EQ(ToolbarTooltip(57600, "HTML tags", none, resource), "New");
+
+    EXPECT_EQ(ToolbarButtonName(57600, language, resource), "Новый");
+    EXPECT_EQ(ToolbarButtonName(32786, language, resource), "Clip library 1");
+    EXPECT_EQ(ToolbarButtonName(32795, none, none), "Clip library 10");
+    EXPECT_EQ(ToolbarButtonName(57601, none, resource), "");
 }

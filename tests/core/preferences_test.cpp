@@ -189,6 +189,7 @@ public:
     void RestartAutoSaveTimer() override { steps.push_back("timer"); }
     void ReloadTranslitTable() override { steps.push_back("translit"); }
     void ReloadTools() override { steps.push_back("tools"); }
+    void RebuildToolbar() override { steps.push_back("toolbar"); }
     void ApplyInterfaceFont() override { steps.push_back("font"); }
     void ApplyOutputLook() override { steps.push_back("output"); }
     void RecalculateLayout() override { steps.push_back("layout"); }
@@ -200,11 +201,11 @@ TEST(Reapplication, RunsInOrderAndSkipsWhatDidNotChange)
     Recorder all;
     ReapplyPreferences(all, {true, true});
     EXPECT_EQ(all.steps, (std::vector<std::string>{"restart", "language", "keyboard", "types", "timer", "translit",
-                                                   "tools", "font", "output", "layout", "views"}));
+                                                   "tools", "toolbar", "font", "output", "layout", "views"}));
     Recorder plain;
     ReapplyPreferences(plain, {});
     EXPECT_EQ(plain.steps, (std::vector<std::string>{"language", "keyboard", "types", "timer", "translit", "tools",
-                                                     "output", "layout", "views"}));
+                                                     "toolbar", "output", "layout", "views"}));
 }
 
 } // namespace

@@ -85,15 +85,18 @@ protected:
 TEST_F(Preferences, CancelWritesNothing)
 {
     const AppSettings before = settings;
+    const MemoryProfileStore stored = store;
     DialogScript script(OnWindows([&](HWND window) {
         Click(window, IDC_GEN_AUTO_INDENT);
         SetText(window, IDC_GEN_TAB_SIZE, L"9");
         SetText(window, IDC_OTHER_DEFAULT_EXT, L"md");
         Click(window, IDC_INPUT_ESC_CLOSE, true);
+        Click(window, IDC_TOOLBAR_LARGE);
         DialogScript::Click(window, IDCANCEL);
     }));
     Command(ID_TOOLS_PREFERENCES);
     EXPECT_EQ(settings, before);
+    EXPECT_TRUE(store.HoldsTheSameAs(stored));
     EXPECT_FALSE(store.GetInt("Editor", "AutoIndent"));
     EXPECT_FALSE(store.GetInt("Editor", "TabSize"));
     EXPECT_FALSE(store.GetString("General", "DefaultExt"));
@@ -128,7 +131,7 @@ TEST_F(Preferences, OkWritesThePagesValuesAndKeepsTheRunningTabSize)
     Command(ID_TOOLS_PREFERENCES);
 
     EXPECT_EQ(tabs, (std::vector<std::vector<std::wstring>>{
-                        {L"General", L"Save"}, {L"Input", L"Languages", L"Other"}, {L"Colors", L"Fonts"}}));
+                        {L"General", L"Save"}, {L"Input", L"Languages", L"Other"}, {L"Colors", L"Fonts", L"Toolbar"}}));
     EXPECT_TRUE(escKept);
     EXPECT_EQ(settings.AutoIndent, 0);
     EXPECT_EQ(settings.WrapMode, 1);
@@ -215,6 +218,42 @@ TEST_F(Preferences, ColoursAndFontsReachTheOutputWindowTabsStatusBarAndMenus)
     EXPECT_EQ(FaceOf(frame.Bars().Status().Font()), L"Arial");
     EXPECT_EQ(FaceOf(reinterpret_cast<HFONT>(SendMessageW(frame.Bars().Status().Window(), WM_GETFONT, 0, 0))), L"Arial");
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+// "->" puts a button after the selected one, "<-" takes the selected one
+// away; OK writes the layout and the toolbar is built anew, large.
+TEST_F(Preferences, ToolbarPageRebuildsTheToolbar)
+{
+    SaveToolbarLayout(store, {{0, 100, 3}, 0});
+    frame.Bars().Tools().SetButtons({0, 100, 3}, false);
+    const int smallHeight = frame.Bars().Tools().ButtonHeight();
+    std::wstring firstAvailable;
+    DialogScript script(OnWindows([&](HWND window) {
+        HWND page = Page(window, IDC_TOOLBAR_CURRENT);
+        wchar_t text[64] = {};
+        SendDlgItemMessageW(page, IDC_TOOLBAR_AVAILABLE, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
+        firstAvailable = text;
+        auto select = [&](int list, int index) {
+            SendDlgItemMessageW(page, list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            SendMessageW(page, WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), 0);
+        };
+        select(IDC_TOOLBAR_CURRENT, 0);
+        select(IDC_TOOLBAR_AVAILABLE, 1 + 15); // Find
+        SendMessageW(page, WM_COMMAND, IDC_TOOLBAR_INSERT, 0);
+        select(IDC_TOOLBAR_CURRENT, 2); // the separator
+        SendMessageW(page, WM_COMMAND, IDC_TOOLBAR_REMOVE, 0);
+        Click(window, IDC_TOOLBAR_LARGE);
+        DialogScript::Click(window, IDOK);
+    }));
+    Command(ID_TOOLS_PREFERENCES);
+
+    EXPECT_EQ(firstAvailable, L"-- Separator --");
+    const std::vector<std::uint8_t> expected{0, 15, 3};
+    EXPECT_EQ(store.GetBinary("MainToolBar", "Data"), expected);
+    EXPECT_EQ(store.GetInt("MainToolBar", "Size"), 3u);
+    EXPECT_EQ(store.GetInt("MainToolBar", "LargeButtons"), 1u);
+    EXPECT_EQ(frame.Bars().Tools().Commands(), (std::vector<int>{ID_FILE_NEW, ID_EDIT_FIND, ID_FILE_SAVE}));
+    EXPECT_GT(frame.Bars().Tools().ButtonHeight(), smallHeight);
 }
 
 // A language file of the program's folder, chosen on the Languages page,

@@ -87,3 +87,10 @@ std::optional<std::string> ToolbarTooltip(int command, const std::string& clipLi
     const std::size_t tip = text->find('\n');
     return tip == std::string::npos ? *text : text->substr(tip + 1);
 }
+
+std::string ToolbarButtonName(int command, const StringLookup& interfaceString, const StringLookup& resourceString)
+{
+    if (command >= kClipButtonFirst && command <= kClipButtonLast)
+        return "Clip library " + std::to_string(command - kClipButtonFirst + 1);
+    return ToolbarTooltip(command, "", interfaceString, resourceString).value_or("");
+}

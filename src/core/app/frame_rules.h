@@ -59,3 +59,6 @@ std::uint32_t FileTabColour(bool encrypted, bool modified);
 using StringLookup = std::function<std::optional<std::string>(std::uint32_t id)>;
 std::optional<std::string> ToolbarTooltip(int command, const std::string& clipLibraryName,
                                           const StringLookup& interfaceString, const StringLookup& resourceString);
+// A button's name on the Toolbar page: "Clip library %d" (1..10) for the
+// clip-library slots, else its tooltip without a library.
+std::string ToolbarButtonName(int command, const StringLookup& interfaceString, const StringLookup& resourceString);

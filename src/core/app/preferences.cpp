@@ -162,6 +162,7 @@ void ReapplyPreferences(PreferencesTarget& target, const PreferencesOutcome& out
     target.RestartAutoSaveTimer();
     target.ReloadTranslitTable();
     target.ReloadTools();
+    target.RebuildToolbar();
     if (outcome.interfaceFontChanged)
         target.ApplyInterfaceFont();
     target.ApplyOutputLook();

@@ -93,6 +93,7 @@ public:
     virtual void RestartAutoSaveTimer() = 0;
     virtual void ReloadTranslitTable() = 0;
     virtual void ReloadTools() = 0;
+    virtual void RebuildToolbar() = 0;
     virtual void ApplyInterfaceFont() = 0;
     virtual void ApplyOutputLook() = 0;
     virtual void RecalculateLayout() = 0;

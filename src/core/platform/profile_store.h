@@ -48,6 +48,7 @@ public:
     void SetString(std::string_view section, std::string_view name, std::string_view value) override;
     std::optional<Bytes> GetBinary(std::string_view section, std::string_view name) const override;
     void SetBinary(std::string_view section, std::string_view name, const Bytes& value) override;
+    bool HoldsTheSameAs(const MemoryProfileStore& other) const { return m_values == other.m_values; }
 
 private:
     template <typename T>

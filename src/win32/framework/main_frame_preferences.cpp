@@ -1,5 +1,6 @@
 // The Preferences window (command 10007) and what the program does again
 // after its OK.
+#include "core/app/frame_rules.h"
 #include "core/app/preferences.h"
 #include "core/settings/input_tables.h"
 #include "core/settings/settings_io.h"
@@ -7,6 +8,7 @@
 #include "win32/app/text_conversion.h"
 #include "win32/dialogs/appearance_pages.h"
 #include "win32/dialogs/settings_pages.h"
+#include "win32/dialogs/toolbar_page.h"
 #include "win32/framework/main_frame.h"
 
 class CMainFrame::PreferencesSide : public PreferencesTarget {
@@ -22,6 +24,11 @@ public:
     void RestartAutoSaveTimer() override { m_frame.StartAutoSaveTimer(); }
     void ReloadTranslitTable() override { CheckTranslitTable(m_settings); }
     void ReloadTools() override { LoadTools(m_frame.m_store, m_settings); }
+    void RebuildToolbar() override
+    {
+        const ToolbarLayout layout = LoadToolbarLayout(m_frame.m_store);
+        m_frame.m_bars->Tools().SetButtons(layout.buttons, layout.LargeButtons != 0);
+    }
     void ApplyInterfaceFont() override
     {
         m_frame.m_bars->FileTabs().SetFont(m_settings.InterFnt);
@@ -62,6 +69,11 @@ void CMainFrame::PreferencesCommand(int)
     const int appearance = window.AddGroup(2, {5012, "Appearance"});
     window.AddPage(appearance, MakeColorsPage(environment, draft, m_pickers));
     window.AddPage(appearance, MakeFontsPage(environment, draft, m_pickers));
+    window.AddPage(appearance, MakeToolbarPage(environment, m_store, [this](int command) {
+                       return ToolbarButtonName(
+                           command, [this](std::uint32_t id) { return InterfaceString(id); },
+                           [](std::uint32_t id) { return StringTableResources().Load(id); });
+                   }));
     window.showHelp = [this, &window](const std::string& topic) {
         ShowHelpTopic(window.Window(), FromCp1251(m_programDir) + L"noveda.chm", FromCp1251(topic));
     };

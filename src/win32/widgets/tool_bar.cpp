@@ -27,7 +27,6 @@ bool IsClipButton(int command)
 ToolBar::ToolBar(HWND parent, const std::vector<std::uint8_t>& buttons, bool large, Events events)
     : m_events(std::move(events))
 {
-    const ButtonSize& size = large ? kLarge : kSmall;
     m_window = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
                                WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_NODIVIDER |
                                    CCS_NORESIZE | CCS_NOPARENTALIGN,
@@ -35,6 +34,15 @@ ToolBar::ToolBar(HWND parent, const std::vector<std::uint8_t>& buttons, bool lar
                                GetModuleHandleW(nullptr), nullptr);
     SendMessageW(m_window, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(m_window, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    SetButtons(buttons, large);
+}
+
+void ToolBar::SetButtons(const std::vector<std::uint8_t>& buttons, bool large)
+{
+    while (SendMessageW(m_window, TB_DELETEBUTTON, 0, 0)) {
+    }
+    const ButtonSize& size = large ? kLarge : kSmall;
+    HIMAGELIST old = m_images;
     m_images = ImageList_Create(size.imageWidth, size.imageHeight, ILC_COLOR24 | ILC_MASK,
                                 static_cast<int>(std::size(kToolbarCommands)), 0);
     HBITMAP strip = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(size.bitmap),
@@ -42,6 +50,8 @@ ToolBar::ToolBar(HWND parent, const std::vector<std::uint8_t>& buttons, bool lar
     ImageList_AddMasked(m_images, strip, kTransparent);
     DeleteObject(strip);
     SendMessageW(m_window, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images));
+    if (old)
+        ImageList_Destroy(old);
     SendMessageW(m_window, TB_SETBITMAPSIZE, 0, MAKELPARAM(size.imageWidth, size.imageHeight));
 
     std::vector<TBBUTTON> added;

@@ -29,7 +29,10 @@ public:
     int PreferredThickness(bool horizontal) const override;
     std::optional<LRESULT> OnBarMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // The buttons anew, small or large.
+    void SetButtons(const std::vector<std::uint8_t>& buttons, bool large);
     std::vector<int> Commands() const;
+    int ButtonHeight() const { return HIWORD(SendMessageW(m_window, TB_GETBUTTONSIZE, 0, 0)); }
     void SetButtonState(int command, bool enabled, bool checked);
     bool ButtonEnabled(int command) const;
     // The button's lower-left corner on the screen; none when it is not shown.
