@@ -183,6 +183,7 @@ class Recorder : public PreferencesTarget {
 public:
     std::vector<std::string> steps;
     void ShowRestartMessage() override { steps.push_back("restart"); }
+    void ReloadClipLibraries() override { steps.push_back("clips"); }
     void ReloadInterfaceLanguage() override { steps.push_back("language"); }
     void ReloadKeyboardLayout() override { steps.push_back("keyboard"); }
     void ReloadOpenSaveTypes() override { steps.push_back("types"); }
@@ -200,12 +201,12 @@ TEST(Reapplication, RunsInOrderAndSkipsWhatDidNotChange)
 {
     Recorder all;
     ReapplyPreferences(all, {true, true});
-    EXPECT_EQ(all.steps, (std::vector<std::string>{"restart", "language", "keyboard", "types", "timer", "translit",
+    EXPECT_EQ(all.steps, (std::vector<std::string>{"restart", "clips", "language", "keyboard", "types", "timer", "translit",
                                                    "tools", "toolbar", "font", "output", "layout", "views"}));
     Recorder plain;
     ReapplyPreferences(plain, {});
-    EXPECT_EQ(plain.steps, (std::vector<std::string>{"language", "keyboard", "types", "timer", "translit", "tools",
-                                                     "toolbar", "output", "layout", "views"}));
+    EXPECT_EQ(plain.steps, (std::vector<std::string>{"clips", "language", "keyboard", "types", "timer", "translit",
+                                                     "tools", "toolbar", "output", "layout", "views"}));
 }
 
 } // namespace

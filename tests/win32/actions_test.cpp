@@ -260,7 +260,7 @@ TEST_F(Actions, JustifyReadsAndWritesItsSection)
 // Every item of the Actions menu does something with a document open.
 TEST_F(Actions, NoActionIsGreyedButExecute)
 {
-    HMENU actions = FindSubMenuStartingWith(GetMenu(frame.Window()), ID_ACTIONS_TABS_TO_SPACES);
+    HMENU actions = FindSubMenuHolding(GetMenu(frame.Window()), ID_ACTIONS_TABS_TO_SPACES);
     ASSERT_NE(actions, nullptr);
     SendMessageW(frame.Window(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(actions), 0);
     for (int i = 0; i < GetMenuItemCount(actions); ++i) {

@@ -375,7 +375,7 @@ TEST_F(Frame, ViewSourceAsListsTheSchemesAndSetsTheDefault)
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&message);
-    HMENU sources = FindSubMenuStartingWith(GetMenu(other.Window()), ID_VIEW_SOURCE_FIRST);
+    HMENU sources = FindSubMenuHolding(GetMenu(other.Window()), ID_VIEW_SOURCE_FIRST);
     ASSERT_NE(sources, nullptr);
     ASSERT_EQ(GetMenuItemCount(sources), 5);
     EXPECT_EQ(GetMenuItemID(sources, 2), 10102u);
@@ -541,7 +541,7 @@ TEST_F(Frame, MenuLettersChooseOwnerDrawnItems)
 {
     frame.NewDocument();
     Pump();
-    HMENU actions = FindSubMenuStartingWith(GetMenu(frame.Window()), ID_ACTIONS_TABS_TO_SPACES);
+    HMENU actions = FindSubMenuHolding(GetMenu(frame.Window()), ID_ACTIONS_TABS_TO_SPACES);
     ASSERT_NE(actions, nullptr);
     SendMessageW(frame.Window(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(actions), 0);
     const auto letter = [&](wchar_t key) {

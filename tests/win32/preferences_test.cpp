@@ -3,6 +3,7 @@
 #include "dialog_script.h"
 #include "frame_fixture.h"
 #include "win32/app/common_pickers.h"
+#include "win32/app/menu_conversion.h"
 #include "win32/res/resource.h"
 
 #include <commctrl.h>
@@ -131,7 +132,7 @@ TEST_F(Preferences, OkWritesThePagesValuesAndKeepsTheRunningTabSize)
     Command(ID_TOOLS_PREFERENCES);
 
     EXPECT_EQ(tabs, (std::vector<std::vector<std::wstring>>{
-                        {L"General", L"Save"}, {L"Input", L"Languages", L"Other"}, {L"Colors", L"Fonts", L"Toolbar"}}));
+                        {L"General", L"Save", L"Clips"}, {L"Input", L"Languages", L"Other"}, {L"Colors", L"Fonts", L"Toolbar"}}));
     EXPECT_TRUE(escKept);
     EXPECT_EQ(settings.AutoIndent, 0);
     EXPECT_EQ(settings.WrapMode, 1);
@@ -254,6 +255,67 @@ TEST_F(Preferences, ToolbarPageRebuildsTheToolbar)
     EXPECT_EQ(store.GetInt("MainToolBar", "LargeButtons"), 1u);
     EXPECT_EQ(frame.Bars().Tools().Commands(), (std::vector<int>{ID_FILE_NEW, ID_EDIT_FIND, ID_FILE_SAVE}));
     EXPECT_GT(frame.Bars().Tools().ButtonHeight(), smallHeight);
+}
+
+// Libraries added and deleted on the Clips page: OK writes the list and
+// the Actions menu holds the new pop-ups only; the old ones are destroyed.
+TEST_F(Preferences, ClipsPageReloadsTheLibraryMenus)
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::string folder = ToCp1251(temp);
+    const std::string alpha = folder + "alpha.lib";
+    const std::string beta = folder + "beta.lib";
+    for (const auto& [path, name] : {std::pair{alpha, "Alpha"}, {beta, "Beta"}}) {
+        HANDLE file = CreateFileW(FromCp1251(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        const std::string text = std::string("#library_name=") + name + "\r\n#clip_name=One\r\ntext\r\n";
+        DWORD written = 0;
+        WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    std::vector<std::string> offered;
+    frame.Pickers().file = [&](HWND, const std::string& filter, const wchar_t*) {
+        EXPECT_EQ(filter, "Noveda library files (*.lib)|*.lib|All files (*.*)|*.*|");
+        std::optional<std::string> next = offered.front();
+        offered.erase(offered.begin());
+        return next;
+    };
+    auto actionsTop = [&] {
+        HMENU actions = FindSubMenuHolding(GetMenu(frame.Window()), ID_ACTIONS_TABS_TO_SPACES);
+        std::vector<std::wstring> texts;
+        for (int i = 0; GetMenuItemID(actions, i) != ID_ACTIONS_TABS_TO_SPACES; ++i)
+            texts.push_back(GetSubMenu(actions, i) ? MenuItemText(actions, i) : L"-");
+        return std::pair{texts, GetSubMenu(actions, 0)};
+    };
+    auto runClipsPage = [&](bool deleteFirst) {
+        DialogScript script(OnWindows([&](HWND window) {
+            HWND page = Page(window, IDC_CLIPS_LIST);
+            if (deleteFirst) {
+                SendDlgItemMessageW(page, IDC_CLIPS_LIST, LB_SETCURSEL, 0, 0);
+                SendMessageW(page, WM_COMMAND, IDC_CLIPS_DELETE, 0);
+            }
+            SendMessageW(page, WM_COMMAND, IDC_CLIPS_ADD, 0);
+            DialogScript::Click(window, IDOK);
+        }));
+        Command(ID_TOOLS_PREFERENCES);
+    };
+
+    offered = {alpha};
+    runClipsPage(false);
+    EXPECT_EQ(settings.Libfile[0], alpha);
+    EXPECT_EQ(store.GetString("ClipLibs", "Libfile0"), alpha);
+    const auto [first, alphaMenu] = actionsTop();
+    EXPECT_EQ(first, (std::vector<std::wstring>{L"Alpha", L"-"}));
+
+    offered = {beta};
+    runClipsPage(true);
+    EXPECT_EQ(settings.Libfile[0], beta);
+    EXPECT_EQ(settings.Libfile[1], "");
+    EXPECT_EQ(store.GetString("ClipLibs", "Libfile1"), "");
+    EXPECT_EQ(actionsTop().first, (std::vector<std::wstring>{L"Beta", L"-"}));
+    EXPECT_FALSE(IsMenu(alphaMenu)); // destroyed with its items
+    DeleteFileW(FromCp1251(alpha).c_str());
+    DeleteFileW(FromCp1251(beta).c_str());
 }
 
 // A language file of the program's folder, chosen on the Languages page,

@@ -199,7 +199,7 @@ TEST_F(Startup, RecentFilesShowInTheirSubMenu)
     frame.OpenDocument(path, {});
     Pump();
     ASSERT_EQ(recent.Entries().size(), 1u);
-    HMENU sub = FindSubMenuStartingWith(GetMenu(frame.Window()), ID_FILE_MRU_FIRST);
+    HMENU sub = FindSubMenuHolding(GetMenu(frame.Window()), ID_FILE_MRU_FIRST);
     ASSERT_NE(sub, nullptr);
     SendMessageW(frame.Window(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(sub), 0);
     wchar_t text[MAX_PATH];

@@ -156,6 +156,7 @@ void ReapplyPreferences(PreferencesTarget& target, const PreferencesOutcome& out
 {
     if (outcome.restartNeeded)
         target.ShowRestartMessage();
+    target.ReloadClipLibraries();
     target.ReloadInterfaceLanguage();
     target.ReloadKeyboardLayout();
     target.ReloadOpenSaveTypes();

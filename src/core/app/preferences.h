@@ -87,6 +87,7 @@ class PreferencesTarget {
 public:
     virtual ~PreferencesTarget() = default;
     virtual void ShowRestartMessage() = 0;
+    virtual void ReloadClipLibraries() = 0;
     virtual void ReloadInterfaceLanguage() = 0;
     virtual void ReloadKeyboardLayout() = 0;
     virtual void ReloadOpenSaveTypes() = 0;

@@ -111,8 +111,13 @@ std::vector<std::string> CMyFileDialog::Show(HWND owner, const std::string& filt
 
 namespace {
 
-// The system's dialog for one file of "All files(*.*)", without our boxes.
-std::optional<std::string> ChooseOneFile(HWND owner, const wchar_t* title, const std::string& name, bool save)
+using namespace std::string_literals;
+
+// The system's dialog for one file, without our boxes; `filter` as the
+// system takes it (pairs of NUL-ended texts).
+std::optional<std::string> ChooseOneFile(HWND owner, const wchar_t* title, const std::string& name, bool save,
+                                         const std::wstring& filter = L"All files(*.*)\0*.*\0"s,
+                                         const wchar_t* defaultExtension = nullptr)
 {
     wchar_t path[MAX_PATH] = L"";
     const std::wstring initial = FromCp1251(name).substr(0, MAX_PATH - 1);
@@ -120,7 +125,8 @@ std::optional<std::string> ChooseOneFile(HWND owner, const wchar_t* title, const
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = owner;
-    ofn.lpstrFilter = L"All files(*.*)\0*.*\0";
+    ofn.lpstrFilter = filter.c_str();
+    ofn.lpstrDefExt = defaultExtension;
     ofn.lpstrFile = path;
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrTitle = title;
@@ -141,4 +147,11 @@ std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title)
 std::optional<std::string> ChooseFileToSave(HWND owner, const std::string& name)
 {
     return ChooseOneFile(owner, nullptr, name, true);
+}
+
+std::optional<std::string> ChooseExistingFile(HWND owner, const std::string& filter, const wchar_t* defaultExtension)
+{
+    std::wstring pairs = FromCp1251(filter);
+    std::replace(pairs.begin(), pairs.end(), L'|', L'\0');
+    return ChooseOneFile(owner, nullptr, {}, false, pairs + L'\0', defaultExtension);
 }

@@ -46,5 +46,7 @@ inline constexpr char kAllFilesFilter[] = "All files(*.*)\0*.*\0";
 
 // One existing file to open, without the extra boxes (Insert File).
 std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title);
+// One existing file of the types of `filter` ("Text|*.txt|All|*.*|").
+std::optional<std::string> ChooseExistingFile(HWND owner, const std::string& filter, const wchar_t* defaultExtension);
 // A file to write, `name` offered, asking before replacing one.
 std::optional<std::string> ChooseFileToSave(HWND owner, const std::string& name);

@@ -17,13 +17,14 @@ void AppendMenuItems(HMENU menu, const Menu& items)
     }
 }
 
-HMENU FindSubMenuStartingWith(HMENU menu, UINT first)
+HMENU FindSubMenuHolding(HMENU menu, UINT command)
 {
     for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i)
         if (HMENU sub = GetSubMenu(menu, i)) {
-            if (GetMenuItemID(sub, 0) == first)
-                return sub;
-            if (HMENU found = FindSubMenuStartingWith(sub, first))
+            for (int j = 0, m = GetMenuItemCount(sub); j < m; ++j)
+                if (GetMenuItemID(sub, j) == command)
+                    return sub;
+            if (HMENU found = FindSubMenuHolding(sub, command))
                 return found;
         }
     return nullptr;

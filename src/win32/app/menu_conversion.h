@@ -11,5 +11,5 @@ void AppendMenuItems(HMENU menu, const Menu& items);
 // The text of the item at `position`, whatever draws it.
 std::wstring MenuItemText(HMENU menu, int position);
 
-// The sub-menu, at any depth, whose first item is the command `first`.
-HMENU FindSubMenuStartingWith(HMENU menu, UINT first);
+// The sub-menu, at any depth, that holds the command among its own items.
+HMENU FindSubMenuHolding(HMENU menu, UINT command);

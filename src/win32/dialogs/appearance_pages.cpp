@@ -10,7 +10,7 @@ namespace {
 
 class ColorsPage : public PreferencePage {
 public:
-    ColorsPage(const DialogEnvironment& environment, AppSettings& draft, const AppearancePickers& pickers)
+    ColorsPage(const DialogEnvironment& environment, AppSettings& draft, const PreferencePickers& pickers)
         : PreferencePage(IDD_PAGE_COLORS, {1323, "Colors"}, "pref890.htm", environment), m_draft(draft),
           m_pickers(pickers)
     {
@@ -80,12 +80,12 @@ private:
     }
 
     AppSettings& m_draft;
-    const AppearancePickers& m_pickers;
+    const PreferencePickers& m_pickers;
 };
 
 class FontsPage : public PreferencePage {
 public:
-    FontsPage(const DialogEnvironment& environment, AppSettings& draft, const AppearancePickers& pickers)
+    FontsPage(const DialogEnvironment& environment, AppSettings& draft, const PreferencePickers& pickers)
         : PreferencePage(IDD_PAGE_FONTS, {1067, "Fonts"}, "pref890.htm", environment), m_draft(draft),
           m_pickers(pickers)
     {
@@ -129,19 +129,19 @@ private:
     }
 
     AppSettings& m_draft;
-    const AppearancePickers& m_pickers;
+    const PreferencePickers& m_pickers;
 };
 
 } // namespace
 
 std::unique_ptr<PreferencePage> MakeColorsPage(const DialogEnvironment& environment, AppSettings& draft,
-                                               const AppearancePickers& pickers)
+                                               const PreferencePickers& pickers)
 {
     return std::make_unique<ColorsPage>(environment, draft, pickers);
 }
 
 std::unique_ptr<PreferencePage> MakeFontsPage(const DialogEnvironment& environment, AppSettings& draft,
-                                              const AppearancePickers& pickers)
+                                              const PreferencePickers& pickers)
 {
     return std::make_unique<FontsPage>(environment, draft, pickers);
 }

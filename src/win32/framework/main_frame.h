@@ -149,7 +149,7 @@ public:
     // What reader threads push into; they hold it while their child runs.
     std::weak_ptr<OutputChannel> CaptureChannel() const { return m_outputChannel; }
     // The colour and font dialogs of the Preferences window.
-    AppearancePickers& Pickers() { return m_pickers; }
+    PreferencePickers& Pickers() { return m_pickers; }
     // Captured runs whose output has ended and been shown.
     int FinishedOutputRuns() const { return m_finishedOutputRuns; }
 
@@ -326,5 +326,5 @@ private:
     std::unique_ptr<FindDialog> m_findDialog;
     std::shared_ptr<OutputChannel> m_outputChannel;
     int m_finishedOutputRuns = 0;
-    AppearancePickers m_pickers;
+    PreferencePickers m_pickers;
 };

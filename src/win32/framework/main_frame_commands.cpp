@@ -375,7 +375,7 @@ CommandUpdate CMainFrame::ClipButtonState(int id)
 // in front of the bar's.
 HMENU CMainFrame::ViewSourceMenu() const
 {
-    return FindSubMenuStartingWith(m_textType.Menu(), ID_VIEW_SOURCE_FIRST);
+    return FindSubMenuHolding(m_textType.Menu(), ID_VIEW_SOURCE_FIRST);
 }
 
 void CMainFrame::RebuildViewSourceMenu()

@@ -144,12 +144,15 @@ HMENU CMainFrame::PopupMenu(unsigned id) const
     return menu == m_popups.end() ? nullptr : menu->second;
 }
 
-// Each loaded clip library as a pop-up above "Tabs -> spaces".
+// Each loaded clip library as a pop-up above "Tabs -> spaces", in place of
+// an earlier load's pop-ups (destroyed with their items) and separator.
 void CMainFrame::InstallClipLibraryMenus()
 {
-    HMENU actions = FindSubMenuStartingWith(m_textType.Menu(), ID_ACTIONS_TABS_TO_SPACES);
+    HMENU actions = FindSubMenuHolding(m_textType.Menu(), ID_ACTIONS_TABS_TO_SPACES);
     if (!actions)
         return;
+    while (GetMenuItemCount(actions) > 0 && GetMenuItemID(actions, 0) != ID_ACTIONS_TABS_TO_SPACES)
+        DeleteMenu(actions, 0, MF_BYPOSITION);
     Menu top{MenuItem::Command(ID_ACTIONS_TABS_TO_SPACES, "")};
     m_clips.PutIntoActionsMenu(top);
     UINT position = 0;

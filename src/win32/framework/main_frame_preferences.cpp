@@ -3,10 +3,12 @@
 #include "core/app/frame_rules.h"
 #include "core/app/preferences.h"
 #include "core/settings/input_tables.h"
+#include "core/tools/clip_library.h"
 #include "core/settings/settings_io.h"
 #include "win32/app/help_viewer.h"
 #include "win32/app/text_conversion.h"
 #include "win32/dialogs/appearance_pages.h"
+#include "win32/dialogs/list_pages.h"
 #include "win32/dialogs/settings_pages.h"
 #include "win32/dialogs/toolbar_page.h"
 #include "win32/framework/main_frame.h"
@@ -17,6 +19,11 @@ public:
     void ShowRestartMessage() override
     {
         m_frame.m_prompts.ShowMessage(m_frame.InterfaceText(kRestartNeeded), MessageKind::Information);
+    }
+    void ReloadClipLibraries() override
+    {
+        m_frame.m_clips.LoadAll(m_settings.Libfile);
+        m_frame.InstallClipLibraryMenus();
     }
     void ReloadInterfaceLanguage() override { m_frame.ApplyInterfaceLanguage(); }
     void ReloadKeyboardLayout() override { LoadKeyboardLayoutFile(m_frame.m_store, m_settings, m_frame.m_prompts); }
@@ -62,6 +69,7 @@ void CMainFrame::PreferencesCommand(int)
     const int editor = window.AddGroup(0, {5009, "Editor"});
     window.AddPage(editor, MakeSettingsPage(SettingsPage::General, environment, context));
     window.AddPage(editor, MakeSettingsPage(SettingsPage::Save, environment, context));
+    window.AddPage(editor, MakeClipsPage(environment, m_settings, m_store, m_pickers));
     const int interfaceGroup = window.AddGroup(1, {5010, "Interface"});
     window.AddPage(interfaceGroup, MakeSettingsPage(SettingsPage::Input, environment, context));
     window.AddPage(interfaceGroup, MakeSettingsPage(SettingsPage::Languages, environment, context));

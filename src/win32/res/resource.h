@@ -37,6 +37,7 @@
 #define IDD_PAGE_SAVE 1106
 #define IDD_PAGE_COLORS 1323
 #define IDD_PAGE_TOOLBAR 1116
+#define IDD_PAGE_CLIPS 1113
 #define IDB_PREFERENCE_GROUPS 1011 // 32 x 32: editor, interface, appearance, file types
 #define IDB_SINGLE_PAGE 136        // 32 x 32: the one-page uses of the Preferences window
 #define IDI_UP 140
@@ -168,6 +169,9 @@
 #define IDC_FONT_TEXT_PICK 1641 // .. 1643
 #define IDC_FONT_INTERFACE_PICK 1642
 #define IDC_FONT_OUTPUT_PICK 1643
+#define IDC_CLIPS_LIST 1453
+#define IDC_CLIPS_ADD 1454
+#define IDC_CLIPS_DELETE 1462
 #define IDC_TOOLBAR_AVAILABLE 1455
 #define IDC_TOOLBAR_CURRENT 1456
 #define IDC_TOOLBAR_INSERT 1457
