@@ -125,6 +125,8 @@ TEST_F(Preferences, OkWritesThePagesValuesAndKeepsTheRunningTabSize)
         SetText(window, IDC_OTHER_DEFAULT_EXT, L"md");
         SelectGroup(window, 2);
         tabs.push_back(TabTitles(window));
+        SelectGroup(window, 3);
+        tabs.push_back(TabTitles(window));
         SelectGroup(window, 1);
         escKept = IsChecked(window, IDC_INPUT_ESC_CLOSE);
         DialogScript::Click(window, IDOK);
@@ -132,7 +134,7 @@ TEST_F(Preferences, OkWritesThePagesValuesAndKeepsTheRunningTabSize)
     Command(ID_TOOLS_PREFERENCES);
 
     EXPECT_EQ(tabs, (std::vector<std::vector<std::wstring>>{
-                        {L"General", L"Save", L"Clips"}, {L"Input", L"Languages", L"Other"}, {L"Colors", L"Fonts", L"Toolbar"}}));
+                        {L"General", L"Save", L"Clips"}, {L"Input", L"Languages", L"Other"}, {L"Colors", L"Fonts", L"Toolbar"}, {L"Open box", L"Execute"}}));
     EXPECT_TRUE(escKept);
     EXPECT_EQ(settings.AutoIndent, 0);
     EXPECT_EQ(settings.WrapMode, 1);
@@ -316,6 +318,61 @@ TEST_F(Preferences, ClipsPageReloadsTheLibraryMenus)
     EXPECT_FALSE(IsMenu(alphaMenu)); // destroyed with its items
     DeleteFileW(FromCp1251(alpha).c_str());
     DeleteFileW(FromCp1251(beta).c_str());
+}
+
+// The Open box and Execute pages edit their lists in place; an entry
+// without its first field keeps the window open.
+TEST_F(Preferences, OpenBoxAndExecutePagesRewriteTheirLists)
+{
+    settings.openSaveTypes = {{"Text", "*.txt"}, {"Web", "*.htm;*.html"}};
+    settings.tools = {{"bat", "cmd /c &f", 1}, {"py", "python &f", 1}};
+    SaveTools(store, settings);
+    std::wstring message;
+    HWND preferences = nullptr;
+    DialogScript script(OnWindows([&](HWND window) {
+        if (IsMessageBox(window)) {
+            message = Text(window, 0xFFFF);
+            DialogScript::Click(window, IDOK);
+            SetText(preferences, IDC_EXEC_EXTENSIONS, L"PL");
+            DialogScript::Click(preferences, IDOK);
+            return;
+        }
+        preferences = window;
+        auto select = [&](int list, int index) {
+            HWND page = Page(window, list);
+            SendDlgItemMessageW(page, list, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+            SendMessageW(page, WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), 0);
+        };
+        auto press = [&](int button) { SendMessageW(Page(window, button), WM_COMMAND, button, 0); };
+        auto type = [&](int edit, const wchar_t* text) {
+            HWND page = Page(window, edit);
+            SetDlgItemTextW(page, edit, text); // the box tells its page with EN_CHANGE
+        };
+        select(IDC_OPEN_BOX_LIST, 1);
+        press(IDC_OPEN_BOX_UP);
+        press(IDC_OPEN_BOX_ADD);
+        type(IDC_OPEN_BOX_DESCRIPTION, L"C source");
+        type(IDC_OPEN_BOX_PATTERNS, L"*.c;*.h");
+        select(IDC_EXEC_LIST, 0);
+        press(IDC_EXEC_DELETE); // "bat" goes; "py" is selected
+        Click(window, IDC_EXEC_CAPTURE);
+        press(IDC_EXEC_ADD);
+        type(IDC_EXEC_COMMAND, L"perl &f");
+        DialogScript::Click(window, IDOK); // refused: the new tool has no extension
+    }));
+    Command(ID_TOOLS_PREFERENCES);
+
+    EXPECT_EQ(message, L"Every tool needs the file extensions it serves.");
+    EXPECT_EQ(settings.openSaveTypes,
+              (std::vector<FileType>{{"Web", "*.htm;*.html"}, {"Text", "*.txt"}, {"C source", "*.c;*.h"}}));
+    EXPECT_EQ(store.GetInt("OpenSave", "Count"), 3u);
+    EXPECT_EQ(store.GetString("OpenSave", "TypeText3"), "C source");
+    EXPECT_NE(settings.openFilter.find("C source"), std::string::npos);
+    // Read back as the next start reads them: the deleted tool stays away.
+    AppSettings next;
+    LoadTools(store, next);
+    EXPECT_EQ(next.tools, (std::vector<ToolEntry>{{"py", "python &f", 0}, {"pl", "perl &f", 1}}));
+    EXPECT_EQ(settings.tools, next.tools);
 }
 
 // A language file of the program's folder, chosen on the Languages page,

@@ -10,3 +10,10 @@ struct AppSettings;
 // them in order and the frame loads the libraries again.
 std::unique_ptr<PreferencePage> MakeClipsPage(const DialogEnvironment& environment, AppSettings& live,
                                               ProfileStore& store, const PreferencePickers& pickers);
+
+// The Open box page: the types of the open and save dialogs ("OpenSave").
+std::unique_ptr<PreferencePage> MakeOpenBoxPage(const DialogEnvironment& environment, AppSettings& live,
+                                                ProfileStore& store);
+// The Execute page: the tool table ("Execution"); the frame reloads it.
+std::unique_ptr<PreferencePage> MakeExecutePage(const DialogEnvironment& environment, AppSettings& live,
+                                                ProfileStore& store);

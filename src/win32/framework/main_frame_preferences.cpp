@@ -82,6 +82,9 @@ void CMainFrame::PreferencesCommand(int)
                            command, [this](std::uint32_t id) { return InterfaceString(id); },
                            [](std::uint32_t id) { return StringTableResources().Load(id); });
                    }));
+    const int fileTypes = window.AddGroup(3, {5011, "File types"});
+    window.AddPage(fileTypes, MakeOpenBoxPage(environment, m_settings, m_store));
+    window.AddPage(fileTypes, MakeExecutePage(environment, m_settings, m_store));
     window.showHelp = [this, &window](const std::string& topic) {
         ShowHelpTopic(window.Window(), FromCp1251(m_programDir) + L"noveda.chm", FromCp1251(topic));
     };
