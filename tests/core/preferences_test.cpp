@@ -185,6 +185,8 @@ public:
     void ShowRestartMessage() override { steps.push_back("restart"); }
     void ReloadClipLibraries() override { steps.push_back("clips"); }
     void ReloadInterfaceLanguage() override { steps.push_back("language"); }
+    void ReloadHighlightSchemes() override { steps.push_back("schemes"); }
+    void ChooseFileTypesAgain() override { steps.push_back("documents"); }
     void ReloadKeyboardLayout() override { steps.push_back("keyboard"); }
     void ReloadOpenSaveTypes() override { steps.push_back("types"); }
     void RestartAutoSaveTimer() override { steps.push_back("timer"); }
@@ -200,13 +202,14 @@ public:
 TEST(Reapplication, RunsInOrderAndSkipsWhatDidNotChange)
 {
     Recorder all;
-    ReapplyPreferences(all, {true, true});
-    EXPECT_EQ(all.steps, (std::vector<std::string>{"restart", "clips", "language", "keyboard", "types", "timer", "translit",
-                                                   "tools", "toolbar", "font", "output", "layout", "views"}));
+    ReapplyPreferences(all, {true, true, true});
+    EXPECT_EQ(all.steps, (std::vector<std::string>{"restart", "clips", "language", "schemes", "keyboard", "types",
+                                                   "timer", "translit", "tools", "toolbar", "font", "output",
+                                                   "layout", "documents", "views"}));
     Recorder plain;
     ReapplyPreferences(plain, {});
     EXPECT_EQ(plain.steps, (std::vector<std::string>{"clips", "language", "keyboard", "types", "timer", "translit",
-                                                     "tools", "toolbar", "output", "layout", "views"}));
+                                                     "tools", "toolbar", "output", "layout", "documents", "views"}));
 }
 
 } // namespace

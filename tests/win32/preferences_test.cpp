@@ -3,6 +3,7 @@
 #include "dialog_script.h"
 #include "frame_fixture.h"
 #include "win32/app/common_pickers.h"
+#include "core/view/highlight_scheme.h"
 #include "win32/app/menu_conversion.h"
 #include "win32/res/resource.h"
 
@@ -134,7 +135,7 @@ TEST_F(Preferences, OkWritesThePagesValuesAndKeepsTheRunningTabSize)
     Command(ID_TOOLS_PREFERENCES);
 
     EXPECT_EQ(tabs, (std::vector<std::vector<std::wstring>>{
-                        {L"General", L"Save", L"Clips"}, {L"Input", L"Languages", L"Other"}, {L"Colors", L"Fonts", L"Toolbar"}, {L"Open box", L"Execute"}}));
+                        {L"General", L"Save", L"Clips"}, {L"Input", L"Languages", L"Other"}, {L"Colors", L"Fonts", L"Toolbar"}, {L"Highlight", L"Open box", L"Execute"}}));
     EXPECT_TRUE(escKept);
     EXPECT_EQ(settings.AutoIndent, 0);
     EXPECT_EQ(settings.WrapMode, 1);
@@ -373,6 +374,43 @@ TEST_F(Preferences, OpenBoxAndExecutePagesRewriteTheirLists)
     LoadTools(store, next);
     EXPECT_EQ(next.tools, (std::vector<ToolEntry>{{"py", "python &f", 0}, {"pl", "perl &f", 1}}));
     EXPECT_EQ(settings.tools, next.tools);
+}
+
+// A scheme added and one deleted: OK rewrites "Extensions" so the deleted
+// one does not come back, loads the schemes again and the open document
+// takes the new scheme of its extension.
+TEST_F(Preferences, HighlightPageReloadsTheSchemes)
+{
+    const std::string c = NOVEDA_DATA_DIR "/highlight/c.hgh";
+    const std::string python = NOVEDA_DATA_DIR "/highlight/python.hgh";
+    settings.schemeEntries = {{"c h", c}};
+    SaveHighlightSchemeEntries(store, settings);
+    Doc().SetPathName("C:\\script.py");
+    ASSERT_EQ(Doc().GetSchemeIndex(), 0); // no scheme of its own yet
+    frame.Pickers().file = [&](HWND, const std::string& filter, const wchar_t*) {
+        EXPECT_EQ(filter, "Noveda highlight files (*.hgh)|*.hgh|All files (*.*)|*.*|");
+        return std::optional<std::string>(python);
+    };
+    std::wstring firstLine;
+    DialogScript script(OnWindows([&](HWND window) {
+        HWND page = Page(window, IDC_HIGHLIGHT_LIST);
+        wchar_t text[128] = {};
+        SendDlgItemMessageW(page, IDC_HIGHLIGHT_LIST, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(text));
+        firstLine = text;
+        SendMessageW(page, WM_COMMAND, IDC_HIGHLIGHT_DELETE, 0);
+        SendMessageW(page, WM_COMMAND, IDC_HIGHLIGHT_ADD, 0);
+        SetDlgItemTextW(page, IDC_HIGHLIGHT_EXTENSIONS, L"py pyw");
+        DialogScript::Click(window, IDOK);
+    }));
+    Command(ID_TOOLS_PREFERENCES);
+
+    EXPECT_EQ(firstLine, FromCp1251(*GetDescription(c)));
+    EXPECT_EQ(store.GetString("Extensions", "Ext0"), "py pyw");
+    EXPECT_EQ(store.GetString("Extensions", "DataFile0"), python);
+    EXPECT_EQ(store.GetString("Extensions", "Ext1"), "");
+    ASSERT_EQ(frame.Schemes().size(), 2u);
+    EXPECT_EQ(frame.Schemes()[1].m_description, *GetDescription(python));
+    EXPECT_EQ(Doc().GetSchemeIndex(), 1);
 }
 
 // A language file of the program's folder, chosen on the Languages page,

@@ -158,6 +158,8 @@ void ReapplyPreferences(PreferencesTarget& target, const PreferencesOutcome& out
         target.ShowRestartMessage();
     target.ReloadClipLibraries();
     target.ReloadInterfaceLanguage();
+    if (outcome.schemesChanged)
+        target.ReloadHighlightSchemes();
     target.ReloadKeyboardLayout();
     target.ReloadOpenSaveTypes();
     target.RestartAutoSaveTimer();
@@ -168,5 +170,6 @@ void ReapplyPreferences(PreferencesTarget& target, const PreferencesOutcome& out
         target.ApplyInterfaceFont();
     target.ApplyOutputLook();
     target.RecalculateLayout();
+    target.ChooseFileTypesAgain(); // the tools may have changed as well as the schemes
     target.UpdateViews();
 }

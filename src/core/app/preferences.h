@@ -89,6 +89,7 @@ public:
     virtual void ShowRestartMessage() = 0;
     virtual void ReloadClipLibraries() = 0;
     virtual void ReloadInterfaceLanguage() = 0;
+    virtual void ReloadHighlightSchemes() = 0;
     virtual void ReloadKeyboardLayout() = 0;
     virtual void ReloadOpenSaveTypes() = 0;
     virtual void RestartAutoSaveTimer() = 0;
@@ -98,11 +99,13 @@ public:
     virtual void ApplyInterfaceFont() = 0;
     virtual void ApplyOutputLook() = 0;
     virtual void RecalculateLayout() = 0;
+    virtual void ChooseFileTypesAgain() = 0;
     virtual void UpdateViews() = 0;
 };
 
 struct PreferencesOutcome {
     bool restartNeeded = false;
     bool interfaceFontChanged = false;
+    bool schemesChanged = false;
 };
 void ReapplyPreferences(PreferencesTarget& target, const PreferencesOutcome& outcome);

@@ -159,6 +159,10 @@ public:
     // Files larger than this are not opened.
     static constexpr std::uint64_t kLargestFile = std::uint64_t(1) << 30;
 
+    // The scheme and the tool of the document's extension, chosen again
+    // after the scheme list or the tool table changed.
+    void ChooseFileTypeAgain();
+
 private:
     enum class LoadResult { Loaded, Cancelled, Failed };
     LoadResult LoadFile(InputFile& in, const OpenOptions& options);

@@ -537,6 +537,18 @@ void CTextDoc::SetPathName(const std::string& path)
     UpdateAllViews();
 }
 
+void CTextDoc::ChooseFileTypeAgain()
+{
+    if (!m_pFrame)
+        return;
+    const std::string key = ExtensionKey(GetPathName().empty() ? GetTitle() : GetPathName());
+    m_bCanExecute = !key.empty() && m_pFrame->HasTool(key);
+    m_schemeIndex = static_cast<std::uint8_t>(key.empty() ? m_pSettings->DefaultScheme
+                                                          : m_pFrame->SchemeForExtension(key));
+    InvalidateStatesFrom(0); // the index may name another scheme now
+    UpdateAllViews();
+}
+
 bool CTextDoc::Reload()
 {
     const std::string path = GetPathName();

@@ -3,6 +3,7 @@
 #include "core/app/list_editing.h"
 #include "core/settings/app_settings.h"
 #include "core/settings/settings_io.h"
+#include "core/view/highlight_scheme.h"
 #include "win32/app/text_conversion.h"
 #include "win32/res/resource.h"
 
@@ -108,6 +109,10 @@ public:
     }
 
 protected:
+    // The entry "Add" makes; none when the user gave up.
+    virtual std::optional<Entry> NewEntry() { return Entry{}; }
+    // The entry's line in the list: its first field.
+    virtual std::string Label(const Entry& entry) const { return entry.*m_fields.front().member; }
     // Extra fields of the entry (check boxes): shown and read by the page.
     virtual void ShowExtra(const Entry*) {}
     virtual bool ReadExtra(int, Entry&) { return false; }
@@ -121,7 +126,6 @@ protected:
 
 private:
     void OnInit() override { Show(m_entries.empty() ? std::nullopt : std::optional<std::size_t>(0)); }
-    std::string Label(const Entry& entry) const { return entry.*m_fields.front().member; }
     void Show(std::optional<std::size_t> selected)
     {
         m_selected = selected;
@@ -156,7 +160,10 @@ private:
             return true;
         }
         if (id == m_controls.add) {
-            m_entries.emplace_back();
+            std::optional<Entry> entry = NewEntry();
+            if (!entry)
+                return true;
+            m_entries.push_back(std::move(*entry));
             Show(m_entries.size() - 1);
             SetFocus(Item(m_fields.front().edit));
             return true;
@@ -261,7 +268,51 @@ private:
     ProfileStore& m_store;
 };
 
+class HighlightPage : public EntryListPage<SchemeEntry> {
+public:
+    HighlightPage(const DialogEnvironment& environment, AppSettings& live, ProfileStore& store,
+                  const PreferencePickers& pickers, bool& schemesChanged)
+        : EntryListPage(IDD_PAGE_HIGHLIGHT, {1069, "Highlight"}, "pref11.htm", environment,
+                        {IDC_HIGHLIGHT_LIST, IDC_HIGHLIGHT_ADD, IDC_HIGHLIGHT_DELETE, 0, 0},
+                        {{IDC_HIGHLIGHT_EXTENSIONS, &SchemeEntry::extensions}},
+                        {5058, "Every highlight scheme needs the extensions of its files."}, live.schemeEntries),
+          m_settings(live), m_store(store), m_pickers(pickers), m_schemesChanged(schemesChanged)
+    {
+    }
+
+private:
+    std::optional<SchemeEntry> NewEntry() override
+    {
+        const std::optional<std::string> path =
+            m_pickers.file(m_dialog, "Noveda highlight files (*.hgh)|*.hgh|All files (*.*)|*.*|", L"hgh");
+        if (!path)
+            return std::nullopt;
+        return SchemeEntry{"", *path};
+    }
+    std::string Label(const SchemeEntry& entry) const override
+    {
+        return GetDescription(entry.dataFile).value_or(entry.dataFile);
+    }
+    void Save() override
+    {
+        SaveHighlightSchemeEntries(m_store, m_settings);
+        m_schemesChanged = true;
+    }
+
+    AppSettings& m_settings;
+    ProfileStore& m_store;
+    const PreferencePickers& m_pickers;
+    bool& m_schemesChanged;
+};
+
 } // namespace
+
+std::unique_ptr<PreferencePage> MakeHighlightPage(const DialogEnvironment& environment, AppSettings& live,
+                                                  ProfileStore& store, const PreferencePickers& pickers,
+                                                  bool& schemesChanged)
+{
+    return std::make_unique<HighlightPage>(environment, live, store, pickers, schemesChanged);
+}
 
 std::unique_ptr<PreferencePage> MakeOpenBoxPage(const DialogEnvironment& environment, AppSettings& live,
                                                 ProfileStore& store)

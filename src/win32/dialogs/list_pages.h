@@ -17,3 +17,8 @@ std::unique_ptr<PreferencePage> MakeOpenBoxPage(const DialogEnvironment& environ
 // The Execute page: the tool table ("Execution"); the frame reloads it.
 std::unique_ptr<PreferencePage> MakeExecutePage(const DialogEnvironment& environment, AppSettings& live,
                                                 ProfileStore& store);
+// The Highlight page: the highlight schemes' files and extensions
+// ("Extensions"); OK sets `schemesChanged`.
+std::unique_ptr<PreferencePage> MakeHighlightPage(const DialogEnvironment& environment, AppSettings& live,
+                                                  ProfileStore& store, const PreferencePickers& pickers,
+                                                  bool& schemesChanged);

@@ -4,6 +4,7 @@
 #include "core/app/preferences.h"
 #include "core/settings/input_tables.h"
 #include "core/tools/clip_library.h"
+#include "core/view/highlight_scheme.h"
 #include "core/settings/settings_io.h"
 #include "win32/app/help_viewer.h"
 #include "win32/app/text_conversion.h"
@@ -26,6 +27,17 @@ public:
         m_frame.InstallClipLibraryMenus();
     }
     void ReloadInterfaceLanguage() override { m_frame.ApplyInterfaceLanguage(); }
+    void ReloadHighlightSchemes() override
+    {
+        LoadHighlightSchemeEntries(m_frame.m_store, m_settings);
+        m_frame.m_schemes = LoadHighlightSchemes(m_settings.schemeEntries, m_settings.DefaultScheme);
+        m_frame.RebuildViewSourceMenu();
+    }
+    void ChooseFileTypesAgain() override
+    {
+        for (const CMyDocManager::Entry& entry : m_frame.m_documents.Entries())
+            entry.doc->ChooseFileTypeAgain();
+    }
     void ReloadKeyboardLayout() override { LoadKeyboardLayoutFile(m_frame.m_store, m_settings, m_frame.m_prompts); }
     void ReloadOpenSaveTypes() override { LoadOpenSaveTypes(m_frame.m_store, m_settings); }
     void RestartAutoSaveTimer() override { m_frame.StartAutoSaveTimer(); }
@@ -82,7 +94,9 @@ void CMainFrame::PreferencesCommand(int)
                            command, [this](std::uint32_t id) { return InterfaceString(id); },
                            [](std::uint32_t id) { return StringTableResources().Load(id); });
                    }));
+    bool schemesChanged = false;
     const int fileTypes = window.AddGroup(3, {5011, "File types"});
+    window.AddPage(fileTypes, MakeHighlightPage(environment, m_settings, m_store, m_pickers, schemesChanged));
     window.AddPage(fileTypes, MakeOpenBoxPage(environment, m_settings, m_store));
     window.AddPage(fileTypes, MakeExecutePage(environment, m_settings, m_store));
     window.showHelp = [this, &window](const std::string& topic) {
@@ -93,6 +107,7 @@ void CMainFrame::PreferencesCommand(int)
     PreferencesOutcome outcome;
     outcome.interfaceFontChanged = CommitAppearance(m_store, draft, m_settings);
     outcome.restartNeeded = m_settings.RestartNeeded != 0;
+    outcome.schemesChanged = schemesChanged;
     PreferencesSide side(*this);
     ReapplyPreferences(side, outcome);
 }
