@@ -10,6 +10,7 @@ constexpr COLORREF kGroupBackground = RGB(0xA0, 0xA0, 0xA0);
 constexpr COLORREF kGroupText = RGB(0x00, 0xFF, 0xFF); // 0xFFFF00 as 0x00BBGGRR: yellow on grey
 constexpr int kIconSize = 32;
 constexpr int kPageInset = 3;
+constexpr int kGroupSpacing = 62; // pixels from one group's icon to the next
 constexpr DocString kHelpLabel{5054, "&Help"};
 
 } // namespace
@@ -56,6 +57,9 @@ void PreferencesWindow::OnInit()
     ListView_SetBkColor(list, kGroupBackground);
     ListView_SetTextBkColor(list, kGroupBackground);
     ListView_SetTextColor(list, kGroupText);
+    RECT listArea{};
+    GetClientRect(list, &listArea);
+    ListView_SetIconSpacing(list, listArea.right, kGroupSpacing); // one column, every group in sight
     for (std::size_t g = 0; g < m_groups.size(); ++g) {
         Group& group = m_groups[g];
         std::wstring title = FromCp1251(String(group.title.id, group.title.text));
