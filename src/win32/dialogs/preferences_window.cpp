@@ -28,6 +28,7 @@ PreferencesWindow::PreferencesWindow(const DialogEnvironment& environment, int b
 
 PreferencesWindow::~PreferencesWindow()
 {
+    OnClose();
     if (m_icons)
         ImageList_Destroy(m_icons);
 }
@@ -73,6 +74,40 @@ void PreferencesWindow::OnInit()
             ShowWindow(page->Open(m_dialog), SW_HIDE);
     }
     SelectGroup(0);
+    s_open = this;
+    m_keyFilter = SetWindowsHookExW(WH_MSGFILTER, &PreferencesWindow::KeyFilter, nullptr, GetCurrentThreadId());
+}
+
+void PreferencesWindow::OnClose()
+{
+    if (m_keyFilter)
+        UnhookWindowsHookEx(m_keyFilter);
+    m_keyFilter = nullptr;
+    if (s_open == this)
+        s_open = nullptr;
+}
+
+LRESULT CALLBACK PreferencesWindow::KeyFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    const auto* message = reinterpret_cast<const MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && s_open && message->message == WM_KEYDOWN && message->wParam == VK_TAB &&
+        (GetKeyState(VK_CONTROL) & 0x8000) &&
+        (message->hwnd == s_open->m_dialog || IsChild(s_open->m_dialog, message->hwnd))) {
+        s_open->StepTab(GetKeyState(VK_SHIFT) & 0x8000 ? -1 : +1);
+        return TRUE;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void PreferencesWindow::StepTab(int step)
+{
+    HWND tabs = Item(IDC_PREF_TABS);
+    const int count = TabCtrl_GetItemCount(tabs);
+    if (count == 0)
+        return;
+    const int next = (TabCtrl_GetCurSel(tabs) + step + count) % count;
+    TabCtrl_SetCurSel(tabs, next);
+    SelectPage(next);
 }
 
 bool PreferencesWindow::OnCommand(int id, int)

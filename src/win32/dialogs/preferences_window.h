@@ -63,6 +63,10 @@ private:
     void ShowPage(PreferencePage* page);
     void Ok();
     void ShowPageHelp();
+    void OnClose() override;
+    // Ctrl+Tab and Ctrl+Shift+Tab go to the next and the previous tab.
+    static LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam);
+    void StepTab(int step);
 
     int m_bitmap;
     std::string m_caption;
@@ -70,4 +74,6 @@ private:
     HIMAGELIST m_icons = nullptr;
     int m_group = -1;
     PreferencePage* m_page = nullptr;
+    HHOOK m_keyFilter = nullptr;
+    static inline PreferencesWindow* s_open = nullptr; // the one whose keys the filter sees
 };
