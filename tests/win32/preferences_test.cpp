@@ -135,7 +135,7 @@ TEST_F(Preferences, OkWritesThePagesValuesAndKeepsTheRunningTabSize)
     Command(ID_TOOLS_PREFERENCES);
 
     EXPECT_EQ(tabs, (std::vector<std::vector<std::wstring>>{
-                        {L"General", L"Save", L"Clips"}, {L"Input", L"Languages", L"Other"}, {L"Colors", L"Fonts", L"Toolbar"}, {L"Highlight", L"Open box", L"Execute"}}));
+                        {L"General", L"Save", L"Clips", L"Printing"}, {L"Input", L"Languages", L"Other"}, {L"Colors", L"Fonts", L"Toolbar"}, {L"Highlight", L"Open box", L"Execute"}}));
     EXPECT_TRUE(escKept);
     EXPECT_EQ(settings.AutoIndent, 0);
     EXPECT_EQ(settings.WrapMode, 1);
@@ -475,3 +475,60 @@ TEST(SystemPickers, ReturnWhatTheirOkChose)
 }
 
 } // namespace
+
+TEST_F(Preferences, PageSetupShowsThePrintingPageAloneAndWritesThePrintSection)
+{
+    std::wstring caption;
+    std::vector<std::wstring> tabs;
+    int groups = 0;
+    bool headerTemplateFollowsItsCheck = false;
+    DialogScript script(OnWindows([&](HWND window) {
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        caption = text;
+        tabs = TabTitles(window);
+        groups = ListView_GetItemCount(GetDlgItem(window, IDC_PREF_GROUPS));
+        HWND page = Page(window, IDC_PRINT_HEADER);
+        const bool enabledBefore = IsWindowEnabled(GetDlgItem(page, IDC_PRINT_HEADER_CODES));
+        Click(window, IDC_PRINT_HEADER);
+        headerTemplateFollowsItsCheck = enabledBefore && !IsWindowEnabled(GetDlgItem(page, IDC_PRINT_HEADER_TEMPLATE)) &&
+                                        !IsWindowEnabled(GetDlgItem(page, IDC_PRINT_HEADER_CODES));
+        SetText(window, IDC_PRINT_FOOTER_TEMPLATE, L"&Rp. &p");
+        SetText(window, IDC_PRINT_LEFT, L"25");
+        SetText(window, IDC_PRINT_TOP, L"500");
+        Click(window, IDC_PRINT_SWAP);
+        DialogScript::Click(window, IDOK);
+    }));
+    Command(ID_FILE_PAGE_SETUP);
+    EXPECT_EQ(caption, L"Page Setup");
+    EXPECT_EQ(tabs, std::vector<std::wstring>{L"Printing"});
+    EXPECT_EQ(groups, 1);
+    EXPECT_TRUE(headerTemplateFollowsItsCheck);
+    EXPECT_EQ(settings.print.PrintHeader, 0);
+    EXPECT_EQ(settings.print.SwapAlignment, 1);
+    EXPECT_EQ(settings.print.Footer, "&Rp. &p");
+    EXPECT_EQ(settings.print.Left, 25);
+    EXPECT_EQ(settings.print.Top, 100); // the spin's top
+    EXPECT_EQ(store.GetInt("Print", "Left"), 25u);
+    EXPECT_EQ(store.GetInt("Print", "PrintHeader"), 0u);
+    EXPECT_EQ(store.GetString("Print", "Footer"), "&Rp. &p");
+}
+
+TEST_F(Preferences, TheCodeMenuPutsTheChosenCodeAtTheCaret)
+{
+    store.SetString("Print", "Header", "ab");
+    DialogScript script(OnWindows([&](HWND window) {
+        HWND page = Page(window, IDC_PRINT_FOOTER_CODES);
+        SetText(window, IDC_PRINT_FOOTER_TEMPLATE, L"ab");
+        SendDlgItemMessageW(page, IDC_PRINT_FOOTER_TEMPLATE, EM_SETSEL, 1, 1);
+        // The menu's own loop reads these: the second item, "&F".
+        for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN})
+            PostMessageW(page, WM_KEYDOWN, key, 0);
+        SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_PRINT_FOOTER_CODES, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(GetDlgItem(page, IDC_PRINT_FOOTER_CODES)));
+        DialogScript::Click(window, IDOK);
+    }));
+    Command(ID_FILE_PAGE_SETUP);
+    EXPECT_EQ(settings.print.Footer, "a&Fb");
+    EXPECT_EQ(settings.print.Header, "ab"); // read from the store the first time
+}

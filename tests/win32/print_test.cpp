@@ -3,6 +3,8 @@
 #include "dialog_script.h"
 #include "frame_fixture.h"
 
+#include "win32/dialogs/print_preview.h"
+#include "win32/res/resource.h"
 #include "win32/view/page_printer.h"
 
 #include <string>
@@ -32,6 +34,24 @@ int CALLBACK Record(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM 
 
 class PrintTest : public DocumentFramework {
 protected:
+    void HundredLines()
+    {
+        Doc().DeleteContents();
+        for (int i = 0; i < 100; ++i)
+            Doc().AppendLine("line " + std::to_string(i));
+    }
+    // Paints what the preview shows onto a metafile.
+    static Recorded Shown(const PrintPreview& preview)
+    {
+        HDC dc = CreateEnhMetaFileW(nullptr, nullptr, nullptr, nullptr);
+        preview.PaintPaper(dc, RECT{0, 0, 300, 400});
+        HENHMETAFILE file = CloseEnhMetaFile(dc);
+        Recorded recorded;
+        EnumEnhMetaFile(nullptr, file, &Record, &recorded, nullptr);
+        DeleteEnhMetaFile(file);
+        return recorded;
+    }
+
     // Lays the document out on a page of `page` screen pixels and paints
     // page `number` onto a metafile.
     Recorded Paint(PagePrinter& printer, Rect page, int number)
@@ -79,10 +99,7 @@ TEST_F(PrintTest, HeaderFooterSeparatorsAndRowsReachTheMetafile)
 
 TEST_F(PrintTest, ManyLinesMakeManyPagesAndTheLastPageHoldsTheRest)
 {
-    std::vector<std::string> lines;
-    Doc().DeleteContents();
-    for (int i = 0; i < 100; ++i)
-        Doc().AppendLine("line " + std::to_string(i));
+    HundredLines();
     print.PrintHeader = print.PrintFooter = 0;
     PagePrinter printer(Doc(), CP_WIN, print, settings.Font);
     const Recorded last = Paint(printer, {0, 0, 600, 400}, 0);
@@ -105,4 +122,86 @@ TEST_F(PrintTest, MarginsBeyondThePaperStillPrintTheText)
     const Recorded page = Paint(printer, {0, 0, 60, 90}, 1);
     EXPECT_EQ(printer.Layout().charsPerRow, 1);
     EXPECT_NE(std::find(page.texts.begin(), page.texts.end(), L"a"), page.texts.end());
+}
+
+TEST_F(PrintTest, ThePrintDialogCancelledPrintsNothingAndSaysNothing)
+{
+    SetText({"text"});
+    int dialogs = 0;
+    // Without a printer the system may say so first; the print dialog is
+    // cancelled.
+    DialogScript script([&](HWND dialog) {
+        ++dialogs;
+        DialogScript::Click(dialog, IsMessageBox(dialog) ? IDOK : IDCANCEL);
+    });
+    Command(ID_FILE_PRINT);
+    EXPECT_GE(dialogs, 1);
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(PrintTest, AJobThatCannotStartFails)
+{
+    SetText({"text"});
+    PagePrinter printer(Doc(), CP_WIN, print, settings.Font);
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    EXPECT_FALSE(PrintJob(memory, L"job", printer, 1, 0));
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+}
+
+TEST_F(PrintTest, ThePreviewPagesThroughTheDocument)
+{
+    HundredLines();
+    PagePrinter pages(Doc(), CP_WIN, print, settings.Font);
+    PrintPreview preview(DialogEnvironment{frame.Window(), {}, settings.InterFnt}, pages, nullptr);
+    HWND window = preview.Open();
+    ASSERT_TRUE(window);
+    const int count = pages.PageCount();
+    ASSERT_GT(count, 1); // an A4 sheet of the screen
+    const std::wstring total = L" of " + std::to_wstring(count);
+    EXPECT_EQ(Text(window, IDC_PREVIEW_PAGE), L"Page 1" + total);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_PREVIEW_PREVIOUS)));
+    const Recorded first = Shown(preview);
+    EXPECT_NE(std::find(first.texts.begin(), first.texts.end(), L"line 0"), first.texts.end());
+    EXPECT_NE(std::find(first.texts.begin(), first.texts.end(), L"Page 1" + total), first.texts.end());
+
+    SendMessageW(window, WM_COMMAND, IDC_PREVIEW_NEXT, 0);
+    EXPECT_EQ(preview.Page(), 2);
+    EXPECT_EQ(Text(window, IDC_PREVIEW_PAGE), L"Page 2" + total);
+    const Recorded second = Shown(preview);
+    const int firstOfSecond = pages.Layout().pageStarts[1].line;
+    EXPECT_NE(std::find(second.texts.begin(), second.texts.end(), L"line " + std::to_wstring(firstOfSecond)),
+              second.texts.end());
+    EXPECT_EQ(std::find(second.texts.begin(), second.texts.end(), L"line 0"), second.texts.end());
+
+    for (int i = 0; i < count + 2; ++i)
+        SendMessageW(window, WM_COMMAND, IDC_PREVIEW_NEXT, 0);
+    EXPECT_EQ(preview.Page(), count);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(window, IDC_PREVIEW_NEXT)));
+    SendMessageW(window, WM_COMMAND, IDC_PREVIEW_CLOSE, 0);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(PrintTest, ThePreviewsPrintButtonOpensThePrintDialog)
+{
+    HundredLines();
+    std::vector<std::wstring> previewPages;
+    int printDialogs = 0;
+    DialogScript script([&](HWND dialog) {
+        if (IsMessageBox(dialog)) {
+            DialogScript::Click(dialog, IDOK);
+        } else if (GetDlgItem(dialog, IDC_PREVIEW_PAGE)) {
+            previewPages.push_back(Text(dialog, IDC_PREVIEW_PAGE));
+            DialogScript::Click(dialog, IDC_PREVIEW_PRINT);
+        } else {
+            ++printDialogs;
+            DialogScript::Click(dialog, IDCANCEL);
+        }
+    });
+    Command(ID_FILE_PRINT_PREVIEW);
+    ASSERT_EQ(previewPages.size(), 1u);
+    EXPECT_EQ(previewPages[0].rfind(L"Page 1 of ", 0), 0u);
+    EXPECT_EQ(printDialogs, 1);
+    EXPECT_TRUE(prompts.messages.empty()) << prompts.messages[0];
 }

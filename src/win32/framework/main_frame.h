@@ -31,6 +31,7 @@
 #include <memory>
 
 class ChildFrameEvents;
+class PreferencesWindow;
 class CChildFrame;
 class ClipLibraries;
 class FileSystem;
@@ -264,10 +265,17 @@ private:
     CommandUpdate FindState(int);
     void FindInFilesCommand(int);
     void PreferencesCommand(int);
+    void ShowPreferencesHelp(const PreferencesWindow& window, const std::string& topic);
     // Commands that hand the active document on (main_frame_file_commands.cpp).
     void SaveEncryptedCommand(int);
     void ExportHtmlCommand(int);
     void SendMailCommand(int);
+    // Printing (main_frame_print.cpp).
+    void PrintCommand(int);
+    void PrintPreviewCommand(int);
+    void PageSetupCommand(int);
+    // The "Print" section, read the first time printing needs it.
+    void LoadPrintSettingsOnce();
     CommandUpdate FindAgainState(int id);
     // The small dialogs (main_frame_dialogs.cpp).
     void ConvertCommand(int);
@@ -298,6 +306,7 @@ private:
     ProfileStore& m_store;
     SettingsEnvironment& m_environment;
     std::string m_programDir;
+    bool m_printSettingsLoaded = false;
     RecentFileList* m_recent;
     FileDialogMemory m_fileDialogs;
     StringTableResources m_resourceStrings;

@@ -10,6 +10,7 @@
 #include "win32/app/text_conversion.h"
 #include "win32/dialogs/appearance_pages.h"
 #include "win32/dialogs/list_pages.h"
+#include "win32/dialogs/printing_page.h"
 #include "win32/dialogs/settings_pages.h"
 #include "win32/dialogs/toolbar_page.h"
 #include "win32/framework/main_frame.h"
@@ -71,6 +72,11 @@ private:
     AppSettings& m_settings;
 };
 
+void CMainFrame::ShowPreferencesHelp(const PreferencesWindow& window, const std::string& topic)
+{
+    ShowHelpTopic(window.Window(), FromCp1251(m_programDir) + L"noveda.chm", FromCp1251(topic));
+}
+
 void CMainFrame::PreferencesCommand(int)
 {
     m_settings.RestartNeeded = 0;
@@ -82,6 +88,8 @@ void CMainFrame::PreferencesCommand(int)
     window.AddPage(editor, MakeSettingsPage(SettingsPage::General, environment, context));
     window.AddPage(editor, MakeSettingsPage(SettingsPage::Save, environment, context));
     window.AddPage(editor, MakeClipsPage(environment, m_settings, m_store, m_pickers));
+    LoadPrintSettingsOnce();
+    window.AddPage(editor, MakePrintingPage(environment, m_settings, m_store));
     const int interfaceGroup = window.AddGroup(1, {5010, "Interface"});
     window.AddPage(interfaceGroup, MakeSettingsPage(SettingsPage::Input, environment, context));
     window.AddPage(interfaceGroup, MakeSettingsPage(SettingsPage::Languages, environment, context));
@@ -99,9 +107,7 @@ void CMainFrame::PreferencesCommand(int)
     window.AddPage(fileTypes, MakeHighlightPage(environment, m_settings, m_store, m_pickers, schemesChanged));
     window.AddPage(fileTypes, MakeOpenBoxPage(environment, m_settings, m_store));
     window.AddPage(fileTypes, MakeExecutePage(environment, m_settings, m_store));
-    window.showHelp = [this, &window](const std::string& topic) {
-        ShowHelpTopic(window.Window(), FromCp1251(m_programDir) + L"noveda.chm", FromCp1251(topic));
-    };
+    window.showHelp = [this, &window](const std::string& topic) { ShowPreferencesHelp(window, topic); };
     if (window.Run() != IDOK)
         return;
     PreferencesOutcome outcome;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "win32/dialogs/preferences_window.h"
+
+class ProfileStore;
+struct AppSettings;
+
+// The Printing page: header, footer, separators and margins ("Print"). The
+// buttons beside the templates open the menu of &-codes; OK writes the
+// section.
+std::unique_ptr<PreferencePage> MakePrintingPage(const DialogEnvironment& environment, AppSettings& live,
+                                                 ProfileStore& store);
