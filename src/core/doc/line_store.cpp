@@ -2,25 +2,31 @@
 
 #include "core/doc/line_flags.h"
 
-#include <cstdlib>
 #include <algorithm>
+#include <bit>
+#include <cstdlib>
 #include <cstring>
 #include <new>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
+// A short line's bytes are the entry's first seven: its length must be the
+// entry's last byte.
+static_assert(std::endian::native == std::endian::little);
+static_assert(sizeof(LineStore::Entry) == 8);
+
 namespace {
 
-constexpr std::size_t kFirstBlockSize = 16 * 1024;
-constexpr std::size_t kLargestBlockSize = 1024 * 1024;
+constexpr std::uint32_t kFirstBlockSize = 16 * 1024;
+constexpr std::uint32_t kLargestBlockSize = 1024 * 1024;
 constexpr std::size_t kLargestPackedLine = kLargestBlockSize / 4;
+constexpr std::size_t kBlockSlots = std::size_t(1) << 12; // what an entry's slot bits can name
 
 // The capacity of a line's own buffer follows from its length alone, in steps
 // of an eighth to a quarter of the length, so growth costs amortised O(1).
 std::size_t CapacityFor(std::size_t length)
 {
-    if (length == 0)
-        return 0;
     std::size_t step = 16;
     while (step * 8 <= length)
         step *= 2;
@@ -35,13 +41,71 @@ char* Allocate(std::size_t capacity)
     return static_cast<char*>(p);
 }
 
+bool Overlaps(std::string_view a, std::string_view b)
+{
+    return !a.empty() && !b.empty() && a.data() < b.data() + b.size() && b.data() < a.data() + a.size();
+}
+
+void CheckLength(std::size_t length)
+{
+    if (length > LineStore::kLongestLine)
+        throw std::length_error("line too long");
+}
+
 } // namespace
 
 LineStore::LineStore(const LineStore& other)
 {
+    // Blocks that are mostly live are copied whole, entries as they are;
+    // a store of mostly dead bytes is copied line by line, compacting it.
+    std::size_t liveBytes = 0;
+    std::size_t blockBytes = 0;
+    for (const Entry& e : other.m_entries)
+        liveBytes += e.m_size >> 30 == 0 ? e.m_size : 0;
+    for (const Block& b : other.m_blocks)
+        blockBytes += b.used;
+    if (liveBytes * 2 >= blockBytes) {
+        CopyBlocksOf(other);
+        return;
+    }
     m_entries.reserve(other.m_entries.size());
     for (int i = 0; i < other.Count(); ++i)
         Append(other.Line(i));
+}
+
+void LineStore::CopyBlocksOf(const LineStore& other)
+{
+    m_blocks.resize(other.m_blocks.size());
+    for (std::size_t slot = 0; slot < m_blocks.size(); ++slot) {
+        const Block& from = other.m_blocks[slot];
+        Block& to = m_blocks[slot];
+        if (!from.bytes)
+            continue;
+        to.bytes.reset(new char[from.size]);
+        std::memcpy(to.bytes.get(), from.bytes.get(), from.used);
+        to.size = from.size;
+        to.used = from.used;
+        to.liveLines = from.liveLines;
+    }
+    m_freeBlocks = other.m_freeBlocks;
+    m_currentBlock = other.m_currentBlock;
+    m_nextBlockSize = other.m_nextBlockSize;
+    m_own.assign(other.m_own.size(), nullptr);
+    m_freeOwn = other.m_freeOwn;
+    m_entries = other.m_entries;
+    for (Entry& e : m_entries) {
+        if (e.m_size >> 30 != 2 || e.m_where == 0)
+            continue;
+        // Slots of entries that were made but never placed stay empty here.
+        const std::size_t length = e.m_size & kLengthMask;
+        char* own = Allocate(CapacityFor(length));
+        std::memcpy(own, other.m_own[e.m_where], length);
+        m_own[e.m_where] = own;
+    }
+    for (std::size_t slot = 1; slot < m_own.size(); ++slot) {
+        if (!m_own[slot] && other.m_own[slot])
+            m_freeOwn.push_back(static_cast<std::uint32_t>(slot));
+    }
 }
 
 LineStore& LineStore::operator=(const LineStore& other)
@@ -76,71 +140,182 @@ void LineStore::Swap(LineStore& other) noexcept
 {
     m_entries.swap(other.m_entries);
     m_blocks.swap(other.m_blocks);
+    m_freeBlocks.swap(other.m_freeBlocks);
+    std::swap(m_currentBlock, other.m_currentBlock);
     std::swap(m_nextBlockSize, other.m_nextBlockSize);
+    m_own.swap(other.m_own);
+    m_freeOwn.swap(other.m_freeOwn);
 }
 
 void LineStore::Clear()
 {
-    for (Entry& e : m_entries) {
-        if (e.block == 0)
-            std::free(e.data);
-    }
+    for (char* own : m_own)
+        std::free(own);
+    m_own.assign(1, nullptr);
+    m_freeOwn.clear();
     m_entries.clear();
     m_blocks.clear();
+    m_freeBlocks.clear();
+    m_currentBlock = kNoBlock;
     m_nextBlockSize = 0;
 }
 
-char* LineStore::PackIntoBlock(std::string_view bytes, std::uint32_t& block)
+LineStore::Entry LineStore::ShortEntry(std::string_view bytes)
 {
-    block = 0;
-    if (bytes.empty())
+    char raw[sizeof(Entry)] = {};
+    if (!bytes.empty())
+        std::memcpy(raw, bytes.data(), bytes.size());
+    raw[sizeof raw - 1] = static_cast<char>(kShortKind >> 24 | bytes.size());
+    Entry e;
+    std::memcpy(&e, raw, sizeof e);
+    return e;
+}
+
+char* LineStore::Pack(std::size_t size, Entry& entry)
+{
+    if (size > kLargestPackedLine)
         return nullptr;
-    if (bytes.size() > kLargestPackedLine) {
-        char* own = Allocate(CapacityFor(bytes.size()));
-        std::memcpy(own, bytes.data(), bytes.size());
-        return own;
-    }
-    if (m_blocks.empty() || !m_blocks.back().bytes || m_blocks.back().size - m_blocks.back().used < bytes.size()) {
+    if (m_currentBlock == kNoBlock || m_blocks[m_currentBlock].size - m_blocks[m_currentBlock].used < size) {
+        std::uint32_t slot;
+        if (!m_freeBlocks.empty()) {
+            slot = m_freeBlocks.back();
+        } else if (m_blocks.size() < kBlockSlots) {
+            slot = static_cast<std::uint32_t>(m_blocks.size());
+        } else {
+            return nullptr;
+        }
         m_nextBlockSize = m_nextBlockSize == 0 ? kFirstBlockSize : std::min(2 * m_nextBlockSize, kLargestBlockSize);
         Block fresh;
-        fresh.size = std::max(m_nextBlockSize, bytes.size());
+        fresh.size = std::max(m_nextBlockSize, static_cast<std::uint32_t>(size));
         fresh.bytes.reset(new char[fresh.size]);
-        m_blocks.push_back(std::move(fresh));
+        if (slot == m_blocks.size()) {
+            m_blocks.push_back(std::move(fresh));
+        } else {
+            m_blocks[slot] = std::move(fresh);
+            m_freeBlocks.pop_back();
+        }
+        m_currentBlock = slot;
     }
-    Block& current = m_blocks.back();
+    Block& current = m_blocks[m_currentBlock];
+    entry.m_where = m_currentBlock << kOffsetBits | current.used;
+    entry.m_size = static_cast<std::uint32_t>(size);
     char* place = current.bytes.get() + current.used;
-    std::memcpy(place, bytes.data(), bytes.size());
-    current.used += bytes.size();
+    current.used += static_cast<std::uint32_t>(size);
     ++current.liveLines;
-    block = static_cast<std::uint32_t>(m_blocks.size());
     return place;
+}
+
+char* LineStore::OwnBuffer(Entry& entry, std::size_t length)
+{
+    char* own = Allocate(CapacityFor(length));
+    std::uint32_t slot;
+    if (!m_freeOwn.empty()) {
+        slot = m_freeOwn.back();
+        m_freeOwn.pop_back();
+        m_own[slot] = own;
+    } else {
+        slot = static_cast<std::uint32_t>(m_own.size());
+        try {
+            m_own.push_back(own);
+        } catch (...) {
+            std::free(own);
+            throw;
+        }
+    }
+    entry.m_where = slot;
+    entry.m_size = kOwnKind | static_cast<std::uint32_t>(length);
+    return own;
 }
 
 void LineStore::Release(Entry& entry)
 {
-    if (entry.block == 0) {
-        std::free(entry.data);
-    } else {
-        Block& b = m_blocks[entry.block - 1];
+    switch (entry.m_size >> 30) {
+    case 0: {
+        const std::uint32_t slot = entry.m_where >> kOffsetBits;
+        Block& b = m_blocks[slot];
         if (--b.liveLines == 0) {
-            b.bytes.reset();
-            b.size = b.used = 0;
+            b = Block{};
+            m_freeBlocks.push_back(slot);
+            if (slot == m_currentBlock)
+                m_currentBlock = kNoBlock;
         }
+        break;
+    }
+    case 2:
+        if (entry.m_where != 0) {
+            std::free(m_own[entry.m_where]);
+            m_own[entry.m_where] = nullptr;
+            m_freeOwn.push_back(entry.m_where);
+        }
+        break;
+    default:
+        break;
     }
     entry = Entry{};
 }
 
 LineStore::Entry LineStore::MakeEntry(std::string_view bytes)
 {
+    CheckLength(bytes.size());
+    if (bytes.size() <= kShortest)
+        return ShortEntry(bytes);
     Entry e;
-    e.data = PackIntoBlock(bytes, e.block);
-    e.length = static_cast<std::uint32_t>(bytes.size());
+    char* place = Pack(bytes.size(), e);
+    if (!place)
+        place = OwnBuffer(e, bytes.size());
+    std::memcpy(place, bytes.data(), bytes.size());
     return e;
 }
 
 void LineStore::Append(std::string_view bytes)
 {
-    m_entries.push_back(MakeEntry(bytes));
+    const Entry e = MakeEntry(bytes); // before the table may move a short line's bytes
+    try {
+        m_entries.push_back(e);
+    } catch (...) {
+        Entry lost = e;
+        Release(lost);
+        throw;
+    }
+}
+
+void LineStore::AppendToLast(std::string_view bytes)
+{
+    Entry& e = m_entries.back();
+    const std::string_view old = Line(Count() - 1);
+    if (bytes.empty())
+        return;
+    if (Overlaps(bytes, old)) {
+        const std::string copy(bytes);
+        AppendToLast(copy);
+        return;
+    }
+    const std::size_t length = old.size() + bytes.size();
+    const unsigned kind = e.m_size >> 30;
+    if (kind == 0 && length <= kLargestPackedLine) {
+        Block& b = m_blocks[e.m_where >> kOffsetBits];
+        if ((e.m_where >> kOffsetBits) == m_currentBlock && (e.m_where & kOffsetMask) + old.size() == b.used &&
+            b.size - b.used >= bytes.size()) {
+            std::memcpy(b.bytes.get() + b.used, bytes.data(), bytes.size());
+            b.used += static_cast<std::uint32_t>(bytes.size());
+            e.m_size += static_cast<std::uint32_t>(bytes.size());
+            return;
+        }
+    }
+    const bool own = kind == 2 && e.m_where != 0;
+    if (own || length <= kShortest || length > kLargestPackedLine) {
+        Replace(Count() - 1, old.size(), 0, bytes);
+        return;
+    }
+    Entry moved;
+    if (char* place = Pack(length, moved)) {
+        std::memcpy(place, old.data(), old.size());
+        std::memcpy(place + old.size(), bytes.data(), bytes.size());
+        Release(e);
+        e = moved;
+    } else {
+        Replace(Count() - 1, old.size(), 0, bytes);
+    }
 }
 
 void LineStore::InsertEntries(int index, const std::vector<Entry>& entries)
@@ -158,62 +333,62 @@ void LineStore::Erase(int first, int count)
     m_entries.erase(begin, begin + count);
 }
 
-void LineStore::MakeOwnBuffer(Entry& entry, std::size_t capacity)
-{
-    char* own = capacity ? Allocate(capacity) : nullptr;
-    if (entry.length)
-        std::memcpy(own, entry.data, entry.length);
-    const std::uint32_t length = entry.length;
-    Release(entry);
-    entry.data = own;
-    entry.length = length;
-}
-
 void LineStore::Assign(int index, std::string_view bytes)
 {
-    Replace(index, 0, m_entries[static_cast<std::size_t>(index)].length, bytes);
+    Replace(index, 0, Line(index).size(), bytes);
 }
 
 void LineStore::Replace(int index, std::size_t from, std::size_t count, std::string_view bytes)
 {
     Entry& e = m_entries[static_cast<std::size_t>(index)];
-    if (!bytes.empty() && e.length && bytes.data() < e.data + e.length && e.data < bytes.data() + bytes.size()) {
+    const std::string_view old = Line(index);
+    if (Overlaps(bytes, old)) {
         const std::string copy(bytes);
         Replace(index, from, count, copy);
         return;
     }
-    const std::size_t oldLength = e.length;
-    const std::size_t tail = oldLength - from - count;
-    const std::size_t newLength = oldLength - count + bytes.size();
-    const std::size_t capacity = CapacityFor(newLength);
+    const std::size_t tail = old.size() - from - count;
+    const std::size_t length = old.size() - count + bytes.size();
+    CheckLength(length);
 
-    std::size_t bufferCapacity;
-    if (e.block != 0) {
-        bufferCapacity = CapacityFor(std::max(oldLength, newLength));
-        MakeOwnBuffer(e, bufferCapacity);
-    } else {
-        bufferCapacity = CapacityFor(oldLength);
-        if (capacity > bufferCapacity) {
-            void* grown = std::realloc(e.data, capacity);
+    if (e.m_size >> 30 == 2 && e.m_where != 0 && length > kShortest) {
+        // Grown or shrunk where it is.
+        char*& own = m_own[e.m_where];
+        const std::size_t capacity = CapacityFor(old.size());
+        const std::size_t wanted = CapacityFor(length);
+        if (wanted > capacity) {
+            void* grown = std::realloc(own, wanted);
             if (!grown)
                 throw std::bad_alloc();
-            e.data = static_cast<char*>(grown);
-            bufferCapacity = capacity;
+            own = static_cast<char*>(grown);
         }
-    }
-    if (tail)
-        std::memmove(e.data + from + bytes.size(), e.data + from + count, tail);
-    if (!bytes.empty())
-        std::memcpy(e.data + from, bytes.data(), bytes.size());
-    e.length = static_cast<std::uint32_t>(newLength);
-
-    if (newLength == 0) {
-        Release(e);
-    } else if (bufferCapacity != capacity) {
+        if (tail)
+            std::memmove(own + from + bytes.size(), own + from + count, tail);
+        if (!bytes.empty())
+            std::memcpy(own + from, bytes.data(), bytes.size());
         // A failed shrink keeps the larger buffer, which is still safe.
-        if (void* shrunk = std::realloc(e.data, capacity))
-            e.data = static_cast<char*>(shrunk);
+        if (wanted < capacity) {
+            if (void* shrunk = std::realloc(own, wanted))
+                own = static_cast<char*>(shrunk);
+        }
+        e.m_size = kOwnKind | static_cast<std::uint32_t>(length);
+        return;
     }
+
+    // A new place, put together from the old bytes and the new.
+    char shortBytes[kShortest];
+    Entry made;
+    char* place = length <= kShortest ? shortBytes : OwnBuffer(made, length);
+    if (from)
+        std::memcpy(place, old.data(), from);
+    if (!bytes.empty())
+        std::memcpy(place + from, bytes.data(), bytes.size());
+    if (tail)
+        std::memcpy(place + from + bytes.size(), old.data() + from + count, tail);
+    if (length <= kShortest)
+        made = ShortEntry(std::string_view(shortBytes, length));
+    Release(e);
+    e = made;
 }
 
 void CopyLines(const LineStore& source, LineStore& target, std::vector<std::uint8_t>* flags)

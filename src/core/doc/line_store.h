@@ -7,19 +7,33 @@
 #include <vector>
 
 // The bytes of a document's lines, kept compact: a line costs its bytes plus
-// one small entry. Lines made in bulk (loading, pasting, copying) are packed
-// into shared blocks; a line that is edited moves into a buffer of its own
-// that grows in steps, so typing into a long line does not copy it each time.
+// one entry of eight bytes, and a line of up to seven bytes lives inside its
+// entry. Lines made in bulk (loading, pasting, copying) are packed into
+// shared blocks; a line that is edited moves into a buffer of its own that
+// grows in steps, so typing into a long line does not copy it each time.
 // A block is released when the last of its lines is edited or removed.
+//
+// A view given by Line() lasts until the store changes: a short line's bytes
+// move with its entry when lines are added or removed before it.
 class LineStore {
 public:
-    // A line's storage. `block` 0 means a buffer of its own (or no bytes),
-    // otherwise the line lives in block `block` - 1.
-    struct Entry {
-        char* data = nullptr;
-        std::uint32_t length = 0;
-        std::uint32_t block = 0;
+    // A line's place. The two top bits of `m_size` tell the kind: 00 a line
+    // packed in a block (`m_where` holds the block's slot and the offset in
+    // it), 10 a buffer of its own (`m_where` is its slot; slot 0 is the empty
+    // line), 11 a short line whose bytes are the entry's first seven bytes,
+    // its length in the low bits of the entry's last byte.
+    class Entry {
+    public:
+        std::size_t Length() const;
+
+    private:
+        friend class LineStore;
+        std::uint32_t m_where = 0;
+        std::uint32_t m_size = kOwnKind;
     };
+
+    // The longest line a store holds.
+    static constexpr std::size_t kLongestLine = (std::size_t(1) << 30) - 1;
 
     LineStore() = default;
     LineStore(const LineStore& other);
@@ -32,10 +46,20 @@ public:
     std::string_view Line(int index) const
     {
         const Entry& e = m_entries[static_cast<std::size_t>(index)];
-        return {e.data, e.length};
+        switch (e.m_size >> 30) {
+        case 0:
+            return {m_blocks[e.m_where >> kOffsetBits].bytes.get() + (e.m_where & kOffsetMask), e.m_size};
+        case 3:
+            return {reinterpret_cast<const char*>(&e), (e.m_size >> 24) & 7};
+        default:
+            return {m_own[e.m_where], e.m_size & kLengthMask};
+        }
     }
 
     void Append(std::string_view bytes);
+    // Adds `bytes` to the end of the last line: a file is read into the store
+    // piece by piece.
+    void AppendToLast(std::string_view bytes);
     // Stores `bytes` without placing them; the entry is given to InsertEntries.
     Entry MakeEntry(std::string_view bytes);
     // Places prepared entries before line `index`, shifting the rest once.
@@ -45,7 +69,7 @@ public:
     void Reserve(std::size_t lines) { m_entries.reserve(lines); }
 
     // The bytes of a line, to change in place without changing its length.
-    char* MutableLine(int index) { return m_entries[static_cast<std::size_t>(index)].data; }
+    char* MutableLine(int index) { return const_cast<char*>(Line(index).data()); }
     void Assign(int index, std::string_view bytes);
     // Replaces `count` bytes at `from` in line `index` by `bytes`.
     void Replace(int index, std::size_t from, std::size_t count, std::string_view bytes);
@@ -53,21 +77,51 @@ public:
     void Swap(LineStore& other) noexcept;
 
 private:
+    static constexpr std::uint32_t kOwnKind = 0x80000000u;
+    static constexpr std::uint32_t kShortKind = 0xC0000000u;
+    static constexpr std::uint32_t kLengthMask = 0x3FFFFFFFu;
+    static constexpr std::size_t kShortest = 7;
+    static constexpr unsigned kOffsetBits = 20; // blocks of at most 1 MB
+    static constexpr std::uint32_t kOffsetMask = (1u << kOffsetBits) - 1;
+    static constexpr std::uint32_t kNoBlock = ~0u;
+
     struct Block {
         std::unique_ptr<char[]> bytes;
-        std::size_t size = 0;
-        std::size_t used = 0;
-        std::size_t liveLines = 0;
+        std::uint32_t size = 0;
+        std::uint32_t used = 0;
+        std::uint32_t liveLines = 0;
     };
 
-    char* PackIntoBlock(std::string_view bytes, std::uint32_t& block);
+    static Entry ShortEntry(std::string_view bytes);
+    // Room for `size` bytes at the end of the current block, `entry` made to
+    // point there; nothing when the line is too long to pack or every slot is
+    // taken.
+    char* Pack(std::size_t size, Entry& entry);
+    // A buffer of its own for `entry`, of its length's capacity.
+    char* OwnBuffer(Entry& entry, std::size_t length);
+    void CopyBlocksOf(const LineStore& other);
     void Release(Entry& entry);
-    void MakeOwnBuffer(Entry& entry, std::size_t capacity);
 
     std::vector<Entry> m_entries;
-    std::vector<Block> m_blocks;
-    std::size_t m_nextBlockSize = 0;
+    std::vector<Block> m_blocks; // by slot; a released block's slot waits in m_freeBlocks
+    std::vector<std::uint32_t> m_freeBlocks;
+    std::uint32_t m_currentBlock = kNoBlock;
+    std::uint32_t m_nextBlockSize = 0;
+    std::vector<char*> m_own{nullptr}; // by slot; slot 0 stays the empty line
+    std::vector<std::uint32_t> m_freeOwn;
 };
+
+inline std::size_t LineStore::Entry::Length() const
+{
+    switch (m_size >> 30) {
+    case 0:
+        return m_size;
+    case 3:
+        return (m_size >> 24) & 7;
+    default:
+        return m_size & kLengthMask;
+    }
+}
 
 // Empties `target` and copies every line of `source` into it. With `flags`,
 // that flag array is rebuilt as one "state unknown" byte per line.

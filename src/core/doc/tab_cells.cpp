@@ -52,18 +52,7 @@ std::string RelayTabs(std::string_view line, int tabSize)
 
 void AppendTextAsCells(std::string& out, std::string_view text, int tabSize)
 {
-    while (!text.empty()) {
-        const void* tab = std::memchr(text.data(), '\t', text.size());
-        const std::size_t plain = tab ? static_cast<std::size_t>(static_cast<const char*>(tab) - text.data())
-                                      : text.size();
-        out.append(text.substr(0, plain));
-        if (!tab)
-            return;
-        out.push_back(TAB_CELL);
-        int column = static_cast<int>(out.size());
-        AppendFills(out, column, tabSize);
-        text.remove_prefix(plain + 1);
-    }
+    EmitTextAsCells(text, out.size(), tabSize, [&](std::string_view cells) { out.append(cells); });
 }
 
 void AppendCellsAsText(std::string& out, std::string_view cells)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -22,6 +24,38 @@ int AppendRelaid(std::string& out, std::string_view cells, int column, int tabSi
 
 // The whole line re-laid for `tabSize`.
 std::string RelayTabs(std::string_view line, int tabSize);
+
+// Gives plain text that starts at column `column` to `sink` (string_view) as
+// cells, in runs: a TAB becomes a tab cell run, every other byte is copied.
+// Returns the column after the text.
+template <class Sink>
+std::size_t EmitTextAsCells(std::string_view text, std::size_t column, int tabSize, Sink&& sink)
+{
+    static constexpr char kTabRun[] = {TAB_CELL, TAB_FILL, TAB_FILL, TAB_FILL, TAB_FILL, TAB_FILL, TAB_FILL,
+                                       TAB_FILL, TAB_FILL, TAB_FILL, TAB_FILL, TAB_FILL, TAB_FILL, TAB_FILL,
+                                       TAB_FILL, TAB_FILL, TAB_FILL};
+    const auto size = static_cast<std::size_t>(tabSize);
+    while (!text.empty()) {
+        const void* tab = std::memchr(text.data(), '\t', text.size());
+        const std::size_t plain = tab ? static_cast<std::size_t>(static_cast<const char*>(tab) - text.data())
+                                      : text.size();
+        if (plain)
+            sink(text.substr(0, plain));
+        column += plain;
+        if (!tab)
+            break;
+        // The cell and its fills up to the next multiple of the tab size.
+        std::size_t run = 1 + (size - (column + 1) % size) % size;
+        column += run;
+        for (const char* cells = kTabRun; run > 0; cells = kTabRun + 1) {
+            const std::size_t piece = std::min(run, sizeof kTabRun - 1);
+            sink(std::string_view(cells, piece));
+            run -= piece;
+        }
+        text.remove_prefix(plain + 1);
+    }
+    return column;
+}
 
 // Appends plain text to a line under construction in `out` (whose size is the
 // column reached): a TAB becomes a tab cell run, every other byte is copied.

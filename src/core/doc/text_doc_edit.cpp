@@ -36,7 +36,7 @@ void CTextDoc::InsertLineEntries(int index, const std::vector<LineStore::Entry>&
     m_lines.InsertEntries(index, entries);
     m_lineFlags.insert(m_lineFlags.begin() + index, entries.size(), LINE_STATE_UNKNOWN);
     for (const LineStore::Entry& e : entries)
-        RaiseMaxLineLength(e.length);
+        RaiseMaxLineLength(e.Length());
 }
 
 void CTextDoc::EraseLines(int first, int count)

@@ -228,17 +228,19 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         } catch (const std::exception&) {
         }
     }
+    // Lines are read straight into the store: each starts empty and grows by
+    // the pieces of the file that hold it.
     std::size_t longest = 0;
-    std::string line;
-    line.reserve(256);
+    lines.Append({});
     LineEndScanner scanner(LineEndBytes(lineEnd));
     auto content = [&](const char* bytes, std::size_t size) {
-        AppendTextAsCells(line, std::string_view(bytes, size), tabSize);
+        const std::size_t column = lines.Line(lines.Count() - 1).size();
+        EmitTextAsCells(std::string_view(bytes, size), column, tabSize,
+                        [&](std::string_view cells) { lines.AppendToLast(cells); });
     };
     auto lineBreak = [&] {
-        lines.Append(line);
-        longest = std::max(longest, line.size());
-        line.clear();
+        longest = std::max(longest, lines.Line(lines.Count() - 1).size());
+        lines.Append({});
     };
     scanner.Scan(first, firstSize, content, lineBreak);
     const bool read = ReadFollowingBlocks(in, block, *got, [&](char* bytes, std::size_t size) {
@@ -262,7 +264,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         scanner.Scan(decoded.data(), decoded.size(), content, lineBreak);
     }
     scanner.Finish(content);
-    lineBreak(); // the rest, even if empty, is the last line
+    longest = std::max(longest, lines.Line(lines.Count() - 1).size());
 
     DeleteContents();
     m_lines.Swap(lines);
