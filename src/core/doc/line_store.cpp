@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::uint32_t kFirstBlockSize = 16 * 1024;
 constexpr std::uint32_t kLargestBlockSize = 1024 * 1024;
-constexpr std::size_t kLargestPackedLine = kLargestBlockSize / 4;
 constexpr std::size_t kBlockSlots = std::size_t(1) << 12; // what an entry's slot bits can name
 
 // The capacity of a line's own buffer follows from its length alone, in steps
@@ -171,42 +170,32 @@ LineStore::Entry LineStore::ShortEntry(std::string_view bytes)
     return e;
 }
 
-char* LineStore::Pack(std::size_t size, Entry& entry)
+bool LineStore::StartBlock(std::size_t size)
 {
-    if (size > kLargestPackedLine)
-        return nullptr;
-    if (m_currentBlock == kNoBlock || m_blocks[m_currentBlock].size - m_blocks[m_currentBlock].used < size) {
-        std::uint32_t slot;
-        if (!m_freeBlocks.empty()) {
-            slot = m_freeBlocks.back();
-        } else if (m_blocks.size() < kBlockSlots) {
-            slot = static_cast<std::uint32_t>(m_blocks.size());
-        } else {
-            return nullptr;
-        }
-        m_nextBlockSize = m_nextBlockSize == 0 ? kFirstBlockSize : std::min(2 * m_nextBlockSize, kLargestBlockSize);
-        Block fresh;
-        fresh.size = std::max(m_nextBlockSize, static_cast<std::uint32_t>(size));
-        fresh.bytes.reset(new char[fresh.size]);
-        if (slot == m_blocks.size()) {
-            m_blocks.push_back(std::move(fresh));
-        } else {
-            m_blocks[slot] = std::move(fresh);
-            m_freeBlocks.pop_back();
-        }
-        m_currentBlock = slot;
+    std::uint32_t slot;
+    if (!m_freeBlocks.empty())
+        slot = m_freeBlocks.back();
+    else if (m_blocks.size() < kBlockSlots)
+        slot = static_cast<std::uint32_t>(m_blocks.size());
+    else
+        return false;
+    m_nextBlockSize = m_nextBlockSize == 0 ? kFirstBlockSize : std::min(2 * m_nextBlockSize, kLargestBlockSize);
+    Block fresh;
+    fresh.size = std::max(m_nextBlockSize, static_cast<std::uint32_t>(size));
+    fresh.bytes.reset(new char[fresh.size]);
+    if (slot == m_blocks.size()) {
+        m_blocks.push_back(std::move(fresh));
+    } else {
+        m_blocks[slot] = std::move(fresh);
+        m_freeBlocks.pop_back();
     }
-    Block& current = m_blocks[m_currentBlock];
-    entry.m_where = m_currentBlock << kOffsetBits | current.used;
-    entry.m_size = static_cast<std::uint32_t>(size);
-    char* place = current.bytes.get() + current.used;
-    current.used += static_cast<std::uint32_t>(size);
-    ++current.liveLines;
-    return place;
+    m_currentBlock = slot;
+    return true;
 }
 
 char* LineStore::OwnBuffer(Entry& entry, std::size_t length)
 {
+    CheckLength(length);
     char* own = Allocate(CapacityFor(length));
     std::uint32_t slot;
     if (!m_freeOwn.empty()) {
@@ -254,27 +243,12 @@ void LineStore::Release(Entry& entry)
     entry = Entry{};
 }
 
-LineStore::Entry LineStore::MakeEntry(std::string_view bytes)
+void LineStore::AppendEntry(Entry entry)
 {
-    CheckLength(bytes.size());
-    if (bytes.size() <= kShortest)
-        return ShortEntry(bytes);
-    Entry e;
-    char* place = Pack(bytes.size(), e);
-    if (!place)
-        place = OwnBuffer(e, bytes.size());
-    std::memcpy(place, bytes.data(), bytes.size());
-    return e;
-}
-
-void LineStore::Append(std::string_view bytes)
-{
-    const Entry e = MakeEntry(bytes); // before the table may move a short line's bytes
     try {
-        m_entries.push_back(e);
+        m_entries.push_back(entry);
     } catch (...) {
-        Entry lost = e;
-        Release(lost);
+        Release(entry);
         throw;
     }
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string_view>
 #include <vector>
@@ -84,6 +85,7 @@ private:
     static constexpr unsigned kOffsetBits = 20; // blocks of at most 1 MB
     static constexpr std::uint32_t kOffsetMask = (1u << kOffsetBits) - 1;
     static constexpr std::uint32_t kNoBlock = ~0u;
+    static constexpr std::size_t kLargestPackedLine = std::size_t(1) << (kOffsetBits - 2);
 
     struct Block {
         std::unique_ptr<char[]> bytes;
@@ -97,7 +99,12 @@ private:
     // point there; nothing when the line is too long to pack or every slot is
     // taken.
     char* Pack(std::size_t size, Entry& entry);
-    // A buffer of its own for `entry`, of its length's capacity.
+    // Makes a fresh block the current one; false when every slot is taken.
+    bool StartBlock(std::size_t size);
+    // Adds a made entry, growing the table; the entry is released when that fails.
+    void AppendEntry(Entry entry);
+    // A buffer of its own for `entry`, of its length's capacity; throws
+    // std::length_error for a line longer than kLongestLine.
     char* OwnBuffer(Entry& entry, std::size_t length);
     void CopyBlocksOf(const LineStore& other);
     void Release(Entry& entry);
@@ -121,6 +128,46 @@ inline std::size_t LineStore::Entry::Length() const
     default:
         return m_size & kLengthMask;
     }
+}
+
+// Lines are added one by one while a file is read: what they go through is
+// kept here, where the reading loop can inline it.
+inline char* LineStore::Pack(std::size_t size, Entry& entry)
+{
+    if (size > kLargestPackedLine)
+        return nullptr;
+    if ((m_currentBlock == kNoBlock || m_blocks[m_currentBlock].size - m_blocks[m_currentBlock].used < size) &&
+        !StartBlock(size))
+        return nullptr;
+    Block& current = m_blocks[m_currentBlock];
+    entry.m_where = m_currentBlock << kOffsetBits | current.used;
+    entry.m_size = static_cast<std::uint32_t>(size);
+    char* place = current.bytes.get() + current.used;
+    current.used += static_cast<std::uint32_t>(size);
+    ++current.liveLines;
+    return place;
+}
+
+inline LineStore::Entry LineStore::MakeEntry(std::string_view bytes)
+{
+    if (bytes.size() <= kShortest)
+        return ShortEntry(bytes);
+    Entry e;
+    char* place = Pack(bytes.size(), e);
+    if (!place)
+        place = OwnBuffer(e, bytes.size());
+    std::memcpy(place, bytes.data(), bytes.size());
+    return e;
+}
+
+inline void LineStore::Append(std::string_view bytes)
+{
+    const Entry e = MakeEntry(bytes); // before the table may move a short line's bytes
+    if (m_entries.size() < m_entries.capacity()) {
+        m_entries.push_back(e);
+        return;
+    }
+    AppendEntry(e);
 }
 
 // Empties `target` and copies every line of `source` into it. With `flags`,

@@ -228,19 +228,29 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         } catch (const std::exception&) {
         }
     }
-    // Lines are read straight into the store: each starts empty and grows by
-    // the pieces of the file that hold it.
+    // Lines are read straight into the store: a line's first piece of the
+    // file makes it, the pieces after that (past a tab or a block's end)
+    // add to it.
     std::size_t longest = 0;
-    lines.Append({});
+    bool lineOpen = false;
+    auto cells = [&](std::string_view run) {
+        if (lineOpen) {
+            lines.AppendToLast(run);
+        } else {
+            lines.Append(run);
+            lineOpen = true;
+        }
+    };
     LineEndScanner scanner(LineEndBytes(lineEnd));
     auto content = [&](const char* bytes, std::size_t size) {
-        const std::size_t column = lines.Line(lines.Count() - 1).size();
-        EmitTextAsCells(std::string_view(bytes, size), column, tabSize,
-                        [&](std::string_view cells) { lines.AppendToLast(cells); });
+        const std::size_t column = lineOpen ? lines.Line(lines.Count() - 1).size() : 0;
+        EmitTextAsCells(std::string_view(bytes, size), column, tabSize, cells);
     };
     auto lineBreak = [&] {
+        if (!lineOpen)
+            lines.Append({});
         longest = std::max(longest, lines.Line(lines.Count() - 1).size());
-        lines.Append({});
+        lineOpen = false;
     };
     scanner.Scan(first, firstSize, content, lineBreak);
     const bool read = ReadFollowingBlocks(in, block, *got, [&](char* bytes, std::size_t size) {
@@ -264,7 +274,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         scanner.Scan(decoded.data(), decoded.size(), content, lineBreak);
     }
     scanner.Finish(content);
-    longest = std::max(longest, lines.Line(lines.Count() - 1).size());
+    lineBreak(); // the rest, even if empty, is the last line
 
     DeleteContents();
     m_lines.Swap(lines);
