@@ -2,8 +2,6 @@
 
 namespace {
 
-constexpr std::size_t kWriteBuffer = 1 << 16;
-
 std::size_t NameStart(const std::string& path)
 {
     const std::size_t separator = path.find_last_of("\\/");
@@ -37,25 +35,25 @@ std::string JoinPath(const std::string& directory, const std::string& name, cons
     return last == '\\' || last == '/' ? directory + name : directory + separator + name;
 }
 
-BufferedOutputFile::BufferedOutputFile()
+BufferedOutputFile::BufferedOutputFile() : m_buffer(new char[kBufferSize])
 {
-    m_buffer.reserve(kWriteBuffer);
 }
 
-bool BufferedOutputFile::Write(const char* data, std::size_t size)
+bool BufferedOutputFile::WriteBeyondBuffer(const char* data, std::size_t size)
 {
-    if (m_buffer.size() + size > kWriteBuffer && !Flush())
+    if (!Flush())
         return false;
-    if (size >= kWriteBuffer)
+    if (size >= kBufferSize)
         return WriteRaw(data, size);
-    m_buffer.insert(m_buffer.end(), data, data + size);
+    std::memcpy(m_buffer.get(), data, size);
+    m_used = size;
     return true;
 }
 
 bool BufferedOutputFile::Flush()
 {
-    const bool written = m_buffer.empty() || WriteRaw(m_buffer.data(), m_buffer.size());
-    m_buffer.clear();
+    const bool written = m_used == 0 || WriteRaw(m_buffer.get(), m_used);
+    m_used = 0;
     return written;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <optional>
 #include <string>
@@ -29,7 +30,15 @@ public:
 class BufferedOutputFile : public OutputFile {
 public:
     BufferedOutputFile();
-    bool Write(const char* data, std::size_t size) final;
+    bool Write(const char* data, std::size_t size) final
+    {
+        if (size <= kBufferSize - m_used) {
+            std::memcpy(m_buffer.get() + m_used, data, size);
+            m_used += size;
+            return true;
+        }
+        return WriteBeyondBuffer(data, size);
+    }
     bool Close() final;
 
 protected:
@@ -38,8 +47,11 @@ protected:
     virtual bool CloseRaw() = 0;
 
 private:
+    static constexpr std::size_t kBufferSize = std::size_t(1) << 20;
+    bool WriteBeyondBuffer(const char* data, std::size_t size);
     bool Flush();
-    std::vector<char> m_buffer;
+    std::unique_ptr<char[]> m_buffer;
+    std::size_t m_used = 0;
 };
 
 enum class OpenError { None, Missing, Failed };
