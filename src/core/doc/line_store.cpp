@@ -51,9 +51,36 @@ void CheckLength(std::size_t length)
         throw std::length_error("line too long");
 }
 
+void Translate(char* to, const char* from, std::size_t size, const std::uint8_t* table)
+{
+    if (!table) {
+        std::memcpy(to, from, size);
+        return;
+    }
+    for (std::size_t i = 0; i < size; ++i)
+        to[i] = static_cast<char>(table[static_cast<std::uint8_t>(from[i])]);
+}
+
 } // namespace
 
 LineStore::LineStore(const LineStore& other)
+{
+    try {
+        CopyFrom(other, nullptr);
+    } catch (...) {
+        Clear(); // the own buffers copied so far
+        throw;
+    }
+}
+
+LineStore LineStore::TranslatedCopy(const std::array<std::uint8_t, 256>& table) const
+{
+    LineStore copy;
+    copy.CopyFrom(*this, table.data());
+    return copy;
+}
+
+void LineStore::CopyFrom(const LineStore& other, const std::uint8_t* table)
 {
     // Blocks that are mostly live are copied whole, entries as they are;
     // a store of mostly dead bytes is copied line by line, compacting it.
@@ -64,15 +91,20 @@ LineStore::LineStore(const LineStore& other)
     for (const Block& b : other.m_blocks)
         blockBytes += b.used;
     if (liveBytes * 2 >= blockBytes) {
-        CopyBlocksOf(other);
+        CopyBlocksOf(other, table);
         return;
     }
     m_entries.reserve(other.m_entries.size());
-    for (int i = 0; i < other.Count(); ++i)
-        Append(other.Line(i));
+    std::string line;
+    for (int i = 0; i < other.Count(); ++i) {
+        const std::string_view bytes = other.Line(i);
+        line.resize(bytes.size());
+        Translate(line.data(), bytes.data(), bytes.size(), table);
+        Append(line);
+    }
 }
 
-void LineStore::CopyBlocksOf(const LineStore& other)
+void LineStore::CopyBlocksOf(const LineStore& other, const std::uint8_t* table)
 {
     m_blocks.resize(other.m_blocks.size());
     for (std::size_t slot = 0; slot < m_blocks.size(); ++slot) {
@@ -81,7 +113,7 @@ void LineStore::CopyBlocksOf(const LineStore& other)
         if (!from.bytes)
             continue;
         to.bytes.reset(new char[from.size]);
-        std::memcpy(to.bytes.get(), from.bytes.get(), from.used);
+        Translate(to.bytes.get(), from.bytes.get(), from.used, table);
         to.size = from.size;
         to.used = from.used;
         to.liveLines = from.liveLines;
@@ -93,12 +125,17 @@ void LineStore::CopyBlocksOf(const LineStore& other)
     m_freeOwn = other.m_freeOwn;
     m_entries = other.m_entries;
     for (Entry& e : m_entries) {
-        if (e.m_size >> 30 != 2 || e.m_where == 0)
+        const unsigned kind = e.m_size >> 30;
+        if (kind == 3 && table) {
+            char* bytes = reinterpret_cast<char*>(&e);
+            Translate(bytes, bytes, (e.m_size >> 24) & 7, table);
+        }
+        if (kind != 2 || e.m_where == 0)
             continue;
         // Slots of entries that were made but never placed stay empty here.
         const std::size_t length = e.m_size & kLengthMask;
         char* own = Allocate(CapacityFor(length));
-        std::memcpy(own, other.m_own[e.m_where], length);
+        Translate(own, other.m_own[e.m_where], length, table);
         m_own[e.m_where] = own;
     }
     for (std::size_t slot = 1; slot < m_own.size(); ++slot) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -77,6 +78,10 @@ public:
 
     void Swap(LineStore& other) noexcept;
 
+    // A copy whose every byte went through `table`: one pass over whole
+    // blocks, which converts a code page as fast as the table can be read.
+    LineStore TranslatedCopy(const std::array<std::uint8_t, 256>& table) const;
+
 private:
     static constexpr std::uint32_t kOwnKind = 0x80000000u;
     static constexpr std::uint32_t kShortKind = 0xC0000000u;
@@ -106,7 +111,10 @@ private:
     // A buffer of its own for `entry`, of its length's capacity; throws
     // std::length_error for a line longer than kLongestLine.
     char* OwnBuffer(Entry& entry, std::size_t length);
-    void CopyBlocksOf(const LineStore& other);
+    // Copies `other` into this empty store, each byte through `table` if
+    // there is one.
+    void CopyFrom(const LineStore& other, const std::uint8_t* table);
+    void CopyBlocksOf(const LineStore& other, const std::uint8_t* table);
     void Release(Entry& entry);
 
     std::vector<Entry> m_entries;

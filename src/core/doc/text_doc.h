@@ -197,6 +197,9 @@ private:
     void DropUndoTailAndOldest();
     std::unique_ptr<UndoRecord> BlockRecord(std::uint8_t type, int first, int last, TextPos caret) const;
     void ExchangeLines(LineStore& lines);
+    // Puts `lines` in place of the whole text, which becomes an undo snapshot
+    // as it is, without a copy.
+    void ExchangeLinesKeepingUndo(LineStore lines, TextPos caret);
     void RestoreBlock(const UndoRecord& record);
     TextPos SwapTypedRange(UndoRecord& record);
 

@@ -24,14 +24,24 @@ void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, 
             std::swap(start, end);
     }
     end.col = static_cast<int>(GetLine(end.line).size());
+    std::unique_ptr<ProgressMeter> meter;
+    if (end.line > start.line && m_pFrame && (meter = m_pFrame->ShowProgress("Converting")))
+        meter->SetRange(0, 10);
+    if (!range && !translit) {
+        // The whole text in one pass through the table; the old text is the
+        // undo snapshot as it stands.
+        ExchangeLinesKeepingUndo(m_lines.TranslatedCopy(ConversionTable(from, to)), caret);
+        if (meter)
+            meter->SetPos(10);
+        InvalidateStatesFrom(0);
+        SetModified(true);
+        return;
+    }
     if (range)
         RecordUndo(UNDO_DELETE, start, end, GetTextIn(TextForm::Exact, start, end));
     else
         RecordUndo(UNDO_SNAPSHOT, caret, caret);
 
-    std::unique_ptr<ProgressMeter> meter;
-    if (end.line > start.line && m_pFrame && (meter = m_pFrame->ShowProgress("Converting")))
-        meter->SetRange(0, 10);
     const TranslitTable& table = m_pSettings->translit;
     const auto bytesTable = translit ? std::array<std::uint8_t, 256>{} : ConversionTable(from, to);
     int shown = -1;

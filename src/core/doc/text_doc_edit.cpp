@@ -283,10 +283,20 @@ void CTextDoc::ExchangeLines(LineStore& lines)
         RaiseMaxLineLength(m_lines.Line(i).size());
 }
 
+void CTextDoc::ExchangeLinesKeepingUndo(LineStore lines, TextPos caret)
+{
+    DropUndoTailAndOldest();
+    auto record = std::make_unique<UndoRecord>();
+    record->type = UNDO_SNAPSHOT;
+    record->start = record->end = caret;
+    ExchangeLines(lines);
+    record->lines.Swap(lines);
+    PushUndoRecord(std::move(record));
+}
+
 void CTextDoc::ReplaceAllLines(LineStore newLines, TextPos& pos)
 {
-    RecordUndo(UNDO_SNAPSHOT, pos, pos);
-    ExchangeLines(newLines);
+    ExchangeLinesKeepingUndo(std::move(newLines), pos);
     pos = TextPos{0, 0};
     SetModified(true);
 }
