@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 std::array<bool, 256> WordBytesOf(const std::array<std::uint8_t, 256>& compareAs)
@@ -19,6 +23,18 @@ const std::array<bool, 256>& WinWordBytes()
 {
     static const std::array<bool, 256> isWord = WordBytesOf(ConversionTable(CP_WIN, CP_WIN));
     return isWord;
+}
+
+template <class Mask>
+bool AnyByteSet(Mask mask)
+{
+#ifdef __SSE2__
+    return _mm_movemask_epi8(reinterpret_cast<__m128i>(mask)) != 0;
+#else
+    std::uint64_t halves[2];
+    std::memcpy(halves, &mask, 16);
+    return (halves[0] | halves[1]) != 0;
+#endif
 }
 
 } // namespace
@@ -36,13 +52,14 @@ LineSearch::LineSearch(std::string_view pattern, bool wholeWord, bool regex, int
         return;
     }
     if (!m_pattern.empty())
-        m_blockScan = StoredBytesAs(m_pattern.front(), m_firstAs) && StoredBytesAs(m_pattern.back(), m_lastAs);
+        m_blockScan = StoredBytesAs(m_pattern.front(), m_first) && StoredBytesAs(m_pattern.back(), m_last);
 }
 
-// The stored bytes that compare as `c`, into `bytes` (the one repeated when
-// there is one); false when there are more than two.
-bool LineSearch::StoredBytesAs(char c, std::array<std::uint8_t, 2>& bytes) const
+// The stored bytes that compare as `c`, as a pair; false when there are more
+// than two.
+bool LineSearch::StoredBytesAs(char c, BytePair& pair) const
 {
+    std::array<std::uint8_t, 2> bytes{};
     int count = 0;
     for (int b = 0; b < 256; ++b) {
         if (static_cast<char>(m_compareAs[b]) != c)
@@ -51,13 +68,26 @@ bool LineSearch::StoredBytesAs(char c, std::array<std::uint8_t, 2>& bytes) const
             return false;
         bytes[count++] = static_cast<std::uint8_t>(b);
     }
+    if (count == 0)
+        return false;
     if (count == 1)
         bytes[1] = bytes[0];
-    return count > 0;
+    const auto differ = static_cast<std::uint8_t>(bytes[0] ^ bytes[1]);
+    const bool oneBit = (differ & (differ - 1)) == 0;
+    const auto fold = static_cast<std::uint8_t>(oneBit ? differ : 0);
+    pair.fold = Bytes16{} + fold;
+    pair.want = Bytes16{} + static_cast<std::uint8_t>(bytes[0] | fold);
+    const auto other = static_cast<std::uint8_t>(oneBit ? bytes[0] | fold : bytes[1]);
+    pair.other = Bytes16{} + other;
+    return true;
 }
 
 LineMatch LineSearch::FindIn(std::string_view text)
 {
+    if (!m_regex && !m_wholeWord) {
+        const std::size_t at = FindPlain(text, 0);
+        return at == std::string_view::npos ? LineMatch{} : LineMatch{static_cast<int>(at), static_cast<int>(m_pattern.size())};
+    }
     if (!Valid())
         return {};
     // An expression runs on a converted copy; plain search converts as it
@@ -120,21 +150,20 @@ std::size_t LineSearch::FindPlain(std::string_view text, std::size_t from) const
 // it. Leaves `at` where no block reaches.
 std::size_t LineSearch::ScanBlocks(std::string_view text, std::size_t& at) const
 {
-    using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
     const std::size_t m = m_pattern.size();
     if (at + m + 15 > text.size())
         return std::string_view::npos;
-    const Bytes16 first0 = Bytes16{} + m_firstAs[0], first1 = Bytes16{} + m_firstAs[1];
-    const Bytes16 last0 = Bytes16{} + m_lastAs[0], last1 = Bytes16{} + m_lastAs[1];
+    auto isOf = [](Bytes16 bytes, const BytePair& pair) {
+        const Bytes16 folded = bytes | pair.fold;
+        return (folded == pair.want) | (bytes == pair.other);
+    };
     const std::size_t lastBlock = text.size() - m - 15;
     for (std::size_t block = at;; block = std::min(block + 16, lastBlock)) {
         Bytes16 starts, ends;
         std::memcpy(&starts, text.data() + block, 16);
         std::memcpy(&ends, text.data() + block + m - 1, 16);
-        const auto candidates = ((starts == first0) | (starts == first1)) & ((ends == last0) | (ends == last1));
-        std::uint64_t halves[2];
-        std::memcpy(halves, &candidates, 16);
-        if (halves[0] | halves[1])
+        const auto candidates = isOf(starts, m_first) & isOf(ends, m_last);
+        if (AnyByteSet(candidates))
             for (std::size_t i = 0; i < 16; ++i)
                 if (candidates[i] && EqualsAt(text, block + i))
                     return block + i;

@@ -37,11 +37,19 @@ public:
     int FindLastIn(std::string_view text) const;
 
 private:
+    // Two byte values sixteen times over: a byte is one of them when it
+    // equals `want` after `fold` is set in it (the two differ in that one
+    // bit), or when it equals `other`.
+    using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
+    struct BytePair {
+        Bytes16 fold, want, other;
+    };
+
     LineMatch FindFrom(std::string_view text, std::size_t from, StepBudget& budget);
     std::size_t FindPlain(std::string_view text, std::size_t from) const;
     std::size_t ScanBlocks(std::string_view text, std::size_t& at) const;
     bool EqualsAt(std::string_view text, std::size_t at) const;
-    bool StoredBytesAs(char c, std::array<std::uint8_t, 2>& bytes) const;
+    bool StoredBytesAs(char c, BytePair& pair) const;
     using WordBytes = std::array<bool, 256>;
     static bool TouchesWord(std::string_view text, std::size_t offset, std::size_t length, const WordBytes& isWord);
 
@@ -50,11 +58,12 @@ private:
     bool m_regex;
     std::array<std::uint8_t, 256> m_compareAs; // stored byte -> WIN, folded
     WordBytes m_storedIsWord{};                // stored byte -> a word character
-    // The two stored bytes that compare as the first and as the last pattern
-    // byte, when each has at most two (letters: a capital and a small one).
+    // The stored bytes that compare as the first and as the last pattern
+    // byte, when each has at most two (letters: a capital and a small one),
+    // sixteen times over.
     bool m_blockScan = false;
-    std::array<std::uint8_t, 2> m_firstAs{};
-    std::array<std::uint8_t, 2> m_lastAs{};
+    BytePair m_first{};
+    BytePair m_last{};
     RegExp m_expression;
     std::string m_piece; // an expression runs on the text converted
 };
