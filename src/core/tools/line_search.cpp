@@ -51,13 +51,17 @@ LineSearch::LineSearch(std::string_view pattern, bool wholeWord, bool regex, int
         m_expression.Compile(m_pattern);
         return;
     }
-    if (!m_pattern.empty())
-        m_blockScan = StoredBytesAs(m_pattern.front(), m_first) && StoredBytesAs(m_pattern.back(), m_last);
+    if (!m_pattern.empty()) {
+        bool firstOneBit = false, lastOneBit = false;
+        m_blockScan = StoredBytesAs(m_pattern.front(), m_first, firstOneBit) &&
+                      StoredBytesAs(m_pattern.back(), m_last, lastOneBit);
+        m_oneBitPairs = firstOneBit && lastOneBit;
+    }
 }
 
 // The stored bytes that compare as `c`, as a pair; false when there are more
 // than two.
-bool LineSearch::StoredBytesAs(char c, BytePair& pair) const
+bool LineSearch::StoredBytesAs(char c, BytePair& pair, bool& oneBit) const
 {
     std::array<std::uint8_t, 2> bytes{};
     int count = 0;
@@ -73,12 +77,13 @@ bool LineSearch::StoredBytesAs(char c, BytePair& pair) const
     if (count == 1)
         bytes[1] = bytes[0];
     const auto differ = static_cast<std::uint8_t>(bytes[0] ^ bytes[1]);
-    const bool oneBit = (differ & (differ - 1)) == 0;
+    oneBit = (differ & (differ - 1)) == 0;
     const auto fold = static_cast<std::uint8_t>(oneBit ? differ : 0);
+    const auto folded = static_cast<std::uint8_t>(bytes[0] | fold);
     pair.fold = Bytes16{} + fold;
-    pair.want = Bytes16{} + static_cast<std::uint8_t>(bytes[0] | fold);
-    const auto other = static_cast<std::uint8_t>(oneBit ? bytes[0] | fold : bytes[1]);
-    pair.other = Bytes16{} + other;
+    pair.folded = Bytes16{} + folded;
+    pair.one = Bytes16{} + bytes[0];
+    pair.other = Bytes16{} + bytes[1];
     return true;
 }
 
@@ -129,7 +134,7 @@ LineMatch LineSearch::FindFrom(std::string_view text, std::size_t from, StepBudg
     return match;
 }
 
-std::size_t LineSearch::FindPlain(std::string_view text, std::size_t from) const
+[[gnu::always_inline]] inline std::size_t LineSearch::FindPlain(std::string_view text, std::size_t from) const
 {
     const std::size_t m = m_pattern.size();
     std::size_t at = from;
@@ -148,30 +153,35 @@ std::size_t LineSearch::FindPlain(std::string_view text, std::size_t from) const
 // can be the pattern's first and the byte m - 1 further its last; only
 // candidates are compared in full. The last block may overlap the one before
 // it. Leaves `at` where no block reaches.
-std::size_t LineSearch::ScanBlocks(std::string_view text, std::size_t& at) const
+[[gnu::always_inline]] inline std::size_t LineSearch::ScanBlocks(std::string_view text, std::size_t& at) const
 {
     const std::size_t m = m_pattern.size();
     if (at + m + 15 > text.size())
         return std::string_view::npos;
-    auto isOf = [](Bytes16 bytes, const BytePair& pair) {
-        const Bytes16 folded = bytes | pair.fold;
-        return (folded == pair.want) | (bytes == pair.other);
+    auto scan = [&](auto oneBitPairs) {
+        auto isOf = [](Bytes16 bytes, const BytePair& pair) {
+            if constexpr (decltype(oneBitPairs)::value)
+                return (bytes | pair.fold) == pair.folded;
+            else
+                return (bytes == pair.one) | (bytes == pair.other);
+        };
+        const std::size_t lastBlock = text.size() - m - 15;
+        for (std::size_t block = at;; block = std::min(block + 16, lastBlock)) {
+            Bytes16 starts, ends;
+            std::memcpy(&starts, text.data() + block, 16);
+            std::memcpy(&ends, text.data() + block + m - 1, 16);
+            const auto candidates = isOf(starts, m_first) & isOf(ends, m_last);
+            if (AnyByteSet(candidates))
+                for (std::size_t i = 0; i < 16; ++i)
+                    if (candidates[i] && EqualsAt(text, block + i))
+                        return block + i;
+            if (block == lastBlock)
+                break;
+        }
+        at = text.size();
+        return std::string_view::npos;
     };
-    const std::size_t lastBlock = text.size() - m - 15;
-    for (std::size_t block = at;; block = std::min(block + 16, lastBlock)) {
-        Bytes16 starts, ends;
-        std::memcpy(&starts, text.data() + block, 16);
-        std::memcpy(&ends, text.data() + block + m - 1, 16);
-        const auto candidates = isOf(starts, m_first) & isOf(ends, m_last);
-        if (AnyByteSet(candidates))
-            for (std::size_t i = 0; i < 16; ++i)
-                if (candidates[i] && EqualsAt(text, block + i))
-                    return block + i;
-        if (block == lastBlock)
-            break;
-    }
-    at = text.size();
-    return std::string_view::npos;
+    return m_oneBitPairs ? scan(std::true_type{}) : scan(std::false_type{});
 }
 
 bool LineSearch::EqualsAt(std::string_view text, std::size_t at) const

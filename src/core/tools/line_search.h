@@ -37,19 +37,19 @@ public:
     int FindLastIn(std::string_view text) const;
 
 private:
-    // Two byte values sixteen times over: a byte is one of them when it
-    // equals `want` after `fold` is set in it (the two differ in that one
-    // bit), or when it equals `other`.
+    // Two byte values sixteen times over, `one` and `other`; when they
+    // differ in one bit, that bit is `fold`, and a byte is one of them when
+    // it equals `folded` once `fold` is set in it.
     using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
     struct BytePair {
-        Bytes16 fold, want, other;
+        Bytes16 fold, folded, one, other;
     };
 
     LineMatch FindFrom(std::string_view text, std::size_t from, StepBudget& budget);
     std::size_t FindPlain(std::string_view text, std::size_t from) const;
     std::size_t ScanBlocks(std::string_view text, std::size_t& at) const;
     bool EqualsAt(std::string_view text, std::size_t at) const;
-    bool StoredBytesAs(char c, BytePair& pair) const;
+    bool StoredBytesAs(char c, BytePair& pair, bool& oneBit) const;
     using WordBytes = std::array<bool, 256>;
     static bool TouchesWord(std::string_view text, std::size_t offset, std::size_t length, const WordBytes& isWord);
 
@@ -62,6 +62,7 @@ private:
     // byte, when each has at most two (letters: a capital and a small one),
     // sixteen times over.
     bool m_blockScan = false;
+    bool m_oneBitPairs = false;
     BytePair m_first{};
     BytePair m_last{};
     RegExp m_expression;
