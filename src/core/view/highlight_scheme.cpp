@@ -62,6 +62,8 @@ void HighlightScheme::UpdateByteClasses()
         if (!open.empty())
             m_isCommentStart[Byte(open.front())] = true;
     }
+    for (int b = 0; b < 256; ++b)
+        m_opensSpan[b] = m_isCommentStart[b] || m_isStringChar[b];
 }
 
 bool HighlightScheme::IsDelimiter(char ch) const
@@ -236,7 +238,9 @@ std::uint8_t HighlightScheme::Scan(std::uint8_t state, std::string_view text, st
                 break;
         }
         std::size_t searchFrom = i;
-        if (state == STATE_NORMAL && m_isCommentStart[Byte(text[i])]) {
+        // One lookup tells most bytes from those that may open a comment or a string.
+        const bool mayOpen = state == STATE_NORMAL && m_opensSpan[Byte(text[i])];
+        if (mayOpen && m_isCommentStart[Byte(text[i])]) {
             for (int kind = 0; kind < 2; ++kind) {
                 const std::string& open = m_commentOpen[kind];
                 if (!open.empty() && text.substr(i, open.size()) == open &&
@@ -268,7 +272,7 @@ std::uint8_t HighlightScheme::Scan(std::uint8_t state, std::string_view text, st
             continue;
         }
         const char ch = text[i];
-        if (m_isStringChar[Byte(ch)]) {
+        if (mayOpen && m_isStringChar[Byte(ch)]) {
             Flush(text, s, i, attrs);
             const std::size_t close = text.find(ch, i + 1);
             const std::size_t stop = close == std::string_view::npos ? n : close + 1;

@@ -87,6 +87,7 @@ private:
     std::array<bool, 256> m_isLinkEnd{};
     std::array<bool, 256> m_isStringChar{};
     std::array<bool, 256> m_isCommentStart{}; // first bytes of the comment openers
+    std::array<bool, 256> m_opensSpan{};      // comment openers' first bytes and string characters
 };
 
 // The display name of a definition file: its "@description", else the path;
