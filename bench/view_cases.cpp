@@ -6,6 +6,7 @@
 #include "core/tools/clip_library.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/line_states.h"
+#include "core/view/replace_run.h"
 #include "core/view/text_view.h"
 #include "posix/posix_file_system.h"
 
@@ -125,6 +126,42 @@ BenchResult Keystroke(const std::string& file, const std::vector<std::string>&)
     return r;
 }
 
+// Replace All in one window, as the Replace dialog runs it; matched= counts
+// the replacements. Fails unless one undo step gives the file back.
+BenchResult ReplaceAll(const std::string& file, const std::vector<std::string>& args)
+{
+    if (args.size() != 2)
+        throw std::runtime_error("give the text to find and its replacement (cp1251 bytes) after the file");
+    struct OneWindow : ReplaceWindows {
+        CTextView* view = nullptr;
+        CTextView& ActiveView() override { return *view; }
+        bool ActivateNext() override { return false; }
+    };
+    auto s = OpenInView(file);
+    OneWindow windows;
+    windows.view = s->view.get();
+    ReplaceRun run;
+    run.stepMode = false;
+    BenchResult r;
+    r.bytes = FileSize(file);
+    const std::uint64_t start = NowNanoseconds();
+    while (!run.Step(windows, args[0], args[1])) {
+    }
+    r.seconds = SecondsSince(start);
+    r.extra = "matched=" + std::to_string(run.replacedCount);
+    TextPos caret;
+    const std::uint64_t undoStart = NowNanoseconds();
+    if (!s->doc->Undo(caret) || s->doc->CanUndo())
+        r.failure = "Replace All is not one undo step";
+    r.extra += " undo_seconds=" + std::to_string(SecondsSince(undoStart));
+    std::string text;
+    for (int i = 0; i < s->doc->GetLineCount(); ++i)
+        text.append(s->doc->GetLine(i)).append(i + 1 < s->doc->GetLineCount() ? "\r\n" : "");
+    if (r.failure.empty() && text != ReadWholeFile(file))
+        r.failure = "the undo did not give the file back";
+    return r;
+}
+
 // The rows of every line at the window's wrap width.
 BenchResult Wrap(const std::string& file, const std::vector<std::string>&)
 {
@@ -148,6 +185,8 @@ std::vector<BenchCase> ViewCases()
         {"paint", "FILE: paint a 100 x 60 window with word wrap at the top, middle and end; per_op_us per window", Paint},
         {"keystroke", "FILE: type 10 000 characters in the middle, each refreshed and repainted; per_op_us per key",
          Keystroke},
+        {"replace", "FILE FIND REPLACEMENT: Replace All in one window; matched= the count, then one undo",
+         ReplaceAll},
         {"wrap", "FILE: count the rows of every line at a 100-column wrap; rows= the total", Wrap},
     };
 }

@@ -34,12 +34,15 @@ void CTextDoc::SetLineState(int i, std::uint8_t state)
 {
     std::uint8_t& flag = m_lineFlags[static_cast<std::size_t>(i)];
     flag = static_cast<std::uint8_t>((flag & LINE_BOOKMARK) | (state & LINE_STATE_MASK));
+    // States are worked out line after line: the first stale one known
+    // moves the stale part on by one.
+    if (i == m_statesStaleFrom && state != LINE_STATE_UNKNOWN)
+        ++m_statesStaleFrom;
 }
 
 void CTextDoc::InvalidateStatesFrom(int i)
 {
-    for (std::size_t k = static_cast<std::size_t>(std::max(i, 0)); k < m_lineFlags.size(); ++k)
-        m_lineFlags[k] |= LINE_STATE_UNKNOWN;
+    m_statesStaleFrom = std::min(m_statesStaleFrom, std::max(i, 0));
 }
 
 void CTextDoc::ChooseScheme(std::uint8_t index)

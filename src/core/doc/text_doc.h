@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <string>
@@ -48,7 +49,13 @@ public:
     // Reading. Line indexes are not checked: callers pass 0 .. count - 1.
     std::string_view GetLine(int i) const { return m_lines.Line(i); }
     int GetLineCount() const { return m_lines.Count(); }
-    std::uint8_t GetLineState(int i) const { return m_lineFlags[static_cast<std::size_t>(i)] & LINE_STATE_MASK; }
+    // Lines from StatesStaleFrom() on have no known state, whatever their
+    // flags hold: an edit forgets the states after it in one step.
+    std::uint8_t GetLineState(int i) const
+    {
+        return i >= m_statesStaleFrom ? LINE_STATE_UNKNOWN : m_lineFlags[static_cast<std::size_t>(i)] & LINE_STATE_MASK;
+    }
+    int StatesStaleFrom() const { return m_statesStaleFrom; }
     void SetLineState(int i, std::uint8_t state);
     void InvalidateStatesFrom(int i);
     bool IsBookmarked(int i) const;
@@ -210,6 +217,7 @@ private:
     Pc1Cipher m_cipher;
     LineStore m_lines;
     std::vector<std::uint8_t> m_lineFlags;
+    int m_statesStaleFrom = std::numeric_limits<int>::max();
     int m_bReloading = 0;
     int m_maxLineLength = 0;
     std::uint8_t m_schemeIndex = 0;

@@ -3,6 +3,8 @@
 #include "core/doc/text_doc.h"
 #include "core/view/highlight_scheme.h"
 
+#include <algorithm>
+
 std::uint8_t StateBeforeLine(CTextDoc& doc, const HighlightScheme& scheme, int line)
 {
     int known = line - 1;
@@ -22,7 +24,8 @@ bool RecolourLine(CTextDoc& doc, const HighlightScheme& scheme, int line)
     const std::uint8_t end = scheme.Scan(start, doc.GetLine(line), nullptr);
     if (end == doc.GetLineState(line))
         return false;
-    for (int j = line + 1; j < doc.GetLineCount() && doc.GetLineState(j) != end; ++j)
+    const int stale = std::min(doc.GetLineCount(), doc.StatesStaleFrom());
+    for (int j = line + 1; j < stale && doc.GetLineState(j) != end; ++j)
         doc.SetLineState(j, LINE_STATE_UNKNOWN);
     doc.SetLineState(line, end);
     return true;
