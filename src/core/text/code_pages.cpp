@@ -127,12 +127,20 @@ std::uint8_t ConvertByte(std::uint8_t byte, int from, int to)
     return byte;
 }
 
-std::array<std::uint8_t, 256> ConversionTable(int from, int to)
+const std::array<std::uint8_t, 256>& ConversionTable(int from, int to)
 {
-    std::array<std::uint8_t, 256> table{};
-    for (int b = 0; b < 256; ++b)
-        table[static_cast<std::size_t>(b)] = ConvertByte(static_cast<std::uint8_t>(b), from, to);
-    return table;
+    using Table = std::array<std::uint8_t, 256>;
+    // Every pair's table, made once: searches and conversions ask for them
+    // often.
+    static const auto tables = [] {
+        std::array<std::array<Table, kCodePageCount>, kCodePageCount> all{};
+        for (int f = 0; f < kCodePageCount; ++f)
+            for (int t = 0; t < kCodePageCount; ++t)
+                for (int b = 0; b < 256; ++b)
+                    all[f][t][static_cast<std::size_t>(b)] = ConvertByte(static_cast<std::uint8_t>(b), f, t);
+        return all;
+    }();
+    return tables[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
 }
 
 std::optional<std::uint8_t> ConvertReversibly(std::uint8_t byte, int from, int to)

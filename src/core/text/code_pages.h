@@ -29,7 +29,7 @@ std::uint8_t ConvertByte(std::uint8_t byte, int from, int to);
 std::optional<std::uint8_t> ConvertReversibly(std::uint8_t byte, int from, int to);
 void ConvertString(std::string& text, int from, int to);
 // ConvertByte for every byte value at once, for converting much text.
-std::array<std::uint8_t, 256> ConversionTable(int from, int to);
+const std::array<std::uint8_t, 256>& ConversionTable(int from, int to);
 // Converts the bytes startCol .. endCol (both included; -1 is the end of the
 // line) of a stored line.
 void ConvertLineRange(std::string& line, int from, int to, int startCol, int endCol);

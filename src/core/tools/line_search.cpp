@@ -11,17 +11,22 @@
 
 namespace {
 
+const std::array<bool, 256>& WinWordBytes()
+{
+    static const std::array<bool, 256> isWord = [] {
+        std::array<bool, 256> table{};
+        for (int b = 0; b < 256; ++b)
+            table[static_cast<std::size_t>(b)] = IsWordCharCp1251(static_cast<char>(b));
+        return table;
+    }();
+    return isWord;
+}
+
 std::array<bool, 256> WordBytesOf(const std::array<std::uint8_t, 256>& compareAs)
 {
     std::array<bool, 256> isWord{};
     for (int b = 0; b < 256; ++b)
-        isWord[b] = IsWordCharCp1251(static_cast<char>(compareAs[b]));
-    return isWord;
-}
-
-const std::array<bool, 256>& WinWordBytes()
-{
-    static const std::array<bool, 256> isWord = WordBytesOf(ConversionTable(CP_WIN, CP_WIN));
+        isWord[static_cast<std::size_t>(b)] = WinWordBytes()[compareAs[static_cast<std::size_t>(b)]];
     return isWord;
 }
 

@@ -6,6 +6,7 @@
 #include "core/settings/command_ids.h"
 #include "core/settings/command_routing.h"
 #include "core/text/code_pages.h"
+#include "core/tools/line_search.h"
 #include "core/view/row_layout.h"
 
 #include <cstdint>
@@ -220,7 +221,13 @@ private:
     ClipLibraries& m_clips;
     ViewHost& m_host;
     bool m_searchGaveUp = false;
+    // The search FindForward made ready last, kept while its pattern and
+    // options stay: a run of finds (Replace All) prepares it once.
+    std::optional<LineSearch> m_search;
+    std::string m_searchPattern;
+    int m_searchOptions = -1;
 
+    LineSearch& SearchFor(const std::string& pattern);
     int LineCount() const;
     int LineLength(int line) const;
     bool IsLastLine(int line) const;

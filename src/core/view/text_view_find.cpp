@@ -5,13 +5,25 @@
 #include "core/tools/line_search.h"
 #include "core/view/text_view.h"
 
+LineSearch& CTextView::SearchFor(const std::string& pattern)
+{
+    const int options = (m_pSettings.MatchWhole != 0) | (m_pSettings.RegExpr != 0) << 1 |
+                        (m_pSettings.MatchCase != 0) << 2 | m_codePage << 3;
+    if (!m_search || options != m_searchOptions || pattern != m_searchPattern) {
+        m_search.emplace(pattern, m_pSettings.MatchWhole != 0, m_pSettings.RegExpr != 0, m_codePage,
+                         m_pSettings.MatchCase != 0);
+        m_searchPattern = pattern;
+        m_searchOptions = options;
+    }
+    return *m_search;
+}
+
 bool CTextView::FindForward(const std::string& pattern, bool reveal)
 {
     m_searchGaveUp = false;
     if (pattern.empty())
         return true;
-    LineSearch search(pattern, m_pSettings.MatchWhole != 0, m_pSettings.RegExpr != 0, m_codePage,
-                      m_pSettings.MatchCase != 0);
+    LineSearch& search = SearchFor(pattern);
     if (!search.Valid())
         return false;
     const TextPos caret = m_caret;
