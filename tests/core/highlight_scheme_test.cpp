@@ -188,6 +188,27 @@ TEST(LineStates, AreComputedFromTheNearestKnownLineAndForgottenAfterAnEdit)
     EXPECT_FALSE(RecolourLine(doc, scheme, 0));
 }
 
+TEST(LineStates, AnEditForgetsEveryStateAfterItUntilTheyAreWorkedOutAgain)
+{
+    AppSettings settings;
+    CTextDoc doc(settings);
+    doc.OnNewDocument();
+    TextPos pos;
+    doc.InsertText(pos, "a /* b\r\nx\r\nc */ d\r\ne\r\nf", false);
+    const HighlightScheme scheme = Scheme(kCLike);
+    EXPECT_EQ(StateBeforeLine(doc, scheme, 4), STATE_NORMAL);
+    doc.InvalidateStatesFrom(2);
+    EXPECT_EQ(doc.GetLineState(1), STATE_COMMENT1);
+    for (int line = 2; line < 5; ++line)
+        EXPECT_EQ(doc.GetLineState(line), LINE_STATE_UNKNOWN) << line;
+    doc.SetLineState(3, STATE_COMMENT2); // out of order: stays forgotten
+    EXPECT_EQ(doc.GetLineState(3), LINE_STATE_UNKNOWN);
+    EXPECT_EQ(StateBeforeLine(doc, scheme, 4), STATE_NORMAL);
+    EXPECT_EQ(doc.GetLineState(2), STATE_NORMAL);
+    EXPECT_EQ(doc.GetLineState(3), STATE_NORMAL);
+    EXPECT_EQ(doc.GetLineState(4), LINE_STATE_UNKNOWN);
+}
+
 TEST(HighlightSchemes, UnreadableFilesAreDroppedAndTheDefaultClamped)
 {
     const std::string dir = NOVEDA_DATA_DIR;

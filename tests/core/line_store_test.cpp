@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <string>
 #include <vector>
@@ -69,7 +70,7 @@ TEST(LineStore, RandomEditsMatchAPlainModel)
         LineStore store;
         std::vector<std::string> model;
         for (int step = 0; step < 400; ++step) {
-            const int op = static_cast<int>(rng() % 6);
+            const int op = static_cast<int>(rng() % 7);
             const int count = static_cast<int>(model.size());
             const int at = count ? static_cast<int>(rng() % static_cast<unsigned>(count)) : 0;
             if (op == 0 || count == 0) {
@@ -100,9 +101,14 @@ TEST(LineStore, RandomEditsMatchAPlainModel)
                 const std::string bytes = RandomBytes(rng, 40);
                 store.Replace(at, from, n, bytes);
                 line.replace(from, n, bytes);
-            } else {
+            } else if (op == 5) {
                 LineStore copy(store);
                 store = std::move(copy);
+            } else {
+                // What a file read in pieces does to its last line.
+                const std::string bytes = RandomBytes(rng, rng() % 4 == 0 ? 70000 : 12);
+                store.AppendToLast(bytes);
+                model.back() += bytes;
             }
             ASSERT_EQ(Lines(store), model) << "round " << round << " step " << step;
         }
@@ -121,4 +127,49 @@ TEST(LineStore, CopyLinesRebuildsFlagsAsUnknownStates)
     EXPECT_EQ(Lines(target), (std::vector<std::string>{"one", "two"}));
     EXPECT_EQ(flags, (std::vector<std::uint8_t>{127, 127}));
     EXPECT_EQ(Lines(source), Lines(target));
+}
+
+TEST(LineStore, ShortLinesLiveInTheirEntriesAndMoveWithThem)
+{
+    LineStore store;
+    for (const char* line : {"a", "", "1234567", "12345678"})
+        store.Append(line);
+    store.InsertEntries(0, {store.MakeEntry("front"), store.MakeEntry(std::string(40, 'x'))});
+    store.Erase(1, 1);
+    EXPECT_EQ(Lines(store), (std::vector<std::string>{"front", "a", "", "1234567", "12345678"}));
+    store.MutableLine(3)[6] = '!';
+    store.Replace(1, 1, 0, "bcdefgh"); // grows out of its entry
+    store.Replace(4, 0, 2, "");        // shrinks into one
+    EXPECT_EQ(Lines(store), (std::vector<std::string>{"front", "abcdefgh", "", "123456!", "345678"}));
+    store.Append(store.Line(3)); // a short line appended from the same store
+    EXPECT_EQ(store.Line(5), "123456!");
+}
+
+TEST(LineStore, ATranslatedCopyPassesEveryKindOfLineThroughTheTable)
+{
+    std::array<std::uint8_t, 256> next{};
+    for (int b = 0; b < 256; ++b)
+        next[static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(b + 1);
+    const std::vector<std::string> lines{"", "short", std::string(300, 'p'), std::string(300000, 'o'), "\xFF"};
+    for (const bool mostlyDead : {false, true}) {
+        LineStore store;
+        for (const std::string& line : lines)
+            store.Append(line);
+        if (mostlyDead) { // a copy then goes line by line
+            for (int i = 0; i < 50; ++i)
+                store.Append(std::string(1000, 'd'));
+            store.Erase(static_cast<int>(lines.size()), 50);
+        }
+        store.Replace(1, 0, 0, "a"); // an own buffer
+        const LineStore copy = store.TranslatedCopy(next);
+        ASSERT_EQ(copy.Count(), static_cast<int>(lines.size()));
+        for (int i = 0; i < copy.Count(); ++i) {
+            std::string expected(store.Line(i));
+            for (char& c : expected)
+                c = static_cast<char>(next[static_cast<std::uint8_t>(c)]);
+            EXPECT_EQ(copy.Line(i), expected) << "line " << i;
+        }
+        EXPECT_EQ(store.Line(1), "ashort");
+        EXPECT_EQ(store.Line(4), "\xFF");
+    }
 }

@@ -53,4 +53,18 @@ TEST(TabCells, FindsTheFirstTabByteOfEitherKind)
     EXPECT_EQ(FindFirstTabByte("ab\x06\x07"s), 2u);
     EXPECT_EQ(FindFirstTabByte("a\x07\x06"s), 1u);
     EXPECT_EQ(FindFirstTabByte(""), 0u);
+    // Sixteen bytes at a time and the rest one by one: every place in lines
+    // of every length up to three blocks, among bytes of every other value.
+    std::string other;
+    for (int b = 0; other.size() < 48; b = (b + 37) % 256)
+        if (b != TAB_CELL && b != TAB_FILL)
+            other.push_back(static_cast<char>(b));
+    for (std::size_t length = 0; length <= other.size(); ++length) {
+        EXPECT_EQ(FindFirstTabByte(std::string_view(other).substr(0, length)), length);
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string line = other.substr(0, length);
+            line[at] = at % 2 ? TAB_CELL : TAB_FILL;
+            ASSERT_EQ(FindFirstTabByte(line), at) << "length " << length;
+        }
+    }
 }

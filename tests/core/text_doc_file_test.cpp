@@ -608,6 +608,23 @@ TEST_F(FileTest, AFailedEncryptedSaveKeepsPathAndMark)
     EXPECT_EQ(SuggestEncryptedName("a.b.txt"), "a.b.crp");
 }
 
+// Lines that run over the blocks a file is read in, and over the largest
+// line the store packs, with tabs and line ends near those edges.
+TEST_F(FileTest, LongLinesRoundTripAcrossReadBlocks)
+{
+    std::mt19937 rng(31);
+    for (int round = 0; round < 12; ++round) {
+        std::string bytes(40000 + rng() % 600000, 'x');
+        for (char& b : bytes) {
+            const unsigned pick = rng() % 20000;
+            b = pick == 0 ? '\n' : pick < 40 ? '\t' : static_cast<char>('a' + rng() % 26);
+        }
+        settings.TabSize = static_cast<std::uint8_t>(1 + rng() % 15);
+        ASSERT_TRUE(Open(bytes, LINE_END_LF));
+        ASSERT_EQ(Saved(), SavedForm(bytes)) << "round " << round;
+    }
+}
+
 // Random bytes in every line-end style: what is loaded saves back the same,
 // but for TAB cells (byte 7 comes back as TAB, byte 6 is dropped).
 TEST_F(FileTest, RandomFilesRoundTrip)

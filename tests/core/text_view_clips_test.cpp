@@ -189,6 +189,29 @@ TEST_F(ViewFind, ForwardWrapsOnceAndNeverFindsTheSameMatchAgain)
     EXPECT_TRUE(view->FindForward("", true));
 }
 
+// The view keeps its prepared search between finds: a changed option or
+// pattern must make it anew.
+TEST_F(ViewFind, OptionsChangedBetweenFindsTakeEffect)
+{
+    Show({"one", "ONE"});
+    settings.MatchCase = 1;
+    view->MoveCaretTo(0, 0);
+    ASSERT_TRUE(view->FindForward("ONE", true));
+    EXPECT_EQ(Anchor(), (TextPos{0, 1}));
+    settings.MatchCase = 0;
+    view->MoveCaretTo(0, 0);
+    ASSERT_TRUE(view->FindForward("ONE", true));
+    EXPECT_EQ(Anchor(), (TextPos{0, 0}));
+    view->MoveCaretTo(0, 0);
+    EXPECT_FALSE(view->FindForward("o.e", true));
+    settings.RegExpr = 1;
+    ASSERT_TRUE(view->FindForward("o.e", true));
+    EXPECT_EQ(Anchor(), (TextPos{0, 0}));
+    settings.MatchWhole = 1;
+    view->MoveCaretTo(0, 0);
+    EXPECT_FALSE(view->FindForward("n", true));
+}
+
 TEST_F(ViewFind, BackwardStartsBeforeTheSelectedMatch)
 {
     Show({"ab ab ab"});

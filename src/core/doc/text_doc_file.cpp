@@ -232,6 +232,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
     // file makes it, the pieces after that (past a tab or a block's end)
     // add to it.
     std::size_t longest = 0;
+    std::size_t column = 0; // the length of the line being read
     bool lineOpen = false;
     auto cells = [&](std::string_view run) {
         if (lineOpen) {
@@ -243,13 +244,13 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
     };
     LineEndScanner scanner(LineEndBytes(lineEnd));
     auto content = [&](const char* bytes, std::size_t size) {
-        const std::size_t column = lineOpen ? lines.Line(lines.Count() - 1).size() : 0;
-        EmitTextAsCells(std::string_view(bytes, size), column, tabSize, cells);
+        column = EmitTextAsCells(std::string_view(bytes, size), column, tabSize, cells);
     };
     auto lineBreak = [&] {
         if (!lineOpen)
             lines.Append({});
-        longest = std::max(longest, lines.Line(lines.Count() - 1).size());
+        longest = std::max(longest, column);
+        column = 0;
         lineOpen = false;
     };
     scanner.Scan(first, firstSize, content, lineBreak);
