@@ -21,7 +21,13 @@ start_seconds() { # title-pattern [file]: seconds until a window's title matches
   started=$(date +%s%N)
   "$NOVEDA_WINE" "$NOVEDA_EXE" "${@:2}" >/dev/null 2>&1 &
   local pid=$!
-  id=$(timeout 120 xdotool search --sync --name "$1" 2>/dev/null | head -n 1) || true
+  # Polled here: xdotool's own --sync looks only every half second.
+  id=""
+  for _ in $(seq 12000); do
+    id=$(xdotool search --name "$1" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] && break
+    sleep 0.01
+  done
   ended=$(date +%s%N)
   [ -n "$id" ] || { echo "no window titled like '$1' appeared" >&2; kill "$pid"; return 1; }
   kill "$pid" 2>/dev/null || true

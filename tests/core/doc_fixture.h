@@ -70,8 +70,6 @@ public:
     {
         m_log.push_back("range " + std::to_string(low) + " " + std::to_string(high));
     }
-    void SetStep(int step) override { m_log.push_back("step " + std::to_string(step)); }
-    void StepIt() override { m_log.push_back("stepit"); }
     void SetPos(int pos) override { m_log.push_back("pos " + std::to_string(pos)); }
 
 private:

@@ -24,15 +24,13 @@ void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, 
             std::swap(start, end);
     }
     end.col = static_cast<int>(GetLine(end.line).size());
-    std::unique_ptr<ProgressMeter> meter;
-    if (end.line > start.line && m_pFrame && (meter = m_pFrame->ShowProgress("Converting")))
-        meter->SetRange(0, 10);
+    SteppedProgress progress(end.line > start.line && m_pFrame ? m_pFrame->ShowProgress("Converting") : nullptr, 10,
+                             static_cast<std::uint64_t>(end.line - start.line));
     if (!range && !translit) {
         // The whole text in one pass through the table; the old text is the
         // undo snapshot as it stands.
         ExchangeLinesKeepingUndo(m_lines.TranslatedCopy(ConversionTable(from, to)), caret);
-        if (meter)
-            meter->SetPos(10);
+        progress.Done(static_cast<std::uint64_t>(end.line - start.line));
         InvalidateStatesFrom(0);
         SetModified(true);
         return;
@@ -44,7 +42,6 @@ void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, 
 
     const TranslitTable& table = m_pSettings->translit;
     const auto bytesTable = translit ? std::array<std::uint8_t, 256>{} : ConversionTable(from, to);
-    int shown = -1;
     for (int i = start.line; i <= end.line; ++i) {
         const int first = i == start.line ? start.col : 0;
         const int length = static_cast<int>(GetLine(i).size());
@@ -63,9 +60,7 @@ void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, 
         if (IsBookmarked(i) && m_bookmarkCount > 0)
             --m_bookmarkCount;
         m_lineFlags[static_cast<std::size_t>(i)] = LINE_STATE_UNKNOWN;
-        const int position = meter ? std::min(10, (i - start.line + 1) * 10 / (end.line - start.line)) : 0;
-        if (meter && position != shown)
-            meter->SetPos(shown = position);
+        progress.Done(static_cast<std::uint64_t>(i - start.line + 1));
     }
     if (range) {
         const TextPos newEnd{static_cast<int>(GetLine(end.line).size()), end.line};

@@ -208,12 +208,9 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
                               : options.codePage     ? *options.codePage
                                                      : static_cast<CodePage>(DetectCodePage(first, firstSize));
 
-    std::unique_ptr<ProgressMeter> meter = m_pFrame ? m_pFrame->ShowProgress("Opening:") : nullptr;
-    if (meter) {
-        meter->SetRange(0, static_cast<int>(in.Size() / kBlockSize) + 1);
-        meter->SetStep(1);
-        meter->StepIt();
-    }
+    SteppedProgress progress(m_pFrame ? m_pFrame->ShowProgress("Opening:") : nullptr, 100, in.Size());
+    std::uint64_t bytesRead = *got;
+    progress.Done(bytesRead);
 
     const int tabSize = TabSize();
     LineStore lines;
@@ -264,8 +261,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         } else {
             scanner.Scan(bytes, size, content, lineBreak);
         }
-        if (meter)
-            meter->StepIt();
+        progress.Done(bytesRead += size);
     });
     if (!read)
         return LoadResult::Failed;
@@ -319,17 +315,13 @@ bool CTextDoc::WriteFile(OutputFile& out, std::uint8_t lineEndType)
     if (const std::string_view mark = stored(ByteOrderMark(m_unicodeForm), false);
         !mark.empty() && !out.Write(mark.data(), mark.size()))
         return false;
-    std::unique_ptr<ProgressMeter> meter = m_pFrame ? m_pFrame->ShowProgress("Saving:") : nullptr;
-    if (meter)
-        meter->SetRange(0, 10);
     const int count = GetLineCount();
+    SteppedProgress progress(m_pFrame ? m_pFrame->ShowProgress("Saving:") : nullptr, 10,
+                             static_cast<std::uint64_t>(count));
     const std::string_view lineEnd = LineEndBytes(lineEndType);
     std::string text;
-    int shown = -1;
     for (int i = 0; i < count; ++i) {
-        const int position = static_cast<int>(static_cast<long long>(i + 1) * 10 / count);
-        if (meter && position != shown)
-            meter->SetPos(shown = position);
+        progress.Done(static_cast<std::uint64_t>(i) + 1);
         std::string_view bytes = GetLine(i);
         if (FindFirstTabByte(bytes) != bytes.size()) {
             text.clear();

@@ -10,26 +10,12 @@
 
 namespace {
 
-// Shows a 0..10 meter for work over many lines, set only when it moves.
-class LineProgress {
-public:
-    LineProgress(DocumentHost* frame, const char* label, int lines) : m_lines(lines)
-    {
-        if (frame && lines > 1 && (m_meter = frame->ShowProgress(label)))
-            m_meter->SetRange(0, 10);
-    }
-    void Done(int lines)
-    {
-        const int position = m_meter ? std::min(10, lines * 10 / m_lines) : 0;
-        if (m_meter && position != m_shown)
-            m_meter->SetPos(m_shown = position);
-    }
-
-private:
-    std::unique_ptr<ProgressMeter> m_meter;
-    int m_lines;
-    int m_shown = -1;
-};
+// A 0..10 meter for work over more than one line.
+SteppedProgress LineProgress(DocumentHost* frame, const char* label, int lines)
+{
+    return SteppedProgress(frame && lines > 1 ? frame->ShowProgress(label) : nullptr, 10,
+                           static_cast<std::uint64_t>(std::max(lines, 0)));
+}
 
 } // namespace
 
@@ -37,7 +23,7 @@ void CTextDoc::TabsToSpaces(TextPos caret)
 {
     RecordUndo(UNDO_SNAPSHOT, caret, caret);
     const int count = GetLineCount();
-    LineProgress progress(m_pFrame, "Tabs->Spaces", count);
+    SteppedProgress progress = LineProgress(m_pFrame, "Tabs->Spaces", count);
     for (int i = 0; i < count; ++i) {
         char* bytes = m_lines.MutableLine(i);
         const std::size_t length = GetLine(i).size();
@@ -84,7 +70,7 @@ void CTextDoc::RemoveTags(const std::optional<std::pair<TextPos, TextPos>>& rang
     }
     const char opening = m_pSettings->TagChars[0];
     const char closing = m_pSettings->TagChars[1];
-    LineProgress progress(m_pFrame, "Removing", end.line - start.line + 1);
+    SteppedProgress progress = LineProgress(m_pFrame, "Removing", end.line - start.line + 1);
     const int firstLine = start.line;
 
     int depth = 0;

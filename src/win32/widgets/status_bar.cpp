@@ -16,8 +16,6 @@ public:
     explicit StatusProgress(HWND control) : m_control(control) {}
     ~StatusProgress() override { DestroyWindow(m_control); }
     void SetRange(int low, int high) override { SendMessageW(m_control, PBM_SETRANGE32, low, high); }
-    void SetStep(int step) override { SendMessageW(m_control, PBM_SETSTEP, step, 0); }
-    void StepIt() override { Send(PBM_STEPIT, 0); }
     void SetPos(int pos) override { Send(PBM_SETPOS, pos); }
 
 private:
