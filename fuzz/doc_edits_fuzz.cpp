@@ -1,9 +1,11 @@
-// Random edit sequences on a document: nothing may crash, the bookmark count
-// must match the marks, and undoing everything must give back the original
-// text, redoing everything the edited one.
+// Random edit sequences on a document, whole-text conversions among them:
+// nothing may crash, the bookmark count must match the marks, and undoing
+// everything must give back the original text, redoing everything the
+// edited one.
 #include "core/doc/tab_cells.h"
 #include "core/doc/text_doc.h"
 #include "core/settings/app_settings.h"
+#include "core/text/code_pages.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -76,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     while (!in.Empty()) {
         TextPos pos = CaretPos(doc, in);
-        switch (in.Byte() % 10) {
+        switch (in.Byte() % 11) {
         case 0: doc.InsertText(pos, in.Text(16), true); break;
         case 1: doc.DeleteText(pos, CaretPos(doc, in), true); break;
         case 2: doc.InsertChar(pos, static_cast<char>(in.Byte() | 0x20)); break;
@@ -92,6 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             LineStore lines;
             lines.Append(cells);
             doc.ReplaceAllLines(lines, pos);
+            break;
+        }
+        case 10: { // the whole text through a code-page table
+            const int from = in.Byte() % kCodePageCount;
+            doc.Convert(std::nullopt, from, in.Byte() % kCodePageCount, false, pos);
             break;
         }
         }
