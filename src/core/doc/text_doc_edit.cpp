@@ -285,7 +285,6 @@ void CTextDoc::ExchangeLines(LineStore& lines)
 
 void CTextDoc::ExchangeLinesKeepingUndo(LineStore lines, TextPos caret)
 {
-    DropUndoTailAndOldest();
     auto record = std::make_unique<UndoRecord>();
     record->type = UNDO_SNAPSHOT;
     record->start = record->end = caret;
