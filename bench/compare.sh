@@ -22,6 +22,10 @@ peer_mbps() { # bytes command...: the best of three runs, in MB/s
   done
   awk -v b="$bytes" -v ns="$best" 'BEGIN { printf "%.1f", b * 1e3 / ns }'
 }
+to_file() { # command...: runs it with its output in a file, as grep counts
+  # all only then: writing to /dev/null, it stops at the first match.
+  sh -c 'out=$1; shift; "$@" >"$out"' - "$scratch/out" "$@"
+}
 ours() { # case file [arg]: mbps and rss_mb of one novedabench run
   "$bench" "$@" | awk '/^case=/ { for (i = 1; i <= NF; i++) { split($i, kv, "="); v[kv[1]] = kv[2] }
                                   printf "%s %s\n", v["mbps"], v["rss_mb"] }'
@@ -45,9 +49,9 @@ for file in "$@"; do
     "$(peer_mbps "$bytes" sh -c 'LC_ALL=C tr "\300-\377" "\340-\377\300-\337" < "$1"' - "$file")"
   row convert "$convert" 'iconv koi8-r cp1251' "$(peer_mbps "$bytes" iconv -f koi8-r -t cp1251 "$file")"
   read -r found _ < <(ours search "$file" "$search")
-  row search "$found" 'grep -F -c' "$(peer_mbps "$bytes" env LC_ALL=C grep -F -c -e "$search" "$file")"
+  row search "$found" 'grep -F -c' "$(peer_mbps "$bytes" to_file env LC_ALL=C grep -F -c -e "$search" "$file")"
   read -r matched _ < <(ours regex "$file" "$regex")
-  row regex "$matched" 'grep -E -c' "$(peer_mbps "$bytes" env LC_ALL=C grep -E -c -e "$regex" "$file")"
+  row regex "$matched" 'grep -E -c' "$(peer_mbps "$bytes" to_file env LC_ALL=C grep -E -c -e "$regex" "$file")"
   if command -v vim >/dev/null; then
     row load "$load" 'vim -es (open, quit)' "$(peer_mbps "$bytes" vim -u NONE -es -c q "$file")"
   fi
