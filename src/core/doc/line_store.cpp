@@ -130,7 +130,7 @@ void LineStore::CopyBlocksOf(const LineStore& other, const std::uint8_t* table)
             char* bytes = reinterpret_cast<char*>(&e);
             Translate(bytes, bytes, (e.m_size >> 24) & 7, table);
         }
-        if (kind != 2 || e.m_where == 0)
+        if (kind != 2)
             continue;
         // Slots of entries that were made but never placed stay empty here.
         const std::size_t length = e.m_size & kLengthMask;
@@ -138,7 +138,7 @@ void LineStore::CopyBlocksOf(const LineStore& other, const std::uint8_t* table)
         Translate(own, other.m_own[e.m_where], length, table);
         m_own[e.m_where] = own;
     }
-    for (std::size_t slot = 1; slot < m_own.size(); ++slot) {
+    for (std::size_t slot = 0; slot < m_own.size(); ++slot) {
         if (!m_own[slot] && other.m_own[slot])
             m_freeOwn.push_back(static_cast<std::uint32_t>(slot));
     }
@@ -187,7 +187,7 @@ void LineStore::Clear()
 {
     for (char* own : m_own)
         std::free(own);
-    m_own.assign(1, nullptr);
+    m_own.clear();
     m_freeOwn.clear();
     m_entries.clear();
     m_blocks.clear();
@@ -268,11 +268,9 @@ void LineStore::Release(Entry& entry)
         break;
     }
     case 2:
-        if (entry.m_where != 0) {
-            std::free(m_own[entry.m_where]);
-            m_own[entry.m_where] = nullptr;
-            m_freeOwn.push_back(entry.m_where);
-        }
+        std::free(m_own[entry.m_where]);
+        m_own[entry.m_where] = nullptr;
+        m_freeOwn.push_back(entry.m_where);
         break;
     default:
         break;
@@ -313,7 +311,7 @@ void LineStore::AppendToLast(std::string_view bytes)
             return;
         }
     }
-    const bool own = kind == 2 && e.m_where != 0;
+    const bool own = kind == 2;
     if (own || length <= kShortest || length > kLargestPackedLine) {
         Replace(Count() - 1, old.size(), 0, bytes);
         return;
@@ -362,7 +360,7 @@ void LineStore::Replace(int index, std::size_t from, std::size_t count, std::str
     const std::size_t length = old.size() - count + bytes.size();
     CheckLength(length);
 
-    if (e.m_size >> 30 == 2 && e.m_where != 0 && length > kShortest) {
+    if (e.m_size >> 30 == 2 && length > kShortest) {
         // Grown or shrunk where it is.
         char*& own = m_own[e.m_where];
         const std::size_t capacity = CapacityFor(old.size());

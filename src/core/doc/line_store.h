@@ -21,9 +21,9 @@ class LineStore {
 public:
     // A line's place. The two top bits of `m_size` tell the kind: 00 a line
     // packed in a block (`m_where` holds the block's slot and the offset in
-    // it), 10 a buffer of its own (`m_where` is its slot; slot 0 is the empty
-    // line), 11 a short line whose bytes are the entry's first seven bytes,
-    // its length in the low bits of the entry's last byte.
+    // it), 10 a buffer of its own (`m_where` is its slot), 11 a short line
+    // whose bytes are the entry's first seven bytes, its length in the low
+    // bits of the entry's last byte (a new entry is the empty line).
     class Entry {
     public:
         std::size_t Length() const;
@@ -31,7 +31,7 @@ public:
     private:
         friend class LineStore;
         std::uint32_t m_where = 0;
-        std::uint32_t m_size = kOwnKind;
+        std::uint32_t m_size = kShortKind;
     };
 
     // The longest line a store holds.
@@ -122,7 +122,7 @@ private:
     std::vector<std::uint32_t> m_freeBlocks;
     std::uint32_t m_currentBlock = kNoBlock;
     std::uint32_t m_nextBlockSize = 0;
-    std::vector<char*> m_own{nullptr}; // by slot; slot 0 stays the empty line
+    std::vector<char*> m_own; // by slot; a freed slot waits in m_freeOwn
     std::vector<std::uint32_t> m_freeOwn;
 };
 
