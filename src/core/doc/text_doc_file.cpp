@@ -240,8 +240,16 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         }
     };
     LineEndScanner scanner(LineEndBytes(lineEnd));
+    // Most blocks hold no tab: one look at the whole block spares a look
+    // at every line.
+    bool blockHasTabs = true;
     auto content = [&](const char* bytes, std::size_t size) {
-        column = EmitTextAsCells(std::string_view(bytes, size), column, tabSize, cells);
+        if (blockHasTabs) {
+            column = EmitTextAsCells(std::string_view(bytes, size), column, tabSize, cells);
+        } else {
+            cells(std::string_view(bytes, size));
+            column += size;
+        }
     };
     auto lineBreak = [&] {
         if (!lineOpen)
@@ -250,16 +258,20 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         column = 0;
         lineOpen = false;
     };
-    scanner.Scan(first, firstSize, content, lineBreak);
+    auto scan = [&](const char* bytes, std::size_t size) {
+        blockHasTabs = std::memchr(bytes, '\t', size) != nullptr;
+        scanner.Scan(bytes, size, content, lineBreak);
+    };
+    scan(first, firstSize);
     const bool read = ReadFollowingBlocks(in, block, *got, [&](char* bytes, std::size_t size) {
         if (encrypted)
             m_cipher.DecipherInPlace(key, bytes, size);
         if (decoder) {
             decoded.clear();
             decoder->Decode(std::string_view(bytes, size), decoded);
-            scanner.Scan(decoded.data(), decoded.size(), content, lineBreak);
+            scan(decoded.data(), decoded.size());
         } else {
-            scanner.Scan(bytes, size, content, lineBreak);
+            scan(bytes, size);
         }
         progress.Done(bytesRead += size);
     });
@@ -268,7 +280,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
     if (decoder) {
         decoded.clear();
         decoder->Finish(decoded);
-        scanner.Scan(decoded.data(), decoded.size(), content, lineBreak);
+        scan(decoded.data(), decoded.size());
     }
     scanner.Finish(content);
     lineBreak(); // the rest, even if empty, is the last line
