@@ -32,6 +32,17 @@ constexpr std::array<unsigned char, 0x10000> kCp1251Bytes = [] {
     return bytes;
 }();
 
+// The cp1251 byte of every two-byte UTF-8 sequence, indexed by its lead and
+// continuation byte as one number; 0 where the two make no valid sequence
+// or the character has no cp1251 byte (no valid pair gives U+0000).
+constexpr std::array<unsigned char, 0x10000> kCp1251OfPair = [] {
+    std::array<unsigned char, 0x10000> bytes{};
+    for (unsigned lead = 0xC2; lead <= 0xDF; ++lead)
+        for (unsigned next = 0x80; next <= 0xBF; ++next)
+            bytes[lead << 8 | next] = kCp1251Bytes[(lead & 0x1Fu) << 6 | (next & 0x3Fu)];
+    return bytes;
+}();
+
 // Each cp1251 byte in UTF-8: up to three bytes and their count.
 struct Utf8Bytes {
     char bytes[3];
@@ -220,44 +231,56 @@ void UnicodeDecoder::DecodeUtf8(std::string_view bytes, std::string& out)
     const std::size_t begin = out.size();
     out.resize(begin + bytes.size());
     char* to = out.data() + begin;
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t size = bytes.size();
+    // Counted here, not in the member: every byte written through `to`
+    // could be the member, and the compiler would read it again each time.
+    std::size_t lineFeeds = m_lineFeeds;
+    auto byteOf = [&](char32_t character) {
+        m_lineFeeds = lineFeeds;
+        const char byte = Byte(character);
+        lineFeeds = m_lineFeeds;
+        return byte;
+    };
     std::size_t at = 0;
-    while (at < bytes.size()) {
-        const auto lead = static_cast<unsigned char>(bytes[at]);
-        if (lead < 0x80) { // ASCII is the same bytes in cp1251, eight at a time where it can
-            std::uint64_t word;
-            if (at + 8 <= bytes.size() && (std::memcpy(&word, bytes.data() + at, 8), !(word & kHighBits))) {
-                std::memcpy(to, &word, 8);
-                for (int i = 0; i < 8; ++i)
-                    m_lineFeeds += to[i] == '\n';
-                to += 8;
-                at += 8;
-            } else {
-                *to++ = static_cast<char>(lead);
-                m_lineFeeds += lead == '\n';
-                ++at;
-            }
+    while (at < size) {
+        if (in[at] < 0x80) {
+            // ASCII is the same bytes in cp1251, eight at a time where it can.
+            do {
+                std::uint64_t word;
+                if (at + 8 <= size && (std::memcpy(&word, in + at, 8), !(word & kHighBits))) {
+                    std::memcpy(to, &word, 8);
+                    for (int i = 0; i < 8; ++i)
+                        lineFeeds += to[i] == '\n';
+                    to += 8;
+                    at += 8;
+                } else {
+                    lineFeeds += in[at] == '\n';
+                    *to++ = static_cast<char>(in[at++]);
+                }
+            } while (at < size && in[at] < 0x80);
             continue;
         }
-        // Two bytes, as Cyrillic letters are: a lead of C2..DF and any
-        // continuation byte make a valid sequence.
-        if (lead >= 0xC2 && lead <= 0xDF && at + 1 < bytes.size()) {
-            const auto next = static_cast<unsigned char>(bytes[at + 1]);
-            if ((next & 0xC0) == 0x80) {
-                const unsigned character = (lead & 0x1Fu) << 6 | (next & 0x3Fu);
-                const unsigned char byte = kCp1251Bytes[character];
-                *to++ = byte ? static_cast<char>(byte) : Byte(character);
-                at += 2;
-                continue;
-            }
+        // A run of two-byte characters with cp1251 bytes, as Cyrillic words
+        // are, one lookup each; any other sequence goes the long way.
+        while (at + 1 < size) {
+            const unsigned char byte = kCp1251OfPair[in[at] << 8 | in[at + 1]];
+            if (!byte)
+                break;
+            *to++ = static_cast<char>(byte);
+            at += 2;
         }
+        if (at == size || in[at] < 0x80)
+            continue;
         const int length = ValidSequence(bytes, at);
         if (length < 0) {
             m_pending.assign(bytes.substr(at));
             break;
         }
-        *to++ = Byte(length > 0 ? DecodeSequence(bytes, at, length) : kReplacement);
+        *to++ = byteOf(length > 0 ? DecodeSequence(bytes, at, length) : kReplacement);
         at += length > 0 ? static_cast<std::size_t>(length) : 1;
     }
+    m_lineFeeds = lineFeeds;
     out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
