@@ -336,11 +336,15 @@ void AppendUnicode(std::string_view cp1251, UnicodeForm form, std::string& out)
         }
         return;
     }
-    out.resize(begin + cp1251.size() * 3);
+    // Without a branch: every byte's entry stored whole, its length byte
+    // too, which the next character or the end overwrites (room for that
+    // one more is always there).
+    static_assert(sizeof(Utf8Bytes) == 4);
+    out.resize(begin + cp1251.size() * 3 + 1);
     char* to = out.data() + begin;
-    for (const char byte : cp1251) { // without a branch: every byte by the table
+    for (const char byte : cp1251) {
         const Utf8Bytes& u = kUtf8Of[static_cast<unsigned char>(byte)];
-        std::memcpy(to, u.bytes, 3); // room for three is always there
+        std::memcpy(to, &u, sizeof u);
         to += u.length;
     }
     out.resize(static_cast<std::size_t>(to - out.data()));
