@@ -32,15 +32,21 @@ constexpr std::array<unsigned char, 0x10000> kCp1251Bytes = [] {
     return bytes;
 }();
 
-// The cp1251 byte of every two-byte UTF-8 sequence, indexed by its lead and
-// continuation byte as one number; 0 where the two make no valid sequence
-// or the character has no cp1251 byte (no valid pair gives U+0000).
-constexpr std::array<unsigned char, 0x10000> kCp1251OfPair = [] {
-    std::array<unsigned char, 0x10000> bytes{};
+// What the two bytes at a place of UTF-8 text give, indexed by the first
+// byte plus 256 times the second: the cp1251 byte of the character there
+// (low byte) and the bytes it takes (high byte). An ASCII byte takes one
+// whatever follows it, a two-byte sequence whose character has a cp1251
+// byte takes two; 0 for everything else, which goes the long way.
+constexpr std::array<std::uint16_t, 0x10000> kStepOfPair = [] {
+    std::array<std::uint16_t, 0x10000> steps{};
+    for (unsigned first = 0; first < 0x80; ++first)
+        for (unsigned second = 0; second < 0x100; ++second)
+            steps[second << 8 | first] = static_cast<std::uint16_t>(1u << 8 | first);
     for (unsigned lead = 0xC2; lead <= 0xDF; ++lead)
         for (unsigned next = 0x80; next <= 0xBF; ++next)
-            bytes[lead << 8 | next] = kCp1251Bytes[(lead & 0x1Fu) << 6 | (next & 0x3Fu)];
-    return bytes;
+            if (const unsigned char byte = kCp1251Bytes[(lead & 0x1Fu) << 6 | (next & 0x3Fu)])
+                steps[next << 8 | lead] = static_cast<std::uint16_t>(2u << 8 | byte);
+    return steps;
 }();
 
 // Each cp1251 byte in UTF-8: up to three bytes and their count.
@@ -113,9 +119,6 @@ int ValidSequence(std::string_view bytes, std::size_t at)
     }
     return lead.length;
 }
-
-// The top bit of each of eight bytes: none set, all eight are ASCII.
-constexpr std::uint64_t kHighBits = 0x8080808080808080u;
 
 char32_t DecodeSequence(std::string_view bytes, std::size_t at, int length)
 {
@@ -244,34 +247,24 @@ void UnicodeDecoder::DecodeUtf8(std::string_view bytes, std::string& out)
     };
     std::size_t at = 0;
     while (at < size) {
-        if (in[at] < 0x80) {
-            // ASCII is the same bytes in cp1251, eight at a time where it can.
-            do {
-                std::uint64_t word;
-                if (at + 8 <= size && (std::memcpy(&word, in + at, 8), !(word & kHighBits))) {
-                    std::memcpy(to, &word, 8);
-                    for (int i = 0; i < 8; ++i)
-                        lineFeeds += to[i] == '\n';
-                    to += 8;
-                    at += 8;
-                } else {
-                    lineFeeds += in[at] == '\n';
-                    *to++ = static_cast<char>(in[at++]);
-                }
-            } while (at < size && in[at] < 0x80);
-            continue;
-        }
-        // A run of two-byte characters with cp1251 bytes, as Cyrillic words
-        // are, one lookup each; any other sequence goes the long way.
+        // ASCII and the two-byte characters cp1251 has, as Russian text is
+        // made of, one lookup each and no branch between them.
         while (at + 1 < size) {
-            const unsigned char byte = kCp1251OfPair[in[at] << 8 | in[at + 1]];
-            if (!byte)
+            const std::uint16_t step = kStepOfPair[in[at] | in[at + 1] << 8];
+            if (step == 0)
                 break;
-            *to++ = static_cast<char>(byte);
-            at += 2;
+            const auto byte = static_cast<char>(step & 0xFF);
+            *to++ = byte;
+            lineFeeds += byte == '\n';
+            at += step >> 8;
         }
-        if (at == size || in[at] < 0x80)
+        if (at == size)
+            break;
+        if (in[at] < 0x80) { // the last byte
+            lineFeeds += in[at] == '\n';
+            *to++ = static_cast<char>(in[at++]);
             continue;
+        }
         const int length = ValidSequence(bytes, at);
         if (length < 0) {
             m_pending.assign(bytes.substr(at));
