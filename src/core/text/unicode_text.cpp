@@ -32,21 +32,19 @@ constexpr std::array<unsigned char, 0x10000> kCp1251Bytes = [] {
     return bytes;
 }();
 
-// What the two bytes at a place of UTF-8 text give, indexed by the first
-// byte plus 256 times the second: the cp1251 byte of the character there
-// (low byte) and the bytes it takes (high byte). An ASCII byte takes one
-// whatever follows it, a two-byte sequence whose character has a cp1251
-// byte takes two; 0 for everything else, which goes the long way.
-constexpr std::array<std::uint16_t, 0x10000> kStepOfPair = [] {
-    std::array<std::uint16_t, 0x10000> steps{};
+// The cp1251 byte of the character at a place of UTF-8 text, indexed by the
+// byte there plus 256 times the next one: an ASCII byte whatever follows
+// it, a two-byte sequence whose character cp1251 has. 0 for everything
+// else (NUL too), which goes the long way.
+constexpr std::array<unsigned char, 0x10000> kByteOfPair = [] {
+    std::array<unsigned char, 0x10000> bytes{};
     for (unsigned first = 0; first < 0x80; ++first)
         for (unsigned second = 0; second < 0x100; ++second)
-            steps[second << 8 | first] = static_cast<std::uint16_t>(1u << 8 | first);
+            bytes[second << 8 | first] = static_cast<unsigned char>(first);
     for (unsigned lead = 0xC2; lead <= 0xDF; ++lead)
         for (unsigned next = 0x80; next <= 0xBF; ++next)
-            if (const unsigned char byte = kCp1251Bytes[(lead & 0x1Fu) << 6 | (next & 0x3Fu)])
-                steps[next << 8 | lead] = static_cast<std::uint16_t>(2u << 8 | byte);
-    return steps;
+            bytes[next << 8 | lead] = kCp1251Bytes[(lead & 0x1Fu) << 6 | (next & 0x3Fu)];
+    return bytes;
 }();
 
 // Each cp1251 byte in UTF-8: up to three bytes and their count.
@@ -248,19 +246,21 @@ void UnicodeDecoder::DecodeUtf8(std::string_view bytes, std::string& out)
     std::size_t at = 0;
     while (at < size) {
         // ASCII and the two-byte characters cp1251 has, as Russian text is
-        // made of, one lookup each and no branch between them.
+        // made of, one lookup each and no branch between them. The next
+        // place follows from the lead byte alone, so that the lookup is not
+        // waited for before the next byte is read.
         while (at + 1 < size) {
-            const std::uint16_t step = kStepOfPair[in[at] | in[at + 1] << 8];
-            if (step == 0)
+            const unsigned lead = in[at];
+            const unsigned char byte = kByteOfPair[lead | in[at + 1] << 8];
+            if (byte == 0)
                 break;
-            const auto byte = static_cast<char>(step & 0xFF);
-            *to++ = byte;
+            *to++ = static_cast<char>(byte);
             lineFeeds += byte == '\n';
-            at += step >> 8;
+            at += 1 + (lead >> 7);
         }
         if (at == size)
             break;
-        if (in[at] < 0x80) { // the last byte
+        if (in[at] < 0x80) { // the last byte, or NUL
             lineFeeds += in[at] == '\n';
             *to++ = static_cast<char>(in[at++]);
             continue;
