@@ -96,7 +96,9 @@ LineMatch LineSearch::FindIn(std::string_view text)
 {
     if (!m_regex && !m_wholeWord) {
         const std::size_t at = FindPlain(text, 0);
-        return at == std::string_view::npos ? LineMatch{} : LineMatch{static_cast<int>(at), static_cast<int>(m_pattern.size())};
+        if (at == std::string_view::npos)
+            return {};
+        return {static_cast<int>(at), static_cast<int>(m_pattern.size())};
     }
     if (!Valid())
         return {};
