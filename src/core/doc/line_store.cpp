@@ -87,7 +87,7 @@ void LineStore::CopyFrom(const LineStore& other, const std::uint8_t* table)
     std::size_t liveBytes = 0;
     std::size_t blockBytes = 0;
     for (const Entry& e : other.m_entries)
-        liveBytes += e.m_size >> 30 == 0 ? e.m_size : 0;
+        liveBytes += e.KindOf() == Entry::Packed ? e.m_size : 0;
     for (const Block& b : other.m_blocks)
         blockBytes += b.used;
     if (liveBytes * 2 >= blockBytes) {
@@ -125,12 +125,11 @@ void LineStore::CopyBlocksOf(const LineStore& other, const std::uint8_t* table)
     m_freeOwn = other.m_freeOwn;
     m_entries = other.m_entries;
     for (Entry& e : m_entries) {
-        const unsigned kind = e.m_size >> 30;
-        if (kind == 3 && table) {
+        if (e.KindOf() == Entry::Short && table) {
             char* bytes = reinterpret_cast<char*>(&e);
-            Translate(bytes, bytes, (e.m_size >> 24) & 7, table);
+            Translate(bytes, bytes, e.Length(), table);
         }
-        if (kind != 2)
+        if (e.KindOf() != Entry::Own)
             continue;
         // Slots of entries that were made but never placed stay empty here.
         const std::size_t length = e.m_size & kLengthMask;
@@ -255,8 +254,8 @@ char* LineStore::OwnBuffer(Entry& entry, std::size_t length)
 
 void LineStore::Release(Entry& entry)
 {
-    switch (entry.m_size >> 30) {
-    case 0: {
+    switch (entry.KindOf()) {
+    case Entry::Packed: {
         const std::uint32_t slot = entry.m_where >> kOffsetBits;
         Block& b = m_blocks[slot];
         if (--b.liveLines == 0) {
@@ -267,7 +266,7 @@ void LineStore::Release(Entry& entry)
         }
         break;
     }
-    case 2:
+    case Entry::Own:
         std::free(m_own[entry.m_where]);
         m_own[entry.m_where] = nullptr;
         m_freeOwn.push_back(entry.m_where);
@@ -300,8 +299,7 @@ void LineStore::AppendToLast(std::string_view bytes)
         return;
     }
     const std::size_t length = old.size() + bytes.size();
-    const unsigned kind = e.m_size >> 30;
-    if (kind == 0 && length <= kLargestPackedLine) {
+    if (e.KindOf() == Entry::Packed && length <= kLargestPackedLine) {
         Block& b = m_blocks[e.m_where >> kOffsetBits];
         if ((e.m_where >> kOffsetBits) == m_currentBlock && (e.m_where & kOffsetMask) + old.size() == b.used &&
             b.size - b.used >= bytes.size()) {
@@ -311,8 +309,7 @@ void LineStore::AppendToLast(std::string_view bytes)
             return;
         }
     }
-    const bool own = kind == 2;
-    if (own || length <= kShortest || length > kLargestPackedLine) {
+    if (e.KindOf() == Entry::Own || length <= kShortest || length > kLargestPackedLine) {
         Replace(Count() - 1, old.size(), 0, bytes);
         return;
     }
@@ -360,7 +357,7 @@ void LineStore::Replace(int index, std::size_t from, std::size_t count, std::str
     const std::size_t length = old.size() - count + bytes.size();
     CheckLength(length);
 
-    if (e.m_size >> 30 == 2 && length > kShortest) {
+    if (e.KindOf() == Entry::Own && length > kShortest) {
         // Grown or shrunk where it is.
         char*& own = m_own[e.m_where];
         const std::size_t capacity = CapacityFor(old.size());

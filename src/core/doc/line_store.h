@@ -30,6 +30,8 @@ public:
 
     private:
         friend class LineStore;
+        enum Kind : unsigned { Packed = 0, Own = 2, Short = 3 };
+        Kind KindOf() const { return static_cast<Kind>(m_size >> 30); }
         std::uint32_t m_where = 0;
         std::uint32_t m_size = kShortKind;
     };
@@ -48,13 +50,13 @@ public:
     std::string_view Line(int index) const
     {
         const Entry& e = m_entries[static_cast<std::size_t>(index)];
-        switch (e.m_size >> 30) {
-        case 0:
+        switch (e.KindOf()) {
+        case Entry::Packed:
             return {m_blocks[e.m_where >> kOffsetBits].bytes.get() + (e.m_where & kOffsetMask), e.m_size};
-        case 3:
-            return {reinterpret_cast<const char*>(&e), (e.m_size >> 24) & 7};
+        case Entry::Short:
+            return {reinterpret_cast<const char*>(&e), e.Length()};
         default:
-            return {m_own[e.m_where], e.m_size & kLengthMask};
+            return {m_own[e.m_where], e.Length()};
         }
     }
 
@@ -128,10 +130,10 @@ private:
 
 inline std::size_t LineStore::Entry::Length() const
 {
-    switch (m_size >> 30) {
-    case 0:
+    switch (KindOf()) {
+    case Packed:
         return m_size;
-    case 3:
+    case Short:
         return (m_size >> 24) & 7;
     default:
         return m_size & kLengthMask;
