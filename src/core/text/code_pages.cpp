@@ -161,7 +161,7 @@ void ConvertLineRange(std::string& line, int from, int to, int startCol, int end
     if (from == to)
         return;
     const int last = endCol < 0 || endCol >= static_cast<int>(line.size()) ? static_cast<int>(line.size()) - 1 : endCol;
-    const auto table = ConversionTable(from, to);
+    const auto& table = ConversionTable(from, to);
     for (int i = startCol < 0 ? 0 : startCol; i <= last; ++i) {
         char& b = line[static_cast<std::size_t>(i)];
         b = static_cast<char>(table[static_cast<std::uint8_t>(b)]);

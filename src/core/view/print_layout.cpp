@@ -109,7 +109,7 @@ std::vector<std::string> PageRows(const PrintLayout& layout, const CTextDoc& doc
         return rows;
     const TextPos start = layout.pageStarts[page - 1];
     const TextPos end = page < layout.PageCount() ? layout.pageStarts[page] : TextPos{0, doc.GetLineCount()};
-    const auto toWin = ConversionTable(codePage, CP_WIN);
+    const auto& toWin = ConversionTable(codePage, CP_WIN);
     TextPos at = start;
     while (at < end && static_cast<int>(rows.size()) < layout.rowsPerPage) {
         const std::string_view line = doc.GetLine(at.line);
