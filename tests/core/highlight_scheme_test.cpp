@@ -163,14 +163,23 @@ TEST(HighlightScheme, SchemesAreChosenByExtension)
     EXPECT_FALSE(GetDescription("/no/such/pas.hgh"));
 }
 
-TEST(LineStates, AreComputedFromTheNearestKnownLineAndForgottenAfterAnEdit)
-{
+// A document of C-like text and its scheme.
+class LineStates : public ::testing::Test {
+protected:
+    void SetText(std::string_view text)
+    {
+        doc.OnNewDocument();
+        TextPos pos;
+        doc.InsertText(pos, text, false);
+    }
     AppSettings settings;
-    CTextDoc doc(settings);
-    doc.OnNewDocument();
-    TextPos pos;
-    doc.InsertText(pos, "a /* b\r\n\r\nc */ d\r\ne\r\nf", false);
+    CTextDoc doc{settings};
     const HighlightScheme scheme = Scheme(kCLike);
+};
+
+TEST_F(LineStates, AreComputedFromTheNearestKnownLineAndForgottenAfterAnEdit)
+{
+    SetText("a /* b\r\n\r\nc */ d\r\ne\r\nf");
     EXPECT_EQ(StateBeforeLine(doc, scheme, 0), STATE_NORMAL);
     EXPECT_EQ(StateBeforeLine(doc, scheme, 2), STATE_COMMENT1);
     EXPECT_EQ(doc.GetLineState(0), STATE_COMMENT1);
@@ -188,14 +197,9 @@ TEST(LineStates, AreComputedFromTheNearestKnownLineAndForgottenAfterAnEdit)
     EXPECT_FALSE(RecolourLine(doc, scheme, 0));
 }
 
-TEST(LineStates, AnEditForgetsEveryStateAfterItUntilTheyAreWorkedOutAgain)
+TEST_F(LineStates, AnEditForgetsEveryStateAfterItUntilTheyAreWorkedOutAgain)
 {
-    AppSettings settings;
-    CTextDoc doc(settings);
-    doc.OnNewDocument();
-    TextPos pos;
-    doc.InsertText(pos, "a /* b\r\nx\r\nc */ d\r\ne\r\nf", false);
-    const HighlightScheme scheme = Scheme(kCLike);
+    SetText("a /* b\r\nx\r\nc */ d\r\ne\r\nf");
     EXPECT_EQ(StateBeforeLine(doc, scheme, 4), STATE_NORMAL);
     doc.InvalidateStatesFrom(2);
     EXPECT_EQ(doc.GetLineState(1), STATE_COMMENT1);
