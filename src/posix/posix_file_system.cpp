@@ -142,6 +142,24 @@ bool PosixFileSystem::Replace(const std::string& from, const std::string& to)
     return std::rename(from.c_str(), to.c_str()) == 0;
 }
 
+bool PosixFileSystem::Copy(const std::string& from, const std::string& to)
+{
+    const int source = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (source < 0)
+        return false;
+    const int target = open(to.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    bool copied = target >= 0;
+    char buffer[65536];
+    for (ssize_t got; copied && (got = read(source, buffer, sizeof buffer)) != 0;)
+        copied = got > 0 && write(target, buffer, static_cast<std::size_t>(got)) == got;
+    close(source);
+    if (target >= 0 && close(target) != 0)
+        copied = false;
+    if (!copied && target >= 0)
+        unlink(to.c_str());
+    return copied;
+}
+
 bool PosixFileSystem::Delete(const std::string& path)
 {
     return unlink(path.c_str()) == 0;

@@ -9,7 +9,7 @@
 #include <string>
 
 // Files in memory that fail on request: the Nth read, write or replace
-// (counted over all files from 1), a short write, a temporary name, a create.
+// (counted over all files from 1), a copy, a short write, a temporary name, a create.
 // A folder exists when it is listed in `directories` or holds a file; "."
 // (a bare file name's folder) and roots always exist.
 class FakeFileSystem : public FileSystem {
@@ -23,12 +23,14 @@ public:
     int failWriteAt = 0;
     int shortWriteAt = 0;
     int failReplaceAt = 0;
+    int failCopyAt = 0;
     bool failTempFile = false;
     bool failCreate = false;
     std::uint64_t reportedSize = 0; // a size to claim instead of the real one
     int reads = 0;
     int writes = 0;
     int replaces = 0;
+    int copies = 0;
 
     std::unique_ptr<InputFile> OpenRead(const std::string& path, OpenError& error) override
     {
@@ -70,6 +72,15 @@ public:
         std::string content = std::move(it->second);
         files.erase(it);
         files[to] = std::move(content);
+        return true;
+    }
+
+    bool Copy(const std::string& from, const std::string& to) override
+    {
+        const auto it = files.find(from);
+        if (++copies == failCopyAt || it == files.end() || Exists(to) || !IsDirectory(DirectoryOf(to)))
+            return false;
+        files[to] = it->second;
         return true;
     }
 

@@ -83,6 +83,16 @@ inline void CheckFileSystemContract(FileSystem& fs, const std::string& dir, char
     EXPECT_EQ(ReadAll(fs, file), "new text");
     EXPECT_FALSE(fs.Replace(*temp1, file)); // nothing left to move
 
+    const std::string copy = dir + separator + "contract copy.txt";
+    EXPECT_TRUE(fs.Copy(file, copy));
+    EXPECT_EQ(ReadAll(fs, copy), "new text");
+    ASSERT_TRUE(WriteAll(fs, *temp2, "other"));
+    EXPECT_FALSE(fs.Copy(*temp2, copy)); // never over a file
+    EXPECT_EQ(ReadAll(fs, copy), "new text");
+    EXPECT_FALSE(fs.Copy(dir + separator + "no such file", dir + separator + "never made"));
+    EXPECT_FALSE(fs.Exists(dir + separator + "never made"));
+    EXPECT_TRUE(fs.Delete(copy));
+
     EXPECT_TRUE(fs.Delete(*temp2));
     EXPECT_FALSE(fs.Exists(*temp2));
     EXPECT_TRUE(fs.DeleteToRecycleBin(file));

@@ -78,6 +78,8 @@ public:
     virtual std::optional<std::string> MakeTempFile(const std::string& directory, const std::string& prefix) = 0;
     // Moves `from` to `to` in one step, replacing a file of that name.
     virtual bool Replace(const std::string& from, const std::string& to) = 0;
+    // A copy of `from` named `to`; fails, leaving it alone, when `to` exists.
+    virtual bool Copy(const std::string& from, const std::string& to) = 0;
     virtual bool Delete(const std::string& path) = 0;
     // Silently, so that the user can still restore it.
     virtual bool DeleteToRecycleBin(const std::string& path) = 0;

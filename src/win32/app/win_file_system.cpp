@@ -104,6 +104,11 @@ bool WinFileSystem::Replace(const std::string& from, const std::string& to)
     return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED) != 0;
 }
 
+bool WinFileSystem::Copy(const std::string& from, const std::string& to)
+{
+    return CopyFileA(from.c_str(), to.c_str(), TRUE) != 0;
+}
+
 bool WinFileSystem::Delete(const std::string& path)
 {
     return DeleteFileA(path.c_str()) != 0;

@@ -9,6 +9,7 @@ public:
     std::unique_ptr<OutputFile> CreateWrite(const std::string& path) override;
     std::optional<std::string> MakeTempFile(const std::string& directory, const std::string& prefix) override;
     bool Replace(const std::string& from, const std::string& to) override;
+    bool Copy(const std::string& from, const std::string& to) override;
     bool Delete(const std::string& path) override;
     bool DeleteToRecycleBin(const std::string& path) override;
     bool Exists(const std::string& path) override;
