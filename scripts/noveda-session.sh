@@ -18,6 +18,20 @@ noveda_wait_window() { # prints the X window id of the main window
   echo "$id"
 }
 
+# Puts the keysyms on unused keys of the display's keyboard, before the
+# editor starts, so that xdotool types them without changing the keyboard
+# mapping key by key (a race that under Wine now and then loses a letter).
+noveda_map_keysyms() { # keysym...
+  local free keysym
+  free=($(xmodmap -pke | awk 'NF == 3 && $1 == "keycode" && $2 > 8 { print $2 }'))
+  [ "${#free[@]}" -ge "$#" ] || { echo "no free keys for $*" >&2; return 1; }
+  for keysym in "$@"; do
+    xmodmap -pke | grep -qw "$keysym" && continue
+    xmodmap -e "keycode ${free[0]} = $keysym"
+    free=("${free[@]:1}")
+  done
+}
+
 noveda_screenshot() { # file
   mkdir -p "$(dirname "$1")"
   import -window root "$1"

@@ -33,14 +33,17 @@ noveda_wine_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock 9
-    [ -f "$WINEPREFIX/.noveda-ready" ] && exit 0
+    [ -f "$WINEPREFIX/.noveda-prefix-2" ] && exit 0
     "$NOVEDA_WINE" wineboot -i >/dev/null 2>&1
     # Text metrics of a fixed-pitch font wherever the program asks for Courier New.
     "$NOVEDA_WINE" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Courier New' /d 'Liberation Mono' /f >/dev/null 2>&1
     # One virtual desktop of fixed size, so that screenshots are stable.
     "$NOVEDA_WINE" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
     "$NOVEDA_WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
+    # The editor has run before in this prefix: its first-start window stays
+    # away (the test that wants it clears the value).
+    "$NOVEDA_WINE" reg add 'HKCU\Software\Kelmon\Noveda\General' /v Version /t REG_DWORD /d 310 /f >/dev/null 2>&1
     wineserver -w
-    touch "$WINEPREFIX/.noveda-ready"
+    touch "$WINEPREFIX/.noveda-prefix-2"
   ) 9>"$WINEPREFIX.lock"
 }

@@ -10,24 +10,32 @@ HINSTANCE g_module = nullptr;
 
 namespace {
 
-bool SetString(HKEY root, const std::string& path, const char* name, const std::string& value)
+// Everything is written per user: the user's classes (which the shell reads
+// over the machine's) and the user's list of approved extensions, so that
+// registering needs no administrator rights.
+constexpr char kUserClasses[] = "Software\\Classes\\";
+const std::string kClassKey = std::string(kUserClasses) + "CLSID\\" + kVerbhookClassText;
+const std::string kHandlerKey = std::string(kUserClasses) + "*\\shellex\\ContextMenuHandlers\\Noveda";
+constexpr char kApproved[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
+
+bool SetString(const std::string& path, const char* name, const std::string& value)
 {
     HKEY key = nullptr;
-    if (RegCreateKeyExA(root, path.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS)
         return false;
-    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                   static_cast<DWORD>(value.size() + 1));
+    const LONG set = RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                                    static_cast<DWORD>(value.size() + 1));
     RegCloseKey(key);
-    return true;
+    return set == ERROR_SUCCESS;
 }
 
-bool IsNtFamily()
+// Gone is gone, whether it was there or not.
+bool DeleteTree(const std::string& path)
 {
-    return (GetVersion() & 0x80000000u) == 0;
+    const LONG deleted = RegDeleteTreeA(HKEY_CURRENT_USER, path.c_str());
+    return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
 }
-
-const std::string kClassKey = std::string("CLSID\\") + kVerbhookClassText;
-constexpr char kApproved[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved";
 
 } // namespace
 
@@ -63,28 +71,21 @@ STDAPI DllRegisterServer()
 {
     char path[MAX_PATH] = {};
     GetModuleFileNameA(g_module, path, MAX_PATH);
-    if (!SetString(HKEY_CLASSES_ROOT, kClassKey, nullptr, "Noveda") ||
-        !SetString(HKEY_CLASSES_ROOT, kClassKey + "\\InProcServer32", nullptr, path) ||
-        !SetString(HKEY_CLASSES_ROOT, kClassKey + "\\InProcServer32", "ThreadingModel", "Apartment"))
-        return SELFREG_E_CLASS;
-    if (IsNtFamily() && !SetString(HKEY_LOCAL_MACHINE, kApproved, kVerbhookClassText, "Noveda"))
+    if (!SetString(kClassKey, nullptr, "Noveda") || !SetString(kClassKey + "\\InProcServer32", nullptr, path) ||
+        !SetString(kClassKey + "\\InProcServer32", "ThreadingModel", "Apartment") ||
+        !SetString(kApproved, kVerbhookClassText, "Noveda"))
         return SELFREG_E_CLASS;
     return S_OK;
 }
 
 STDAPI DllUnregisterServer()
 {
-    if (RegDeleteKeyA(HKEY_CLASSES_ROOT, (kClassKey + "\\InProcServer32").c_str()) != ERROR_SUCCESS ||
-        RegDeleteKeyA(HKEY_CLASSES_ROOT, kClassKey.c_str()) != ERROR_SUCCESS)
-        return SELFREG_E_CLASS;
-    if (RegDeleteKeyA(HKEY_CLASSES_ROOT, "*\\shellex\\ContextMenuHandlers\\Noveda") != ERROR_SUCCESS)
-        return SELFREG_E_CLASS;
-    if (IsNtFamily()) {
-        HKEY approved = nullptr;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kApproved, 0, KEY_SET_VALUE, &approved) == ERROR_SUCCESS) {
-            RegDeleteValueA(approved, kVerbhookClassText);
-            RegCloseKey(approved);
-        }
+    bool removed = DeleteTree(kClassKey) && DeleteTree(kHandlerKey);
+    HKEY approved = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kApproved, 0, KEY_SET_VALUE, &approved) == ERROR_SUCCESS) {
+        const LONG deleted = RegDeleteValueA(approved, kVerbhookClassText);
+        removed = removed && (deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND);
+        RegCloseKey(approved);
     }
-    return S_OK;
+    return removed ? S_OK : SELFREG_E_CLASS;
 }

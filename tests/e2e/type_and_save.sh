@@ -4,6 +4,7 @@
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/noveda-session.sh"
 noveda_wine_prefix
+noveda_map_keysyms Cyrillic_ZHE Cyrillic_u Cyrillic_ka
 dir="$NOVEDA_ROOT/build/e2e"
 mkdir -p "$dir"
 key='HKCU\Software\Kelmon\Noveda\View'

@@ -70,9 +70,9 @@ bool EditorApp::InitInstance(int showCommand)
     m_frame->ApplyInterfaceLanguage();
     DragAcceptFiles(m_frame->Window(), TRUE);
     ProcessCommandLine(ArgumentsOf(ToCp1251(GetCommandLineW())));
-    // The first start would offer the shell page of the preferences here;
-    // until that window exists it only records the start.
-    RecordStart(m_store, m_programDir);
+    // The first start offers the shell entries before the first use.
+    if (RecordStart(m_store, m_programDir))
+        m_frame->ShowFirstStartWindow();
     ShowWindow(m_frame->Window(), m_frame->ShowCommand(showCommand));
     UpdateWindow(m_frame->Window());
     if (single)

@@ -74,6 +74,8 @@ public:
     HWND FindWindowHandle() const { return m_findDialog ? m_findDialog->Window() : nullptr; }
     HACCEL Accelerators() const { return m_accelerators; }
     void SetApplication(CommandTarget* application) { m_application = application; }
+    // The first start's window: the Shell page alone, modal.
+    void ShowFirstStartWindow();
     // How to show the frame first: the stored state, or `fallback`.
     int ShowCommand(int fallback) const { return m_storedShowCommand.value_or(fallback); }
     FrameBars& Bars() { return *m_bars; }

@@ -1,5 +1,5 @@
 // The Preferences window (command 10007) and what the program does again
-// after its OK.
+// after its OK; the first start's window.
 #include "core/app/frame_rules.h"
 #include "core/app/preferences.h"
 #include "core/settings/input_tables.h"
@@ -12,8 +12,16 @@
 #include "win32/dialogs/list_pages.h"
 #include "win32/dialogs/printing_page.h"
 #include "win32/dialogs/settings_pages.h"
+#include "win32/dialogs/shell_page.h"
 #include "win32/dialogs/toolbar_page.h"
 #include "win32/framework/main_frame.h"
+
+namespace {
+
+constexpr DocString kFirstStartCaption{5065, "Starting Noveda first time"};
+constexpr DocString kShellGroup{5030, "Shell"};
+
+} // namespace
 
 class CMainFrame::PreferencesSide : public PreferencesTarget {
 public:
@@ -107,6 +115,7 @@ void CMainFrame::PreferencesCommand(int)
     window.AddPage(fileTypes, MakeHighlightPage(environment, m_settings, m_store, m_pickers, schemesChanged));
     window.AddPage(fileTypes, MakeOpenBoxPage(environment, m_settings, m_store));
     window.AddPage(fileTypes, MakeExecutePage(environment, m_settings, m_store));
+    window.AddPage(fileTypes, MakeShellPage(environment, m_files, m_programDir));
     window.showHelp = [this, &window](const std::string& topic) { ShowPreferencesHelp(window, topic); };
     if (window.Run() != IDOK)
         return;
@@ -116,4 +125,13 @@ void CMainFrame::PreferencesCommand(int)
     outcome.schemesChanged = schemesChanged;
     PreferencesSide side(*this);
     ReapplyPreferences(side, outcome);
+}
+
+void CMainFrame::ShowFirstStartWindow()
+{
+    const DialogEnvironment environment = DialogEnvironmentOf();
+    PreferencesWindow window(environment, IDB_SINGLE_PAGE, InterfaceText(kFirstStartCaption));
+    window.AddPage(window.AddGroup(0, kShellGroup), MakeShellPage(environment, m_files, m_programDir));
+    window.showHelp = [this, &window](const std::string& topic) { ShowPreferencesHelp(window, topic); };
+    window.Run();
 }
