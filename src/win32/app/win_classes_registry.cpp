@@ -15,10 +15,15 @@ std::wstring UserClassesKey(const std::string& key)
 
 } // namespace
 
+// The user's key comes first, then the classes root: the view Windows
+// gives through HKEY_CLASSES_ROOT, and one that Wine (whose root is the
+// machine's part alone) gives too.
 ClassesRegistry::DefaultValue WinClassesRegistry::ReadDefault(const std::string& key)
 {
     HKEY opened = nullptr;
-    const LONG open = RegOpenKeyExW(HKEY_CLASSES_ROOT, FromCp1251(key).c_str(), 0, KEY_QUERY_VALUE, &opened);
+    LONG open = RegOpenKeyExW(HKEY_CURRENT_USER, UserClassesKey(key).c_str(), 0, KEY_QUERY_VALUE, &opened);
+    if (open == ERROR_FILE_NOT_FOUND)
+        open = RegOpenKeyExW(HKEY_CLASSES_ROOT, FromCp1251(key).c_str(), 0, KEY_QUERY_VALUE, &opened);
     if (open == ERROR_FILE_NOT_FOUND)
         return {Read::Missing, {}};
     if (open != ERROR_SUCCESS)
