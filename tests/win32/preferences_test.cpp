@@ -2,6 +2,7 @@
 // values, Cancel writes nothing, and the program takes the new settings.
 #include "preferences_fixture.h"
 #include "win32/app/common_pickers.h"
+#include "win32/app/help_viewer.h"
 #include "core/view/highlight_scheme.h"
 #include "win32/app/menu_conversion.h"
 #include "win32/res/resource.h"
@@ -388,6 +389,54 @@ TEST_F(Preferences, HelpWithoutAHelpFileShowsTheErrorWindow)
     EXPECT_EQ(errorWindows, 2);
     Command(ID_HELP_CONTEXT);
     EXPECT_EQ(errorWindows, 3);
+}
+
+struct HelpCall {
+    std::wstring file;
+    UINT command;
+    std::wstring topic; // for a topic
+};
+std::vector<HelpCall> g_helpCalls;
+
+HWND WINAPI RecordHelp(HWND owner, LPCWSTR file, UINT command, DWORD_PTR data)
+{
+    g_helpCalls.push_back({file, command, command == 0 ? reinterpret_cast<LPCWSTR>(data) : L""});
+    return owner; // shown
+}
+
+// The page's own topic of the program's help file; the Help menu's
+// contents and search pages.
+TEST_F(Preferences, HelpOpensThePagesTopicInTheProgramsHelpFile)
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring helpFile = std::wstring(temp) + L"noveda.chm";
+    CloseHandle(CreateFileW(helpFile.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    g_helpCalls.clear();
+    UseHtmlHelp(&RecordHelp);
+    DialogScript script(OnWindows([&](HWND window) {
+        SelectGroup(window, 3);
+        HWND tabs = GetDlgItem(window, IDC_PREF_TABS);
+        TabCtrl_SetCurSel(tabs, 3);
+        NMHDR change{tabs, IDC_PREF_TABS, static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(window, WM_NOTIFY, IDC_PREF_TABS, reinterpret_cast<LPARAM>(&change));
+        DialogScript::Click(window, IDC_PREF_HELP);
+        DialogScript::Click(window, IDCANCEL);
+    }));
+    Command(ID_TOOLS_PREFERENCES);
+    Command(ID_HELP_CONTENTS);
+    Command(ID_HELP_SEARCH);
+    Command(ID_HELP_CONTEXT);
+    UseHtmlHelp(nullptr);
+    DeleteFileW(helpFile.c_str());
+    ASSERT_EQ(g_helpCalls.size(), 4u);
+    for (const HelpCall& call : g_helpCalls)
+        EXPECT_EQ(call.file, helpFile);
+    EXPECT_EQ(g_helpCalls[0].command, 0u); // a topic
+    EXPECT_EQ(g_helpCalls[0].topic, L"pref14.htm");
+    EXPECT_EQ(g_helpCalls[1].command, 1u); // the contents
+    EXPECT_EQ(g_helpCalls[2].command, 3u); // the search page
+    EXPECT_EQ(g_helpCalls[3].command, 1u);
 }
 
 // The system's own pickers, as the pages open them: OK gives back what they were given.

@@ -161,4 +161,31 @@ TEST_F(ShellPage, TheFirstStartShowsItAlone)
     EXPECT_TRUE(notepadBox);
 }
 
+TEST_F(ShellPage, SpeaksTheInterfaceLanguage)
+{
+    settings.InterfaceFile = NOVEDA_DATA_DIR "/russian.lng";
+    frame.ApplyInterfaceLanguage();
+    std::wstring caption, notepad, message;
+    fs::remove(programDir / L"launcher.exe");
+    DialogScript script(OnWindows([&](HWND window) {
+        if (IsMessageBox(window)) {
+            message = Text(window, 0xFFFF);
+            DialogScript::Click(window, IDOK);
+            return;
+        }
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        caption = text;
+        notepad = Text(Page(window, IDC_SHELL_NOTEPAD), IDC_SHELL_NOTEPAD);
+        Click(window, IDC_SHELL_NOTEPAD);
+        DialogScript::Click(window, IDOK);
+    }));
+    frame.ShowFirstStartWindow();
+    settings.InterfaceFile.clear();
+    frame.ApplyInterfaceLanguage();
+    EXPECT_EQ(caption, L"Первый запуск Noveda");
+    EXPECT_EQ(notepad, L"Всегда запускать Noveda вместо &Блокнота");
+    EXPECT_EQ(message.find(L"Блокнот в " + windows.wstring() + L" изменить не удалось."), 0u) << message;
+}
+
 } // namespace

@@ -6,7 +6,6 @@
 
 namespace {
 
-using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 constexpr UINT kDisplayTopic = 0x0000;
 constexpr UINT kDisplayToc = 0x0001;
 constexpr UINT kDisplaySearch = 0x0003;
@@ -23,14 +22,15 @@ struct FullTextQuery { // HH_FTS_QUERY
     LPCWSTR pszWindow;
 };
 
+HtmlHelpFunction g_htmlHelp = nullptr;
+
 HtmlHelpFunction HtmlHelp()
 {
-    static const HtmlHelpFunction function = [] {
-        HMODULE library = LoadLibraryW(L"hhctrl.ocx");
-        return library ? reinterpret_cast<HtmlHelpFunction>(reinterpret_cast<void (*)()>(GetProcAddress(library, "HtmlHelpW")))
-                       : nullptr;
-    }();
-    return function;
+    if (!g_htmlHelp)
+        if (HMODULE library = LoadLibraryW(L"hhctrl.ocx"))
+            g_htmlHelp = reinterpret_cast<HtmlHelpFunction>(
+                reinterpret_cast<void (*)()>(GetProcAddress(library, "HtmlHelpW")));
+    return g_htmlHelp;
 }
 
 INT_PTR CALLBACK ErrorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
@@ -71,6 +71,11 @@ void ShowHelp(HWND owner, const std::wstring& helpFile, HelpPage page)
 void ShowHelpTopic(HWND owner, const std::wstring& helpFile, const std::wstring& topic)
 {
     CallHelp(owner, helpFile, kDisplayTopic, reinterpret_cast<DWORD_PTR>(topic.c_str()));
+}
+
+void UseHtmlHelp(HtmlHelpFunction function)
+{
+    g_htmlHelp = function;
 }
 
 void ShowOnlineHelp(HWND owner)

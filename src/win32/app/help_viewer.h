@@ -15,3 +15,8 @@ void ShowHelp(HWND owner, const std::wstring& helpFile, HelpPage page);
 void ShowHelpTopic(HWND owner, const std::wstring& helpFile, const std::wstring& topic);
 // The online help in the web browser.
 void ShowOnlineHelp(HWND owner);
+
+// HTML Help's entry point (HtmlHelpW of hhctrl.ocx, loaded when first
+// needed); the tests put a recorder in its place.
+using HtmlHelpFunction = HWND(WINAPI*)(HWND owner, LPCWSTR file, UINT command, DWORD_PTR data);
+void UseHtmlHelp(HtmlHelpFunction function);
