@@ -105,6 +105,12 @@ TEST_F(ShellPage, RegisterSwapAndSwitchBack)
     EXPECT_EQ(Read(windows / L"padswap.exe"), "notepad");
     EXPECT_EQ(Read(windows / L"system32" / L"notepad.exe"), "launcher");
     EXPECT_TRUE(prompts.messages.empty());
+    // The keys last across restarts: a volatile key would refuse a lasting child.
+    HKEY child = nullptr;
+    EXPECT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Classes\\.nvshelltestfile\\shell\\lasting", 0, nullptr,
+                              REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, &child, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(child);
 
     bool shownAsOn = false;
     OnPreferences([&](HWND window) {
@@ -117,6 +123,20 @@ TEST_F(ShellPage, RegisterSwapAndSwitchBack)
     EXPECT_EQ(ClassesValue(L"*\\shellex\\ContextMenuHandlers\\Noveda"), L"<missing>");
     EXPECT_EQ(Read(windows / L"notepad.exe"), "notepad");
     EXPECT_EQ(Read(windows / L"system32" / L"notepad.exe"), "notepad32");
+    EXPECT_FALSE(fs::exists(windows / L"padswap.exe"));
+}
+
+TEST_F(ShellPage, OpeningThePageWritesNothing)
+{
+    OnPreferences([&](HWND window) {
+        SelectGroup(window, 3);
+        DialogScript::Click(window, IDOK);
+    });
+    EXPECT_EQ(ClassesValue(L"*\\shellex\\ContextMenuHandlers\\Noveda"), L"<missing>");
+    HKEY handler = nullptr;
+    EXPECT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Classes\\*\\shellex\\ContextMenuHandlers\\Noveda", 0,
+                            KEY_READ, &handler),
+              ERROR_FILE_NOT_FOUND);
     EXPECT_FALSE(fs::exists(windows / L"padswap.exe"));
 }
 
