@@ -1,12 +1,14 @@
 #include "core/app/dialog_rules.h"
 
 #include "core/platform/profile_store.h"
+#include "version.h"
 
 namespace {
 
 constexpr std::size_t kLongTitle = 31;
 constexpr std::size_t kExtensionLength = 3;
-constexpr int kVersion = 310;
+// 310 for 3.1.0: the number stored settings have always had.
+constexpr int kVersion = NOVEDA_VERSION_MAJOR * 100 + NOVEDA_VERSION_MINOR * 10 + NOVEDA_VERSION_PATCH;
 
 } // namespace
 

@@ -10,6 +10,7 @@
 #include "win32/framework/main_frame.h"
 #include "win32/framework/message_loop.h"
 #include "win32/res/commands.h"
+#include "version.h"
 
 #include <clocale>
 
@@ -152,7 +153,7 @@ std::optional<CommandUpdate> EditorApp::OnUpdateCommand(int id)
 
 void EditorApp::About(int)
 {
-    MessageBoxW(m_frame->Window(), L"Noveda 3.1\nA plain-text editor for Russian text in five code pages.",
+    MessageBoxW(m_frame->Window(), L"Noveda " NOVEDA_VERSION_TEXT L"\nA plain-text editor for Russian text in five code pages.",
                 L"About Noveda", MB_OK | MB_ICONINFORMATION);
 }
 
