@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every tree and runs every test: native
-# (also under the sanitizers), under Wine, end to end, and the fuzz targets
-# briefly. Exits non-zero when anything fails.
+# (also under the sanitizers), under Wine, end to end, the setup program and
+# the zip, and the fuzz targets briefly. Exits non-zero when anything fails.
 set -uo pipefail
 cd "$(dirname "$0")"
 root=$(pwd)
@@ -53,6 +53,16 @@ windows_64() {
 end_to_end() {
   scripts/on-display.sh tests/e2e/run-all.sh
 }
+# The setup program and the zip, built and tried under Wine (they hold the
+# 32-bit programs: a machine without 32-bit Wine only builds them).
+distribution() {
+  scripts/package.sh || return 1
+  if [ "$NOVEDA_WINE_BITS" = 64 ]; then
+    echo "this machine runs no 32-bit programs: the setup program is built, not tried"
+    return 0
+  fi
+  scripts/on-display.sh tests/package/install.sh
+}
 fuzz_briefly() {
   scripts/build.sh fuzz && fuzz/run-all.sh "$root/build/fuzz" 30000
 }
@@ -63,6 +73,7 @@ stage "native tests under the sanitizers" sanitized_tests
 stage "Windows tests under Wine" wine_tests
 stage "64-bit build under 64-bit Wine" windows_64
 stage "end-to-end tests" end_to_end
+stage "distribution" distribution
 stage "fuzz targets" fuzz_briefly
 
 echo "test.sh: $passed passed, $failed failed"

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  googletest libgtest-dev libbenchmark-dev fp-utils
+  googletest libgtest-dev libbenchmark-dev fp-utils nsis zip unzip
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine32:i386 wine64 fonts-wine fonts-liberation xvfb xauth xdotool x11-xserver-utils imagemagick
 )

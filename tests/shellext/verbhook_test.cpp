@@ -297,4 +297,29 @@ TEST_F(Verbhook, RegistrationWritesAndRemovesItsKeysForTheUser)
     EXPECT_EQ(RegistryString(HKEY_CURRENT_USER, approved, L"{5B0E21D4-3C77-4A1E-9F02-6D8A41C3E7B9}"), "<missing>");
 }
 
+// As Explorer does it: the handler found through its registration, not
+// loaded by name. Run by the installation test (NOVEDA_SHELL_FILE names the
+// file to open) once the setup program has registered the installed one.
+TEST(RegisteredVerbhook, OpensTheSelectionThroughTheRegistry)
+{
+    wchar_t file[MAX_PATH] = {};
+    if (!GetEnvironmentVariableW(L"NOVEDA_SHELL_FILE", file, MAX_PATH))
+        GTEST_SKIP() << "only for the installation test";
+    ASSERT_TRUE(SUCCEEDED(CoInitialize(nullptr)));
+    IShellExtInit* init = nullptr;
+    ASSERT_EQ(CoCreateInstance(kVerbhookClass, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
+                               reinterpret_cast<void**>(&init)),
+              S_OK);
+    IContextMenu* menu = nullptr;
+    ASSERT_EQ(init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(&menu)), S_OK);
+    FileDrop drop({file});
+    ASSERT_EQ(init->Initialize(nullptr, &drop, nullptr), S_OK);
+    CMINVOKECOMMANDINFO byOffset{sizeof(CMINVOKECOMMANDINFO), 0, nullptr, MAKEINTRESOURCEA(0), nullptr, nullptr,
+                                 SW_SHOW, 0, nullptr};
+    EXPECT_EQ(menu->InvokeCommand(&byOffset), S_OK);
+    menu->Release();
+    init->Release();
+    CoUninitialize();
+}
+
 } // namespace
