@@ -9,7 +9,7 @@ constexpr char kLauncherArriving[] = "notepad.noveda-new"; // the launcher's cop
 
 std::string In(const std::string& folder, const char* name)
 {
-    return folder + "\\" + name;
+    return JoinPath(folder, name, folder);
 }
 
 std::vector<std::string> NotepadFolders(const ShellPlaces& places)
