@@ -88,7 +88,8 @@ TEST_F(Shell, RegisteringGivesANewExtensionItsOwnTypeAndKeepsAnExistingOne)
 TEST_F(Shell, AnAssociationThatCannotBeReadOrANameThatLeavesItsKeyIsNotTouched)
 {
     registry.unreadable.insert(".htm");
-    EXPECT_EQ(RegisterExtensions(places, "htm ..\\evil a\\b html"), (std::vector<std::string>{"htm", "..\\evil", "a\\b"}));
+    EXPECT_EQ(RegisterExtensions(places, "htm ..\\evil a\\b html"),
+              (std::vector<std::string>{"htm", "..\\evil", "a\\b"}));
     EXPECT_EQ(registry.values.count(".htm"), 0u);
     EXPECT_EQ(registry.values.count(".htmfile\\shell\\open\\command"), 0u);
     EXPECT_EQ(registry.values[".html"], ".htmlfile");

@@ -205,7 +205,8 @@ TEST_F(ShellPage, SpeaksTheInterfaceLanguage)
     frame.ApplyInterfaceLanguage();
     EXPECT_EQ(caption, L"Первый запуск Noveda");
     EXPECT_EQ(notepad, L"Всегда запускать Noveda вместо &Блокнота");
-    EXPECT_EQ(message.find(L"Блокнот в " + windows.wstring() + L" изменить не удалось."), 0u) << message;
+    EXPECT_EQ(message.find(L"Блокнот в " + windows.wstring() + L" изменить не удалось."), 0u)
+        << message;
 }
 
 } // namespace

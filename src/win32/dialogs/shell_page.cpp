@@ -69,7 +69,8 @@ private:
             RegisterExtensions(m_places, CheckedExtensions(groups, ItemText(IDC_SHELL_CUSTOM)));
         SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr); // the shell shows the new icons
         if (!failed.empty())
-            ShowError(FillPlaceholder(String(kExtensionsNotRegistered.id, kExtensionsNotRegistered.text), Joined(failed)));
+            ShowError(
+                FillPlaceholder(String(kExtensionsNotRegistered.id, kExtensionsNotRegistered.text), Joined(failed)));
     }
 
     WinClassesRegistry m_registry;
