@@ -61,6 +61,19 @@ protected:
         ListView_SetItemState(GetDlgItem(window, IDC_PREF_GROUPS), group, LVIS_SELECTED | LVIS_FOCUSED,
                               LVIS_SELECTED | LVIS_FOCUSED);
     }
+    // What the window shows of itself: its caption, how many groups, the
+    // tabs of the group shown.
+    struct Outline {
+        std::wstring caption;
+        int groups = 0;
+        std::vector<std::wstring> tabs;
+    };
+    static Outline OutlineOf(HWND window)
+    {
+        wchar_t text[64] = {};
+        GetWindowTextW(window, text, 64);
+        return {text, ListView_GetItemCount(GetDlgItem(window, IDC_PREF_GROUPS)), TabTitles(window)};
+    }
     static std::vector<std::wstring> TabTitles(HWND window)
     {
         HWND tabs = GetDlgItem(window, IDC_PREF_TABS);

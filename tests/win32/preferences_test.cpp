@@ -455,16 +455,10 @@ TEST(SystemPickers, ReturnWhatTheirOkChose)
 
 TEST_F(Preferences, PageSetupShowsThePrintingPageAloneAndWritesThePrintSection)
 {
-    std::wstring caption;
-    std::vector<std::wstring> tabs;
-    int groups = 0;
+    Outline outline;
     bool headerTemplateFollowsItsCheck = false;
     DialogScript script(OnWindows([&](HWND window) {
-        wchar_t text[64] = {};
-        GetWindowTextW(window, text, 64);
-        caption = text;
-        tabs = TabTitles(window);
-        groups = ListView_GetItemCount(GetDlgItem(window, IDC_PREF_GROUPS));
+        outline = OutlineOf(window);
         HWND page = Page(window, IDC_PRINT_HEADER);
         const bool enabledBefore = IsWindowEnabled(GetDlgItem(page, IDC_PRINT_HEADER_CODES));
         Click(window, IDC_PRINT_HEADER);
@@ -477,9 +471,9 @@ TEST_F(Preferences, PageSetupShowsThePrintingPageAloneAndWritesThePrintSection)
         DialogScript::Click(window, IDOK);
     }));
     Command(ID_FILE_PAGE_SETUP);
-    EXPECT_EQ(caption, L"Page Setup");
-    EXPECT_EQ(tabs, std::vector<std::wstring>{L"Printing"});
-    EXPECT_EQ(groups, 1);
+    EXPECT_EQ(outline.caption, L"Page Setup");
+    EXPECT_EQ(outline.tabs, std::vector<std::wstring>{L"Printing"});
+    EXPECT_EQ(outline.groups, 1);
     EXPECT_TRUE(headerTemplateFollowsItsCheck);
     EXPECT_EQ(settings.print.PrintHeader, 0);
     EXPECT_EQ(settings.print.SwapAlignment, 1);

@@ -161,23 +161,17 @@ TEST_F(ShellPage, ASwapThatCannotHappenIsSaidAndNotepadStays)
 
 TEST_F(ShellPage, TheFirstStartShowsItAlone)
 {
-    std::wstring caption;
-    std::vector<std::wstring> tabs;
-    int groups = 0;
+    Outline outline;
     bool notepadBox = false;
     DialogScript script(OnWindows([&](HWND window) {
-        wchar_t text[64] = {};
-        GetWindowTextW(window, text, 64);
-        caption = text;
-        tabs = TabTitles(window);
-        groups = ListView_GetItemCount(GetDlgItem(window, IDC_PREF_GROUPS));
+        outline = OutlineOf(window);
         notepadBox = Page(window, IDC_SHELL_NOTEPAD) != nullptr;
         DialogScript::Click(window, IDCANCEL);
     }));
     frame.ShowFirstStartWindow();
-    EXPECT_EQ(caption, L"Starting Noveda first time");
-    EXPECT_EQ(tabs, std::vector<std::wstring>{L"Shell"});
-    EXPECT_EQ(groups, 1);
+    EXPECT_EQ(outline.caption, L"Starting Noveda first time");
+    EXPECT_EQ(outline.tabs, std::vector<std::wstring>{L"Shell"});
+    EXPECT_EQ(outline.groups, 1);
     EXPECT_TRUE(notepadBox);
 }
 
