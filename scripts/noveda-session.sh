@@ -32,6 +32,22 @@ noveda_map_keysyms() { # keysym...
   done
 }
 
+# Presses a key in a window until the window is gone: a key sent before
+# Wine has given the new window the focus lands nowhere.
+noveda_key_until_gone() { # window-id key
+  local try i
+  for try in 1 2 3 4 5; do
+    xdotool windowfocus --sync "$1" 2>/dev/null || true
+    xdotool key "$2"
+    for i in $(seq 50); do
+      xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
+      sleep 0.1
+    done
+  done
+  echo "the window stayed after $2 was pressed five times" >&2
+  return 1
+}
+
 noveda_screenshot() { # file
   mkdir -p "$(dirname "$1")"
   import -window root "$1"

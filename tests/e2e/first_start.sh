@@ -15,7 +15,7 @@ first=$(timeout 60 xdotool search --sync --name '^Starting Noveda first time$' 2
 [ -n "$first" ] || { echo "the first start showed no first-start window" >&2; exit 1; }
 sleep 1
 noveda_screenshot "$NOVEDA_ROOT/build/e2e/first_start.png"
-xdotool key Return # OK (the default button), nothing changed
+noveda_key_until_gone "$first" Return # OK (the default button), nothing changed
 window=$(noveda_wait_window)
 status=0
 noveda_close "$window" || status=$?
