@@ -1,7 +1,9 @@
 #include "core/text/unicode_text.h"
 
 #include "core/text/code_pages.h"
+#include "core/text/russian_utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <utility>
@@ -127,6 +129,21 @@ char32_t DecodeSequence(std::string_view bytes, std::size_t at, int length)
     return character;
 }
 
+// Sixteen bytes from `in` made only of ASCII and the letters of the
+// Russian alphabet (U+0410..U+044F, Ё, ё), as Russian text mostly is: their
+// cp1251 bytes written at `to`. Returns how many bytes were read (16, or 17
+// when the last letter ends past them), 0 when the bytes hold anything else
+// and nothing was written. `in` must have 17 bytes to read.
+// Line by line with memchr, which looks at many bytes at a time.
+std::size_t LineFeedsIn(std::string_view text)
+{
+    std::size_t count = 0;
+    for (const char* at = text.data(), *end = at + text.size();
+         (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))); ++at)
+        ++count;
+    return count;
+}
+
 } // namespace
 
 UnicodeForm DetectUnicodeForm(std::string_view first, bool whole)
@@ -203,21 +220,26 @@ char32_t UnicodeOf(char cp1251)
     return byte < 0x80 ? byte : kHighHalf[byte - 0x80];
 }
 
-char UnicodeDecoder::Byte(char32_t character)
+char UnicodeDecoder::Byte(char32_t character, std::string_view decodedBefore)
 {
     const std::optional<char> byte = Cp1251Of(character);
     if (!byte && !m_firstUnmapped)
-        m_firstUnmapped = Unmapped{character, m_lineFeeds};
-    m_lineFeeds += character == '\n';
+        m_firstUnmapped =
+            Unmapped{character, m_lineFeeds + LineFeedsIn(decodedBefore)};
     return byte.value_or('?');
 }
 
 void UnicodeDecoder::Decode(std::string_view bytes, std::string& out)
 {
+    const std::size_t begin = out.size();
     if (m_form == UnicodeForm::Utf16Le || m_form == UnicodeForm::Utf16Be)
         DecodeUtf16(bytes, out);
     else
         DecodeUtf8(bytes, out);
+    // Lines are counted only until a character without a byte is found,
+    // in one pass over the decoded text rather than in the decoding loops.
+    if (!m_firstUnmapped)
+        m_lineFeeds += LineFeedsIn(std::string_view(out).substr(begin));
 }
 
 void UnicodeDecoder::DecodeUtf8(std::string_view bytes, std::string& out)
@@ -234,46 +256,46 @@ void UnicodeDecoder::DecodeUtf8(std::string_view bytes, std::string& out)
     char* to = out.data() + begin;
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t size = bytes.size();
-    // Counted here, not in the member: every byte written through `to`
-    // could be the member, and the compiler would read it again each time.
-    std::size_t lineFeeds = m_lineFeeds;
     auto byteOf = [&](char32_t character) {
-        m_lineFeeds = lineFeeds;
-        const char byte = Byte(character);
-        lineFeeds = m_lineFeeds;
-        return byte;
+        return Byte(character, std::string_view(out.data() + begin, static_cast<std::size_t>(to - out.data()) - begin));
     };
+    // One character, or one invalid byte; false when the bytes end inside a
+    // sequence, which the next block finishes.
     std::size_t at = 0;
-    while (at < size) {
-        // ASCII and the two-byte characters cp1251 has, as Russian text is
-        // made of, one lookup each and no branch between them. The next
-        // place follows from the lead byte alone, so that the lookup is not
-        // waited for before the next byte is read.
-        while (at + 1 < size) {
+    auto decodeOne = [&] {
+        // ASCII and the two-byte characters cp1251 has: one lookup.
+        if (at + 1 < size) {
             const unsigned lead = in[at];
             const unsigned char byte = kByteOfPair[lead | in[at + 1] << 8];
-            if (byte == 0)
-                break;
-            *to++ = static_cast<char>(byte);
-            lineFeeds += byte == '\n';
-            at += 1 + (lead >> 7);
+            if (byte != 0) {
+                *to++ = static_cast<char>(byte);
+                at += 1 + (lead >> 7);
+                return true;
+            }
         }
-        if (at == size)
-            break;
         if (in[at] < 0x80) { // the last byte, or NUL
-            lineFeeds += in[at] == '\n';
             *to++ = static_cast<char>(in[at++]);
-            continue;
+            return true;
         }
         const int length = ValidSequence(bytes, at);
         if (length < 0) {
             m_pending.assign(bytes.substr(at));
-            break;
+            return false;
         }
         *to++ = byteOf(length > 0 ? DecodeSequence(bytes, at, length) : kReplacement);
         at += length > 0 ? static_cast<std::size_t>(length) : 1;
+        return true;
+    };
+    while (at < size) {
+        at += DecodeRussianUtf8(in + at, size - at, to);
+        // A block with anything else goes character by character.
+        const std::size_t end = std::min(size, at + 16);
+        bool whole = true;
+        while (whole && at < end)
+            whole = decodeOne();
+        if (!whole)
+            break;
     }
-    m_lineFeeds = lineFeeds;
     out.resize(static_cast<std::size_t>(to - out.data()));
 }
 
@@ -285,6 +307,8 @@ void UnicodeDecoder::DecodeUtf16(std::string_view bytes, std::string& out)
         return;
     }
     const bool little = m_form == UnicodeForm::Utf16Le;
+    const std::size_t begin = out.size();
+    auto byteOf = [&](char32_t character) { return Byte(character, std::string_view(out).substr(begin)); };
     std::size_t at = 0;
     for (; at + 1 < bytes.size(); at += 2) {
         const auto a = static_cast<unsigned char>(bytes[at]), b = static_cast<unsigned char>(bytes[at + 1]);
@@ -295,14 +319,14 @@ void UnicodeDecoder::DecodeUtf16(std::string_view bytes, std::string& out)
             const auto c = static_cast<unsigned char>(bytes[at + 2]), d = static_cast<unsigned char>(bytes[at + 3]);
             const char32_t low = little ? (d << 8 | c) : (c << 8 | d);
             if (low >= 0xDC00 && low <= 0xDFFF) {
-                out += Byte(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                out += byteOf(0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
                 at += 2;
                 continue;
             }
-            out += Byte(kReplacement);
+            out += byteOf(kReplacement);
             continue;
         }
-        out += Byte(unit >= 0xDC00 && unit <= 0xDFFF ? kReplacement : unit);
+        out += byteOf(unit >= 0xDC00 && unit <= 0xDFFF ? kReplacement : unit);
     }
     m_pending.assign(bytes.substr(at));
 }
@@ -311,7 +335,7 @@ void UnicodeDecoder::Finish(std::string& out)
 {
     if (!m_pending.empty()) {
         m_pending.clear();
-        out += Byte(kReplacement);
+        out += Byte(kReplacement, {});
     }
 }
 

@@ -55,14 +55,15 @@ public:
     const std::optional<Unmapped>& FirstUnmapped() const { return m_firstUnmapped; }
 
 private:
-    // The byte of a character, noting the first one cp1251 lacks.
-    char Byte(char32_t character);
+    // The byte of a character, noting the first one cp1251 lacks (this
+    // call's text decoded before it tells its line).
+    char Byte(char32_t character, std::string_view decodedBefore);
     void DecodeUtf8(std::string_view bytes, std::string& out);
     void DecodeUtf16(std::string_view bytes, std::string& out);
 
     UnicodeForm m_form;
     std::string m_pending; // the start of a cut sequence
-    std::size_t m_lineFeeds = 0;
+    std::size_t m_lineFeeds = 0; // in the calls before, until an unmapped character
     std::optional<Unmapped> m_firstUnmapped;
 };
 
