@@ -138,6 +138,8 @@ char32_t DecodeSequence(std::string_view bytes, std::size_t at, int length)
 std::size_t LineFeedsIn(std::string_view text)
 {
     std::size_t count = 0;
+    if (text.empty()) // memchr takes no null pointer, even for no bytes
+        return 0;
     for (const char* at = text.data(), *end = at + text.size();
          (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))); ++at)
         ++count;
