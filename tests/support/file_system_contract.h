@@ -56,8 +56,9 @@ inline void CheckFileSystemContract(FileSystem& fs, const std::string& dir, char
     EXPECT_FALSE(fs.Exists(file));
 
     std::string content;
-    for (int i = 0; i < 300000; ++i)
-        content.push_back(static_cast<char>(i * 7 % 256));
+    // Long enough for a piece of WriteAll's to span buffers of a megabyte.
+    for (int i = 0; i < 3500000; ++i)
+        content.push_back(static_cast<char>(i * 7 % 251));
     ASSERT_TRUE(WriteAll(fs, file, content));
     EXPECT_TRUE(fs.Exists(file));
     EXPECT_FALSE(fs.IsReadOnly(file));

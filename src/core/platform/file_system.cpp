@@ -43,8 +43,12 @@ bool BufferedOutputFile::WriteBeyondBuffer(const char* data, std::size_t size)
 {
     if (!Flush())
         return false;
-    if (size >= kBufferSize)
-        return WriteRaw(data, size);
+    // A large piece goes out a buffer's size at a time: handed the whole of
+    // a 100 MB line in one write, Linux copied it at a fifth of the speed.
+    for (; size >= kBufferSize; data += kBufferSize, size -= kBufferSize) {
+        if (!WriteRaw(data, kBufferSize))
+            return false;
+    }
     std::memcpy(m_buffer.get(), data, size);
     m_used = size;
     return true;
