@@ -86,6 +86,53 @@ TEST(HighlightScheme, KeywordsNeedDelimitersAround)
     EXPECT_EQ(Colours(scheme, "int interval"), "222b00000000");
 }
 
+// Inside a word, a keyword walk is cut short when no keyword can continue
+// through a delimiter; a scheme with such a keyword keeps every walk, so
+// both must colour alike wherever that keyword cannot start.
+TEST(HighlightScheme, WordsColourAlikeWithAndWithoutTheInsideWordShortcut)
+{
+    const char* const tokens[] = {"if", "int", "else", "while", "integer", "xif", "m_if", "iff", "IF", "Int",
+                                  "42", "\xe0\xe1", " ", "  ", "\t", "(", ")", "->", "/", "*", "\"", "'",
+                                  "//", "/*", "*/", "a", "_", "x.y", "\x06"};
+    for (const char* caseLine : {"", "@case_sensitive=off\r\n"}) {
+        const HighlightScheme cut = Scheme(std::string(caseLine) + kCLike);
+        HighlightScheme walked = cut;
+        walked.AddKeyword("\x7f ", 3); // no text below holds 0x7F
+        std::uint32_t seed = 12345;
+        std::uint8_t cutState = STATE_NORMAL;
+        std::uint8_t walkedState = STATE_NORMAL;
+        for (int line = 0; line < 3000; ++line) {
+            std::string text;
+            for (int k = 0; k < 12; ++k) {
+                seed = seed * 1103515245 + 12345;
+                text += tokens[(seed >> 16) % std::size(tokens)];
+            }
+            std::uint8_t cutEnd = 0;
+            std::uint8_t walkedEnd = 0;
+            ASSERT_EQ(Colours(cut, text, cutState, &cutEnd), Colours(walked, text, walkedState, &walkedEnd))
+                << "line " << line << ": " << text;
+            ASSERT_EQ(cutEnd, walkedEnd);
+            cutState = cutEnd;
+            walkedState = walkedEnd;
+        }
+    }
+}
+
+// A walk begun inside a word may pass a delimiter that a keyword holds, and
+// then no keyword starts at that delimiter; a quote that is no delimiter
+// still opens a string inside a word.
+TEST(HighlightScheme, WalksInsideWordsThatADelimiterContinues)
+{
+    const std::string arrows = "@group1\r\nx-\r\n@group2\r\n->\r\n";
+    EXPECT_EQ(Colours(Scheme(arrows), "yx->"), "00bb");
+    EXPECT_EQ(Colours(Scheme(arrows), "y ->"), "0b22");
+    EXPECT_EQ(Colours(Scheme("@group2\r\n->\r\n"), "yx->"), "0022");
+    HighlightScheme added = Scheme("@group2\r\n->\r\n");
+    added.AddKeyword("x-", 1);
+    EXPECT_EQ(Colours(added, "yx->"), "00bb");
+    EXPECT_EQ(Colours(Scheme("@delimiters=()\r\n@string_chars=`\r\n"), "xy`z`w"), "00aaa0");
+}
+
 TEST(HighlightScheme, TheShortestKeywordWins)
 {
     const HighlightScheme scheme = Scheme("@group1\r\na\r\n@group2\r\na.b\r\n");

@@ -7,6 +7,7 @@
 #include "core/text/setup_file.h"
 
 #include <algorithm>
+#include <cstring>
 #include <cctype>
 
 namespace {
@@ -64,6 +65,46 @@ void HighlightScheme::UpdateByteClasses()
     }
     for (int b = 0; b < 256; ++b)
         m_opensSpan[b] = m_isCommentStart[b] || m_isStringChar[b];
+    m_skipsInsideWords = true;
+    for (int b = 0; b < 256; ++b)
+        m_skipsInsideWords = m_skipsInsideWords && (!m_opensSpan[b] || m_isDelimiter[b]);
+    // The keywords a word byte begins may hold no delimiter after it.
+    std::vector<std::size_t> below;
+    for (std::uint8_t b = 32; b < 128; ++b) {
+        if (MayBeWordByte(b) && (m_nodes[0][b - 32] & kChildMask))
+            below.push_back(m_nodes[0][b - 32] & kChildMask);
+    }
+    while (m_skipsInsideWords && !below.empty()) {
+        const std::size_t node = below.back();
+        below.pop_back();
+        for (std::uint8_t b = 32; b < 128; ++b) {
+            const std::uint16_t entry = m_nodes[node][b - 32];
+            if (entry != 0 && MayBeDelimiter(b))
+                m_skipsInsideWords = false;
+            if (entry & kChildMask)
+                below.push_back(entry & kChildMask);
+        }
+    }
+}
+
+// A trie byte that a word's byte reaches, itself or folded to lower case.
+bool HighlightScheme::MayBeWordByte(std::uint8_t b) const
+{
+    return !m_isDelimiter[b] || (b >= 'a' && b <= 'z' && !m_isDelimiter[b - 32]);
+}
+
+bool HighlightScheme::StartsNoKeyword(char ch) const
+{
+    std::uint8_t b = Byte(ch);
+    if (!m_caseSensitive && b >= 'A' && b <= 'Z')
+        b = static_cast<std::uint8_t>(b + 32);
+    return b < 32 || b > 127 || m_nodes[0][b - 32] == 0;
+}
+
+// A trie byte a delimiter reaches, itself or folded to lower case.
+bool HighlightScheme::MayBeDelimiter(std::uint8_t b) const
+{
+    return m_isDelimiter[b] || (b >= 'a' && b <= 'z' && m_isDelimiter[b - 32]);
 }
 
 bool HighlightScheme::IsDelimiter(char ch) const
@@ -163,8 +204,12 @@ void HighlightScheme::AddKeyword(std::string_view word, int group)
             m_nodes.back().fill(0);
         }
         node = m_nodes[node][b - 32] & kChildMask;
+        if (k > 0 && MayBeDelimiter(b) && MayBeWordByte(Byte(text[0])))
+            m_skipsInsideWords = false;
     }
     const std::uint8_t last = Byte(text.back());
+    if (text.size() > 1 && MayBeDelimiter(last) && MayBeWordByte(Byte(text[0])))
+        m_skipsInsideWords = false;
     if (last >= 32 && last <= 127)
         m_nodes[node][last - 32] = static_cast<std::uint16_t>(m_nodes[node][last - 32] | ((group & 7) << kGroupShift));
 }
@@ -272,6 +317,24 @@ std::uint8_t HighlightScheme::Scan(std::uint8_t state, std::string_view text, st
             continue;
         }
         const char ch = text[i];
+        if (m_skipsInsideWords && node == 0 && s == i && i > 0 && !m_isDelimiter[Byte(text[i - 1])] &&
+            !m_isDelimiter[Byte(ch)]) {
+            std::size_t end = i + 1;
+            while (end < n && !m_isDelimiter[Byte(text[end])])
+                ++end;
+            std::memset(attrs + i, ATTR_TEXT, end - i);
+            s = i = end;
+            continue;
+        }
+        if (node == 0 && s == i && !mayOpen && StartsNoKeyword(ch)) {
+            // Plain bytes up to one that may begin a keyword, comment or string.
+            std::size_t end = i + 1;
+            while (end < n && !m_opensSpan[Byte(text[end])] && StartsNoKeyword(text[end]))
+                ++end;
+            Flush(text, i, end, attrs);
+            s = i = end;
+            continue;
+        }
         if (mayOpen && m_isStringChar[Byte(ch)]) {
             Flush(text, s, i, attrs);
             const std::size_t close = text.find(ch, i + 1);
