@@ -168,3 +168,34 @@ TEST(LineSearch, PlainSearchAgreesWithConvertingACopy)
 }
 
 } // namespace
+
+namespace {
+
+// An expression run on the stored line finds what the expression finds in a
+// converted, folded copy: looking for the expression's literal in the stored
+// bytes first passes over no line the expression matches.
+TEST(LineSearch, ExpressionsAgreeWithMatchingAConvertedCopy)
+{
+    std::mt19937 random(11);
+    const std::string alphabet = "aAbB _\xE0\xC0\xEE\xCE\xF1\xD1\xB8\xA8\x8A";
+    const char* const expressions[] = {"[\xE0-\xFF]+\xEE\xF1", "a+\xCE", "(b|\xD1)\xE0", "[^ ]*\xB8a", "\xEE\xF1*B"};
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    for (int round = 0; round < 20000; ++round) {
+        std::string subject(static_cast<std::size_t>(pick(40)), ' ');
+        for (char& c : subject)
+            c = alphabet[static_cast<std::size_t>(pick(static_cast<int>(alphabet.size())))];
+        const std::string expression = expressions[pick(static_cast<int>(std::size(expressions)))];
+        const int codePage = pick(kCodePageCount);
+        const bool matchCase = pick(2);
+        std::string converted = subject;
+        ConvertString(converted, codePage, CP_WIN);
+        RegExp copy;
+        ASSERT_TRUE(copy.Compile(matchCase ? expression : ToLowerCp1251(expression)));
+        ASSERT_FALSE(copy.MustHave().empty());
+        const int expected = copy.Find(matchCase ? converted : ToLowerCp1251(converted));
+        ASSERT_EQ(LineSearch(expression, false, true, codePage, matchCase).FindIn(subject).offset, expected)
+            << "'" << expression << "' in '" << subject << "' cp " << codePage << " case " << matchCase;
+    }
+}
+
+} // namespace

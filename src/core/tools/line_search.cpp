@@ -53,7 +53,8 @@ LineSearch::LineSearch(std::string_view pattern, bool wholeWord, bool regex, int
             b = static_cast<std::uint8_t>(ToLowerCp1251(static_cast<char>(b)));
     m_storedIsWord = WordBytesOf(m_compareAs);
     if (regex) {
-        m_expression.Compile(m_pattern);
+        if (m_expression.Compile(m_pattern) && !m_expression.MustHave().empty())
+            m_literal = std::make_shared<const LineSearch>(m_expression.MustHave(), false, false, codePage, matchCase);
         return;
     }
     if (!m_pattern.empty()) {
@@ -100,7 +101,7 @@ LineMatch LineSearch::FindIn(std::string_view text)
             return {};
         return {static_cast<int>(at), static_cast<int>(m_pattern.size())};
     }
-    if (!Valid())
+    if (!Valid() || (m_literal && m_literal->FindPlain(text, 0) == std::string_view::npos))
         return {};
     // An expression runs on a converted copy; plain search converts as it
     // compares.

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -66,6 +67,9 @@ private:
     BytePair m_first{};
     BytePair m_last{};
     RegExp m_expression;
+    // A literal every match of the expression holds, looked for in the
+    // stored bytes: a line without it is neither converted nor matched.
+    std::shared_ptr<const LineSearch> m_literal;
     std::string m_piece; // an expression runs on the text converted
 };
 
