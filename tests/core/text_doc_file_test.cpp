@@ -149,9 +149,11 @@ TEST_F(FileTest, AFileTooLargeToHoldIsRefused)
 
 TEST_F(FileTest, OpeningShowsItsProgress)
 {
-    ASSERT_TRUE(Open(std::string(70000, 'x')));
-    // In hundredths of the file, each shown once.
-    EXPECT_EQ(frame.progress, (std::vector<std::string>{"Opening:", "range 0 100", "pos 46", "pos 93", "pos 100"}));
+    ASSERT_TRUE(Open(std::string(300000, 'x')));
+    // In hundredths of the file, each shown once: a first block of 32 KB,
+    // then blocks of 128 KB.
+    EXPECT_EQ(frame.progress,
+              (std::vector<std::string>{"Opening:", "range 0 100", "pos 10", "pos 54", "pos 98", "pos 100"}));
 }
 
 TEST_F(FileTest, SavingGoesThroughATemporaryFile)

@@ -102,7 +102,7 @@ TEST_F(UnicodeDocTest, ASequenceCutByTheReadBlocksIsWholeInTheText)
 {
     std::mt19937 rng(5);
     std::string bytes;
-    while (bytes.size() < 200000)
+    while (bytes.size() < 700000)
         bytes += rng() % 5 == 0 ? "\r\n"s : rng() % 2 ? kPrivet8 : " word "s;
     ASSERT_TRUE(Open(bytes));
     EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::Utf8);

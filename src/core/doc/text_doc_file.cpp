@@ -21,6 +21,7 @@
 namespace {
 
 constexpr std::size_t kBlockSize = 32768;
+constexpr std::size_t kFollowingBlockSize = 131072;
 constexpr std::string_view kMagic = "NVLOCK";
 
 // The key the scheme and tool tables know an extension by: lower case and
@@ -66,6 +67,10 @@ std::string UnmappedMessage(const std::string& pattern, const std::string& path,
 template <class Take>
 bool ReadFollowingBlocks(InputFile& in, std::vector<char>& block, std::size_t got, Take take)
 {
+    if (got < block.size())
+        return true;
+    block.resize(kFollowingBlockSize);
+    got = block.size();
     while (got == block.size()) {
         const std::optional<std::size_t> next = in.Read(block.data(), block.size());
         if (!next)
