@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/find_byte.h"
+
 #include <cstring>
 #include <string_view>
 
@@ -33,8 +35,8 @@ public:
                 }
                 continue;
             }
-            const void* hit = std::memchr(bytes + i, m_end[0], size - i);
-            const std::size_t stop = hit ? static_cast<std::size_t>(static_cast<const char*>(hit) - bytes) : size;
+            const char* hit = FindByte(bytes + i, bytes + size, m_end[0]);
+            const std::size_t stop = hit ? static_cast<std::size_t>(hit - bytes) : size;
             if (stop > i)
                 content(bytes + i, stop - i);
             if (!hit)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/text/find_byte.h"
+
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
@@ -36,9 +38,8 @@ std::size_t EmitTextAsCells(std::string_view text, std::size_t column, int tabSi
                                        TAB_FILL, TAB_FILL, TAB_FILL};
     const auto size = static_cast<std::size_t>(tabSize);
     while (!text.empty()) {
-        const void* tab = std::memchr(text.data(), '\t', text.size());
-        const std::size_t plain = tab ? static_cast<std::size_t>(static_cast<const char*>(tab) - text.data())
-                                      : text.size();
+        const char* tab = FindByte(text.data(), text.data() + text.size(), '\t');
+        const std::size_t plain = tab ? static_cast<std::size_t>(tab - text.data()) : text.size();
         if (plain)
             sink(text.substr(0, plain));
         column += plain;

@@ -11,6 +11,7 @@
 #include "core/platform/prompts.h"
 #include "core/settings/app_settings.h"
 #include "core/text/cp1251.h"
+#include "core/text/find_byte.h"
 #include "core/text/placeholder.h"
 
 #include <algorithm>
@@ -264,7 +265,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         lineOpen = false;
     };
     auto scan = [&](const char* bytes, std::size_t size) {
-        blockHasTabs = std::memchr(bytes, '\t', size) != nullptr;
+        blockHasTabs = FindByte(bytes, bytes + size, '\t') != nullptr;
         scanner.Scan(bytes, size, content, lineBreak);
     };
     scan(first, firstSize);

@@ -1,6 +1,7 @@
 #include "core/text/unicode_text.h"
 
 #include "core/text/code_pages.h"
+#include "core/text/find_byte.h"
 #include "core/text/russian_utf8.h"
 
 #include <algorithm>
@@ -134,14 +135,12 @@ char32_t DecodeSequence(std::string_view bytes, std::size_t at, int length)
 // cp1251 bytes written at `to`. Returns how many bytes were read (16, or 17
 // when the last letter ends past them), 0 when the bytes hold anything else
 // and nothing was written. `in` must have 17 bytes to read.
-// Line by line with memchr, which looks at many bytes at a time.
+// Line by line with FindByte, which looks at many bytes at a time.
 std::size_t LineFeedsIn(std::string_view text)
 {
     std::size_t count = 0;
-    if (text.empty()) // memchr takes no null pointer, even for no bytes
-        return 0;
-    for (const char* at = text.data(), *end = at + text.size();
-         (at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)))); ++at)
+    const char* const end = text.data() + text.size();
+    for (const char* at = text.data(); (at = FindByte(at, end, '\n')); ++at)
         ++count;
     return count;
 }
