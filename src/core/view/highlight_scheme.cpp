@@ -7,8 +7,8 @@
 #include "core/text/setup_file.h"
 
 #include <algorithm>
-#include <cstring>
 #include <cctype>
+#include <cstring>
 
 namespace {
 
@@ -93,6 +93,7 @@ bool HighlightScheme::MayBeWordByte(std::uint8_t b) const
     return !m_isDelimiter[b] || (b >= 'a' && b <= 'z' && !m_isDelimiter[b - 32]);
 }
 
+// No keyword begins with the byte, as the scanner folds it.
 bool HighlightScheme::StartsNoKeyword(char ch) const
 {
     std::uint8_t b = Byte(ch);
@@ -189,6 +190,9 @@ void HighlightScheme::AddKeyword(std::string_view word, int group)
     if (word.empty())
         return;
     const std::string text = m_caseSensitive ? std::string(word) : ToLowerCp1251(word);
+    if (MayBeWordByte(Byte(text[0])) &&
+        std::any_of(text.begin() + 1, text.end(), [&](char c) { return MayBeDelimiter(Byte(c)); }))
+        m_skipsInsideWords = false;
     std::size_t node = 0;
     for (std::size_t k = 0; k + 1 < text.size(); ++k) {
         const std::uint8_t b = Byte(text[k]);
@@ -204,12 +208,8 @@ void HighlightScheme::AddKeyword(std::string_view word, int group)
             m_nodes.back().fill(0);
         }
         node = m_nodes[node][b - 32] & kChildMask;
-        if (k > 0 && MayBeDelimiter(b) && MayBeWordByte(Byte(text[0])))
-            m_skipsInsideWords = false;
     }
     const std::uint8_t last = Byte(text.back());
-    if (text.size() > 1 && MayBeDelimiter(last) && MayBeWordByte(Byte(text[0])))
-        m_skipsInsideWords = false;
     if (last >= 32 && last <= 127)
         m_nodes[node][last - 32] = static_cast<std::uint16_t>(m_nodes[node][last - 32] | ((group & 7) << kGroupShift));
 }
