@@ -93,8 +93,9 @@ TEST(HighlightScheme, WordsColourAlikeWithAndWithoutTheInsideWordShortcut)
 {
     const char* const tokens[] = {"if", "int", "else", "while", "integer", "xif", "m_if", "iff", "IF", "Int",
                                   "42", "\xe0\xe1", " ", "  ", "\t", "(", ")", "->", "/", "*", "\"", "'",
-                                  "//", "/*", "*/", "a", "_", "x.y", "\x06"};
-    for (const char* caseLine : {"", "@case_sensitive=off\r\n"}) {
+                                  "//", "/*", "*/", "a", "_", "x.y", "\x06", "www", ".", "WWW"};
+    // Group 7 colours as a link, which runs on to a link end.
+    for (const char* caseLine : {"", "@case_sensitive=off\r\n", "@group7\r\nwww\r\n"}) {
         const HighlightScheme cut = Scheme(std::string(caseLine) + kCLike);
         HighlightScheme walked = cut;
         walked.AddKeyword("\x7f ", 3); // no text below holds 0x7F

@@ -93,6 +93,27 @@ bool HighlightScheme::MayBeWordByte(std::uint8_t b) const
     return !m_isDelimiter[b] || (b >= 'a' && b <= 'z' && !m_isDelimiter[b - 32]);
 }
 
+// The group of the keyword `word` is, 0 when it is none; kLinkGroup when a
+// link prefix begins it.
+int HighlightScheme::GroupOfWord(std::string_view word) const
+{
+    std::size_t node = 0;
+    for (std::size_t k = 0;; ++k) {
+        std::uint8_t b = Byte(word[k]);
+        if (!m_caseSensitive && b >= 'A' && b <= 'Z')
+            b = static_cast<std::uint8_t>(b + 32);
+        if (b < 32 || b > 127)
+            return 0;
+        const std::uint16_t entry = m_nodes[node][b - 32];
+        const int group = entry >> kGroupShift;
+        if (k + 1 == word.size() || group == kLinkGroup)
+            return group;
+        node = entry & kChildMask;
+        if (node == 0)
+            return 0;
+    }
+}
+
 // No keyword begins with the byte, as the scanner folds it.
 bool HighlightScheme::StartsNoKeyword(char ch) const
 {
@@ -317,14 +338,18 @@ std::uint8_t HighlightScheme::Scan(std::uint8_t state, std::string_view text, st
             continue;
         }
         const char ch = text[i];
-        if (m_skipsInsideWords && node == 0 && s == i && i > 0 && !m_isDelimiter[Byte(text[i - 1])] &&
-            !m_isDelimiter[Byte(ch)]) {
+        if (m_skipsInsideWords && node == 0 && s == i && !m_isDelimiter[Byte(ch)]) {
+            // The rest of a word: a keyword only as a whole word after a delimiter.
             std::size_t end = i + 1;
             while (end < n && !m_isDelimiter[Byte(text[end])])
                 ++end;
-            std::memset(attrs + i, ATTR_TEXT, end - i);
-            s = i = end;
-            continue;
+            const bool wordStart = i == 0 || m_isDelimiter[Byte(text[i - 1])];
+            const int group = wordStart ? GroupOfWord(text.substr(i, end - i)) : 0;
+            if (group != kLinkGroup) { // a link runs on past the word: the walk below
+                std::memset(attrs + i, group ? group : ATTR_TEXT, end - i);
+                s = i = end;
+                continue;
+            }
         }
         if (node == 0 && s == i && !mayOpen && StartsNoKeyword(ch)) {
             // Plain bytes up to one that may begin a keyword, comment or string.

@@ -90,12 +90,13 @@ private:
     std::array<bool, 256> m_opensSpan{};      // comment openers' first bytes and string characters
     // No keyword that begins with a word's byte holds a delimiter, and every
     // byte that opens a comment or a string is a delimiter: then a keyword
-    // walk begun inside a word dies by the word's end, and the rest of the
-    // word is coloured as plain text at once.
+    // walk begun inside a word dies by the word's end, a word after a
+    // delimiter is a keyword only as a whole, and words are coloured whole.
     bool m_skipsInsideWords = true;
     bool MayBeDelimiter(std::uint8_t b) const;
     bool MayBeWordByte(std::uint8_t b) const;
     bool StartsNoKeyword(char ch) const;
+    int GroupOfWord(std::string_view word) const;
 };
 
 // The display name of a definition file: its "@description", else the path;
