@@ -63,22 +63,22 @@ std::string UnmappedMessage(const std::string& pattern, const std::string& path,
                            std::to_string(unmapped.line + 1), "%d");
 }
 
-// Reads the blocks that follow a first one of `got` bytes until a short
-// block ends the file, handing each to `take`; false when a read fails.
+// Reads the blocks that follow a first one of `got` bytes, in larger
+// blocks, until a short block ends the file, handing each to `take`; false
+// when a read fails.
 template <class Take>
 bool ReadFollowingBlocks(InputFile& in, std::vector<char>& block, std::size_t got, Take take)
 {
     if (got < block.size())
-        return true;
+        return true; // the first block was the whole file
     block.resize(kFollowingBlockSize);
-    got = block.size();
-    while (got == block.size()) {
+    do {
         const std::optional<std::size_t> next = in.Read(block.data(), block.size());
         if (!next)
             return false;
         got = *next;
         take(block.data(), got);
-    }
+    } while (got == block.size());
     return true;
 }
 

@@ -130,12 +130,8 @@ char32_t DecodeSequence(std::string_view bytes, std::size_t at, int length)
     return character;
 }
 
-// Sixteen bytes from `in` made only of ASCII and the letters of the
-// Russian alphabet (U+0410..U+044F, Ё, ё), as Russian text mostly is: their
-// cp1251 bytes written at `to`. Returns how many bytes were read (16, or 17
-// when the last letter ends past them), 0 when the bytes hold anything else
-// and nothing was written. `in` must have 17 bytes to read.
-// Line by line with FindByte, which looks at many bytes at a time.
+// The line feeds in `text`, line by line with FindByte, which looks at many
+// bytes at a time.
 std::size_t LineFeedsIn(std::string_view text)
 {
     std::size_t count = 0;

@@ -65,22 +65,22 @@ void HighlightScheme::UpdateByteClasses()
     }
     for (int b = 0; b < 256; ++b)
         m_opensSpan[b] = m_isCommentStart[b] || m_isStringChar[b];
-    m_skipsInsideWords = true;
+    m_coloursWholeWords = true;
     for (int b = 0; b < 256; ++b)
-        m_skipsInsideWords = m_skipsInsideWords && (!m_opensSpan[b] || m_isDelimiter[b]);
+        m_coloursWholeWords = m_coloursWholeWords && (!m_opensSpan[b] || m_isDelimiter[b]);
     // The keywords a word byte begins may hold no delimiter after it.
     std::vector<std::size_t> below;
     for (std::uint8_t b = 32; b < 128; ++b) {
         if (MayBeWordByte(b) && (m_nodes[0][b - 32] & kChildMask))
             below.push_back(m_nodes[0][b - 32] & kChildMask);
     }
-    while (m_skipsInsideWords && !below.empty()) {
+    while (m_coloursWholeWords && !below.empty()) {
         const std::size_t node = below.back();
         below.pop_back();
         for (std::uint8_t b = 32; b < 128; ++b) {
             const std::uint16_t entry = m_nodes[node][b - 32];
             if (entry != 0 && MayBeDelimiter(b))
-                m_skipsInsideWords = false;
+                m_coloursWholeWords = false;
             if (entry & kChildMask)
                 below.push_back(entry & kChildMask);
         }
@@ -99,9 +99,7 @@ int HighlightScheme::GroupOfWord(std::string_view word) const
 {
     std::size_t node = 0;
     for (std::size_t k = 0;; ++k) {
-        std::uint8_t b = Byte(word[k]);
-        if (!m_caseSensitive && b >= 'A' && b <= 'Z')
-            b = static_cast<std::uint8_t>(b + 32);
+        const std::uint8_t b = FoldedByte(word[k]);
         if (b < 32 || b > 127)
             return 0;
         const std::uint16_t entry = m_nodes[node][b - 32];
@@ -114,12 +112,18 @@ int HighlightScheme::GroupOfWord(std::string_view word) const
     }
 }
 
+// A byte as the keyword trie knows it: folded to lower case when case does
+// not matter.
+std::uint8_t HighlightScheme::FoldedByte(char ch) const
+{
+    const std::uint8_t b = Byte(ch);
+    return !m_caseSensitive && b >= 'A' && b <= 'Z' ? static_cast<std::uint8_t>(b + 32) : b;
+}
+
 // No keyword begins with the byte, as the scanner folds it.
 bool HighlightScheme::StartsNoKeyword(char ch) const
 {
-    std::uint8_t b = Byte(ch);
-    if (!m_caseSensitive && b >= 'A' && b <= 'Z')
-        b = static_cast<std::uint8_t>(b + 32);
+    const std::uint8_t b = FoldedByte(ch);
     return b < 32 || b > 127 || m_nodes[0][b - 32] == 0;
 }
 
@@ -213,7 +217,7 @@ void HighlightScheme::AddKeyword(std::string_view word, int group)
     const std::string text = m_caseSensitive ? std::string(word) : ToLowerCp1251(word);
     if (MayBeWordByte(Byte(text[0])) &&
         std::any_of(text.begin() + 1, text.end(), [&](char c) { return MayBeDelimiter(Byte(c)); }))
-        m_skipsInsideWords = false;
+        m_coloursWholeWords = false;
     std::size_t node = 0;
     for (std::size_t k = 0; k + 1 < text.size(); ++k) {
         const std::uint8_t b = Byte(text[k]);
@@ -338,7 +342,7 @@ std::uint8_t HighlightScheme::Scan(std::uint8_t state, std::string_view text, st
             continue;
         }
         const char ch = text[i];
-        if (m_skipsInsideWords && node == 0 && s == i && !m_isDelimiter[Byte(ch)]) {
+        if (m_coloursWholeWords && node == 0 && s == i && !m_isDelimiter[Byte(ch)]) {
             // The rest of a word: a keyword only as a whole word after a delimiter.
             std::size_t end = i + 1;
             while (end < n && !m_isDelimiter[Byte(text[end])])
@@ -370,9 +374,7 @@ std::uint8_t HighlightScheme::Scan(std::uint8_t state, std::string_view text, st
             node = 0;
             continue;
         }
-        std::uint8_t b = Byte(ch);
-        if (!m_caseSensitive && b >= 'A' && b <= 'Z')
-            b = static_cast<std::uint8_t>(b + 32);
+        const std::uint8_t b = FoldedByte(ch);
         int group = 0;
         if (b < 32 || b > 127) {
             node = 0;

@@ -92,9 +92,10 @@ private:
     // byte that opens a comment or a string is a delimiter: then a keyword
     // walk begun inside a word dies by the word's end, a word after a
     // delimiter is a keyword only as a whole, and words are coloured whole.
-    bool m_skipsInsideWords = true;
+    bool m_coloursWholeWords = true;
     bool MayBeDelimiter(std::uint8_t b) const;
     bool MayBeWordByte(std::uint8_t b) const;
+    std::uint8_t FoldedByte(char ch) const;
     bool StartsNoKeyword(char ch) const;
     int GroupOfWord(std::string_view word) const;
 };
