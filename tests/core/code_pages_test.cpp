@@ -129,8 +129,12 @@ TEST(CodePages, SharedPunctuationConvertsBothWays)
     EXPECT_EQ(ConvertByte(0xF3, CP_DOS, CP_MAC), 0xB9);  // є
     // A character the other code page lacks keeps its byte, one way.
     EXPECT_EQ(ConvertByte(0xB9, CP_WIN, CP_KOI8), 0xB9);
-    EXPECT_FALSE(ConvertReversibly(0xA8, CP_KOI8, CP_WIN)); // a box byte that reads as Ё
-    EXPECT_EQ(ConvertReversibly(0xC7, CP_MAC, CP_WIN), 0xAB);
+    EXPECT_FALSE(SharedToWin(0xA8, CP_KOI8));        // a box byte that reads as Ё
+    EXPECT_FALSE(SharedToWin(0x80, CP_KOI8));        // ─, whose value is cp1251's Ђ
+    EXPECT_FALSE(SharedFromWin(0x80, CP_KOI8));      // Ђ, which KOI8-R lacks
+    EXPECT_EQ(SharedToWin(0xC7, CP_MAC), 0xAB);      // «
+    EXPECT_EQ(SharedFromWin(0xAB, CP_MAC), 0xC7);
+    EXPECT_EQ(SharedToWin(0x80, CP_WIN), 0x80);
 }
 
 TEST(CodePages, DosBoxDrawingBecomesAsciiLookAlikesOneWay)

@@ -163,7 +163,7 @@ TEST_F(UnicodeDocTest, AFormAskedForReadsTheFileSoAndItsMarkDecidesTheVariant)
     EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::Utf8Bom);
     EXPECT_EQ(doc.GetLine(0), "a");
     ASSERT_TRUE(Open(Wide("ab", false), OpenInEncoding(kEncodingUtf16)));
-    EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::Utf16Le);
+    EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::Utf16LeNoBom);
     EXPECT_EQ(doc.GetLine(0), "ab");
     ASSERT_TRUE(Open("\xFE\xFF" + Wide("ab", true), OpenInEncoding(kEncodingUtf16)));
     EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::Utf16Be);

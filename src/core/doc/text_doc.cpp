@@ -165,12 +165,17 @@ std::string CTextDoc::GetTextIn(TextForm form, TextPos start, TextPos end) const
             AppendCellsAsText(text, piece(line));
             continue;
         }
-        for (char ch : piece(line)) {
-            if (ch == TAB_CELL)
-                text.push_back('\t');
-            else if (ch != TAB_FILL)
-                text += ExactByte(ch);
-        }
+        AppendExactCells(text, piece(line));
     }
     return text;
+}
+
+void CTextDoc::AppendExactCells(std::string& out, std::string_view cells)
+{
+    for (char ch : cells) {
+        if (ch == TAB_CELL)
+            out.push_back('\t');
+        else if (ch != TAB_FILL)
+            out += ExactByte(ch);
+    }
 }

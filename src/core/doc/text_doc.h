@@ -96,6 +96,9 @@ public:
     // `pos` ends up just behind the inserted text.
     void InsertText(TextPos& pos, std::string_view text, bool recordUndo);
     void InsertExactText(TextPos& pos, std::string_view text, bool recordUndo);
+    // Puts text in the form GetExactText gives in place of start..end, as
+    // one undo step. Gives the end of the new text.
+    TextPos ReplaceExactText(TextPos start, TextPos end, std::string_view exactText);
     void InsertChar(TextPos pos, char ch);
     void OverwriteChar(TextPos pos, char ch);
     // Returns true when the line was joined with the next one.
@@ -107,8 +110,8 @@ public:
     // Replaces the whole text, with one undo step; `pos` becomes (0, 0).
     void ReplaceAllLines(LineStore newLines, TextPos& pos);
     // Converts the text between code pages (0..4) or to and from the Latin
-    // transliteration (5). With a range, whole lines from start's column on,
-    // undone in two steps; without one, the whole text as one snapshot step.
+    // transliteration (5). With a range, whole lines from start's column on;
+    // without one, the whole text. One undo step either way.
     void Convert(const std::optional<std::pair<TextPos, TextPos>>& range, int from, int to, bool skipTags,
                  TextPos caret = {});
     // Whole-text transformations, each undoable.
@@ -121,6 +124,9 @@ public:
     void AppendLine(std::string_view cells);
 
     // Undo history.
+    // Records that start..oldEnd, which held `before` (exact form, see
+    // GetExactText), now holds start..newEnd: one step for Undo and Redo.
+    void RecordReplacement(TextPos start, std::string before, TextPos oldEnd, TextPos newEnd);
     void RecordUndo(std::uint8_t type, TextPos start, TextPos end, std::string_view text = {});
     void PushUndoRecord(std::unique_ptr<UndoRecord> record);
     bool Undo(TextPos& caret);
@@ -172,7 +178,22 @@ public:
 
 private:
     enum class LoadResult { Loaded, Cancelled, Failed };
+    // A file as read, before a document takes it.
+    struct FileText {
+        LineStore lines;
+        std::size_t longest = 0;
+        std::uint8_t lineEnd = LINE_END_CRLF;
+        CodePage codePage = CP_WIN;
+        UnicodeForm unicode = UnicodeForm::None;
+        std::optional<Unmapped> firstUnmapped;
+        bool encrypted = false;
+        bool wrongPassword = false;
+        CipherKey key{};
+        std::string password;
+    };
     LoadResult LoadFile(InputFile& in, const OpenOptions& options);
+    LoadResult ReadFileText(InputFile& in, const OpenOptions& options, FileText& text);
+    void DecodeUtf8Lines(FileText& text) const;
     std::optional<int> TakeEncoding(std::uint8_t encoding);
     void MakeEmpty();
     // A new scheme makes every stored line state stale.
@@ -191,6 +212,7 @@ private:
     std::string GetTextIn(TextForm form, TextPos start, TextPos end) const;
     void InsertTextIn(TextForm form, TextPos& pos, std::string_view text, bool recordUndo);
     static std::string ExactByte(char byte);
+    static void AppendExactCells(std::string& out, std::string_view cells);
 
     TextPos Clamp(TextPos pos) const;
     int TabSize() const;
@@ -209,6 +231,10 @@ private:
     void ExchangeLinesKeepingUndo(LineStore lines, TextPos caret);
     void RestoreBlock(const UndoRecord& record);
     TextPos SwapTypedRange(UndoRecord& record);
+    // Each gives the record's effect on the text and the caret; UndoOne says
+    // whether the record joins the one before it.
+    bool UndoOne(UndoRecord& record, TextPos& caret);
+    void RedoOne(UndoRecord& record, TextPos& caret);
 
     AppSettings* m_pSettings;
     DocumentHost* m_pFrame;

@@ -35,8 +35,9 @@ void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, 
         SetModified(true);
         return;
     }
+    std::string before;
     if (range)
-        RecordUndo(UNDO_DELETE, start, end, GetTextIn(TextForm::Exact, start, end));
+        before = GetTextIn(TextForm::Exact, start, end);
     else
         RecordUndo(UNDO_SNAPSHOT, caret, caret);
 
@@ -62,10 +63,8 @@ void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, 
         m_lineFlags[static_cast<std::size_t>(i)] = LINE_STATE_UNKNOWN;
         progress.Done(static_cast<std::uint64_t>(i - start.line + 1));
     }
-    if (range) {
-        const TextPos newEnd{static_cast<int>(GetLine(end.line).size()), end.line};
-        RecordUndo(UNDO_INSERT, start, newEnd, GetText(start, newEnd));
-    }
+    if (range)
+        RecordReplacement(start, std::move(before), end, TextPos{static_cast<int>(GetLine(end.line).size()), end.line});
     InvalidateStatesFrom(start.line);
     SetModified(true);
 }

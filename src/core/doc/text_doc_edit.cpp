@@ -139,8 +139,28 @@ void CTextDoc::InsertTextIn(TextForm form, TextPos& pos, std::string_view text, 
 
     InvalidateStatesFrom(begin.line);
     SetModified(true);
-    if (recordUndo)
+    if (!recordUndo)
+        return;
+    // Redo inserts the exact form; plain text reads the same that way unless
+    // a CR of it is followed by a NUL.
+    if (form == TextForm::Plain && text.find(std::string_view("\r\0", 2)) != std::string_view::npos)
+        RecordUndo(UNDO_INSERT, begin, pos, GetTextIn(TextForm::Exact, begin, pos));
+    else
         RecordUndo(UNDO_INSERT, begin, pos, text);
+}
+
+TextPos CTextDoc::ReplaceExactText(TextPos start, TextPos end, std::string_view exactText)
+{
+    start = Clamp(start);
+    end = Clamp(end);
+    if (end < start)
+        std::swap(start, end);
+    std::string before = GetTextIn(TextForm::Exact, start, end);
+    DeleteText(start, end, false);
+    TextPos pos = start;
+    InsertTextIn(TextForm::Exact, pos, exactText, false);
+    RecordReplacement(start, std::move(before), end, pos);
+    return pos;
 }
 
 void CTextDoc::InsertChar(TextPos pos, char ch)

@@ -48,9 +48,8 @@ UnicodeForm UnicodeFormOf(std::string_view first, const OpenOptions& options, bo
     if (!options.unicode)
         return options.codePage ? UnicodeForm::None : DetectUnicodeForm(first, whole);
     const UnicodeForm marked = DetectUnicodeForm(first.substr(0, 3), true);
-    const bool utf16 = *options.unicode == UnicodeForm::Utf16Le || *options.unicode == UnicodeForm::Utf16Be;
-    if (utf16)
-        return marked == UnicodeForm::Utf16Be ? UnicodeForm::Utf16Be : UnicodeForm::Utf16Le;
+    if (IsUtf16(*options.unicode))
+        return IsUtf16(marked) ? marked : UnicodeForm::Utf16LeNoBom;
     return marked == UnicodeForm::Utf8Bom ? UnicodeForm::Utf8Bom : UnicodeForm::Utf8;
 }
 
@@ -171,33 +170,56 @@ bool CTextDoc::OnOpenDocument(const std::string& path, const OpenOptions& option
 // well, so that a failed open or reload leaves the document as it was.
 CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& options)
 {
+    FileText text;
+    const LoadResult result = ReadFileText(in, options, text);
+    if (result != LoadResult::Loaded)
+        return result;
+    DeleteContents();
+    m_lines.Swap(text.lines);
+    m_lineFlags.assign(static_cast<std::size_t>(m_lines.Count()), LINE_STATE_UNKNOWN);
+    m_maxLineLength = static_cast<int>(text.longest);
+    m_lineEndType = text.lineEnd;
+    m_codePage = text.codePage;
+    m_bEncrypted = text.encrypted;
+    if (text.encrypted) {
+        m_cipherKey = text.key;
+        m_password = text.password;
+    }
+    m_unicodeForm = text.unicode;
+    m_firstUnmapped = text.firstUnmapped;
+    m_bSaveOnlyElsewhere = text.wrongPassword || m_firstUnmapped;
+    SetModified(false);
+    if (!m_bReloading && m_pFrame)
+        m_pFrame->DocumentOpened(*this);
+    return LoadResult::Loaded;
+}
+
+CTextDoc::LoadResult CTextDoc::ReadFileText(InputFile& in, const OpenOptions& options, FileText& text)
+{
     std::vector<char> block(kBlockSize);
     auto got = in.Read(block.data(), block.size());
     if (!got)
         return LoadResult::Failed;
 
     std::size_t start = 0;
-    bool encrypted = false;
-    CipherKey key{};
-    std::string password;
     if (*got >= kMagic.size() && std::memcmp(block.data(), kMagic.data(), kMagic.size()) == 0) {
         const auto entered =
             m_pPrompts ? m_pPrompts->AskPassword(PasswordMode::Open, std::string()) : std::nullopt;
         if (!entered)
             return LoadResult::Cancelled;
-        encrypted = true;
-        password = KeyPartOf(*entered);
-        key = KeyFromPassword(password);
+        text.encrypted = true;
+        text.password = KeyPartOf(*entered);
+        text.key = KeyFromPassword(text.password);
         m_cipher.Reset();
         start = kMagic.size();
-        m_cipher.DecipherInPlace(key, block.data() + start, *got - start);
+        m_cipher.DecipherInPlace(text.key, block.data() + start, *got - start);
     }
     const std::string_view firstBytes(block.data() + start, *got - start);
-    const bool wrongPassword = encrypted && LooksWronglyDeciphered(firstBytes);
+    const bool whole = *got < block.size();
 
     // A Unicode file is decoded block by block into cp1251 before it is
     // broken into lines; the decoded first block decides the line end.
-    const UnicodeForm unicode = UnicodeFormOf(firstBytes, options, *got < block.size());
+    const UnicodeForm unicode = UnicodeFormOf(firstBytes, options, whole);
     std::optional<UnicodeDecoder> decoder;
     std::string decoded;
     std::string_view firstText = firstBytes;
@@ -207,19 +229,27 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         decoder->Decode(firstBytes.substr(firstBytes.starts_with(mark) ? mark.size() : 0), decoded);
         firstText = decoded;
     }
+    // Judged on the text: UTF-16 is half NUL bytes.
+    text.wrongPassword = text.encrypted && LooksWronglyDeciphered(firstText);
+    // A first block of ASCII alone may begin a UTF-8 file: the rest is read
+    // as it is and checked, and decoded at the end if it is UTF-8.
+    std::optional<Utf8Check> utf8Check;
+    if (!whole && !options.unicode && !options.codePage && unicode == UnicodeForm::None &&
+        std::none_of(firstBytes.begin(), firstBytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; }))
+        utf8Check.emplace();
     const char* first = firstText.data();
     const std::size_t firstSize = firstText.size();
-    const std::uint8_t lineEnd = options.lineEnd ? *options.lineEnd : DetectLineEnd(first, firstSize);
-    const CodePage codePage = unicode != UnicodeForm::None ? CP_WIN
-                              : options.codePage     ? *options.codePage
-                                                     : static_cast<CodePage>(DetectCodePage(first, firstSize));
+    text.lineEnd = options.lineEnd ? *options.lineEnd : DetectLineEnd(first, firstSize);
+    text.codePage = unicode != UnicodeForm::None ? CP_WIN
+                    : options.codePage          ? *options.codePage
+                                                : static_cast<CodePage>(DetectCodePage(first, firstSize));
 
     SteppedProgress progress(m_pFrame ? m_pFrame->ShowProgress("Opening:") : nullptr, 100, in.Size());
     std::uint64_t bytesRead = *got;
     progress.Done(bytesRead);
 
     const int tabSize = TabSize();
-    LineStore lines;
+    LineStore& lines = text.lines;
     // As many entries as the first block promises, so that a big file does
     // not copy its line table again and again while it grows. Only a guess:
     // when it cannot be had, the table grows as it goes.
@@ -245,7 +275,7 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
             lineOpen = true;
         }
     };
-    LineEndScanner scanner(LineEndBytes(lineEnd));
+    LineEndScanner scanner(LineEndBytes(text.lineEnd));
     // Most blocks hold no tab: one look at the whole block spares a look
     // at every line.
     bool blockHasTabs = true;
@@ -270,13 +300,15 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
     };
     scan(first, firstSize);
     const bool read = ReadFollowingBlocks(in, block, *got, [&](char* bytes, std::size_t size) {
-        if (encrypted)
-            m_cipher.DecipherInPlace(key, bytes, size);
+        if (text.encrypted)
+            m_cipher.DecipherInPlace(text.key, bytes, size);
         if (decoder) {
             decoded.clear();
             decoder->Decode(std::string_view(bytes, size), decoded);
             scan(decoded.data(), decoded.size());
         } else {
+            if (utf8Check)
+                utf8Check->Take(std::string_view(bytes, size));
             scan(bytes, size);
         }
         progress.Done(bytesRead += size);
@@ -291,24 +323,39 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
     scanner.Finish(content);
     lineBreak(); // the rest, even if empty, is the last line
 
-    DeleteContents();
-    m_lines.Swap(lines);
-    m_lineFlags.assign(static_cast<std::size_t>(m_lines.Count()), LINE_STATE_UNKNOWN);
-    m_maxLineLength = static_cast<int>(longest);
-    m_lineEndType = lineEnd;
-    m_codePage = codePage;
-    m_bEncrypted = encrypted;
-    if (encrypted) {
-        m_cipherKey = key;
-        m_password = password;
-    }
-    m_unicodeForm = unicode;
-    m_firstUnmapped = decoder ? decoder->FirstUnmapped() : std::nullopt;
-    m_bSaveOnlyElsewhere = wrongPassword || m_firstUnmapped;
-    SetModified(false);
-    if (!m_bReloading && m_pFrame)
-        m_pFrame->DocumentOpened(*this);
+    text.longest = longest;
+    text.unicode = unicode;
+    text.firstUnmapped = decoder ? decoder->FirstUnmapped() : std::nullopt;
+    if (utf8Check && utf8Check->IsUtf8())
+        DecodeUtf8Lines(text);
     return LoadResult::Loaded;
+}
+
+// The lines of a file that turned out to be UTF-8 after a first block of
+// ASCII, read as they are, decoded one by one (no UTF-8 sequence holds a
+// line end or a tab) with their tab cells laid anew.
+void CTextDoc::DecodeUtf8Lines(FileText& text) const
+{
+    text.unicode = UnicodeForm::Utf8;
+    text.codePage = CP_WIN;
+    std::string plain;
+    std::string decoded;
+    std::string cells;
+    for (int i = 0; i < text.lines.Count(); ++i) {
+        const std::string_view line = text.lines.Line(i);
+        if (std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            continue;
+        plain.clear();
+        AppendCellsAsText(plain, line);
+        decoded.clear();
+        UnicodeDecoder decoder(UnicodeForm::Utf8);
+        decoder.Decode(plain, decoded);
+        if (!text.firstUnmapped && decoder.FirstUnmapped())
+            text.firstUnmapped = Unmapped{decoder.FirstUnmapped()->character, static_cast<std::size_t>(i)};
+        cells.clear();
+        AppendTextAsCells(cells, decoded, TabSize());
+        text.lines.Assign(i, cells);
+    }
 }
 
 bool CTextDoc::WriteFile(OutputFile& out, std::uint8_t lineEndType)
@@ -481,7 +528,7 @@ std::optional<int> CTextDoc::TakeEncoding(std::uint8_t encoding)
     if (utf8)
         m_unicodeForm = m_unicodeForm == UnicodeForm::Utf8Bom ? UnicodeForm::Utf8Bom : UnicodeForm::Utf8;
     else if (utf16)
-        m_unicodeForm = m_unicodeForm == UnicodeForm::Utf16Be ? UnicodeForm::Utf16Be : UnicodeForm::Utf16Le;
+        m_unicodeForm = IsUtf16(m_unicodeForm) ? m_unicodeForm : UnicodeForm::Utf16Le;
     else
         m_unicodeForm = UnicodeForm::None;
     const int shown = GetViews().empty() ? m_codePage : GetViews().front()->CodePage();
@@ -600,27 +647,39 @@ bool CTextDoc::InsertFile(const std::string& path, TextPos& pos)
         return false;
     OpenError error = OpenError::None;
     std::unique_ptr<InputFile> in = m_pFiles->OpenRead(path, error);
-    if (!in || in->Size() > kLargestFile)
-        return false;
-    std::string text;
-    try {
-        text.reserve(static_cast<std::size_t>(in->Size()) + 1);
-        std::vector<char> block(kBlockSize);
-        const auto got = in->Read(block.data(), block.size());
-        if (!got)
-            return false;
-        LineEndScanner scanner(LineEndBytes(DetectLineEnd(block.data(), *got)));
-        auto content = [&](const char* bytes, std::size_t size) { text.append(bytes, size); };
-        auto lineBreak = [&] { text += "\r\n"; };
-        auto take = [&](const char* bytes, std::size_t size) { scanner.Scan(bytes, size, content, lineBreak); };
-        take(block.data(), *got);
-        if (!ReadFollowingBlocks(*in, block, *got, take))
-            return false;
-        scanner.Finish(content);
-    } catch (const std::bad_alloc&) {
+    if (!in) {
+        Report(kCannotOpenFile, path);
         return false;
     }
-    InsertText(pos, text, true);
+    if (in->Size() > kLargestFile) {
+        Report(kFileTooLarge, path);
+        return false;
+    }
+    // Read as Open reads it, without choosing its code page: a code-page
+    // file comes in byte for byte, a Unicode one in the document's code page.
+    std::string exact;
+    try {
+        FileText text;
+        switch (ReadFileText(*in, {}, text)) {
+        case LoadResult::Loaded: break;
+        case LoadResult::Cancelled: return false;
+        case LoadResult::Failed: Report(kCannotOpenFile, path); return false;
+        }
+        for (int i = 0; i < text.lines.Count(); ++i) {
+            if (i > 0)
+                exact += "\r\n";
+            AppendExactCells(exact, text.lines.Line(i));
+        }
+        if (text.unicode != UnicodeForm::None)
+            ConvertString(exact, CP_WIN, m_codePage);
+        if (text.firstUnmapped && m_pPrompts)
+            m_pPrompts->ShowMessage(UnmappedMessage(InterfaceText(kUnmappedCharacters), path, *text.firstUnmapped),
+                                    MessageKind::Warning);
+    } catch (const std::bad_alloc&) {
+        Report(kFileTooLarge, path);
+        return false;
+    }
+    InsertExactText(pos, exact, true);
     return true;
 }
 

@@ -61,18 +61,21 @@ void CTextDoc::RemoveTags(const std::optional<std::pair<TextPos, TextPos>>& rang
         end = Clamp(range->second);
         if (end < start)
             std::swap(start, end);
-    } else {
-        RecordUndo(UNDO_SNAPSHOT, caret, caret);
     }
-    if (m_pSettings->TagChars.size() < 2) {
-        SetModified(true);
+    if (m_pSettings->TagChars.size() < 2)
         return;
-    }
+    const TextPos oldEnd = end;
+    std::string before;
+    if (range)
+        before = GetTextIn(TextForm::Exact, start, end);
+    else
+        RecordUndo(UNDO_SNAPSHOT, caret, caret);
     const char opening = m_pSettings->TagChars[0];
     const char closing = m_pSettings->TagChars[1];
     SteppedProgress progress = LineProgress(m_pFrame, "Removing", end.line - start.line + 1);
     const int firstLine = start.line;
 
+    bool removed = false;
     int depth = 0;
     TextPos open;
     TextPos p = start;
@@ -87,7 +90,8 @@ void CTextDoc::RemoveTags(const std::optional<std::pair<TextPos, TextPos>>& rang
         if (ch == closing && depth > 0) {
             if (--depth == 0) {
                 const TextPos after{p.col + 1, p.line};
-                DeleteText(open, after, range.has_value());
+                DeleteText(open, after, false);
+                removed = true;
                 // The end of the range moves back by what went.
                 if (end.line == after.line)
                     end = TextPos{open.col + (end.col - after.col), open.line};
@@ -102,6 +106,8 @@ void CTextDoc::RemoveTags(const std::optional<std::pair<TextPos, TextPos>>& rang
         }
         ++p.col;
     }
+    if (range && removed)
+        RecordReplacement(start, std::move(before), oldEnd, end);
     SetModified(true);
 }
 
@@ -128,10 +134,10 @@ void CTextDoc::AlignText(const std::optional<std::pair<TextPos, TextPos>>& range
             meter->SetPos(shown = position);
     });
 
-    RecordUndo(UNDO_DELETE, start, end, GetTextIn(TextForm::Exact, start, end));
+    std::string before = GetTextIn(TextForm::Exact, start, end);
     DeleteText(start, end, false);
     TextPos pos = start;
     InsertText(pos, aligned, false);
-    RecordUndo(UNDO_INSERT, start, pos, aligned);
+    RecordReplacement(start, std::move(before), end, pos);
     SetModified(true);
 }

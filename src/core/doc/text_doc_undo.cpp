@@ -94,11 +94,48 @@ void CTextDoc::RestoreBlock(const UndoRecord& record)
     InvalidateStatesFrom(record.firstLine);
 }
 
+void CTextDoc::RecordReplacement(TextPos start, std::string before, TextPos oldEnd, TextPos newEnd)
+{
+    auto removed = std::make_unique<UndoRecord>();
+    removed->type = UNDO_DELETE;
+    removed->start = start;
+    removed->end = oldEnd;
+    removed->text = std::move(before);
+    PushUndoRecord(std::move(removed));
+    auto inserted = std::make_unique<UndoRecord>();
+    inserted->type = UNDO_INSERT;
+    inserted->start = start;
+    inserted->end = newEnd;
+    inserted->text = GetTextIn(TextForm::Exact, start, newEnd);
+    inserted->joinsPrevious = true;
+    PushUndoRecord(std::move(inserted));
+}
+
 bool CTextDoc::Undo(TextPos& caret)
 {
     if (!CanUndo())
         return false;
-    UndoRecord& record = *m_undoRecords[static_cast<std::size_t>(--m_undoPos)];
+    bool joined = false;
+    do {
+        joined = UndoOne(*m_undoRecords[static_cast<std::size_t>(--m_undoPos)], caret);
+    } while (joined && m_undoPos > 0);
+    SetModified(m_undoPos > 0 || m_bUndoTruncated);
+    return true;
+}
+
+bool CTextDoc::Redo(TextPos& caret)
+{
+    if (!CanRedo())
+        return false;
+    do {
+        RedoOne(*m_undoRecords[static_cast<std::size_t>(m_undoPos++)], caret);
+    } while (CanRedo() && m_undoRecords[static_cast<std::size_t>(m_undoPos)]->joinsPrevious);
+    SetModified(true);
+    return true;
+}
+
+bool CTextDoc::UndoOne(UndoRecord& record, TextPos& caret)
+{
     switch (record.type) {
     case UNDO_INSERT:
         DeleteText(record.start, record.end, false);
@@ -125,19 +162,15 @@ bool CTextDoc::Undo(TextPos& caret)
         caret = record.end;
         break;
     }
-    SetModified(m_undoPos > 0 || m_bUndoTruncated);
-    return true;
+    return record.joinsPrevious;
 }
 
-bool CTextDoc::Redo(TextPos& caret)
+void CTextDoc::RedoOne(UndoRecord& record, TextPos& caret)
 {
-    if (!CanRedo())
-        return false;
-    UndoRecord& record = *m_undoRecords[static_cast<std::size_t>(m_undoPos)];
     switch (record.type) {
     case UNDO_INSERT: {
         TextPos pos = record.start;
-        InsertText(pos, record.text, false);
+        InsertTextIn(TextForm::Exact, pos, record.text, false);
         record.end = pos;
         caret = pos;
         break;
@@ -164,7 +197,4 @@ bool CTextDoc::Redo(TextPos& caret)
         caret = record.end;
         break;
     }
-    SetModified(true);
-    ++m_undoPos;
-    return true;
 }

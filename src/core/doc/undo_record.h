@@ -21,6 +21,8 @@ enum UndoType : std::uint8_t {
 //            lines a copy of the whole text;
 //  indent, unindent: the block firstLine..lastLine, end the caret to restore,
 //            lines the block's lines as they were before the change.
+// Text is kept in its exact form (a line's own CR as "\r\0"). A record that
+// joins the one before it is undone and redone together with it, as one step.
 struct UndoRecord {
     std::uint8_t type = 0;
     TextPos start;
@@ -29,4 +31,5 @@ struct UndoRecord {
     LineStore lines;
     int firstLine = 0;
     int lastLine = 0;
+    bool joinsPrevious = false;
 };

@@ -81,6 +81,9 @@ constexpr LookAlike kDosLookAlikes[] = {
 struct Tables {
     Table toWin[kCodePageCount];
     Table fromWin[kCodePageCount];
+    // Whether the byte (from 128 on) is a character both code pages have.
+    std::array<bool, 128> ownShared[kCodePageCount];
+    std::array<bool, 128> winShared[kCodePageCount];
 };
 
 Tables BuildTables()
@@ -94,12 +97,17 @@ Tables BuildTables()
             const std::uint8_t win = kLetterBytes[CP_WIN][k];
             t.toWin[cp][own - 128] = win;
             t.fromWin[cp][win - 128] = own;
+            t.ownShared[cp][own - 128] = t.winShared[cp][win - 128] = true;
         }
-        if (cp == CP_WIN)
+        if (cp == CP_WIN) {
+            t.ownShared[cp].fill(true);
+            t.winShared[cp].fill(true);
             continue;
+        }
         for (const Shared& s : kShared[cp]) {
             t.toWin[cp][s.own - 128] = s.win;
             t.fromWin[cp][s.win - 128] = s.own;
+            t.ownShared[cp][s.own - 128] = t.winShared[cp][s.win - 128] = true;
         }
     }
     for (int b = 0xB0; b <= 0xDF; ++b)
@@ -143,12 +151,24 @@ const std::array<std::uint8_t, 256>& ConversionTable(int from, int to)
     return tables[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
 }
 
-std::optional<std::uint8_t> ConvertReversibly(std::uint8_t byte, int from, int to)
+std::optional<std::uint8_t> SharedToWin(std::uint8_t byte, int codePage)
 {
-    const std::uint8_t converted = ConvertByte(byte, from, to);
-    if (ConvertByte(converted, to, from) != byte)
+    if (byte < 128)
+        return byte;
+    const Tables& t = CodePageTables();
+    if (!t.ownShared[codePage][byte - 128])
         return std::nullopt;
-    return converted;
+    return t.toWin[codePage][byte - 128];
+}
+
+std::optional<std::uint8_t> SharedFromWin(std::uint8_t win, int codePage)
+{
+    if (win < 128)
+        return win;
+    const Tables& t = CodePageTables();
+    if (!t.winShared[codePage][win - 128])
+        return std::nullopt;
+    return t.fromWin[codePage][win - 128];
 }
 
 void ConvertString(std::string& text, int from, int to)

@@ -24,9 +24,12 @@ constexpr int kCodePageCount = 5;
 // change, and other bytes keep their value, so DOS box drawing becomes ASCII
 // look-alikes in WIN and other such conversions go one way.
 std::uint8_t ConvertByte(std::uint8_t byte, int from, int to);
-// ConvertByte where converting back gives `byte` again; nothing where the
-// conversion goes one way.
-std::optional<std::uint8_t> ConvertReversibly(std::uint8_t byte, int from, int to);
+// The cp1251 byte of a character that code page `codePage` has and cp1251
+// has too (ASCII, the Russian letters, the shared signs and letters);
+// nothing for a byte that only keeps its value in a conversion.
+std::optional<std::uint8_t> SharedToWin(std::uint8_t byte, int codePage);
+// The other way: code page `codePage`'s byte of a cp1251 character it has.
+std::optional<std::uint8_t> SharedFromWin(std::uint8_t win, int codePage);
 void ConvertString(std::string& text, int from, int to);
 // ConvertByte for every byte value at once, for converting much text.
 const std::array<std::uint8_t, 256>& ConversionTable(int from, int to);

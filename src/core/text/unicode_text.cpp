@@ -161,6 +161,47 @@ UnicodeForm DetectUnicodeForm(std::string_view first, bool whole)
     return multiByte ? UnicodeForm::Utf8 : UnicodeForm::None;
 }
 
+void Utf8Check::Take(std::string_view bytes)
+{
+    if (!m_valid)
+        return;
+    if (!m_pending.empty()) {
+        const std::size_t had = m_pending.size();
+        const std::string joined = std::exchange(m_pending, {}) + std::string(bytes.substr(0, 3));
+        const int length = ValidSequence(joined, 0);
+        if (length < 0) { // still cut: the whole block went into it
+            m_pending = joined;
+            return;
+        }
+        if (length == 0) {
+            m_valid = false;
+            return;
+        }
+        m_multiByte = true;
+        bytes.remove_prefix(static_cast<std::size_t>(length) - had);
+    }
+    std::size_t at = 0;
+    while (at < bytes.size()) {
+        // ASCII eight bytes at a time: most text is nothing else.
+        std::uint64_t eight;
+        if (at + 8 <= bytes.size() && (std::memcpy(&eight, bytes.data() + at, 8), (eight & 0x8080808080808080u) == 0)) {
+            at += 8;
+            continue;
+        }
+        const int length = ValidSequence(bytes, at);
+        if (length == 0) {
+            m_valid = false;
+            return;
+        }
+        if (length < 0) {
+            m_pending.assign(bytes.substr(at));
+            return;
+        }
+        m_multiByte |= length > 1;
+        at += static_cast<std::size_t>(length);
+    }
+}
+
 std::string_view ByteOrderMark(UnicodeForm form)
 {
     switch (form) {
@@ -177,7 +218,8 @@ std::string_view UnicodeFormName(UnicodeForm form)
     case UnicodeForm::Utf8: return "UTF-8";
     case UnicodeForm::Utf8Bom: return "UTF-8 BOM";
     case UnicodeForm::Utf16Le:
-    case UnicodeForm::Utf16Be: return "UTF-16";
+    case UnicodeForm::Utf16Be:
+    case UnicodeForm::Utf16LeNoBom: return "UTF-16";
     case UnicodeForm::None: break;
     }
     return {};
@@ -189,7 +231,8 @@ std::uint8_t EncodingOf(std::uint8_t codePage, UnicodeForm form)
     case UnicodeForm::Utf8:
     case UnicodeForm::Utf8Bom: return kEncodingUtf8;
     case UnicodeForm::Utf16Le:
-    case UnicodeForm::Utf16Be: return kEncodingUtf16;
+    case UnicodeForm::Utf16Be:
+    case UnicodeForm::Utf16LeNoBom: return kEncodingUtf16;
     case UnicodeForm::None: break;
     }
     return codePage;
@@ -229,7 +272,7 @@ char UnicodeDecoder::Byte(char32_t character, std::string_view decodedBefore)
 void UnicodeDecoder::Decode(std::string_view bytes, std::string& out)
 {
     const std::size_t begin = out.size();
-    if (m_form == UnicodeForm::Utf16Le || m_form == UnicodeForm::Utf16Be)
+    if (IsUtf16(m_form))
         DecodeUtf16(bytes, out);
     else
         DecodeUtf8(bytes, out);
@@ -303,7 +346,7 @@ void UnicodeDecoder::DecodeUtf16(std::string_view bytes, std::string& out)
         DecodeUtf16(joined, out);
         return;
     }
-    const bool little = m_form == UnicodeForm::Utf16Le;
+    const bool little = m_form != UnicodeForm::Utf16Be;
     const std::size_t begin = out.size();
     auto byteOf = [&](char32_t character) { return Byte(character, std::string_view(out).substr(begin)); };
     std::size_t at = 0;
@@ -339,10 +382,10 @@ void UnicodeDecoder::Finish(std::string& out)
 void AppendUnicode(std::string_view cp1251, UnicodeForm form, std::string& out)
 {
     const std::size_t begin = out.size();
-    if (form == UnicodeForm::Utf16Le || form == UnicodeForm::Utf16Be) {
+    if (IsUtf16(form)) {
         out.resize(begin + cp1251.size() * 2);
         char* to = out.data() + begin;
-        const std::size_t highAt = form == UnicodeForm::Utf16Le ? 1 : 0;
+        const std::size_t highAt = form == UnicodeForm::Utf16Be ? 0 : 1;
         for (std::size_t i = 0; i < cp1251.size(); ++i) {
             const char32_t c = UnicodeOf(cp1251[i]);
             to[2 * i + highAt] = static_cast<char>(c >> 8);

@@ -10,7 +10,13 @@
 // holds of them.
 
 // How a file stores its text; None: in one of the single-byte code pages.
-enum class UnicodeForm : std::uint8_t { None, Utf8, Utf8Bom, Utf16Le, Utf16Be };
+// UTF-16 without a byte order mark is little endian.
+enum class UnicodeForm : std::uint8_t { None, Utf8, Utf8Bom, Utf16Le, Utf16Be, Utf16LeNoBom };
+
+constexpr bool IsUtf16(UnicodeForm form)
+{
+    return form == UnicodeForm::Utf16Le || form == UnicodeForm::Utf16Be || form == UnicodeForm::Utf16LeNoBom;
+}
 
 // The form of a file from its first bytes (`whole`: they are all of it): a
 // byte order mark, else text that is valid UTF-8 and holds at least one
@@ -18,6 +24,21 @@ enum class UnicodeForm : std::uint8_t { None, Utf8, Utf8Bom, Utf16Le, Utf16Be };
 // as valid unless the window is the whole file; any invalid byte means the
 // file is not UTF-8.
 UnicodeForm DetectUnicodeForm(std::string_view first, bool whole);
+// Tells, block by block, whether the bytes of a file that began with ASCII
+// alone are UTF-8 after all: valid throughout, with a multi-byte sequence.
+class Utf8Check {
+public:
+    void Take(std::string_view bytes);
+    // The end of the file: a sequence cut off there is invalid.
+    bool IsUtf8() const { return m_valid && m_multiByte && m_pending.empty(); }
+    bool IsInvalid() const { return !m_valid; }
+
+private:
+    std::string m_pending; // the start of a sequence cut by a block's end
+    bool m_valid = true;
+    bool m_multiByte = false;
+};
+
 // The byte order mark a form begins with (none for BOM-less UTF-8).
 std::string_view ByteOrderMark(UnicodeForm form);
 // "UTF-8", "UTF-8 BOM" or "UTF-16"; empty for None.

@@ -25,11 +25,11 @@ private:
 };
 
 // The byte in the case the command asks for, when it is a letter of the
-// code page that cp1251 has too; every other byte (box drawing, punctuation,
-// a line's own CR) as it is.
+// code page that cp1251 has too and its partner is one as well; every other
+// byte (box drawing, signs, a line's own CR) as it is.
 char CaseChanged(char byte, int codePage, int command, bool wordStart)
 {
-    const std::optional<std::uint8_t> win = ConvertReversibly(static_cast<std::uint8_t>(byte), codePage, CP_WIN);
+    const std::optional<std::uint8_t> win = SharedToWin(static_cast<std::uint8_t>(byte), codePage);
     if (!win || !IsLetterCp1251(static_cast<char>(*win)))
         return byte;
     const char letter = static_cast<char>(*win);
@@ -49,7 +49,7 @@ char CaseChanged(char byte, int codePage, int command, bool wordStart)
         changed = wordStart ? upper : lower;
         break;
     }
-    const std::optional<std::uint8_t> own = ConvertReversibly(static_cast<std::uint8_t>(changed), CP_WIN, codePage);
+    const std::optional<std::uint8_t> own = SharedFromWin(static_cast<std::uint8_t>(changed), codePage);
     return own ? static_cast<char>(*own) : byte;
 }
 
@@ -186,13 +186,14 @@ void CTextView::ChangeCase(int command)
     auto endsWord = [&](char c) { return c == '\r' || c == '\n' || c == '\t' || scheme.IsDelimiter(c); };
     std::string text = m_doc.GetExactText(start, end);
     bool wordStart = start.col == 0 || endsWord(m_doc.GetLine(start.line)[static_cast<std::size_t>(start.col - 1)]);
-    for (char& c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char& c = text[i];
         c = CaseChanged(c, m_codePage, command, wordStart);
         wordStart = endsWord(c);
+        if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\0')
+            ++i; // the NUL only marks a line's own CR
     }
-    m_doc.DeleteText(start, end, true);
-    TextPos at = start;
-    m_doc.InsertExactText(at, text, true);
+    m_doc.ReplaceExactText(start, end, text);
     ClampCaret();
     ApplySettings(true);
 }

@@ -99,11 +99,11 @@ void CTextView::InsertClip(int id)
     TextPos at = m_caret;
     TextPos start, end;
     if (usesSelection && GetSelectionRange(start, end)) {
-        m_doc.DeleteText(start, end, true);
         at = start;
+        m_caret = m_doc.ReplaceExactText(start, end, text);
+    } else {
+        m_doc.InsertExactText(m_caret, text, true);
     }
-    m_caret = at;
-    m_doc.InsertExactText(m_caret, text, true);
     if (mark >= 0) {
         // The mark's line, and the display column the text before it reaches:
         // a CR breaks the line (with the LF after it), but "\r\0" is a CR
