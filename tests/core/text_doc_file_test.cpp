@@ -538,6 +538,27 @@ TEST_F(FileTest, EncryptedFilesNeedTheirPassword)
     EXPECT_NE(wrong.GetLine(0), "secret line");
 }
 
+TEST_F(FileTest, AnEncryptedUtf16DocumentOpensWithItsPassword)
+{
+    const std::string wide = std::string("\xFF\xFE" "a\0b\0\r\0\n\0c\0", 12);
+    ASSERT_TRUE(Open(wide));
+    prompts.passwords = {"right"};
+    ASSERT_TRUE(doc.SaveEncryptedAs("C:\\texts\\wide.crp"));
+
+    CTextDoc reader(settings, &frame, &fs, &prompts);
+    prompts.passwords = {"right"};
+    ASSERT_TRUE(reader.OnOpenDocument("C:\\texts\\wide.crp"));
+    EXPECT_FALSE(reader.SavesOnlyElsewhere());
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(reader.GetUnicodeForm(), UnicodeForm::Utf16Le);
+    EXPECT_EQ(reader.GetLine(1), "c");
+    prompts.passwords = {"right"};
+    ASSERT_TRUE(reader.OnSaveDocument("C:\\texts\\wide.crp"));
+    prompts.passwords = {"right"};
+    ASSERT_TRUE(reader.OnOpenDocument("C:\\texts\\wide.crp"));
+    EXPECT_EQ(reader.GetText(TextPos{0, 0}, TextPos{1, 1}), "ab\r\nc");
+}
+
 TEST_F(FileTest, AWrongPasswordIsSaidAndTheEncryptedFileIsNotOverwritten)
 {
     std::string text;

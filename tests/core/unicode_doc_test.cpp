@@ -1,5 +1,6 @@
 // Documents of Unicode files: held in WIN, written back in their own form,
 // converted by Save As, and never silently damaged.
+#include "core/text/unicode_text.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/html_export.h"
 #include "doc_fixture.h"
@@ -83,6 +84,83 @@ TEST_F(UnicodeDocTest, UnchangedFilesSaveBackByteForByte)
         EXPECT_EQ(Saved(), file.bytes);
     }
     EXPECT_TRUE(prompts.messages.empty());
+}
+
+TEST_F(UnicodeDocTest, Utf16WithoutAMarkSavesBackWithoutOne)
+{
+    const std::string bytes = Privet16(false) + Wide("\r\nz", false);
+    ASSERT_TRUE(Open(bytes, OpenInEncoding(kEncodingUtf16)));
+    EXPECT_EQ(doc.GetLine(0), kPrivet1251);
+    EXPECT_EQ(Saved(), bytes);
+    doc.SetPathName(kPath);
+    ASSERT_TRUE(doc.Reload());
+    EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::Utf16LeNoBom);
+    EXPECT_EQ(Saved(), bytes);
+}
+
+// The first block read (32 KB) is ASCII alone: the rest decides.
+TEST_F(UnicodeDocTest, Utf8AfterALongAsciiStartIsUtf8)
+{
+    std::string ascii;
+    while (ascii.size() < 40000)
+        ascii += "plain ASCII text\tof a long header\n";
+    ASSERT_TRUE(Open(ascii + kPrivet8 + "\t!\n"));
+    EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::Utf8);
+    EXPECT_EQ(doc.GetCodePage(), CP_WIN);
+    const int line = doc.GetLineCount() - 2;
+    settings.TabSize = 8;
+    EXPECT_EQ(doc.GetLine(line), kPrivet1251 + "\x07\x06"s + "!"); // tab cells laid for the decoded line
+    TextPos end{0, line + 1};
+    doc.InsertText(end, "\xB8", true); // typed "ё" is saved as UTF-8
+    EXPECT_EQ(Saved(), ascii + kPrivet8 + "\t!\n\xD1\x91");
+
+    // Invalid anywhere: a code-page file, byte for byte.
+    ASSERT_TRUE(Open(ascii + kPrivet8 + "\xFF\n"));
+    EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::None);
+    EXPECT_EQ(Saved(), ascii + kPrivet8 + "\xFF\n");
+    // A sequence cut off by the end of the file.
+    ASSERT_TRUE(Open(ascii + kPrivet8.substr(0, 3)));
+    EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::None);
+    // ASCII throughout stays a code-page file.
+    ASSERT_TRUE(Open(ascii + ascii));
+    EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::None);
+    // A character outside cp1251 is said, with its line.
+    ASSERT_TRUE(Open(ascii + "\n\xE2\x86\x92\n"));
+    EXPECT_TRUE(doc.SavesOnlyElsewhere());
+    ASSERT_FALSE(prompts.messages.empty());
+    EXPECT_NE(prompts.messages.back().find("U+2192"), std::string::npos);
+    EXPECT_NE(prompts.messages.back().find(std::to_string(doc.GetLineCount() - 1)), std::string::npos); // from 1
+}
+
+TEST(Utf8Check, SequencesCutByBlocksOfAnySize)
+{
+    const std::string text = "ab" + kPrivet8 + "\xF0\x9F\x98\x80" + "cd";
+    for (std::size_t size = 1; size <= 5; ++size) {
+        Utf8Check check;
+        for (std::size_t at = 0; at < text.size(); at += size)
+            check.Take(std::string_view(text).substr(at, size));
+        EXPECT_TRUE(check.IsUtf8()) << size;
+        Utf8Check broken;
+        for (std::size_t at = 0; at < text.size() - 3; at += size)
+            broken.Take(std::string_view(text).substr(at, std::min(size, text.size() - 3 - at)));
+        EXPECT_FALSE(broken.IsUtf8()) << size; // ends inside the four-byte sequence
+    }
+    Utf8Check overlong;
+    overlong.Take("abcdefgh\xC0\x80");
+    EXPECT_TRUE(overlong.IsInvalid());
+}
+
+TEST_F(UnicodeDocTest, InsertFileDecodesUnicodeFilesAsOpenDoes)
+{
+    ASSERT_TRUE(Open("[]", OpenInEncoding(CP_KOI8)));
+    fs.files["C:\\texts\\hedgehog.txt"] = "\xEF\xBB\xBF\xD0\x81\xD0\xB6\r\n!";
+    TextPos at{1, 0};
+    ASSERT_TRUE(doc.InsertFile("C:\\texts\\hedgehog.txt", at));
+    EXPECT_EQ(Stored(), (Lines{"[\xB3\xD6", "!]"})); // Ёж in KOI8-R, the document's code page
+    fs.files["C:\\texts\\wide.txt"] = "\xFF\xFE" + Wide("a\tb", false);
+    at = TextPos{0, 1};
+    ASSERT_TRUE(doc.InsertFile("C:\\texts\\wide.txt", at));
+    EXPECT_EQ(doc.GetLine(1), "a\x07\x06\x06" "b!]");
 }
 
 TEST_F(UnicodeDocTest, TheTextIsHeldInWinWithLineEndsAndTabCellsAsAnyFile)
