@@ -33,6 +33,7 @@ void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, 
         progress.Done(static_cast<std::uint64_t>(end.line - start.line));
         InvalidateStatesFrom(0);
         SetModified(true);
+        UpdateAllViews();
         return;
     }
     std::string before;
@@ -67,4 +68,5 @@ void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, 
         RecordReplacement(start, std::move(before), end, TextPos{static_cast<int>(GetLine(end.line).size()), end.line});
     InvalidateStatesFrom(start.line);
     SetModified(true);
+    UpdateAllViews();
 }

@@ -109,6 +109,7 @@ void CTextDoc::RemoveTags(const std::optional<std::pair<TextPos, TextPos>>& rang
     if (range && removed)
         RecordReplacement(start, std::move(before), oldEnd, end);
     SetModified(true);
+    UpdateAllViews();
 }
 
 void CTextDoc::AlignText(const std::optional<std::pair<TextPos, TextPos>>& range, const AlignOptions& options)
@@ -140,4 +141,5 @@ void CTextDoc::AlignText(const std::optional<std::pair<TextPos, TextPos>>& range
     InsertText(pos, aligned, false);
     RecordReplacement(start, std::move(before), end, pos);
     SetModified(true);
+    UpdateAllViews();
 }

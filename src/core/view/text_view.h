@@ -99,6 +99,9 @@ public:
     // else drop the selection unless blocks are persistent.
     void AfterMovement(TextPos oldCaret, bool shift);
     void DropSelection();
+    // After a command changed text anywhere in the document: the selection
+    // goes, the caret stays inside the text and in sight.
+    void TextReplaced();
 
     // Life cycle. `activePane` is the view whose top row a new pane starts at.
     void OnInitialUpdate(const CTextView* activePane = nullptr);
@@ -267,6 +270,7 @@ private:
     void RefreshAfterEdit(const EditRows& before, bool selectionDropped);
     void RefreshAfterLinesChanged(int fromLine);
     void RefreshWholeView();
+    int ShownLine(int row) const;
     void Relayout();
     std::string ExpandTemplate(std::string text, int& cursorMark, bool& usesSelection) const;
 };

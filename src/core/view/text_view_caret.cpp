@@ -205,6 +205,12 @@ void CTextView::DropSelection()
     RepaintAll();
 }
 
+void CTextView::TextReplaced()
+{
+    m_bSelection = 0;
+    RefreshWholeView();
+}
+
 void CTextView::DeriveVisibleCounts(bool withPartialColumn)
 {
     const int textWidth = m_host.ClientWidth() - m_panelWidth - kTextGap;
@@ -265,6 +271,8 @@ void CTextView::OnUpdate(DocumentView* sender, int hint)
         const int line = std::clamp(m_rows.Line(0), 0, LineCount() - 1);
         m_rows.LayoutFrom(line, m_rows.RowStartOf(line, std::min(m_rows.Col(0), LineLength(line))), 0);
     }
+    if (!sender)
+        m_rows.Count(m_caret); // the whole text may have changed
     RepaintAll();
     UpdateScrollBars();
     PlaceCaret();

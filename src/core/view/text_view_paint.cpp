@@ -134,6 +134,14 @@ void CTextView::RepaintAll()
     RepaintRows(0, m_rows.WindowRows() - 1);
 }
 
+// The line a window row shows, or -1 past the text; rows laid before the
+// text shrank show nothing rather than lines that are gone.
+int CTextView::ShownLine(int row) const
+{
+    const int line = m_rows.Line(row);
+    return line < LineCount() ? line : -1;
+}
+
 // Cells of a row: to the next row's start, or to the line's end (an empty
 // line has its one cell, and the end mark adds one with ShowTabs).
 int CTextView::RowLength(int row) const
@@ -161,7 +169,7 @@ void CTextView::PaintRows(Surface& surface, int firstRow, int lastRow)
     bool bookmarked = false;
     for (int r = firstRow; r <= lastRow; ++r) {
         const int y = r * m_lineHeight;
-        const int line = m_rows.Line(r);
+        const int line = ShownLine(r);
         int length = 0;
         if (line < 0) {
             bookmarked = false;
@@ -179,8 +187,8 @@ void CTextView::PaintRows(Surface& surface, int firstRow, int lastRow)
                 if (m_bSelection)
                     MarkSelection(line, attrs.data(), static_cast<int>(cells.size()));
             }
-            const int start = m_rows.Col(r);
-            length = RowLength(r);
+            const int start = std::min(m_rows.Col(r), static_cast<int>(cells.size()));
+            length = std::clamp(RowLength(r), 0, static_cast<int>(cells.size()) - start);
             DrawRowText(surface, cells.data() + start, attrs.data() + start, y, length, bookmarked);
         }
         if (length - m_hScroll < m_visibleCols) {
@@ -273,7 +281,7 @@ void CTextView::PaintInfoPanel(Surface& surface, int firstRow, int lastRow)
         surface.FillRect({0, lastRow * m_lineHeight, panel, (lastRow + 1) * m_lineHeight}, ground);
     for (int r = firstRow; r <= lastRow; ++r) {
         const auto i = static_cast<std::size_t>(r);
-        const int line = m_rows.Line(i);
+        const int line = ShownLine(r);
         const int y = r * m_lineHeight;
         const bool bookmarked = line >= 0 && m_doc.IsBookmarked(line);
         // Every row of a line that takes several rows.

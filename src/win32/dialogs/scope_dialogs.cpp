@@ -76,7 +76,7 @@ void ScopeDialog::Go()
 void ScopeDialog::RunIn(CTextView& view, const TextRange& range)
 {
     Apply(view, range);
-    view.DropSelection();
+    view.TextReplaced();
 }
 
 // ---- Convert
