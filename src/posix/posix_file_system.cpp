@@ -208,6 +208,14 @@ bool PosixFileSystem::IsReadOnly(const std::string& path)
     return stat(path.c_str(), &info) == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
+bool PosixFileSystem::IsSameFile(const std::string& a, const std::string& b)
+{
+    struct stat first {};
+    struct stat second {};
+    return stat(a.c_str(), &first) == 0 && stat(b.c_str(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
 std::optional<std::vector<FolderEntry>> PosixFileSystem::ListFolder(const std::string& folder)
 {
     DIR* dir = opendir(folder.c_str());

@@ -297,21 +297,49 @@ TEST_F(FileTest, EveryFailedSaveIsReported)
     EXPECT_TRUE(prompts.messages.empty());
 }
 
-// A .bak file is its own backup name; moving it aside deleted it.
+// A .bak file is its own backup name; moving it aside deleted it, however
+// the backup folder names the file's own folder.
 TEST_F(FileTest, SavingABakFileKeepsIt)
 {
+    fs.links["D:\\link"] = "C:\\texts";
+    const char* folders[] = {"C:\\texts", "C:/texts", "C:\\texts\\.", "C:\\texts\\\\", "D:\\link"};
     for (const std::string path : {"C:\\texts\\notes.bak", "C:\\texts\\NOTES.BAK"}) {
         for (std::uint8_t createBak = 0; createBak <= 3; ++createBak) {
-            settings.CreateBak = createBak;
-            settings.CreatePath = "C:\\texts";
-            fs.files = {{path, "old"}};
-            ASSERT_TRUE(doc.OnOpenDocument(path, {}));
-            TextPos pos{0, 0};
-            doc.InsertText(pos, "new ", true);
-            EXPECT_TRUE(doc.OnSaveDocument(path)) << path << " CreateBak " << int{createBak};
-            EXPECT_EQ(fs.files[path], "new old") << path << " CreateBak " << int{createBak};
-            EXPECT_FALSE(doc.IsModified());
+            for (const std::string folder : folders) {
+                SCOPED_TRACE(path + " CreateBak " + std::to_string(createBak) + " in " + folder);
+                settings.CreateBak = createBak;
+                settings.CreatePath = folder;
+                fs.files = {{path, "old"}};
+                ASSERT_TRUE(doc.OnOpenDocument(path, {}));
+                TextPos pos{0, 0};
+                doc.InsertText(pos, "new ", true);
+                EXPECT_TRUE(doc.OnSaveDocument(path));
+                EXPECT_EQ(fs.files[path], "new old");
+                EXPECT_EQ(fs.Others({path}), std::set<std::string>{});
+                EXPECT_FALSE(doc.IsModified());
+            }
         }
+    }
+}
+
+TEST_F(FileTest, ASaveThatFailsKeepsTheOlderBackup)
+{
+    for (std::uint8_t createBak : {BACKUP_BESIDE, BACKUP_TO_RECYCLE_BIN}) {
+        settings.CreateBak = createBak;
+        ASSERT_TRUE(Open("old"));
+        fs.files["C:\\texts\\notes.bak"] = "older";
+        TextPos pos{0, 0};
+        doc.InsertText(pos, "new ", true);
+        for (int failing = 1; failing <= 2; ++failing) { // the move aside, the move into place
+            fs.failReplaceAt = fs.replaces + failing;
+            EXPECT_FALSE(doc.OnSaveDocument(kPath));
+            EXPECT_EQ(fs.files[kPath], "old");
+            EXPECT_EQ(fs.files["C:\\texts\\notes.bak"], "older");
+            EXPECT_EQ(fs.Others({kPath, "C:\\texts\\notes.bak"}), std::set<std::string>{});
+        }
+        fs.failReplaceAt = 0;
+        EXPECT_TRUE(doc.OnSaveDocument(kPath));
+        EXPECT_EQ(fs.files[kPath], "new old");
     }
 }
 

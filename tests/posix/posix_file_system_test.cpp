@@ -1,3 +1,5 @@
+#include "core/doc/text_doc.h"
+#include "core/settings/app_settings.h"
 #include "posix/posix_file_system.h"
 #include "support/file_system_contract.h"
 
@@ -53,4 +55,37 @@ TEST_F(PosixFiles, KnowReadOnlyFiles)
     ASSERT_TRUE(WriteAll(fs, file, "x"));
     chmod(file.c_str(), 0444);
     EXPECT_TRUE(fs.IsReadOnly(file));
+}
+
+TEST_F(PosixFiles, NameOneFileHoweverSpelled)
+{
+    const std::string file = (m_dir / "a.txt").string();
+    ASSERT_TRUE(WriteAll(fs, file, "x"));
+    std::filesystem::create_directory_symlink(m_dir, m_dir / "link");
+    for (const std::string& other :
+         {m_dir.string() + "/./a.txt", m_dir.string() + "//a.txt", (m_dir / "link" / "a.txt").string()})
+        EXPECT_TRUE(fs.IsSameFile(file, other)) << other;
+    ASSERT_TRUE(WriteAll(fs, (m_dir / "b.txt").string(), "x"));
+    EXPECT_FALSE(fs.IsSameFile(file, (m_dir / "b.txt").string()));
+    EXPECT_FALSE(fs.IsSameFile(file, (m_dir / "missing.txt").string()));
+}
+
+// The backup folder names the file's own folder another way: a .bak file
+// saved there is its own backup name and must survive its save.
+TEST_F(PosixFiles, SavingABakFileInItsOwnBackupFolderKeepsIt)
+{
+    std::filesystem::create_directory_symlink(m_dir, m_dir / "link");
+    const std::string file = (m_dir / "notes.bak").string();
+    for (const std::string& folder : {m_dir.string() + "/.", m_dir.string() + "//", (m_dir / "link").string()}) {
+        AppSettings settings;
+        settings.CreateBak = BACKUP_IN_FOLDER;
+        settings.CreatePath = folder;
+        CTextDoc doc(settings, nullptr, &fs, nullptr);
+        ASSERT_TRUE(WriteAll(fs, file, "old"));
+        ASSERT_TRUE(doc.OnOpenDocument(file));
+        TextPos at{0, 0};
+        doc.InsertText(at, "new ", true);
+        EXPECT_TRUE(doc.OnSaveDocument(file)) << folder;
+        EXPECT_EQ(ReadAll(fs, file), "new old") << folder;
+    }
 }

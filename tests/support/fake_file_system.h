@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/platform/file_system.h"
+#include "core/text/cp1251.h"
 
 #include <algorithm>
 #include <cstring>
@@ -96,6 +97,16 @@ public:
 
     bool Exists(const std::string& path) override { return files.count(path) || unreadable.count(path); }
     bool IsReadOnly(const std::string& path) override { return readOnly.count(path) != 0; }
+    // Files are named by their keys; another spelling of a key ("/" for
+    // "\\", a doubled separator, a "." folder, a folder in `links`) names
+    // the same file.
+    bool IsSameFile(const std::string& a, const std::string& b) override
+    {
+        const std::string name = Spelled(a);
+        return name == Spelled(b) &&
+               std::any_of(files.begin(), files.end(), [&](const auto& file) { return Spelled(file.first) == name; });
+    }
+    std::map<std::string, std::string> links; // a folder's other name -> the folder
 
     // Files and folders right inside `folder`; folders are those listed and
     // those on the way to a file.
@@ -124,6 +135,19 @@ public:
         for (const auto& [name, isFolder] : found)
             entries.push_back({name, isFolder});
         return entries;
+    }
+
+    std::string Spelled(std::string path) const
+    {
+        std::replace(path.begin(), path.end(), '/', '\\');
+        for (std::size_t at; (at = path.find("\\\\")) != std::string::npos;)
+            path.erase(at, 1);
+        for (std::size_t at; (at = path.find("\\.\\")) != std::string::npos;)
+            path.erase(at, 2);
+        for (const auto& [alias, folder] : links)
+            if (path.compare(0, alias.size() + 1, alias + "\\") == 0)
+                path = folder + path.substr(alias.size());
+        return ToLowerCp1251(path); // Windows names ignore case
     }
 
     bool IsDirectory(const std::string& path) const

@@ -413,9 +413,9 @@ std::optional<std::string> CTextDoc::BackupPathOf(const std::string& target) con
     const std::string directory =
         m_pSettings->CreateBak == BACKUP_IN_FOLDER ? m_pSettings->CreatePath : DirectoryOf(target);
     std::string backup = JoinPath(directory, name, target);
-    // A .bak file is its own backup name: moving it aside would delete it.
-    // Compared without case, as Windows names are.
-    if (EqualsIgnoringCase(backup, target))
+    // A .bak file is its own backup name when the backup folder is its own
+    // folder, however either is spelled: it is not moved onto itself.
+    if (m_pFiles->IsSameFile(backup, target))
         return std::nullopt;
     return backup;
 }
@@ -445,9 +445,11 @@ bool CTextDoc::OnSaveDocument(const std::string& path, std::optional<std::uint8_
     return true;
 }
 
-// Writes a temporary file beside the target, takes the backup, then puts the
-// new file in place in one step, so that at every moment the old file, its
-// backup or the new file exists. A failure leaves no temporary file behind.
+// Writes a temporary file beside the target, moves the old file aside, puts
+// the new file in place, and only then makes the old one the backup: at every
+// moment the old file, its older backup or the new file exists, and nothing
+// is deleted before the new file is in place. A failure leaves no temporary
+// file behind.
 bool CTextDoc::WriteInPlaceOf(const std::string& path, std::uint8_t lineEndType)
 {
     const auto temp = m_pFiles->MakeTempFile(DirectoryOf(path), "CRE");
@@ -460,21 +462,28 @@ bool CTextDoc::WriteInPlaceOf(const std::string& path, std::uint8_t lineEndType)
         return false;
     }
     const std::optional<std::string> backup = BackupPathOf(path);
+    std::optional<std::string> aside;
     if (backup) {
-        m_pFiles->Delete(*backup);
-        if (!m_pFiles->Replace(path, *backup)) {
+        aside = m_pFiles->MakeTempFile(DirectoryOf(*backup), "BAK");
+        if (!aside || !m_pFiles->Replace(path, *aside)) {
+            if (aside)
+                m_pFiles->Delete(*aside);
             m_pFiles->Delete(*temp);
             return false;
         }
     }
     if (!m_pFiles->Replace(*temp, path)) {
-        if (backup)
-            m_pFiles->Replace(*backup, path);
+        if (aside)
+            m_pFiles->Replace(*aside, path);
         m_pFiles->Delete(*temp); // the document still holds the text
         return false;
     }
-    if (backup && m_pSettings->CreateBak == BACKUP_TO_RECYCLE_BIN)
-        m_pFiles->DeleteToRecycleBin(*backup);
+    if (aside) {
+        if (!m_pFiles->Replace(*aside, *backup))
+            m_pFiles->Delete(*aside); // saved; the older backup stays
+        else if (m_pSettings->CreateBak == BACKUP_TO_RECYCLE_BIN)
+            m_pFiles->DeleteToRecycleBin(*backup);
+    }
     return true;
 }
 

@@ -85,6 +85,9 @@ public:
     virtual bool DeleteToRecycleBin(const std::string& path) = 0;
     virtual bool Exists(const std::string& path) = 0;
     virtual bool IsReadOnly(const std::string& path) = 0;
+    // Whether both paths name one existing file, however each spells it
+    // (another separator, ".", a doubled separator, a link).
+    virtual bool IsSameFile(const std::string& a, const std::string& b) = 0;
     // What a folder holds, without "." and "..", sorted by name; nothing
     // when it cannot be listed.
     virtual std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) = 0;

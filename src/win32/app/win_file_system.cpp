@@ -136,6 +136,31 @@ bool WinFileSystem::IsReadOnly(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
 }
 
+namespace {
+
+// The volume and the index that tell a file apart, however it is named.
+std::optional<std::pair<DWORD, ULONGLONG>> FileIdentity(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(file, &info) != 0;
+    CloseHandle(file);
+    if (!known)
+        return std::nullopt;
+    return std::pair{info.dwVolumeSerialNumber, static_cast<ULONGLONG>(info.nFileIndexHigh) << 32 | info.nFileIndexLow};
+}
+
+} // namespace
+
+bool WinFileSystem::IsSameFile(const std::string& a, const std::string& b)
+{
+    const auto first = FileIdentity(a);
+    return first && first == FileIdentity(b);
+}
+
 std::optional<std::vector<FolderEntry>> WinFileSystem::ListFolder(const std::string& folder)
 {
     WIN32_FIND_DATAA found{};

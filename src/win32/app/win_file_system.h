@@ -14,5 +14,6 @@ public:
     bool DeleteToRecycleBin(const std::string& path) override;
     bool Exists(const std::string& path) override;
     bool IsReadOnly(const std::string& path) override;
+    bool IsSameFile(const std::string& a, const std::string& b) override;
     std::optional<std::vector<FolderEntry>> ListFolder(const std::string& folder) override;
 };
