@@ -93,6 +93,30 @@ TEST_F(ReplaceTest, TheReplacementIsWrittenInTheViewsCodePage)
     EXPECT_EQ(Lines(doc), std::vector<std::string>{"\xE4\xC1"}); // in KOI8
 }
 
+TEST_F(ReplaceTest, ReplaceAllKeepsBookmarksAndUndoRestoresThemExactly)
+{
+    Show({"a", "keep", "a", "keep too", "a"});
+    for (int line : {0, 1, 3})
+        doc.ToggleBookmark(line);
+    Windows windows({view.get()});
+    ReplaceRun run;
+    run.stepMode = false;
+    EXPECT_TRUE(run.Step(windows, "a", "b\r\nc")); // every match a line longer
+    EXPECT_EQ(Lines(doc), (std::vector<std::string>{"b", "c", "keep", "b", "c", "keep too", "b", "c"}));
+    EXPECT_TRUE(doc.IsBookmarked(2));
+    EXPECT_TRUE(doc.IsBookmarked(5));
+    EXPECT_EQ(doc.GetBookmarkCount(), 2); // the replaced line's went with its text
+    view->OnCommand(ID_EDIT_UNDO);
+    EXPECT_EQ(Lines(doc), (std::vector<std::string>{"a", "keep", "a", "keep too", "a"}));
+    for (int line = 0; line < 5; ++line)
+        EXPECT_EQ(doc.IsBookmarked(line), line == 0 || line == 1 || line == 3) << line;
+    EXPECT_EQ(doc.GetBookmarkCount(), 3);
+    view->OnCommand(ID_EDIT_REDO);
+    EXPECT_TRUE(doc.IsBookmarked(2));
+    EXPECT_TRUE(doc.IsBookmarked(5));
+    EXPECT_EQ(doc.GetBookmarkCount(), 2);
+}
+
 TEST_F(ReplaceTest, ReplaceAllOfAThousandMatchesUndoesInOneStep)
 {
     SetLines({});

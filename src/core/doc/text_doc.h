@@ -225,7 +225,8 @@ private:
     void EraseLines(int first, int count);
     void DropUndoTailAndOldest();
     std::unique_ptr<UndoRecord> BlockRecord(std::uint8_t type, int first, int last, TextPos caret) const;
-    void ExchangeLines(LineStore& lines);
+    std::vector<bool> Bookmarks() const;
+    void ExchangeLines(LineStore& lines, std::vector<bool>& bookmarks);
     // Puts `lines` in place of the whole text, which becomes an undo snapshot
     // as it is, without a copy.
     void ExchangeLinesKeepingUndo(LineStore lines, TextPos caret);

@@ -290,26 +290,47 @@ void CTextDoc::UnindentLines(int first, int last, TextPos caret, bool recordUndo
     SetModified(true);
 }
 
-void CTextDoc::ExchangeLines(LineStore& lines)
+std::vector<bool> CTextDoc::Bookmarks() const
 {
+    std::vector<bool> marks(m_lineFlags.size());
+    for (std::size_t i = 0; i < marks.size(); ++i)
+        marks[i] = (m_lineFlags[i] & LINE_BOOKMARK) != 0;
+    return marks;
+}
+
+// The text and its bookmarks trade places with a snapshot's; line states
+// are worked out again. Marks that do not fit the text are dropped.
+void CTextDoc::ExchangeLines(LineStore& lines, std::vector<bool>& bookmarks)
+{
+    std::vector<bool> current = Bookmarks();
     m_lines.Swap(lines);
     if (m_lines.Count() == 0)
         m_lines.Append({});
-    // Flags are rewritten wholesale, so no bookmark survives; the count
-    // follows them so that bookmark commands do not look for lost marks.
     m_lineFlags.assign(static_cast<std::size_t>(m_lines.Count()), LINE_STATE_UNKNOWN);
     m_bookmarkCount = 0;
+    if (bookmarks.size() == m_lineFlags.size()) {
+        for (std::size_t i = 0; i < bookmarks.size(); ++i) {
+            if (bookmarks[i]) {
+                m_lineFlags[i] |= LINE_BOOKMARK;
+                ++m_bookmarkCount;
+            }
+        }
+    }
+    bookmarks.swap(current);
     for (int i = 0; i < m_lines.Count(); ++i)
         RaiseMaxLineLength(m_lines.Line(i).size());
 }
 
+// The new text comes without bookmarks: its lines need not be the old ones.
 void CTextDoc::ExchangeLinesKeepingUndo(LineStore lines, TextPos caret)
 {
     auto record = std::make_unique<UndoRecord>();
     record->type = UNDO_SNAPSHOT;
     record->start = record->end = caret;
-    ExchangeLines(lines);
+    std::vector<bool> none;
+    ExchangeLines(lines, none);
     record->lines.Swap(lines);
+    record->bookmarks.swap(none);
     PushUndoRecord(std::move(record));
 }
 

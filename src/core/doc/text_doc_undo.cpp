@@ -61,8 +61,10 @@ void CTextDoc::RecordUndo(std::uint8_t type, TextPos start, TextPos end, std::st
     record->type = type;
     record->start = start;
     record->end = type == UNDO_TYPING ? StepRight(end, lineLength(end.line)) : end;
-    if (type == UNDO_SNAPSHOT)
+    if (type == UNDO_SNAPSHOT) {
         record->lines = m_lines;
+        record->bookmarks = Bookmarks();
+    }
     else
         record->text.assign(text);
     m_undoRecords.push_back(std::move(record));
@@ -152,7 +154,7 @@ bool CTextDoc::UndoOne(UndoRecord& record, TextPos& caret)
         caret = SwapTypedRange(record);
         break;
     case UNDO_SNAPSHOT:
-        ExchangeLines(record.lines);
+        ExchangeLines(record.lines, record.bookmarks);
         record.end = caret;
         caret = record.start;
         break;
@@ -183,7 +185,7 @@ void CTextDoc::RedoOne(UndoRecord& record, TextPos& caret)
         caret = SwapTypedRange(record);
         break;
     case UNDO_SNAPSHOT:
-        ExchangeLines(record.lines);
+        ExchangeLines(record.lines, record.bookmarks);
         record.start = caret;
         caret = record.end;
         break;

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 enum UndoType : std::uint8_t {
     UNDO_INSERT = 1,
@@ -18,7 +19,7 @@ enum UndoType : std::uint8_t {
 // One step of a document's undo history.
 //  insert, delete, typing: the range start..end and its text;
 //  snapshot: start is the caret when it was taken, end the caret to restore,
-//            lines a copy of the whole text;
+//            lines a copy of the whole text, bookmarks its lines' marks;
 //  indent, unindent: the block firstLine..lastLine, end the caret to restore,
 //            lines the block's lines as they were before the change.
 // Text is kept in its exact form (a line's own CR as "\r\0"). A record that
@@ -29,6 +30,7 @@ struct UndoRecord {
     TextPos end;
     std::string text;
     LineStore lines;
+    std::vector<bool> bookmarks;
     int firstLine = 0;
     int lastLine = 0;
     bool joinsPrevious = false;
