@@ -57,3 +57,16 @@ TEST_F(DocTest, TransliterationNeedsAUsableTable)
     doc.Convert(std::nullopt, CP_TRANSLITE, CP_KOI8, false);
     EXPECT_EQ(Stored(), Lines{kKoiPrivet});
 }
+
+// A selection that ends at the start of a line leaves that line out, as
+// Indent does.
+TEST_F(DocTest, WholeLineCommandsLeaveOutTheLineASelectionEndsAt)
+{
+    SetLines({kKoiPrivet, kKoiPrivet, kKoiPrivet});
+    doc.Convert(std::make_pair(TextPos{0, 0}, TextPos{0, 2}), CP_KOI8, CP_WIN, false);
+    EXPECT_EQ(Stored(), (Lines{kWinPrivet, kWinPrivet, kKoiPrivet}));
+
+    SetLines({"one", "two", "three"});
+    doc.AlignText(std::make_pair(TextPos{0, 0}, TextPos{0, 2}), {AlignMode::Right, 0, 10, false, 0});
+    EXPECT_EQ(Stored(), (Lines{"   one two", "three"}));
+}

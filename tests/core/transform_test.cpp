@@ -88,14 +88,14 @@ TEST(AlignParagraphs, KeepsParagraphsAndIndentsTheirFirstLines)
     EXPECT_EQ(Align("one\r\n\r\ntwo", AlignMode::Left, 0, 20), "one two");
 }
 
-TEST_F(DocTest, AlignReplacesWholeLinesInTwoUndoSteps)
+TEST_F(DocTest, AlignReplacesWholeLinesInOneUndoStep)
 {
     SetLines({"head", "one two", "three four", "tail"});
-    doc.AlignText(std::make_pair(TextPos{3, 1}, TextPos{0, 2}), AlignOptions{AlignMode::Left, 0, 30, false, 0});
+    doc.AlignText(std::make_pair(TextPos{3, 1}, TextPos{2, 2}), AlignOptions{AlignMode::Left, 0, 30, false, 0});
     EXPECT_EQ(Stored(), (Lines{"head", "one two three four", "tail"}));
     EXPECT_EQ(frame.progress, (std::vector<std::string>{"Aling text", "range 0 40", "pos 40"}));
     TextPos caret;
     doc.Undo(caret);
-    doc.Undo(caret);
     EXPECT_EQ(Stored(), (Lines{"head", "one two", "three four", "tail"}));
+    EXPECT_FALSE(doc.CanUndo());
 }

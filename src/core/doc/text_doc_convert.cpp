@@ -22,6 +22,7 @@ void CTextDoc::Convert(const std::optional<std::pair<TextPos, TextPos>>& range, 
         end = Clamp(range->second);
         if (end < start)
             std::swap(start, end);
+        end.line = LastLineOf(start, end);
     }
     end.col = static_cast<int>(GetLine(end.line).size());
     SteppedProgress progress(end.line > start.line && m_pFrame ? m_pFrame->ShowProgress("Converting") : nullptr, 10,

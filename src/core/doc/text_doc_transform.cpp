@@ -117,10 +117,12 @@ void CTextDoc::AlignText(const std::optional<std::pair<TextPos, TextPos>>& range
     int firstLine = 0;
     int lastLine = GetLineCount() - 1;
     if (range) {
-        firstLine = Clamp(range->first).line;
-        lastLine = Clamp(range->second).line;
-        if (lastLine < firstLine)
-            std::swap(firstLine, lastLine);
+        TextPos from = Clamp(range->first);
+        TextPos to = Clamp(range->second);
+        if (to < from)
+            std::swap(from, to);
+        firstLine = from.line;
+        lastLine = LastLineOf(from, to);
     }
     const TextPos start{0, firstLine};
     const TextPos end{static_cast<int>(GetLine(lastLine).size()), lastLine};

@@ -12,3 +12,10 @@ struct TextPos {
         return a.line < b.line || (a.line == b.line && a.col < b.col);
     }
 };
+
+// The last line a command on whole lines takes from a selection start..end:
+// one that ends at the start of a line leaves that line out.
+constexpr int LastLineOf(TextPos start, TextPos end)
+{
+    return end.col == 0 && end.line > start.line ? end.line - 1 : end.line;
+}

@@ -152,8 +152,7 @@ void CTextView::Indent(bool unindent)
     TextPos start, end;
     const bool selected = GetSelectionRange(start, end);
     const int first = selected ? start.line : m_caret.line;
-    const int last = selected ? std::max(first, end.col == 0 && end.line > start.line ? end.line - 1 : end.line)
-                              : m_caret.line;
+    const int last = selected ? LastLineOf(start, end) : m_caret.line;
     if (unindent)
         m_doc.UnindentLines(first, last, m_caret, true);
     else
