@@ -70,6 +70,22 @@ TEST_F(ReplaceTest, StepsSelectThenReplaceAndReportAtTheEnd)
     EXPECT_FALSE(run.Step(windows, "", "x")); // nothing to find: nothing happens
 }
 
+TEST_F(ReplaceTest, ASelectionThatNoLongerMatchesIsNotReplaced)
+{
+    Show({"a b a"});
+    Windows windows({view.get()});
+    ReplaceRun run;
+    EXPECT_FALSE(run.Step(windows, "a", "x")); // selects the first "a"
+    TextPos at{0, 0};
+    doc.DeleteText({0, 0}, {1, 0}, true);
+    doc.InsertText(at, "z", true); // edited under the selection
+    EXPECT_FALSE(run.Step(windows, "a", "x"));
+    EXPECT_EQ(Lines(doc), std::vector<std::string>{"z b a"});
+    EXPECT_EQ(view->Selection(), (std::pair{TextPos{4, 0}, TextPos{5, 0}}));
+    EXPECT_TRUE(run.Step(windows, "a", "x"));
+    EXPECT_EQ(Lines(doc), std::vector<std::string>{"z b x"});
+}
+
 TEST_F(ReplaceTest, AReplacementHoldingTheFindTextEnds)
 {
     Show({"a a", "a"});

@@ -29,7 +29,9 @@ bool ReplaceRun::Step(ReplaceWindows& windows, const std::string& findText, cons
     std::string replacement = InCodePageOf(*view, replaceText);
     const CTextDoc* snapshotTaken = nullptr;
     for (;;) {
-        if (!firstStep) {
+        // A selection the text no longer matches (it was edited since) is
+        // left alone: the next match is found first.
+        if (!firstStep && (!stepMode || view->SelectionMatches(findText))) {
             if (!stepMode && snapshotTaken != &view->GetDocument()) {
                 view->BeginReplaceRun();
                 snapshotTaken = &view->GetDocument();

@@ -189,6 +189,8 @@ public:
     // an empty pattern). `SearchGaveUp` tells whether an expression ran out
     // of steps on some line of the last forward search.
     bool FindForward(const std::string& pattern, bool reveal);
+    // Whether the selection is one match of `pattern`, whole.
+    bool SelectionMatches(const std::string& pattern);
     bool FindBackward(const std::string& pattern);
     bool SearchGaveUp() const { return m_searchGaveUp; }
 

@@ -18,6 +18,18 @@ LineSearch& CTextView::SearchFor(const std::string& pattern)
     return *m_search;
 }
 
+bool CTextView::SelectionMatches(const std::string& pattern)
+{
+    TextPos start, end;
+    if (!GetSelectionRange(start, end) || start.line != end.line || pattern.empty())
+        return false;
+    LineSearch& search = SearchFor(pattern);
+    if (!search.Valid())
+        return false;
+    const LineMatch match = search.FindIn(m_doc.GetLine(start.line).substr(static_cast<std::size_t>(start.col)));
+    return match.Found() && match.offset == 0 && match.length == end.col - start.col;
+}
+
 bool CTextView::FindForward(const std::string& pattern, bool reveal)
 {
     m_searchGaveUp = false;
