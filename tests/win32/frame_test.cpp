@@ -39,6 +39,42 @@ std::wstring Status(CMainFrame& frame, int pane)
 
 class Frame : public Framework {};
 
+BOOL CALLBACK CountShown(HWND window, LPARAM counted)
+{
+    *reinterpret_cast<int*>(counted) += IsWindowVisible(window) ? 1 : 0;
+    return TRUE;
+}
+
+// The windows of this thread that are shown.
+int ShownWindows()
+{
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountShown, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// Without a document most commands are grey: their keys must do nothing
+// (Ctrl+P once printed through a null window).
+TEST_F(Frame, KeysOfGreyCommandsRunNothingWithoutADocument)
+{
+    const int size = CopyAcceleratorTableW(frame.Accelerators(), nullptr, 0);
+    std::vector<ACCEL> keys(static_cast<std::size_t>(size));
+    CopyAcceleratorTableW(frame.Accelerators(), keys.data(), size);
+    const int shown = ShownWindows();
+    int grey = 0;
+    for (const ACCEL& key : keys) {
+        const std::optional<CommandUpdate> update = frame.UpdateCommand(key.cmd);
+        if (update && update->enabled)
+            continue; // New, Open, Help ... run on purpose
+        ++grey;
+        Command(key.cmd);
+        EXPECT_EQ(frame.ActiveChild(), nullptr) << key.cmd;
+        EXPECT_EQ(ShownWindows(), shown) << key.cmd;
+        EXPECT_TRUE(prompts.messages.empty()) << key.cmd;
+    }
+    EXPECT_GT(grey, 30);
+}
+
 TEST_F(Frame, StatusTextsFollowTheCaretAtIdle)
 {
     frame.OnIdle();

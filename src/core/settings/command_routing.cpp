@@ -2,6 +2,10 @@
 
 bool RouteCommand(std::span<CommandTarget* const> chain, int id)
 {
+    // A command the menu shows grey does not run from an accelerator, a
+    // toolbar or the tray either; it counts as handled.
+    if (const std::optional<CommandUpdate> update = RouteUpdate(chain, id); update && !update->enabled)
+        return true;
     for (CommandTarget* target : chain)
         if (target && target->OnCommand(id))
             return true;

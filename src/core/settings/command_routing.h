@@ -60,6 +60,7 @@ std::optional<CommandUpdate> UpdateFromTable(Target& target, std::span<const Com
     return std::nullopt;
 }
 
-// The first target that knows the command wins; nulls are skipped.
+// The first target that knows the command wins; nulls are skipped. A
+// command whose update says disabled does not run.
 bool RouteCommand(std::span<CommandTarget* const> chain, int id);
 std::optional<CommandUpdate> RouteUpdate(std::span<CommandTarget* const> chain, int id);
