@@ -236,6 +236,33 @@ TEST_F(ViewBlocks, CapitalizeStartsAWordAfterALinesOwnCr)
     EXPECT_EQ(doc.GetLine(0), "One\rTwo Three");
 }
 
+// A Unicode file with characters the code pages lack is shown, not edited.
+TEST_F(ViewBlocks, AReadOnlyDocumentTakesNoEdits)
+{
+    fs.files["C:\\cjk.txt"] = "one \xE4\xB8\xAD\ntwo\n";
+    ASSERT_TRUE(doc.OnOpenDocument("C:\\cjk.txt"));
+    ASSERT_TRUE(doc.SavesOnlyElsewhere());
+    Start();
+    const std::vector<std::string> shown = Stored();
+    view->MoveCaretTo(0, 1);
+    view->OnChar('x', false, false);
+    view->OnKeyDown(KEY_DELETE, false, false);
+    view->OnKeyDown(KEY_BACK, false, false);
+    view->OnKeyDown(KEY_RETURN, false, false);
+    host.clipboard = "pasted";
+    view->OnCommand(ID_EDIT_SELECT_ALL);
+    for (const int command : {ID_EDIT_PASTE, ID_EDIT_CUT, ID_EDIT_UPPER_CASE, ID_EDIT_INDENT, ID_EDIT_DELETE_LINE}) {
+        EXPECT_FALSE(view->UpdateCommand(command)->enabled) << command;
+        view->OnCommand(command);
+    }
+    for (const int command : {ID_ACTIONS_CONVERT, ID_ACTIONS_ALIGN, ID_EDIT_REPLACE, ID_CLIP_KEY_FIRST})
+        EXPECT_FALSE(view->UpdateCommand(command)->enabled) << command; // the frame's, grey through the view
+    EXPECT_TRUE(view->UpdateCommand(ID_EDIT_COPY)->enabled);
+    EXPECT_EQ(Stored(), shown);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(host.beeps, 9);
+}
+
 // A file read with LF line ends keeps a stray CR inside its line.
 TEST_F(ViewBlocks, CaseKeepsTheCrBytesOfALine)
 {

@@ -204,14 +204,29 @@ TEST_F(UnicodeDocTest, CharactersWithoutACounterpartAreSaidAndTheFileIsNotOverwr
     EXPECT_NE(prompts.messages[0].find(kPath), std::string::npos);
 
     doc.SetPathName(kPath);
+    EXPECT_NE(doc.Caption().find("[read-only]"), std::string::npos);
+    EXPECT_FALSE(doc.ReadOnlyNote().empty());
     prompts.savePath.reset();
     EXPECT_FALSE(doc.DoFileSave());
     EXPECT_EQ(fs.files[kPath], original);
+    // Save As onto the file itself: the question about the lost characters
+    // is answered No (its default), and nothing is written.
+    prompts.savePath = kPath;
+    prompts.yes = false;
+    prompts.questions.clear();
+    EXPECT_FALSE(doc.DoFileSave());
+    EXPECT_EQ(fs.files[kPath], original);
+    ASSERT_EQ(prompts.questions.size(), 2u);
+    EXPECT_EQ(prompts.questions[1].substr(0, 13), "1 characters ");
+    EXPECT_TRUE(doc.SavesOnlyElsewhere());
     // Kept elsewhere on the user's choice, with the ? in it.
+    prompts.yes = true;
     prompts.savePath = "C:\\texts\\copy.txt";
     ASSERT_TRUE(doc.DoFileSave());
     EXPECT_EQ(fs.files["C:\\texts\\copy.txt"], "first\n" + kPrivet8 + " \xE2\x82\xAC ?\n");
     EXPECT_EQ(fs.files[kPath], original);
+    EXPECT_FALSE(doc.SavesOnlyElsewhere()); // its own file holds the ? now
+    EXPECT_EQ(doc.Caption(), "C:\\texts\\copy.txt");
 
     // Invalid UTF-8 after the detected start, and a cut UTF-16 unit at the end.
     ASSERT_TRUE(Open(kPrivet8 + std::string(40000, 'a') + "\n\xFF"));

@@ -26,6 +26,8 @@ StatusTexts ComputeStatusTexts(const std::optional<CaretInfo>& caret, const AppS
         const std::uint32_t line = caret->line + 1;
         const std::uint32_t lines = std::max<std::uint32_t>(caret->lines, 1);
         texts.position = Format("Line: %u / %u\t\tCol:%u", line, lines, caret->column + 1);
+        if (!caret->note.empty())
+            texts.position += "\t\t" + caret->note;
         texts.percent = Format("%3u%%", static_cast<unsigned>(static_cast<double>(line) / lines * 100.0));
     } else {
         texts.position = "Ready";

@@ -18,6 +18,7 @@ struct CaretInfo {
     std::uint32_t column = 0;
     std::uint32_t codePage = CP_WIN; // the view's, 0..4
     UnicodeForm stored = UnicodeForm::None; // how the document's file stores it
+    std::string note{};                     // shown after the position: why the text is read-only
 };
 
 // The status bar's panes 7000, 7001, 7002 (with its enabled state and the

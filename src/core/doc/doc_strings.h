@@ -19,6 +19,11 @@ inline constexpr DocString kAutoChoice{5045, "Auto"};
 inline constexpr DocString kUnmappedCharacters{
     5052, "%s holds characters the Cyrillic code pages do not have (the first: %u in line %d); they are shown as ?."
           "\nThe file is kept as it is; Save As can keep this text in another file."};
+inline constexpr DocString kReadOnlyMark{5066, "[read-only]"};
+inline constexpr DocString kReadOnlyNote{5067, "Read-only: Save As keeps this text in another file"};
+inline constexpr DocString kLosingCharacters{
+    5068, "%d characters of this text are shown as ? because the Cyrillic code pages do not have them, and will "
+          "be saved as ?.\nSave anyway?"};
 inline constexpr DocString kWrongPassword{
     5051, "The password seems to be wrong: %s could not be deciphered.\nThe file is kept as it is; Save As can keep "
           "this text in another file."};

@@ -73,7 +73,12 @@ public:
     // Opened with what looks like a wrong password, or a Unicode file with
     // characters the document cannot hold: Save goes through Save As, so the
     // file is not overwritten with what was lost.
+    // Such a document takes no edits either: it is read-only.
     bool SavesOnlyElsewhere() const { return m_bSaveOnlyElsewhere; }
+    // The title, marked when the document is read-only.
+    std::string Caption() const;
+    // Why the document takes no edits, for the status bar; empty when it does.
+    std::string ReadOnlyNote() const;
     // How the file stores the text: in the document's code page (None), or
     // as UTF-8 or UTF-16, which a save writes again.
     UnicodeForm GetUnicodeForm() const { return m_unicodeForm; }
@@ -186,6 +191,7 @@ private:
         CodePage codePage = CP_WIN;
         UnicodeForm unicode = UnicodeForm::None;
         std::optional<Unmapped> firstUnmapped;
+        std::size_t unmappedCount = 0;
         bool encrypted = false;
         bool wrongPassword = false;
         CipherKey key{};
@@ -256,6 +262,7 @@ private:
     bool m_bSaveOnlyElsewhere = false;
     UnicodeForm m_unicodeForm = UnicodeForm::None;
     std::optional<Unmapped> m_firstUnmapped; // of the last load
+    std::size_t m_unmappedCount = 0;         // characters of the file shown as '?'
     CipherKey m_cipherKey{};
     std::string m_password;
     std::vector<std::unique_ptr<UndoRecord>> m_undoRecords;

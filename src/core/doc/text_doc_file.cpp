@@ -187,10 +187,13 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
     }
     m_unicodeForm = text.unicode;
     m_firstUnmapped = text.firstUnmapped;
+    m_unmappedCount = text.unmappedCount;
     m_bSaveOnlyElsewhere = text.wrongPassword || m_firstUnmapped;
     SetModified(false);
     if (!m_bReloading && m_pFrame)
         m_pFrame->DocumentOpened(*this);
+    if (m_pFrame)
+        m_pFrame->TitleChanged(*this); // read-only or not
     return LoadResult::Loaded;
 }
 
@@ -326,6 +329,7 @@ CTextDoc::LoadResult CTextDoc::ReadFileText(InputFile& in, const OpenOptions& op
     text.longest = longest;
     text.unicode = unicode;
     text.firstUnmapped = decoder ? decoder->FirstUnmapped() : std::nullopt;
+    text.unmappedCount = decoder ? decoder->UnmappedCount() : 0;
     if (utf8Check && utf8Check->IsUtf8())
         DecodeUtf8Lines(text);
     return LoadResult::Loaded;
@@ -352,6 +356,7 @@ void CTextDoc::DecodeUtf8Lines(FileText& text) const
         decoder.Decode(plain, decoded);
         if (!text.firstUnmapped && decoder.FirstUnmapped())
             text.firstUnmapped = Unmapped{decoder.FirstUnmapped()->character, static_cast<std::size_t>(i)};
+        text.unmappedCount += decoder.UnmappedCount();
         cells.clear();
         AppendTextAsCells(cells, decoded, TabSize());
         text.lines.Assign(i, cells);
@@ -502,6 +507,11 @@ bool CTextDoc::DoSaveAs()
     const auto choice = m_pPrompts->AskSavePath(GetPathName().empty() ? GetTitle() : GetPathName());
     if (!choice)
         return false;
+    // Characters the text could not hold are '?' in it: asked, No by default.
+    if (m_unmappedCount > 0 &&
+        !m_pPrompts->AskYesNo(FillPlaceholder(InterfaceText(kLosingCharacters), std::to_string(m_unmappedCount), "%d"),
+                              MessageKind::Warning))
+        return false;
     const UnicodeForm form = m_unicodeForm;
     const CodePage codePage = m_codePage;
     const std::optional<int> convertedFrom = choice->encoding ? TakeEncoding(*choice->encoding) : std::nullopt;
@@ -518,6 +528,7 @@ bool CTextDoc::DoSaveAs()
         return false;
     }
     m_bSaveOnlyElsewhere = false; // written where the user chose, on purpose
+    m_unmappedCount = 0;
     SetPathName(choice->path);
     if (m_pFrame)
         m_pFrame->DocumentSavedAs(*this);
@@ -574,6 +585,16 @@ void CTextDoc::OnCloseDocument()
 {
     if (m_pFrame)
         m_pFrame->DocumentClosing(*this);
+}
+
+std::string CTextDoc::Caption() const
+{
+    return m_bSaveOnlyElsewhere ? GetTitle() + " " + InterfaceText(kReadOnlyMark) : GetTitle();
+}
+
+std::string CTextDoc::ReadOnlyNote() const
+{
+    return m_bSaveOnlyElsewhere ? InterfaceText(kReadOnlyNote) : std::string();
 }
 
 void CTextDoc::SetTitle(const std::string& title)

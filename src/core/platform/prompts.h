@@ -23,6 +23,7 @@ class Prompts {
 public:
     virtual ~Prompts() = default;
     virtual void ShowMessage(const std::string& text, MessageKind kind) = 0;
+    // A warning's question has No as its default answer.
     virtual bool AskYesNo(const std::string& text, MessageKind kind) = 0;
     // "Save changes to %s ?" with Yes, No, Save All and Cancel.
     virtual SaveChoice AskSaveChanges(const std::string& documentName) = 0;

@@ -263,10 +263,12 @@ char32_t UnicodeOf(char cp1251)
 char UnicodeDecoder::Byte(char32_t character, std::string_view decodedBefore)
 {
     const std::optional<char> byte = Cp1251Of(character);
-    if (!byte && !m_firstUnmapped)
-        m_firstUnmapped =
-            Unmapped{character, m_lineFeeds + LineFeedsIn(decodedBefore)};
-    return byte.value_or('?');
+    if (byte)
+        return *byte;
+    if (!m_firstUnmapped)
+        m_firstUnmapped = Unmapped{character, m_lineFeeds + LineFeedsIn(decodedBefore)};
+    ++m_unmappedCount;
+    return '?';
 }
 
 void UnicodeDecoder::Decode(std::string_view bytes, std::string& out)

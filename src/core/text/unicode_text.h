@@ -74,6 +74,8 @@ public:
     // The end of the file: a cut sequence left over is one bad character.
     void Finish(std::string& out);
     const std::optional<Unmapped>& FirstUnmapped() const { return m_firstUnmapped; }
+    // How many characters became '?'.
+    std::size_t UnmappedCount() const { return m_unmappedCount; }
 
 private:
     // The byte of a character, noting the first one cp1251 lacks (this
@@ -86,6 +88,7 @@ private:
     std::string m_pending; // the start of a cut sequence
     std::size_t m_lineFeeds = 0; // in the calls before, until an unmapped character
     std::optional<Unmapped> m_firstUnmapped;
+    std::size_t m_unmappedCount = 0;
 };
 
 // cp1251 text in a Unicode form, without the byte order mark; appended to

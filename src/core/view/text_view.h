@@ -272,6 +272,8 @@ private:
     void RefreshAfterEdit(const EditRows& before, bool selectionDropped);
     void RefreshAfterLinesChanged(int fromLine);
     void RefreshWholeView();
+    // Beeps and says so when the document takes no edits.
+    bool RefusesEdit();
     int ShownLine(int row) const;
     void Relayout();
     std::string ExpandTemplate(std::string text, int& cursorMark, bool& usesSelection) const;

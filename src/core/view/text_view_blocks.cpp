@@ -211,8 +211,53 @@ void CTextView::InsertFile()
     RefreshAfterLinesChanged(anchor.line);
 }
 
+namespace {
+
+// Commands that change the text, the view's own and those the frame runs on
+// the active view's document.
+bool ChangesText(int id)
+{
+    if ((id >= kFirstClipCommand && id < kLastClipCommand) ||
+        (id >= ID_CLIP_KEY_FIRST && id < ID_CLIP_KEY_FIRST + kClipSlots))
+        return true;
+    switch (id) {
+    case ID_EDIT_CUT:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+    case ID_EDIT_DELETE_LINE:
+    case ID_EDIT_INDENT:
+    case ID_EDIT_UNINDENT:
+    case ID_EDIT_UPPER_CASE:
+    case ID_EDIT_LOWER_CASE:
+    case ID_EDIT_INVERT_CASE:
+    case ID_EDIT_CAPITALIZE:
+    case ID_EDIT_REPLACE:
+    case ID_FILE_INSERT:
+    case ID_ACTIONS_WRAP_TO_LINES:
+    case ID_ACTIONS_TABS_TO_SPACES:
+    case ID_ACTIONS_TRIM_SPACES:
+    case ID_ACTIONS_REMOVE_TAGS:
+    case ID_ACTIONS_ALIGN:
+    case ID_ACTIONS_CONVERT: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+bool CTextView::RefusesEdit()
+{
+    if (!m_doc.SavesOnlyElsewhere())
+        return false;
+    m_host.Beep();
+    return true;
+}
+
 bool CTextView::OnCommand(int id)
 {
+    if (ChangesText(id) && RefusesEdit())
+        return true;
     if (id >= kFirstClipCommand && id < kLastClipCommand) {
         InsertClip(id);
         return true;
@@ -249,6 +294,8 @@ bool CTextView::OnCommand(int id)
 
 std::optional<CommandUpdate> CTextView::UpdateCommand(int id) const
 {
+    if (m_doc.SavesOnlyElsewhere() && ChangesText(id))
+        return CommandUpdate{false};
     TextPos start, end;
     const bool selected = GetSelectionRange(start, end) && !(start == end);
     if (id >= ID_ENCODING_KOI8 && id < ID_ENCODING_KOI8 + kCodePageCount)

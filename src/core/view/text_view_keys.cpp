@@ -198,6 +198,8 @@ void CTextView::OnKeyDown(int key, bool shift, bool ctrl)
         }
         return;
     case KEY_DELETE:
+        if (RefusesEdit())
+            return;
         if (m_bSelection && !(m_anchor == m_selEnd)) {
             DeleteSelection();
             return;
@@ -206,6 +208,8 @@ void CTextView::OnKeyDown(int key, bool shift, bool ctrl)
         DeleteKey();
         return;
     case KEY_BACK:
+        if (RefusesEdit())
+            return;
         if (m_bSelection && !(m_anchor == m_selEnd)) {
             DeleteSelection();
             return;
@@ -221,7 +225,8 @@ void CTextView::OnKeyDown(int key, bool shift, bool ctrl)
         }
         return;
     case KEY_RETURN:
-        Enter();
+        if (!RefusesEdit())
+            Enter();
         return;
     default:
         return;
@@ -321,7 +326,7 @@ void CTextView::Enter()
 
 void CTextView::OnChar(int code, bool shift, bool ctrl)
 {
-    if (code < 0 || code > 255 || (code <= 30 && code != kTab))
+    if (code < 0 || code > 255 || (code <= 30 && code != kTab) || RefusesEdit())
         return;
     if (ctrl && code == kSpace) {
         StartCompletion();

@@ -166,7 +166,7 @@ void CTextView::OnRButtonDown(Point point)
     if (m_pSettings.MouseMenu) {
         m_linkUnderPointer = LinkAtCaret();
         m_host.ShowContextMenu(point, !m_linkUnderPointer.empty());
-    } else if (m_bSelection) {
+    } else if (m_bSelection && !RefusesEdit()) {
         CopySelectionTo();
     }
 }

@@ -39,7 +39,8 @@ void WinPrompts::ShowMessage(const std::string& text, MessageKind kind)
 
 bool WinPrompts::AskYesNo(const std::string& text, MessageKind kind)
 {
-    return MessageBoxW(m_owner, FromCp1251(text).c_str(), L"Noveda", MB_YESNO | IconOf(kind)) == IDYES;
+    const UINT noByDefault = kind == MessageKind::Warning ? MB_DEFBUTTON2 : 0;
+    return MessageBoxW(m_owner, FromCp1251(text).c_str(), L"Noveda", MB_YESNO | IconOf(kind) | noByDefault) == IDYES;
 }
 
 SaveChoice WinPrompts::AskSaveChanges(const std::string& documentName)

@@ -76,7 +76,7 @@ void CMainFrame::DocumentSide::TitleChanged(CTextDoc& doc)
     m_frame.m_bars->FileTabs().SetFileTabText(doc, doc.GetTitle());
     if (CMyDocManager::Entry* e = m_frame.m_documents.Find(doc))
         if (e->frame)
-            e->frame->SetTitle(doc.GetTitle());
+            e->frame->SetTitle(doc.Caption());
 }
 
 void CMainFrame::DocumentSide::StateChanged(CTextDoc&)
