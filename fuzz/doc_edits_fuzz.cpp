@@ -7,6 +7,7 @@
 #include "core/settings/app_settings.h"
 #include "core/text/code_pages.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -22,11 +23,9 @@ public:
     std::string Text(std::size_t maxLength)
     {
         std::string text;
-        for (std::size_t n = Byte() % (maxLength + 1); n > 0 && !Empty(); --n) {
-            const std::uint8_t b = Byte();
-            // Text entering a document carries TABs, never raw cell bytes.
-            text.push_back(b == TAB_CELL || b == TAB_FILL ? '\t' : static_cast<char>(b));
-        }
+        // Any bytes: 6 and 7 among them turn the document to TABs as bytes.
+        for (std::size_t n = Byte() % (maxLength + 1); n > 0 && !Empty(); --n)
+            text.push_back(static_cast<char>(Byte()));
         return text;
     }
 
@@ -36,11 +35,14 @@ private:
     std::size_t m_pos = 0;
 };
 
+// The lines as text, whether TABs are cells or bytes.
 std::vector<std::string> Lines(const CTextDoc& doc)
 {
     std::vector<std::string> lines;
-    for (int i = 0; i < doc.GetLineCount(); ++i)
-        lines.emplace_back(doc.GetLine(i));
+    for (int i = 0; i < doc.GetLineCount(); ++i) {
+        const auto length = static_cast<int>(doc.GetLine(i).size());
+        lines.push_back(doc.GetExactText(TextPos{0, i}, TextPos{length, i}));
+    }
     return lines;
 }
 
@@ -51,7 +53,7 @@ TextPos CaretPos(const CTextDoc& doc, Input& in)
     const std::string_view line = doc.GetLine(pos.line);
     pos.col = static_cast<int>(in.Byte() % (line.size() + 1));
     while (pos.col > 0 && static_cast<std::size_t>(pos.col) < line.size() &&
-               line[static_cast<std::size_t>(pos.col)] == TAB_FILL)
+               doc.IsTabFill(line[static_cast<std::size_t>(pos.col)]))
         --pos.col;
     return pos;
 }
@@ -89,8 +91,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         case 7: doc.UnindentLines(pos.line, pos.line + in.Byte() % 4, pos, true); break;
         case 8: doc.ToggleBookmark(pos.line); break;
         case 9: {
+            // A stored line in the document's own form.
+            std::string text = in.Text(8);
             std::string cells;
-            AppendTextAsCells(cells, in.Text(8), settings.TabSize);
+            if (doc.KeepsTabsAsBytes()) {
+                cells = text;
+            } else {
+                std::replace_if(text.begin(), text.end(), [](char c) { return c == TAB_CELL || c == TAB_FILL; }, '\t');
+                AppendTextAsCells(cells, text, settings.TabSize);
+            }
             LineStore lines;
             lines.Append(cells);
             doc.ReplaceAllLines(lines, pos);

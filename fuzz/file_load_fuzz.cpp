@@ -1,13 +1,11 @@
-// Any bytes as a file: it loads, and saving gives the same bytes back but
-// for tab cells (byte 7 comes back as TAB, byte 6 is dropped), in the file's
-// Unicode form when it has one; a file holding characters cp1251 lacks is
-// not written over.
+// Any bytes as a file: it loads, and saving gives the same bytes back, in
+// the file's Unicode form when it has one; a file holding characters cp1251
+// lacks is not written over.
 #include "core/doc/text_doc.h"
 #include "core/settings/app_settings.h"
 #include "core/text/unicode_text.h"
 #include "support/fake_file_system.h"
 #include "support/fake_prompts.h"
-#include "support/saved_form.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -19,13 +17,13 @@ namespace {
 std::string Expected(const std::string& bytes, UnicodeForm form)
 {
     if (form == UnicodeForm::None)
-        return SavedForm(bytes);
+        return bytes;
     const std::string_view mark = ByteOrderMark(form);
     UnicodeDecoder decoder(form);
     std::string text;
     decoder.Decode(std::string_view(bytes).substr(mark.size()), text);
     decoder.Finish(text);
-    return std::string(mark) + EncodeUnicode(SavedForm(text), form);
+    return std::string(mark) + EncodeUnicode(text, form);
 }
 
 } // namespace

@@ -7,7 +7,8 @@
 
 namespace {
 
-const char kHead[] = "<html><body bgcolor=ffffff link=0000ff vlink=0000ff text=000000>\n<pre>\n";
+#define NOVEDA_HTML_START "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1251\"></head>"
+const char kHead[] = NOVEDA_HTML_START "<body bgcolor=ffffff link=0000ff vlink=0000ff text=000000>\n<pre>\n";
 const char kTail[] = "</pre>\n</body>\n</html>";
 
 } // namespace
@@ -25,7 +26,7 @@ TEST_F(DocTest, RunsOfOneSlotShareATagAndTabsBecomeBlanks)
     ColorTable colors = DefaultColors();
     colors[COLOR_TEXT] = 0x00332211; // blue 33, green 22, red 11
     const std::string page = ExportHtml(doc, HighlightScheme(), colors);
-    EXPECT_EQ(page, "<html><body bgcolor=ffffff link=0000ff vlink=0000ff text=112233>\n<pre>\n"
+    EXPECT_EQ(page, NOVEDA_HTML_START "<body bgcolor=ffffff link=0000ff vlink=0000ff text=112233>\n<pre>\n"
                     "<font color=112233>a</font><font color=7f7f7f>&lt;</font><font color=112233>b</font>\n"
                     "<font color=7f7f7f>    </font><font color=112233>x</font>\n" +
                         std::string(kTail));
@@ -48,6 +49,19 @@ TEST_F(DocTest, LinksBecomeAnchorsAndCommentsCarryOver)
     for (char ch : page)
         expected += ch == '\n' ? std::string("\r\n") : std::string(1, ch);
     EXPECT_EQ(fs.files["C:\\out.htm"], expected); // every LF written as CR LF
+}
+
+// A page keeps the document's bytes and names their code page.
+TEST_F(DocTest, APageNamesTheCodePageOfItsBytes)
+{
+    const char* charsets[] = {"koi8-r", "ibm866", "x-mac-cyrillic", "iso-8859-5", "windows-1251"};
+    for (int codePage = 0; codePage < kCodePageCount; ++codePage) {
+        fs.files["C:\\page.txt"] = "\xC1";
+        ASSERT_TRUE(doc.OnOpenDocument("C:\\page.txt", {.codePage = static_cast<CodePage>(codePage)}));
+        const std::string page = ExportHtml(doc, HighlightScheme(), DefaultColors());
+        EXPECT_NE(page.find(std::string("charset=") + charsets[codePage] + "\""), std::string::npos) << page;
+        EXPECT_NE(page.find("\xC1"), std::string::npos);
+    }
 }
 
 TEST(HtmlExport, SuggestsANameThatNeverReplacesTheSource)

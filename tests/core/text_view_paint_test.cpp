@@ -54,6 +54,24 @@ TEST_F(ViewPaint, ShowTabsDrawsGuillemetsBulletsAndPilcrows)
     EXPECT_EQ(RowText(0), "a   b c");
 }
 
+// A file with bytes 6 and 7 of its own: they show as marks, its TAB takes
+// one column, and the caret stops at each of them.
+TEST_F(ViewPaint, AFilesOwnSixAndSevenAreMarkedAndReachable)
+{
+    fs.files["C:\\bel.log"] = "a\x07\x06\tb";
+    ASSERT_TRUE(doc.OnOpenDocument("C:\\bel.log", {.codePage = CP_WIN}));
+    Start();
+    EXPECT_EQ(RowText(0), "a\xA4\xA4 b");
+    settings.ShowTabs = 1;
+    EXPECT_EQ(RowText(0), "a\xA4\xA4\xBB" "b");
+    for (int col = 1; col <= 4; ++col) {
+        view->OnKeyDown(KEY_RIGHT, false, false);
+        EXPECT_EQ(view->Caret(), (TextPos{col, 0}));
+    }
+    view->OnChar('\t', false, false);
+    EXPECT_EQ(doc.GetLine(0), "a\x07\x06\t\tb");
+}
+
 TEST_F(ViewPaint, DrawsOneRunPerColourWithTheSchemesSlots)
 {
     SetDistinctColors();

@@ -205,7 +205,7 @@ TEST_F(UnicodeDocTest, CharactersWithoutACounterpartAreSaidAndTheFileIsNotOverwr
 
     doc.SetPathName(kPath);
     EXPECT_NE(doc.Caption().find("[read-only]"), std::string::npos);
-    EXPECT_FALSE(doc.ReadOnlyNote().empty());
+    EXPECT_FALSE(doc.StatusNote().empty());
     prompts.savePath.reset();
     EXPECT_FALSE(doc.DoFileSave());
     EXPECT_EQ(fs.files[kPath], original);

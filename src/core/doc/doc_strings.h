@@ -21,6 +21,7 @@ inline constexpr DocString kUnmappedCharacters{
           "\nThe file is kept as it is; Save As can keep this text in another file."};
 inline constexpr DocString kReadOnlyMark{5066, "[read-only]"};
 inline constexpr DocString kReadOnlyNote{5067, "Read-only: Save As keeps this text in another file"};
+inline constexpr DocString kLooksBinary{5069, "This file looks binary"};
 inline constexpr DocString kLosingCharacters{
     5068, "%d characters of this text are shown as ? because the Cyrillic code pages do not have them, and will "
           "be saved as ?.\nSave anyway?"};

@@ -27,7 +27,57 @@ int CTextDoc::TabSize() const
 
 std::string CTextDoc::RelayTabs(std::string_view line) const
 {
-    return ::RelayTabs(line, TabSize());
+    return m_bTabsAsBytes ? std::string(line) : ::RelayTabs(line, TabSize());
+}
+
+void CTextDoc::AppendPlainText(std::string& out, std::string_view cells) const
+{
+    if (m_bTabsAsBytes)
+        out.append(cells);
+    else
+        AppendCellsAsText(out, cells);
+}
+
+std::size_t CTextDoc::PlainLengthOf(std::string_view cells) const
+{
+    return m_bTabsAsBytes ? cells.size() : TextLengthOfCells(cells);
+}
+
+void CTextDoc::AppendAsCells(std::string& out, std::string_view text) const
+{
+    if (m_bTabsAsBytes)
+        out.append(text);
+    else
+        AppendTextAsCells(out, text, TabSize());
+}
+
+void CTextDoc::TabCellsToBytes(LineStore& lines)
+{
+    std::string text;
+    for (int i = 0; i < lines.Count(); ++i) {
+        const std::string_view line = lines.Line(i);
+        if (FindFirstTabByte(line) == line.size())
+            continue;
+        text.clear();
+        AppendCellsAsText(text, line);
+        lines.Assign(i, text);
+    }
+}
+
+// The places the undo history holds are columns of tab cells, which mean
+// other bytes now: the history starts anew (a rare step, for text with
+// bytes 6 or 7 put into a document that had none).
+void CTextDoc::KeepTabsAsBytes()
+{
+    if (m_bTabsAsBytes)
+        return;
+    m_bTabsAsBytes = true;
+    TabCellsToBytes(m_lines);
+    if (!m_undoRecords.empty()) {
+        m_undoRecords.clear();
+        m_undoPos = 0;
+        m_bUndoTruncated = 1;
+    }
 }
 
 void CTextDoc::SetLineState(int i, std::uint8_t state)
@@ -92,6 +142,8 @@ void CTextDoc::DeleteContents()
     m_bUndoTruncated = 0;
     m_maxLineLength = 0;
     m_bookmarkCount = 0;
+    m_bTabsAsBytes = false;
+    m_bLooksBinary = false;
 }
 
 bool CTextDoc::OnNewDocument()
@@ -132,11 +184,11 @@ std::string CTextDoc::GetExactText(TextPos start, TextPos end) const
     return GetTextIn(TextForm::Exact, start, end);
 }
 
-std::string CTextDoc::ExactByte(char byte)
+std::string CTextDoc::ExactByte(char byte, bool tabsAsBytes)
 {
     // A tab cell goes back in as a TAB, so that it gets its fills wherever
     // it is inserted again.
-    if (byte == TAB_CELL)
+    if (!tabsAsBytes && byte == TAB_CELL)
         return "\t";
     return byte == '\r' ? std::string("\r\0", 2) : std::string(1, byte);
 }
@@ -155,27 +207,25 @@ std::string CTextDoc::GetTextIn(TextForm form, TextPos start, TextPos end) const
     };
     std::size_t size = 2 * static_cast<std::size_t>(end.line - start.line);
     for (int line = start.line; line <= end.line; ++line)
-        size += TextLengthOfCells(piece(line));
+        size += PlainLengthOf(piece(line));
     std::string text;
     text.reserve(size);
     for (int line = start.line; line <= end.line; ++line) {
         if (line > start.line)
             text += "\r\n";
         if (form == TextForm::Plain) {
-            AppendCellsAsText(text, piece(line));
+            AppendPlainText(text, piece(line));
             continue;
         }
-        AppendExactCells(text, piece(line));
+        AppendExactCells(text, piece(line), m_bTabsAsBytes);
     }
     return text;
 }
 
-void CTextDoc::AppendExactCells(std::string& out, std::string_view cells)
+void CTextDoc::AppendExactCells(std::string& out, std::string_view cells, bool tabsAsBytes)
 {
     for (char ch : cells) {
-        if (ch == TAB_CELL)
-            out.push_back('\t');
-        else if (ch != TAB_FILL)
-            out += ExactByte(ch);
+        if (tabsAsBytes || ch != TAB_FILL)
+            out += ExactByte(ch, tabsAsBytes);
     }
 }

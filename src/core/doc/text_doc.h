@@ -8,6 +8,7 @@
 #include "core/doc/line_store.h"
 #include "core/doc/open_options.h"
 #include "core/doc/pc1_cipher.h"
+#include "core/doc/tab_cells.h"
 #include "core/doc/text_pos.h"
 #include "core/doc/undo_record.h"
 
@@ -77,8 +78,9 @@ public:
     bool SavesOnlyElsewhere() const { return m_bSaveOnlyElsewhere; }
     // The title, marked when the document is read-only.
     std::string Caption() const;
-    // Why the document takes no edits, for the status bar; empty when it does.
-    std::string ReadOnlyNote() const;
+    // What the status bar says of the document: why it takes no edits, or
+    // that it looks binary; empty for most.
+    std::string StatusNote() const;
     // How the file stores the text: in the document's code page (None), or
     // as UTF-8 or UTF-16, which a save writes again.
     UnicodeForm GetUnicodeForm() const { return m_unicodeForm; }
@@ -95,6 +97,22 @@ public:
 
     // The line with its tab cells laid for the current TabSize.
     std::string RelayTabs(std::string_view line) const;
+
+    // A file that holds bytes 6 or 7 of its own (the bytes tab cells are made
+    // of) keeps them as they are, and its TABs as single TAB bytes instead of
+    // tab cells: a TAB then takes one column, and byte index == display
+    // column still holds. Text with such bytes inserted into another
+    // document turns it so too, and its undo history starts anew.
+    bool KeepsTabsAsBytes() const { return m_bTabsAsBytes; }
+    // Whether a stored byte is the fill of a tab cell, which the caret skips.
+    bool IsTabFill(char byte) const { return !m_bTabsAsBytes && byte == TAB_FILL; }
+    // Whether a stored byte stands for a TAB.
+    bool IsTab(char byte) const { return byte == (m_bTabsAsBytes ? '\t' : TAB_CELL); }
+    // Whether a stored byte is a cell of a TAB: shown as a blank.
+    bool IsTabPart(char byte) const { return IsTab(byte) || IsTabFill(byte); }
+    // A file whose first block holds NUL bytes looks binary: the status bar
+    // says so.
+    bool LooksBinary() const { return m_bLooksBinary; }
 
     // Editing. Positions are clamped into the text.
     void DeleteText(TextPos start, TextPos end, bool recordUndo);
@@ -196,6 +214,8 @@ private:
         bool wrongPassword = false;
         CipherKey key{};
         std::string password;
+        bool tabsAsBytes = false;
+        bool looksBinary = false;
     };
     LoadResult LoadFile(InputFile& in, const OpenOptions& options);
     LoadResult ReadFileText(InputFile& in, const OpenOptions& options, FileText& text);
@@ -217,8 +237,16 @@ private:
     enum class TextForm { Plain, Exact };
     std::string GetTextIn(TextForm form, TextPos start, TextPos end) const;
     void InsertTextIn(TextForm form, TextPos& pos, std::string_view text, bool recordUndo);
-    static std::string ExactByte(char byte);
-    static void AppendExactCells(std::string& out, std::string_view cells);
+    static std::string ExactByte(char byte, bool tabsAsBytes);
+    static void AppendExactCells(std::string& out, std::string_view cells, bool tabsAsBytes);
+    // Stored cells as plain text (TABs for tab cells), and its length.
+    void AppendPlainText(std::string& out, std::string_view cells) const;
+    std::size_t PlainLengthOf(std::string_view cells) const;
+    // Text as stored cells, appended to a line of `out.size()` columns.
+    void AppendAsCells(std::string& out, std::string_view text) const;
+    // From tab cells to TAB bytes; the undo history goes.
+    void KeepTabsAsBytes();
+    static void TabCellsToBytes(LineStore& lines);
 
     TextPos Clamp(TextPos pos) const;
     int TabSize() const;
@@ -260,6 +288,8 @@ private:
     int m_bCanExecute = 0;
     int m_bEncrypted = 0;
     bool m_bSaveOnlyElsewhere = false;
+    bool m_bTabsAsBytes = false;
+    bool m_bLooksBinary = false;
     UnicodeForm m_unicodeForm = UnicodeForm::None;
     std::optional<Unmapped> m_firstUnmapped; // of the last load
     std::size_t m_unmappedCount = 0;         // characters of the file shown as '?'

@@ -9,6 +9,11 @@
 
 void CTextDoc::SpliceLine(int line, int col, int count, std::string_view bytes)
 {
+    if (m_bTabsAsBytes) {
+        m_lines.Replace(line, static_cast<std::size_t>(col), static_cast<std::size_t>(count), bytes);
+        RaiseMaxLineLength(GetLine(line).size());
+        return;
+    }
     const std::string_view old = GetLine(line);
     // Bytes before the first tab byte cannot move; lay out the rest anew.
     const int from = static_cast<int>(FindFirstTabByte(old.substr(0, static_cast<std::size_t>(col))));
@@ -85,8 +90,13 @@ void CTextDoc::InsertTextIn(TextForm form, TextPos& pos, std::string_view text, 
     pos = Clamp(pos);
     if (text.empty())
         return;
+    if (!m_bTabsAsBytes && FindFirstTabByte(text) != text.size()) {
+        // The text holds bytes tab cells are made of: the place moves with
+        // the line as its cells become TAB bytes.
+        pos.col = static_cast<int>(TextLengthOfCells(GetLine(pos.line).substr(0, static_cast<std::size_t>(pos.col))));
+        KeepTabsAsBytes();
+    }
     const TextPos begin = pos;
-    const int tabSize = TabSize();
     const std::string_view old = GetLine(pos.line);
     const std::string right(old.substr(static_cast<std::size_t>(pos.col)));
 
@@ -100,8 +110,7 @@ void CTextDoc::InsertTextIn(TextForm form, TextPos& pos, std::string_view text, 
     std::size_t i = 0;
     for (;;) {
         const std::size_t cr = text.find('\r', i);
-        AppendTextAsCells(current, text.substr(i, cr == std::string_view::npos ? std::string_view::npos : cr - i),
-                          tabSize);
+        AppendAsCells(current, text.substr(i, cr == std::string_view::npos ? std::string_view::npos : cr - i));
         if (cr == std::string_view::npos)
             break;
         i = cr + 1;
@@ -111,7 +120,7 @@ void CTextDoc::InsertTextIn(TextForm form, TextPos& pos, std::string_view text, 
             continue;
         }
         if (breaks++ == 0)
-            firstLine = ::RelayTabs(current, tabSize);
+            firstLine = RelayTabs(current);
         else
             added.push_back(m_lines.MakeEntry(current));
         current.clear();
@@ -120,8 +129,13 @@ void CTextDoc::InsertTextIn(TextForm form, TextPos& pos, std::string_view text, 
     }
     std::string lastLine;
     lastLine.reserve(current.size() + right.size());
-    const int endColumn = AppendRelaid(lastLine, current, 0, tabSize);
-    AppendRelaid(lastLine, right, endColumn, tabSize);
+    int endColumn = static_cast<int>(current.size());
+    if (m_bTabsAsBytes) {
+        lastLine.append(current).append(right);
+    } else {
+        endColumn = AppendRelaid(lastLine, current, 0, TabSize());
+        AppendRelaid(lastLine, right, endColumn, TabSize());
+    }
 
     if (IsBookmarked(pos.line) && m_bookmarkCount > 0)
         --m_bookmarkCount;
@@ -166,7 +180,7 @@ TextPos CTextDoc::ReplaceExactText(TextPos start, TextPos end, std::string_view 
 void CTextDoc::InsertChar(TextPos pos, char ch)
 {
     pos = Clamp(pos);
-    const char cell = ch == '\t' ? TAB_CELL : ch;
+    const char cell = ch == '\t' && !m_bTabsAsBytes ? TAB_CELL : ch;
     SpliceLine(pos.line, pos.col, 0, std::string_view(&cell, 1));
     RecordUndo(UNDO_TYPING, pos, pos);
     SetModified(true);
@@ -181,11 +195,11 @@ void CTextDoc::OverwriteChar(TextPos pos, char ch)
         return;
     }
     const char replaced = line[static_cast<std::size_t>(pos.col)];
-    if (replaced == TAB_CELL || ch == TAB_CELL || ch == TAB_FILL)
+    if (!m_bTabsAsBytes && (replaced == TAB_CELL || ch == TAB_CELL || ch == TAB_FILL))
         SpliceLine(pos.line, pos.col, 1, std::string_view(&ch, 1));
     else
         m_lines.Replace(pos.line, static_cast<std::size_t>(pos.col), 1, std::string_view(&ch, 1));
-    RecordUndo(UNDO_TYPING, pos, pos, ExactByte(replaced));
+    RecordUndo(UNDO_TYPING, pos, pos, ExactByte(replaced, m_bTabsAsBytes));
     SetModified(true);
 }
 
@@ -194,7 +208,7 @@ bool CTextDoc::DeleteChar(TextPos pos)
     pos = Clamp(pos);
     const std::string_view line = GetLine(pos.line);
     if (static_cast<std::size_t>(pos.col) < line.size()) {
-        RecordUndo(UNDO_DELETE, pos, pos, ExactByte(line[static_cast<std::size_t>(pos.col)]));
+        RecordUndo(UNDO_DELETE, pos, pos, ExactByte(line[static_cast<std::size_t>(pos.col)], m_bTabsAsBytes));
         SpliceLine(pos.line, pos.col, 1, {});
         SetModified(true);
         return false;
@@ -248,6 +262,8 @@ void CTextDoc::IndentLines(int first, int last, TextPos caret, bool recordUndo)
     std::string unit;
     if (m_pSettings->FillTabs)
         unit.assign(static_cast<std::size_t>(tabSize), ' ');
+    else if (m_bTabsAsBytes)
+        unit.assign(1, '\t');
     else
         unit.assign(1, TAB_CELL).append(static_cast<std::size_t>(tabSize - 1), TAB_FILL);
     for (int i = first; i <= last; ++i)
@@ -273,13 +289,13 @@ void CTextDoc::UnindentLines(int first, int last, TextPos caret, bool recordUndo
         const std::string_view line = GetLine(i);
         const std::size_t limit = std::min(line.size(), static_cast<std::size_t>(TabSize()));
         std::size_t blank = 0;
-        while (blank < limit && (line[blank] == ' ' || line[blank] == TAB_CELL || line[blank] == TAB_FILL))
+        while (blank < limit && (line[blank] == ' ' || IsTab(line[blank]) || IsTabFill(line[blank])))
             ++blank;
         if (blank == 0)
             continue;
         std::string rest(line.substr(blank));
         // Cutting into a tab cell keeps what is left of it as a tab.
-        if (!rest.empty() && rest[0] == TAB_FILL)
+        if (!rest.empty() && IsTabFill(rest[0]))
             rest[0] = TAB_CELL;
         SetLineRelaid(i, rest);
     }

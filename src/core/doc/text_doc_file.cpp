@@ -186,6 +186,8 @@ CTextDoc::LoadResult CTextDoc::LoadFile(InputFile& in, const OpenOptions& option
         m_password = text.password;
     }
     m_unicodeForm = text.unicode;
+    m_bTabsAsBytes = text.tabsAsBytes;
+    m_bLooksBinary = text.looksBinary;
     m_firstUnmapped = text.firstUnmapped;
     m_unmappedCount = text.unmappedCount;
     m_bSaveOnlyElsewhere = text.wrongPassword || m_firstUnmapped;
@@ -283,7 +285,7 @@ CTextDoc::LoadResult CTextDoc::ReadFileText(InputFile& in, const OpenOptions& op
     // at every line.
     bool blockHasTabs = true;
     auto content = [&](const char* bytes, std::size_t size) {
-        if (blockHasTabs) {
+        if (blockHasTabs && !text.tabsAsBytes) {
             column = EmitTextAsCells(std::string_view(bytes, size), column, tabSize, cells);
         } else {
             cells(std::string_view(bytes, size));
@@ -299,6 +301,13 @@ CTextDoc::LoadResult CTextDoc::ReadFileText(InputFile& in, const OpenOptions& op
     };
     auto scan = [&](const char* bytes, std::size_t size) {
         blockHasTabs = FindByte(bytes, bytes + size, '\t') != nullptr;
+        // Bytes 6 and 7 of the file's own: the lines read so far give up
+        // their tab cells, and the rest is read as it is.
+        if (!text.tabsAsBytes && FindFirstTabByte(std::string_view(bytes, size)) != size) {
+            text.tabsAsBytes = true;
+            TabCellsToBytes(lines);
+            column = lineOpen ? lines.Line(lines.Count() - 1).size() : 0;
+        }
         scanner.Scan(bytes, size, content, lineBreak);
     };
     scan(first, firstSize);
@@ -328,6 +337,7 @@ CTextDoc::LoadResult CTextDoc::ReadFileText(InputFile& in, const OpenOptions& op
 
     text.longest = longest;
     text.unicode = unicode;
+    text.looksBinary = firstText.find('\0') != std::string_view::npos;
     text.firstUnmapped = decoder ? decoder->FirstUnmapped() : std::nullopt;
     text.unmappedCount = decoder ? decoder->UnmappedCount() : 0;
     if (utf8Check && utf8Check->IsUtf8())
@@ -350,7 +360,10 @@ void CTextDoc::DecodeUtf8Lines(FileText& text) const
         if (std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
             continue;
         plain.clear();
-        AppendCellsAsText(plain, line);
+        if (text.tabsAsBytes)
+            plain.assign(line);
+        else
+            AppendCellsAsText(plain, line);
         decoded.clear();
         UnicodeDecoder decoder(UnicodeForm::Utf8);
         decoder.Decode(plain, decoded);
@@ -358,7 +371,10 @@ void CTextDoc::DecodeUtf8Lines(FileText& text) const
             text.firstUnmapped = Unmapped{decoder.FirstUnmapped()->character, static_cast<std::size_t>(i)};
         text.unmappedCount += decoder.UnmappedCount();
         cells.clear();
-        AppendTextAsCells(cells, decoded, TabSize());
+        if (text.tabsAsBytes)
+            cells.assign(decoded);
+        else
+            AppendTextAsCells(cells, decoded, TabSize());
         text.lines.Assign(i, cells);
     }
 }
@@ -393,7 +409,7 @@ bool CTextDoc::WriteFile(OutputFile& out, std::uint8_t lineEndType)
     for (int i = 0; i < count; ++i) {
         progress.Done(static_cast<std::uint64_t>(i) + 1);
         std::string_view bytes = GetLine(i);
-        if (FindFirstTabByte(bytes) != bytes.size()) {
+        if (!m_bTabsAsBytes && FindFirstTabByte(bytes) != bytes.size()) {
             text.clear();
             AppendCellsAsText(text, bytes);
             bytes = text;
@@ -592,9 +608,11 @@ std::string CTextDoc::Caption() const
     return m_bSaveOnlyElsewhere ? GetTitle() + " " + InterfaceText(kReadOnlyMark) : GetTitle();
 }
 
-std::string CTextDoc::ReadOnlyNote() const
+std::string CTextDoc::StatusNote() const
 {
-    return m_bSaveOnlyElsewhere ? InterfaceText(kReadOnlyNote) : std::string();
+    if (m_bSaveOnlyElsewhere)
+        return InterfaceText(kReadOnlyNote);
+    return m_bLooksBinary ? InterfaceText(kLooksBinary) : std::string();
 }
 
 void CTextDoc::SetTitle(const std::string& title)
@@ -698,7 +716,7 @@ bool CTextDoc::InsertFile(const std::string& path, TextPos& pos)
         for (int i = 0; i < text.lines.Count(); ++i) {
             if (i > 0)
                 exact += "\r\n";
-            AppendExactCells(exact, text.lines.Line(i));
+            AppendExactCells(exact, text.lines.Line(i), text.tabsAsBytes);
         }
         if (text.unicode != UnicodeForm::None)
             ConvertString(exact, CP_WIN, m_codePage);

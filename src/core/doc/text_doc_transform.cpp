@@ -24,10 +24,20 @@ void CTextDoc::TabsToSpaces(TextPos caret)
     RecordUndo(UNDO_SNAPSHOT, caret, caret);
     const int count = GetLineCount();
     SteppedProgress progress = LineProgress(m_pFrame, "Tabs->Spaces", count);
+    std::string spaced;
     for (int i = 0; i < count; ++i) {
-        char* bytes = m_lines.MutableLine(i);
-        const std::size_t length = GetLine(i).size();
-        std::replace_if(bytes, bytes + length, [](char ch) { return ch == TAB_CELL || ch == TAB_FILL; }, ' ');
+        if (m_bTabsAsBytes) {
+            // Each TAB to the next tab stop.
+            spaced.clear();
+            for (const char ch : GetLine(i))
+                spaced.append(ch == '\t' ? static_cast<std::size_t>(TabSize()) - spaced.size() % TabSize() : 1,
+                              ch == '\t' ? ' ' : ch);
+            SetLineRelaid(i, spaced);
+        } else {
+            char* bytes = m_lines.MutableLine(i);
+            const std::size_t length = GetLine(i).size();
+            std::replace_if(bytes, bytes + length, [](char ch) { return ch == TAB_CELL || ch == TAB_FILL; }, ' ');
+        }
         m_lineFlags[static_cast<std::size_t>(i)] = LINE_STATE_UNKNOWN;
         progress.Done(i + 1);
     }
@@ -42,7 +52,7 @@ void CTextDoc::TrimTrailingBlanks(TextPos caret)
     for (int i = 0; i < GetLineCount(); ++i) {
         const std::string_view line = GetLine(i);
         std::size_t keep = line.size();
-        while (keep > 0 && IsBlankCell(line[keep - 1]))
+        while (keep > 0 && (line[keep - 1] == ' ' || IsTab(line[keep - 1]) || IsTabFill(line[keep - 1])))
             --keep;
         if (keep < line.size())
             m_lines.Replace(i, keep, line.size() - keep, {});

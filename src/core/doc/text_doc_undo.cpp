@@ -1,6 +1,8 @@
 // The undo history of CTextDoc: recording with merging, Undo and Redo.
 #include "core/doc/text_doc.h"
 
+#include "core/settings/app_settings.h"
+
 void CTextDoc::DropUndoTailAndOldest()
 {
     m_undoRecords.erase(m_undoRecords.begin() + m_undoPos, m_undoRecords.end());
@@ -192,7 +194,7 @@ void CTextDoc::RedoOne(UndoRecord& record, TextPos& caret)
     case UNDO_INDENT:
         IndentLines(record.firstLine, record.lastLine, record.end, false);
         caret = record.end;
-        caret.col += TabSize();
+        caret.col += m_bTabsAsBytes && !m_pSettings->FillTabs ? 1 : TabSize();
         break;
     case UNDO_UNINDENT:
         UnindentLines(record.firstLine, record.lastLine, record.end, false);

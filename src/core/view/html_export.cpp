@@ -20,10 +20,10 @@ std::string Hex(std::uint32_t color)
     return text;
 }
 
-void AppendEscaped(std::string& out, std::string_view cells)
+void AppendEscaped(std::string& out, std::string_view cells, const CTextDoc& doc)
 {
     for (char ch : cells) {
-        if (ch == TAB_CELL || ch == TAB_FILL)
+        if (doc.IsTabPart(ch))
             out.push_back(' ');
         else if (ch == '<')
             out += "&lt;";
@@ -50,13 +50,14 @@ std::string SuggestHtmlName(const std::string& pathOrTitle)
 
 std::string ExportHtml(const CTextDoc& doc, const HighlightScheme& scheme, const ColorTable& colors)
 {
-    // A page of a Unicode file is UTF-8 and says so; other pages keep the
-    // document's bytes as they are.
+    // A page of a Unicode file is UTF-8; other pages keep the document's
+    // bytes as they are. Either says which it is.
+    static constexpr const char* kCharsets[kCodePageCount] = {"koi8-r", "ibm866", "x-mac-cyrillic", "iso-8859-5",
+                                                             "windows-1251"};
     const bool unicode = doc.GetUnicodeForm() != UnicodeForm::None;
-    std::string out = std::string(unicode ? "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
-                                            "charset=utf-8\"></head>"
-                                          : "<html>") +
-                      "<body bgcolor=" + Hex(colors[COLOR_NORMAL_BACKGROUND]) + " link=" + Hex(colors[COLOR_LINK]) +
+    const std::string charset = unicode ? "utf-8" : kCharsets[std::min<int>(doc.GetCodePage(), CP_WIN)];
+    std::string out = "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; charset=" + charset +
+                      "\"></head><body bgcolor=" + Hex(colors[COLOR_NORMAL_BACKGROUND]) + " link=" + Hex(colors[COLOR_LINK]) +
                       " vlink=" + Hex(colors[COLOR_LINK]) + " text=" + Hex(colors[COLOR_TEXT]) + ">\n<pre>\n";
     std::uint8_t state = STATE_NORMAL;
     std::vector<std::uint8_t> attrs;
@@ -70,7 +71,7 @@ std::string ExportHtml(const CTextDoc& doc, const HighlightScheme& scheme, const
                 ++end;
             const std::uint8_t slot = attrs[start] < COLOR_SLOT_COUNT ? attrs[start] : ATTR_TEXT;
             std::string text;
-            AppendEscaped(text, line.substr(start, end - start));
+            AppendEscaped(text, line.substr(start, end - start), doc);
             if (slot == ATTR_LINK)
                 out += "<a href=" + text + ">" + text + "</a>";
             else

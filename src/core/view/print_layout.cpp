@@ -117,7 +117,7 @@ std::vector<std::string> PageRows(const PrintLayout& layout, const CTextDoc& doc
         const int count = std::min(layout.charsPerRow, stop - at.col);
         std::string& row = rows.emplace_back(line.substr(at.col, count));
         for (char& ch : row)
-            ch = ch == TAB_CELL || ch == TAB_FILL ? ' ' : static_cast<char>(toWin[static_cast<std::uint8_t>(ch)]);
+            ch = doc.IsTabPart(ch) ? ' ' : static_cast<char>(toWin[static_cast<std::uint8_t>(ch)]);
         if (at.col + count < stop)
             at.col += count;
         else

@@ -171,14 +171,14 @@ void CTextView::ClampToRow(int desired, int bound)
         m_desiredCol = desired;
     } else if (m_caret.col >= length) {
         return;
-    } else if (line[static_cast<std::size_t>(m_caret.col)] != TAB_FILL) {
+    } else if (!m_doc.IsTabFill(line[static_cast<std::size_t>(m_caret.col)])) {
         m_desiredCol = -1;
         return;
     } else {
         m_desiredCol = desired;
     }
     // Never rest inside a tab: back onto its tab cell.
-    while (m_caret.col > 0 && m_caret.col < length && line[static_cast<std::size_t>(m_caret.col)] == TAB_FILL)
+    while (m_caret.col > 0 && m_caret.col < length && m_doc.IsTabFill(line[static_cast<std::size_t>(m_caret.col)]))
         --m_caret.col;
 }
 

@@ -43,7 +43,7 @@ bool CTextView::MoveLeft(bool ctrl)
         m_caret.col = LineLength(m_caret.line);
     } else {
         --col;
-        while (col > 0 && text[static_cast<std::size_t>(col)] == TAB_FILL)
+        while (col > 0 && m_doc.IsTabFill(text[static_cast<std::size_t>(col)]))
             --col;
         m_caret.col = col;
     }
@@ -72,7 +72,7 @@ bool CTextView::MoveRight(bool ctrl)
         m_caret.col = 0;
     } else {
         ++col;
-        while (col < length && text[static_cast<std::size_t>(col)] == TAB_FILL)
+        while (col < length && m_doc.IsTabFill(text[static_cast<std::size_t>(col)]))
             ++col;
         m_caret.col = col;
     }

@@ -58,7 +58,7 @@ void CTextView::HitTest(Point point)
     int col = rowStart + m_hScroll + c;
     if (col <= rowStart + rowLength) {
         // Inside a tab's blank cells the caret goes behind the tab.
-        while (col < static_cast<int>(text.size()) && text[static_cast<std::size_t>(col)] == TAB_FILL)
+        while (col < static_cast<int>(text.size()) && m_doc.IsTabFill(text[static_cast<std::size_t>(col)]))
             ++col;
     } else {
         col = rowStart + rowLength;

@@ -15,6 +15,7 @@ namespace {
 
 constexpr char kEmptyLineCell = 2;
 constexpr char kEndMark = 5;
+constexpr char kControlMark = '\xA4'; // a file's own byte 6 or 7
 constexpr std::uint8_t kSelectedAttr = 14;
 constexpr int kPanelStrip = 3;
 
@@ -222,10 +223,17 @@ void CTextView::DrawRowText(Surface& surface, const char* cells, const std::uint
         return;
     const ColorTable& colors = m_pSettings.Colors;
     const bool showTabs = m_pSettings.ShowTabs != 0;
+    const bool tabsAsBytes = m_doc.KeepsTabsAsBytes();
     std::string shown(static_cast<std::size_t>(n), ' ');
     for (int i = 0; i < n; ++i) {
         const auto b = ConvertByte(static_cast<std::uint8_t>(cells[m_hScroll + i]), m_codePage, CP_WIN);
         char& c = shown[static_cast<std::size_t>(i)];
+        if (tabsAsBytes) { // a TAB of one column, the file's own 6 and 7 marked
+            if (b == '\t' || b == TAB_CELL || b == TAB_FILL) {
+                c = b != '\t' ? kControlMark : showTabs ? '\xBB' : ' ';
+                continue;
+            }
+        }
         switch (b) {
         case kEmptyLineCell:
         case TAB_FILL:

@@ -64,9 +64,10 @@ void BookmarkListDialog::Select(int index)
     const int line = SelectedLine();
     std::string text;
     if (line >= 0 && line < m_view.GetDocument().GetLineCount()) {
-        std::string cells(m_view.GetDocument().GetLine(line));
+        const CTextDoc& doc = m_view.GetDocument();
+        std::string cells(doc.GetLine(line));
+        std::replace_if(cells.begin(), cells.end(), [&](char c) { return doc.IsTabPart(c); }, ' ');
         ConvertString(cells, m_view.CodePage(), CP_WIN);
-        std::replace_if(cells.begin(), cells.end(), [](char c) { return c == TAB_CELL || c == TAB_FILL; }, ' ');
         text = cells;
     }
     SetItemText(IDC_BOOKMARK_LINE, text);

@@ -315,7 +315,7 @@ void CMainFrame::OnIdle()
                               static_cast<std::uint32_t>(ActiveChild()->Document().GetLineCount()),
                               static_cast<std::uint32_t>(at.col),
                               static_cast<std::uint32_t>(active->View().CodePage()),
-                              ActiveChild()->Document().GetUnicodeForm(), ActiveChild()->Document().ReadOnlyNote()};
+                              ActiveChild()->Document().GetUnicodeForm(), ActiveChild()->Document().StatusNote()};
         }
         const StatusTexts texts = ComputeStatusTexts(caret, m_settings);
         const std::optional<std::string> codePage = texts.unicodeName.empty()
