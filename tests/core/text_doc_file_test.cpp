@@ -624,6 +624,33 @@ TEST_F(FileTest, EncryptedFilesNeedTheirPassword)
     EXPECT_NE(wrong.GetLine(0), "secret line");
 }
 
+TEST_F(FileTest, SaveEncryptedTakesTheEncodingChosen)
+{
+    ASSERT_TRUE(Open("\xCF\xF0\xE8")); // При in cp1251
+    prompts.passwords = {"pw"};
+    ASSERT_TRUE(doc.SaveEncryptedAs("C:\\texts\\koi.crp", std::nullopt, std::uint8_t{CP_KOI8}));
+    EXPECT_EQ(doc.GetCodePage(), CP_KOI8);
+    CTextDoc reader(settings, &frame, &fs, &prompts);
+    prompts.passwords = {"pw"};
+    ASSERT_TRUE(reader.OnOpenDocument("C:\\texts\\koi.crp", {.codePage = CP_KOI8}));
+    EXPECT_EQ(reader.GetLine(0), "\xF0\xD2\xC9"); // При in KOI8-R
+
+    prompts.passwords = {"pw"};
+    ASSERT_TRUE(doc.SaveEncryptedAs("C:\\texts\\utf.crp", std::nullopt, kEncodingUtf8));
+    EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::Utf8);
+    prompts.passwords = {"pw"};
+    ASSERT_TRUE(reader.OnOpenDocument("C:\\texts\\utf.crp"));
+    EXPECT_EQ(reader.GetUnicodeForm(), UnicodeForm::Utf8);
+    EXPECT_EQ(reader.GetLine(0), "\xCF\xF0\xE8");
+
+    // A save that fails keeps the text as it was.
+    fs.failCreate = true;
+    prompts.passwords = {"pw"};
+    EXPECT_FALSE(doc.SaveEncryptedAs("C:\\texts\\dos.crp", std::nullopt, std::uint8_t{CP_DOS}));
+    EXPECT_EQ(doc.GetUnicodeForm(), UnicodeForm::Utf8);
+    EXPECT_EQ(doc.GetLine(0), "\xCF\xF0\xE8");
+}
+
 TEST_F(FileTest, AnEncryptedUtf16DocumentOpensWithItsPassword)
 {
     const std::string wide = std::string("\xFF\xFE" "a\0b\0\r\0\n\0c\0", 12);

@@ -187,10 +187,11 @@ public:
     bool Reload();
     // Inserts a file's text at `pos` with one undo step; `pos` moves behind it.
     bool InsertFile(const std::string& path, TextPos& pos);
-    // Saves a copy under `path` (with `lineEnd`, else its own), encrypted
-    // from then on; the document takes that path. On failure it keeps its
-    // path and its encryption mark.
-    bool SaveEncryptedAs(const std::string& path, std::optional<std::uint8_t> lineEnd = std::nullopt);
+    // Saves a copy under `path` (with `lineEnd`, else its own; stored as
+    // `encoding` names, else as it is), encrypted from then on; the document
+    // takes that path. On failure it keeps its path and its encryption mark.
+    bool SaveEncryptedAs(const std::string& path, std::optional<std::uint8_t> lineEnd = std::nullopt,
+                         std::optional<std::uint8_t> encoding = std::nullopt);
 
     // Files larger than this are not opened.
     static constexpr std::uint64_t kLargestFile = std::uint64_t(1) << 30;
@@ -221,6 +222,10 @@ private:
     LoadResult ReadFileText(InputFile& in, const OpenOptions& options, FileText& text);
     void DecodeUtf8Lines(FileText& text) const;
     std::optional<int> TakeEncoding(std::uint8_t encoding);
+    // OnSaveDocument stored as `encoding` names; a failed save leaves the
+    // form, the code page and the text as they were.
+    bool SaveInEncoding(const std::string& path, std::optional<std::uint8_t> lineEnd,
+                        std::optional<std::uint8_t> encoding);
     void MakeEmpty();
     // A new scheme makes every stored line state stale.
     void ChooseScheme(std::uint8_t index);

@@ -528,27 +528,34 @@ bool CTextDoc::DoSaveAs()
         !m_pPrompts->AskYesNo(FillPlaceholder(InterfaceText(kLosingCharacters), std::to_string(m_unmappedCount), "%d"),
                               MessageKind::Warning))
         return false;
-    const UnicodeForm form = m_unicodeForm;
-    const CodePage codePage = m_codePage;
-    const std::optional<int> convertedFrom = choice->encoding ? TakeEncoding(*choice->encoding) : std::nullopt;
-    if (!OnSaveDocument(choice->path, choice->lineEnd)) {
-        // The file keeps its form, and the text its code page.
-        m_unicodeForm = form;
-        m_codePage = codePage;
-        if (convertedFrom) {
-            TextPos caret;
-            Undo(caret);
-            for (DocumentView* view : GetViews())
-                view->ShowInCodePage(*convertedFrom);
-        }
+    if (!SaveInEncoding(choice->path, choice->lineEnd, choice->encoding))
         return false;
-    }
     m_bSaveOnlyElsewhere = false; // written where the user chose, on purpose
     m_unmappedCount = 0;
     SetPathName(choice->path);
     if (m_pFrame)
         m_pFrame->DocumentSavedAs(*this);
     return true;
+}
+
+bool CTextDoc::SaveInEncoding(const std::string& path, std::optional<std::uint8_t> lineEnd,
+                              std::optional<std::uint8_t> encoding)
+{
+    const UnicodeForm form = m_unicodeForm;
+    const CodePage codePage = m_codePage;
+    const std::optional<int> convertedFrom = encoding ? TakeEncoding(*encoding) : std::nullopt;
+    if (OnSaveDocument(path, lineEnd))
+        return true;
+    // The file keeps its form, and the text its code page.
+    m_unicodeForm = form;
+    m_codePage = codePage;
+    if (convertedFrom) {
+        TextPos caret;
+        Undo(caret);
+        for (DocumentView* view : GetViews())
+            view->ShowInCodePage(*convertedFrom);
+    }
+    return false;
 }
 
 // Makes the document stored as the Save As dialog's Encoding box chose: a
@@ -731,12 +738,13 @@ bool CTextDoc::InsertFile(const std::string& path, TextPos& pos)
     return true;
 }
 
-bool CTextDoc::SaveEncryptedAs(const std::string& path, std::optional<std::uint8_t> lineEnd)
+bool CTextDoc::SaveEncryptedAs(const std::string& path, std::optional<std::uint8_t> lineEnd,
+                               std::optional<std::uint8_t> encoding)
 {
     const int wasEncrypted = m_bEncrypted;
     m_bEncrypted = 1;
     m_cipher.Reset();
-    if (!OnSaveDocument(path, lineEnd)) {
+    if (!SaveInEncoding(path, lineEnd, encoding)) {
         m_bEncrypted = wasEncrypted;
         return false;
     }

@@ -25,7 +25,8 @@ std::string PathOrTitle(const CTextDoc& doc)
 
 } // namespace
 
-// The dialog's line end goes with this save alone.
+// The dialog's line end goes with this save alone; its Encoding box is taken
+// as Save As takes it.
 void CMainFrame::SaveEncryptedCommand(int)
 {
     CTextDoc& doc = ActiveChild()->Document();
@@ -36,7 +37,7 @@ void CMainFrame::SaveEncryptedCommand(int)
         dialog.Show(m_window, std::string(kEncryptedFilter, sizeof kEncryptedFilter - 1), filterIndex, nullptr,
                     SuggestEncryptedName(PathOrTitle(doc)));
     if (!paths.empty())
-        doc.SaveEncryptedAs(paths.front(), ChosenLineEnd(dialog.lineEnd));
+        doc.SaveEncryptedAs(paths.front(), ChosenLineEnd(dialog.lineEnd), NamedEncoding(dialog.encoding));
 }
 
 // The page opens as a document, as if chosen with File Open.
