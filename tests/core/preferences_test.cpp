@@ -186,7 +186,10 @@ public:
     void ReloadClipLibraries() override { steps.push_back("clips"); }
     void ReloadInterfaceLanguage() override { steps.push_back("language"); }
     void ReloadHighlightSchemes() override { steps.push_back("schemes"); }
-    void ChooseFileTypesAgain() override { steps.push_back("documents"); }
+    void ChooseFileTypesAgain(bool schemesChanged) override
+    {
+        steps.push_back(schemesChanged ? "documents and schemes" : "documents");
+    }
     void ReloadKeyboardLayout() override { steps.push_back("keyboard"); }
     void ReloadOpenSaveTypes() override { steps.push_back("types"); }
     void RestartAutoSaveTimer() override { steps.push_back("timer"); }
@@ -205,7 +208,7 @@ TEST(Reapplication, RunsInOrderAndSkipsWhatDidNotChange)
     ReapplyPreferences(all, {true, true, true});
     EXPECT_EQ(all.steps, (std::vector<std::string>{"restart", "clips", "language", "schemes", "keyboard", "types",
                                                    "timer", "translit", "tools", "toolbar", "font", "output",
-                                                   "layout", "documents", "views"}));
+                                                   "layout", "documents and schemes", "views"}));
     Recorder plain;
     ReapplyPreferences(plain, {});
     EXPECT_EQ(plain.steps, (std::vector<std::string>{"clips", "language", "keyboard", "types", "timer", "translit",

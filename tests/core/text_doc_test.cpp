@@ -145,3 +145,24 @@ TEST_F(DocTest, ViewsAreToldWhenTheDocumentChangesExceptTheOneThatChangedIt)
     EXPECT_EQ(first.updates, 2);
     EXPECT_EQ(second.updates, 2);
 }
+
+TEST_F(DocTest, ASchemeChosenByHandOutlivesPreferences)
+{
+    doc.SetPathName("C:\\a.cpp");
+    EXPECT_EQ(doc.GetSchemeIndex(), 2);
+    doc.ViewSourceAs(1);
+    doc.ChooseFileTypeAgain(true); // the scheme list changed
+    EXPECT_EQ(doc.GetSchemeIndex(), 1);
+
+    CTextDoc other(settings, &frame, &fs, &prompts);
+    other.SetPathName("C:\\b.cpp");
+    other.ViewSourceAs(0);
+    other.SetPathName("C:\\b2.cpp"); // the same type: the choice stays
+    EXPECT_EQ(other.GetSchemeIndex(), 0);
+    other.SetPathName("C:\\b.txt"); // another type: its own scheme
+    other.SetPathName("C:\\b.cpp");
+    EXPECT_EQ(other.GetSchemeIndex(), 2);
+    other.ViewSourceAs(0);
+    other.ChooseFileTypeAgain(false); // only the tools changed
+    EXPECT_EQ(other.GetSchemeIndex(), 0);
+}

@@ -3,6 +3,7 @@
 #include "core/platform/prompts.h"
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,7 +12,12 @@
 // was asked.
 class FakePrompts : public Prompts {
 public:
-    void ShowMessage(const std::string& text, MessageKind) override { messages.push_back(text); }
+    void ShowMessage(const std::string& text, MessageKind) override
+    {
+        messages.push_back(text);
+        if (whileShown)
+            whileShown(); // what runs while a real message box is open
+    }
     bool AskYesNo(const std::string& text, MessageKind) override
     {
         questions.push_back(text);
@@ -41,6 +47,7 @@ public:
     }
 
     std::vector<std::string> messages;
+    std::function<void()> whileShown;
     std::vector<std::string> questions;
     bool yes = true;
     SaveChoice saveChoice = SaveChoice::Yes;

@@ -216,6 +216,31 @@ TEST_F(Frame, AutoSaveSavesOnlyModifiedDocumentsWithAPath)
     DeleteFileA(path.c_str());
 }
 
+// A save that keeps failing shows one message; ticks while it is open
+// stack no more, and the next tick after it tries again.
+TEST_F(Frame, AutoSaveThatFailsShowsOneMessageAtATime)
+{
+    const std::string path = TempFile("old\r\n");
+    frame.OpenDocument(path, {});
+    Pump();
+    Type(L"new ");
+    frame.ActiveChild()->Document().SetPathName(path + ".missing\\x.txt"); // a folder that is not there
+    int ticksWhileShown = 0;
+    prompts.whileShown = [&] {
+        ++ticksWhileShown;
+        SendMessageW(frame.Window(), WM_TIMER, CMainFrame::kAutoSaveTimer, 0);
+    };
+    SendMessageW(frame.Window(), WM_TIMER, CMainFrame::kAutoSaveTimer, 0);
+    EXPECT_EQ(prompts.messages.size(), 1u);
+    EXPECT_EQ(ticksWhileShown, 1);
+    prompts.whileShown = nullptr;
+    SendMessageW(frame.Window(), WM_TIMER, CMainFrame::kAutoSaveTimer, 0);
+    EXPECT_EQ(prompts.messages.size(), 2u); // tried again once the message was closed
+    prompts.saveChoice = SaveChoice::No;
+    frame.CloseAll();
+    DeleteFileA(path.c_str());
+}
+
 TEST_F(Frame, SaveAllStopsAtACancelledSaveAndCloseAllAtACancelledQuestion)
 {
     const std::string first = TempFile("1\r\n");
@@ -312,6 +337,23 @@ TEST_F(Frame, EveryFileOfOneOpenIsDetected)
     EXPECT_EQ(frame.Documents().Find(*second)->frame->Pane(0).View().CodePage(), CP_WIN);
     frame.CloseAll();
     DeleteFileA(koi8.c_str());
+    DeleteFileA(win.c_str());
+}
+
+// A recent file is detected as the command line's are, whatever code page
+// the active view shows.
+TEST_F(Frame, RecentFilesAreDetected)
+{
+    const std::string win = TempFile("\xCF\xF0\xE8\xE2\xE5\xF2, \xEA\xE0\xEA \xE4\xE5\xEB\xE0?\r\n");
+    recent.Add(win);
+    frame.NewDocument();
+    Pump();
+    Command(ID_ENCODING_KOI8);
+    ASSERT_EQ(frame.ActiveView()->View().CodePage(), CP_KOI8);
+    Command(ID_FILE_MRU_FIRST);
+    EXPECT_EQ(frame.ActiveChild()->Document().GetPathName(), win);
+    EXPECT_EQ(frame.ActiveView()->View().CodePage(), CP_WIN);
+    frame.CloseAll();
     DeleteFileA(win.c_str());
 }
 

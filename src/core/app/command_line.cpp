@@ -37,7 +37,7 @@ bool OpenPathOrPattern(std::string path, bool strict, const AppSettings& setting
         return true;
     }
     const std::string directory = DirectoryOf(*absolute);
-    const OpenOptions options = settings.DisableAuto == 0 ? OpenOptions{} : OpenInEncoding(settings.Encoding);
+    const OpenOptions options = OpenWithoutChoice(settings.DisableAuto, settings.Encoding);
     for (const std::string& name : matches)
         opener.OpenDocument(directory + name, options);
     return true;

@@ -170,6 +170,6 @@ void ReapplyPreferences(PreferencesTarget& target, const PreferencesOutcome& out
         target.ApplyInterfaceFont();
     target.ApplyOutputLook();
     target.RecalculateLayout();
-    target.ChooseFileTypesAgain(); // the tools may have changed as well as the schemes
+    target.ChooseFileTypesAgain(outcome.schemesChanged); // the tools may have changed
     target.UpdateViews();
 }

@@ -99,7 +99,9 @@ public:
     virtual void ApplyInterfaceFont() = 0;
     virtual void ApplyOutputLook() = 0;
     virtual void RecalculateLayout() = 0;
-    virtual void ChooseFileTypesAgain() = 0;
+    // Every document's tool again, and its scheme too when `schemesChanged`
+    // (a scheme the user chose for a document stays).
+    virtual void ChooseFileTypesAgain(bool schemesChanged) = 0;
     virtual void UpdateViews() = 0;
 };
 

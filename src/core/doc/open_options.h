@@ -36,6 +36,14 @@ inline OpenOptions OpenInEncoding(std::uint8_t encoding)
     return options;
 }
 
+// What an open takes when the user chose nothing (a recent or dropped file,
+// the command line, a page just exported): the code page and line end are
+// detected, unless DisableAuto asks for the Encoding setting's code page.
+inline OpenOptions OpenWithoutChoice(int disableAuto, std::uint8_t encoding)
+{
+    return disableAuto ? OpenInEncoding(encoding) : OpenOptions{};
+}
+
 // A file dialog's line-end box: a line end, or nothing for "Auto".
 inline std::optional<std::uint8_t> ChosenLineEnd(int box)
 {

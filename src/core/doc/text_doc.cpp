@@ -105,6 +105,7 @@ void CTextDoc::ChooseScheme(std::uint8_t index)
 
 void CTextDoc::ViewSourceAs(std::uint8_t index)
 {
+    m_bSchemeChosen = true;
     ChooseScheme(index);
     UpdateAllViews();
 }

@@ -196,9 +196,10 @@ public:
     // Files larger than this are not opened.
     static constexpr std::uint64_t kLargestFile = std::uint64_t(1) << 30;
 
-    // The scheme and the tool of the document's extension, chosen again
-    // after the scheme list or the tool table changed.
-    void ChooseFileTypeAgain();
+    // The tool of the document's extension, chosen again after the tool
+    // table changed, and with `schemeToo` its scheme, unless the user chose
+    // one with ViewSourceAs.
+    void ChooseFileTypeAgain(bool schemeToo);
 
 private:
     enum class LoadResult { Loaded, Cancelled, Failed };
@@ -287,6 +288,7 @@ private:
     int m_bReloading = 0;
     int m_maxLineLength = 0;
     std::uint8_t m_schemeIndex = 0;
+    bool m_bSchemeChosen = false; // by the user, for this document
     std::uint8_t m_lineEndType = LINE_END_CRLF;
     CodePage m_codePage = CP_WIN;
     int m_bookmarkCount = 0;

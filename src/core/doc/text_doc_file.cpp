@@ -655,19 +655,23 @@ void CTextDoc::SetPathName(const std::string& path)
             ChooseScheme(static_cast<std::uint8_t>(m_pSettings->DefaultScheme));
     } else if (m_pFrame) {
         m_bCanExecute = m_pFrame->HasTool(key);
-        if (key != previousKey)
+        if (key != previousKey) {
+            m_bSchemeChosen = false; // another type of file
             ChooseScheme(m_pFrame->SchemeForExtension(key));
+        }
     }
     SetTitle(path);
     UpdateAllViews();
 }
 
-void CTextDoc::ChooseFileTypeAgain()
+void CTextDoc::ChooseFileTypeAgain(bool schemeToo)
 {
     if (!m_pFrame)
         return;
     const std::string key = ExtensionKey(GetPathName().empty() ? GetTitle() : GetPathName());
     m_bCanExecute = !key.empty() && m_pFrame->HasTool(key);
+    if (!schemeToo || m_bSchemeChosen)
+        return;
     m_schemeIndex = static_cast<std::uint8_t>(key.empty() ? m_pSettings->DefaultScheme
                                                           : m_pFrame->SchemeForExtension(key));
     InvalidateStatesFrom(0); // the index may name another scheme now

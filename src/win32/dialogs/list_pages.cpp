@@ -276,7 +276,8 @@ public:
                         {IDC_HIGHLIGHT_LIST, IDC_HIGHLIGHT_ADD, IDC_HIGHLIGHT_DELETE, 0, 0},
                         {{IDC_HIGHLIGHT_EXTENSIONS, &SchemeEntry::extensions}},
                         {5058, "Every highlight scheme needs the extensions of its files."}, live.schemeEntries),
-          m_settings(live), m_store(store), m_pickers(pickers), m_schemesChanged(schemesChanged)
+          m_settings(live), m_store(store), m_pickers(pickers), m_schemesChanged(schemesChanged),
+          m_before(live.schemeEntries)
     {
     }
 
@@ -296,13 +297,14 @@ private:
     void Save() override
     {
         SaveHighlightSchemeEntries(m_store, m_settings);
-        m_schemesChanged = true;
+        m_schemesChanged = m_settings.schemeEntries != m_before;
     }
 
     AppSettings& m_settings;
     ProfileStore& m_store;
     const PreferencePickers& m_pickers;
     bool& m_schemesChanged;
+    const std::vector<SchemeEntry> m_before;
 };
 
 } // namespace

@@ -166,6 +166,11 @@ CTextDoc* CMainFrame::NewDocument()
     return ShowNewDocument(std::move(doc));
 }
 
+OpenOptions CMainFrame::UnchosenOpen() const
+{
+    return OpenWithoutChoice(m_settings.DisableAuto, m_settings.Encoding);
+}
+
 CTextDoc* CMainFrame::OpenDocument(const std::string& path, const OpenOptions& options)
 {
     const DWORD attributes = GetFileAttributesW(FromCp1251(path).c_str());
@@ -358,9 +363,13 @@ bool CMainFrame::SaveAll()
 
 void CMainFrame::AutoSave()
 {
+    if (m_autoSaving)
+        return;
+    m_autoSaving = true;
     for (const CMyDocManager::Entry& e : m_documents.Entries())
         if (!e.doc->GetPathName().empty() && e.doc->IsModified() && !e.doc->SavesOnlyElsewhere())
             e.doc->DoFileSave();
+    m_autoSaving = false;
 }
 
 void CMainFrame::UpdateAllViews(ViewChange change)
@@ -527,7 +536,7 @@ void CMainFrame::OnDropFiles(HDROP drop)
     }
     DragFinish(drop);
     for (const std::string& path : paths)
-        OpenDocument(path, OpenOptions{}); // dropped files are detected
+        OpenDocument(path, UnchosenOpen());
 }
 
 // Settings and bar states are written before the save questions: a

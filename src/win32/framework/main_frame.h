@@ -88,6 +88,8 @@ public:
     // unmodified untitled active document gives way; a favorite opened anew
     // gets its caret, code page and bookmarks back.
     CTextDoc* OpenDocument(const std::string& path, const OpenOptions& options);
+    // The options of an open the user chose nothing for.
+    OpenOptions UnchosenOpen() const;
     // The framework's open: an already open path activates its window.
     CTextDoc* OpenDocumentFile(const std::string& path, const OpenOptions& options);
     // Asks to save a modified document; false when the user cancels.
@@ -205,7 +207,8 @@ private:
     std::array<CommandTarget*, 5> Chain();
     CTextDoc* ShowNewDocument(std::unique_ptr<CTextDoc> doc);
     void ShowDocumentMenu();
-    // Saves the modified documents that have a path.
+    // Saves the modified documents that have a path. A tick while a failed
+    // save's message is open does nothing: the next one after it retries.
     void AutoSave();
     FrameBars::Events BarEvents();
     void PlaceFromStore(RECT& rect);
@@ -309,6 +312,7 @@ private:
     SettingsEnvironment& m_environment;
     std::string m_programDir;
     bool m_printSettingsLoaded = false;
+    bool m_autoSaving = false;
     RecentFileList* m_recent;
     FileDialogMemory m_fileDialogs;
     StringTableResources m_resourceStrings;

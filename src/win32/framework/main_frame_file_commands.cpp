@@ -53,7 +53,7 @@ void CMainFrame::ExportHtmlCommand(int)
         m_prompts.ShowMessage(FillPlaceholder(InterfaceText(kCannotExport), *path), MessageKind::Error);
         return;
     }
-    OpenDocument(*path, OpenOptions{});
+    OpenDocument(*path, UnchosenOpen());
 }
 
 void CMainFrame::SendMailCommand(int)

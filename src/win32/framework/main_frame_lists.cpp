@@ -122,7 +122,7 @@ void CMainFrame::OpenRecentFile(int id)
 {
     const std::size_t index = static_cast<std::size_t>(id - ID_FILE_MRU_FIRST);
     if (m_recent && index < m_recent->Entries().size())
-        OpenDocument(std::string(m_recent->Entries()[index]), OpenInEncoding(m_settings.Encoding));
+        OpenDocument(std::string(m_recent->Entries()[index]), UnchosenOpen());
 }
 
 void CMainFrame::ApplyInterfaceLanguage()

@@ -64,7 +64,7 @@ void CMainFrame::OpenAtLine(const std::string& path, unsigned long line)
     OpenError error = OpenError::None;
     if (!m_files.OpenRead(path, error))
         return;
-    CTextDoc* doc = OpenDocument(path, OpenOptions{});
+    CTextDoc* doc = OpenDocument(path, UnchosenOpen());
     CMyDocManager::Entry* entry = doc ? m_documents.Find(*doc) : nullptr;
     if (!entry || !entry->frame)
         return;

@@ -42,10 +42,10 @@ public:
         m_frame.m_schemes = LoadHighlightSchemes(m_settings.schemeEntries, m_settings.DefaultScheme);
         m_frame.RebuildViewSourceMenu();
     }
-    void ChooseFileTypesAgain() override
+    void ChooseFileTypesAgain(bool schemesChanged) override
     {
         for (const CMyDocManager::Entry& entry : m_frame.m_documents.Entries())
-            entry.doc->ChooseFileTypeAgain();
+            entry.doc->ChooseFileTypeAgain(schemesChanged);
     }
     void ReloadKeyboardLayout() override { LoadKeyboardLayoutFile(m_frame.m_store, m_settings, m_frame.m_prompts); }
     void ReloadOpenSaveTypes() override { LoadOpenSaveTypes(m_frame.m_store, m_settings); }
