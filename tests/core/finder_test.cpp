@@ -1,6 +1,7 @@
 #include "core/tools/finder.h"
 
 #include "core/text/code_pages.h"
+#include "core/text/unicode_text.h"
 #include "support/fake_file_system.h"
 
 #include <gtest/gtest.h>
@@ -62,6 +63,26 @@ TEST_F(Finder, ARussianWordIsFoundInFilesOfAllFiveCodePages)
     EXPECT_EQ(counts.hits, 0);
     Run(exact);
     EXPECT_EQ(counts.hits, 5);
+}
+
+// The same word in a file of each of the seven forms the editor reads.
+TEST_F(Finder, ARussianWordIsFoundInUnicodeFilesToo)
+{
+    const std::string utf8 = EncodeUnicode(kPangram, UnicodeForm::Utf8);
+    files.files["C:\\docs\\1 koi8.txt"] = "x\r\n" + In(CP_KOI8, kPangram);
+    files.files["C:\\docs\\2 dos.txt"] = "x\r\n" + In(CP_DOS, kPangram);
+    files.files["C:\\docs\\3 mac.txt"] = "x\r\n" + In(CP_MAC, kPangram);
+    files.files["C:\\docs\\4 iso.txt"] = "x\r\n" + In(CP_ISO, kPangram);
+    files.files["C:\\docs\\5 win.txt"] = "x\r\n" + kPangram;
+    std::string ascii; // a first block of ASCII alone: the rest is UTF-8
+    for (int i = 0; i < 4000; ++i)
+        ascii += "line four\n";
+    files.files["C:\\docs\\6 utf8.txt"] = ascii + utf8 + "\n";
+    files.files["C:\\docs\\7 utf16.txt"] = "\xFF\xFE" + EncodeUnicode("x\r\n\r\n" + kPangram, UnicodeForm::Utf16Le);
+    const std::string printed = Run(Options(kBulokCapital));
+    EXPECT_EQ(counts.hits, 7) << printed;
+    EXPECT_NE(printed.find("6 utf8.txt(4001) : " + kPangram), std::string::npos) << printed;
+    EXPECT_NE(printed.find("7 utf16.txt(3) : " + kPangram), std::string::npos) << printed;
 }
 
 TEST_F(Finder, LinesAreCountedAsTheEditorBreaksThem)

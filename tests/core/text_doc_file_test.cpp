@@ -124,6 +124,18 @@ TEST_F(FileTest, BytesSixAndSevenOfAFileStayThemselves)
     EXPECT_EQ(Saved(), "\tyx\n");
 }
 
+TEST_F(FileTest, AFileWithNulBytesSaysItLooksBinary)
+{
+    ASSERT_TRUE(Open(std::string("a\0b\x07", 4)));
+    EXPECT_TRUE(doc.LooksBinary());
+    EXPECT_EQ(doc.StatusNote(), "This file looks binary");
+    EXPECT_EQ(Saved(), std::string("a\0b\x07", 4));
+    ASSERT_TRUE(Open("text"));
+    EXPECT_EQ(doc.StatusNote(), "");
+    ASSERT_TRUE(Open(std::string("\xFF\xFEt\0", 4))); // UTF-16: its NULs are the text's
+    EXPECT_FALSE(doc.LooksBinary());
+}
+
 // Every byte value in every place of a line, with every line end and tab
 // size: a file comes back as it was.
 TEST_F(FileTest, EveryByteInEveryPlaceRoundTrips)

@@ -236,6 +236,7 @@ CTextDoc::LoadResult CTextDoc::ReadFileText(InputFile& in, const OpenOptions& op
     }
     // Judged on the text: UTF-16 is half NUL bytes.
     text.wrongPassword = text.encrypted && LooksWronglyDeciphered(firstText);
+    text.looksBinary = firstText.find('\0') != std::string_view::npos;
     // A first block of ASCII alone may begin a UTF-8 file: the rest is read
     // as it is and checked, and decoded at the end if it is UTF-8.
     std::optional<Utf8Check> utf8Check;
@@ -337,7 +338,6 @@ CTextDoc::LoadResult CTextDoc::ReadFileText(InputFile& in, const OpenOptions& op
 
     text.longest = longest;
     text.unicode = unicode;
-    text.looksBinary = firstText.find('\0') != std::string_view::npos;
     text.firstUnmapped = decoder ? decoder->FirstUnmapped() : std::nullopt;
     text.unmappedCount = decoder ? decoder->UnmappedCount() : 0;
     if (utf8Check && utf8Check->IsUtf8())

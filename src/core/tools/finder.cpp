@@ -1,8 +1,9 @@
 #include "core/tools/finder.h"
 
-#include "core/doc/detect.h"
-#include "core/doc/line_end_scanner.h"
+#include "core/doc/tab_cells.h"
+#include "core/doc/text_doc.h"
 #include "core/platform/file_system.h"
+#include "core/settings/app_settings.h"
 #include "core/text/code_pages.h"
 #include "core/text/cp1251.h"
 #include "core/tools/line_search.h"
@@ -12,8 +13,6 @@
 
 namespace {
 
-constexpr std::size_t kBlock = 1 << 16;
-constexpr std::size_t kDetectWindow = 5000;
 constexpr std::size_t kShownBytes = 1000; // of a hit's line: its place is what matters
 
 class FileSearch {
@@ -52,48 +51,31 @@ private:
         return false;
     }
 
+    // The file is read as the editor opens it: its code page or Unicode
+    // form detected, its lines broken where the editor breaks them.
     void File(const std::string& path)
     {
-        OpenError error = OpenError::None;
-        std::unique_ptr<InputFile> in = m_files.OpenRead(path, error);
-        if (!in) {
+        CTextDoc doc(m_settings, nullptr, &m_files, nullptr);
+        if (!doc.OnOpenDocument(path)) {
             m_print("Cannot read file " + path + "\r\n");
             return;
         }
-        std::vector<char> block(kBlock);
-        std::optional<std::size_t> got = in->Read(block.data(), block.size());
-        if (!got) {
-            m_print("Cannot read file " + path + "\r\n");
+        if (doc.LooksBinary())
             return;
-        }
-        if (std::memchr(block.data(), 0, *got)) // not text
-            return;
-        const std::uint8_t codePage = DetectCodePage(block.data(), std::min(*got, kDetectWindow));
+        const std::uint8_t codePage = doc.GetCodePage();
         LineSearch search(m_options.what, m_options.wholeWord, false, codePage, m_options.matchCase);
-        LineEndScanner scanner(LineEndBytes(DetectLineEnd(block.data(), *got)));
         const int hitsBefore = counts.hits;
         std::string line;
-        int number = 1;
-        auto lineEnded = [&] {
-            if (search.FindIn(line).Found())
-                Hit(path, number, line, codePage);
+        for (int i = 0; i < doc.GetLineCount(); ++i) {
             line.clear();
-            ++number;
-        };
-        auto content = [&](const char* bytes, std::size_t size) { line.append(bytes, size); };
-        while (*got > 0) {
-            scanner.Scan(block.data(), *got, content, lineEnded);
-            if (*got < block.size())
-                break;
-            got = in->Read(block.data(), block.size());
-            if (!got) {
-                m_print("Cannot read file " + path + "\r\n");
-                return;
-            }
+            const std::string_view cells = doc.GetLine(i);
+            if (doc.KeepsTabsAsBytes())
+                line.assign(cells);
+            else
+                AppendCellsAsText(line, cells);
+            if (search.FindIn(line).Found())
+                Hit(path, i + 1, line, codePage);
         }
-        scanner.Finish(content);
-        if (!line.empty())
-            lineEnded();
         if (counts.hits > hitsBefore)
             ++counts.files;
     }
@@ -112,6 +94,7 @@ private:
     FileSystem& m_files;
     const std::function<void(std::string_view)>& m_print;
     std::vector<std::string> m_masks = SplitMasks(m_options.masks);
+    AppSettings m_settings;
 };
 
 } // namespace

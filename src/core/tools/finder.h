@@ -41,11 +41,13 @@ struct FinderCounts {
 };
 
 // Searches every file matching a mask, in each folder's name order, files
-// before subfolders. Each file's code page is detected and its lines are
-// compared (and printed) as cp1251, so a Russian word is found in files of
-// all five code pages; lines end as the editor would break them. Files with
-// a NUL byte in their first block are not text and are passed over; a file
-// or folder that cannot be read is said so in a line of its own.
+// before subfolders. Each file is read as the editor opens it (its code page
+// or Unicode form detected, lines broken as the editor breaks them), so a
+// Russian word is found in files of all five code pages and of UTF-8 and
+// UTF-16; hits are printed as cp1251. Files whose first block holds NUL bytes
+// (after decoding) are not text and are passed over; a file or folder that
+// cannot be read (an encrypted file among them) is said so in a line of its
+// own.
 FinderCounts RunFinder(const FinderOptions& options, FileSystem& files,
                        const std::function<void(std::string_view)>& print);
 
