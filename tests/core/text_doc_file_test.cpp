@@ -132,7 +132,8 @@ TEST_F(FileTest, AFileWithNulBytesSaysItLooksBinary)
     EXPECT_EQ(Saved(), std::string("a\0b\x07", 4));
     ASSERT_TRUE(Open("text"));
     EXPECT_EQ(doc.StatusNote(), "");
-    ASSERT_TRUE(Open(std::string("\xFF\xFEt\0", 4))); // UTF-16: its NULs are the text's
+    fs.files[kPath] = std::string("\xFF\xFEt\0", 4); // UTF-16: its NULs are the text's
+    ASSERT_TRUE(doc.OnOpenDocument(kPath));
     EXPECT_FALSE(doc.LooksBinary());
 }
 
