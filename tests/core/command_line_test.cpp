@@ -126,3 +126,26 @@ TEST(CommandLineArguments, FollowTheProgramName)
     EXPECT_EQ(ArgumentsOf("\"noveda.exe\""), "");
     EXPECT_EQ(ArgumentsOf("\"unclosed"), "");
 }
+
+TEST(CommandLinePieces, HoldWholeNamesAndEverything)
+{
+    EXPECT_EQ(SplitCommandLine("a.txt b.txt", 20), std::vector<std::string>{"a.txt b.txt"});
+    std::string line;
+    std::vector<std::string> names;
+    for (int i = 0; i < 300; ++i) {
+        names.push_back(i % 3 ? "C:\\docs\\file" + std::to_string(i) + ".txt" : "\"C:\\my docs\\n " + std::to_string(i) + ".txt\"");
+        line += (i ? " " : "") + names.back();
+    }
+    ASSERT_GT(line.size(), 2046u);
+    const std::vector<std::string> pieces = SplitCommandLine(line, 2046);
+    ASSERT_GT(pieces.size(), 1u);
+    std::string joined;
+    for (const std::string& piece : pieces) {
+        EXPECT_LE(piece.size(), 2046u);
+        joined += (joined.empty() ? "" : " ") + piece;
+        // Every piece begins with a whole name.
+        const std::size_t end = piece[0] == '"' ? piece.find('"', 1) + 1 : piece.find(' ');
+        EXPECT_NE(std::find(names.begin(), names.end(), piece.substr(0, end)), names.end()) << piece.substr(0, 40);
+    }
+    EXPECT_EQ(joined, line);
+}

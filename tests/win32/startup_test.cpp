@@ -4,6 +4,7 @@
 #include "dialog_script.h"
 #include "frame_fixture.h"
 
+#include "core/app/command_line.h"
 #include "core/app/interface_language.h"
 #include "core/text/setup_file.h"
 #include "win32/app/menu_conversion.h"
@@ -13,9 +14,11 @@
 #include "win32/framework/frame_path_opener.h"
 #include "win32/res/resource.h"
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
 #include <set>
+#include <thread>
 
 namespace {
 
@@ -325,6 +328,53 @@ TEST(SingleInstanceBlock, HandsACommandLineToTheRunningInstance)
     EXPECT_TRUE(PeekMessageW(&posted, window, message, message, PM_REMOVE));
     EXPECT_EQ(first.TakeCommandLine(), std::string(SingleInstance::kMaxHandedOver, 'x'));
     EXPECT_EQ(first.TakeCommandLine(), ""); // read once
+    first.Unlock();
+    DestroyWindow(window);
+}
+
+// A command line longer than the block goes over in pieces of whole names,
+// each read before the next is written.
+TEST(SingleInstanceBlock, ALongCommandLineGoesOverInPiecesOfWholeNames)
+{
+    constexpr DWORD kWait = 300;
+    SingleInstance first(L"NovedaTestEvent3", L"NovedaTestBlock3", kWait);
+    ASSERT_TRUE(first.Lock());
+    HWND window = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    first.Publish(window);
+    std::string line;
+    for (int i = 0; i < 200; ++i)
+        line += (i ? " \"C:\\my docs\\file " : "\"C:\\my docs\\file ") + std::to_string(i) + ".txt\"";
+    ASSERT_GT(line.size(), SingleInstance::kMaxHandedOver);
+
+    std::vector<std::string> read;
+    std::atomic<bool> done = false;
+    std::thread reader([&] { // the running instance
+        for (int i = 0; i < 400 && !done; ++i) {
+            const std::string text = first.TakeCommandLine();
+            if (!text.empty()) {
+                read.push_back(text);
+                first.Unlock();
+            }
+            Sleep(5);
+        }
+    });
+    SingleInstance second(L"NovedaTestEvent3", L"NovedaTestBlock3", kWait);
+    second.Lock();
+    EXPECT_TRUE(second.HandOver(line, SingleInstance::Message()));
+    Sleep(100);
+    done = true;
+    reader.join();
+    ASSERT_GT(read.size(), 1u);
+    std::string joined;
+    for (const std::string& piece : read)
+        joined += (joined.empty() ? "" : " ") + piece;
+    EXPECT_EQ(joined, line);
+
+    // A busy instance that reads nothing: what it was handed stays as it was.
+    SingleInstance third(L"NovedaTestEvent3", L"NovedaTestBlock3", kWait);
+    third.Lock();
+    EXPECT_FALSE(third.HandOver(line, SingleInstance::Message()));
+    EXPECT_EQ(first.TakeCommandLine(), SplitCommandLine(line, SingleInstance::kMaxHandedOver).front());
     first.Unlock();
     DestroyWindow(window);
 }

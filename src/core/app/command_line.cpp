@@ -3,6 +3,7 @@
 #include "core/settings/app_settings.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -65,6 +66,39 @@ void ProcessCommandLine(const std::string& text, const AppSettings& settings, Pa
     opened |= OpenPathOrPattern(text.substr(start), false, settings, opener);
     if (!opened)
         opener.NewDocument();
+}
+
+std::vector<std::string> SplitCommandLine(const std::string& text, std::size_t maxBytes)
+{
+    std::vector<std::string> pieces;
+    if (text.size() <= maxBytes) {
+        pieces.push_back(text);
+        return pieces;
+    }
+    std::string piece;
+    auto take = [&](std::string token) {
+        if (token.empty())
+            return;
+        if (!piece.empty() && piece.size() + 1 + token.size() > maxBytes)
+            pieces.push_back(std::exchange(piece, {}));
+        if (!piece.empty())
+            piece += ' ';
+        piece += token.substr(0, maxBytes);
+    };
+    bool quoted = false;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '"') {
+            quoted = !quoted;
+        } else if (text[i] == ' ' && !quoted) {
+            take(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    take(text.substr(start));
+    if (!piece.empty())
+        pieces.push_back(piece);
+    return pieces;
 }
 
 std::string ArgumentsOf(const std::string& commandLine)

@@ -32,6 +32,12 @@ bool OpenPathOrPattern(std::string path, bool strict, const AppSettings& setting
 // keep blanks inside) leniently; a new untitled document when nothing opens.
 void ProcessCommandLine(const std::string& text, const AppSettings& settings, PathOpener& opener);
 
+// A command line in pieces of at most `maxBytes` bytes for hand-overs of a
+// limited size: each piece holds whole blank-separated tokens (quotes keep
+// blanks inside), as ProcessCommandLine reads them; a single token longer
+// than that is cut.
+std::vector<std::string> SplitCommandLine(const std::string& text, std::size_t maxBytes);
+
 // The arguments of a process's command line: what follows the program's
 // name (quoted or not) and the blanks after it.
 std::string ArgumentsOf(const std::string& commandLine);

@@ -1,7 +1,10 @@
 #include "win32/app/single_instance.h"
 
+#include "core/app/command_line.h"
+
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 SingleInstance::SingleInstance(const std::wstring& eventName, const std::wstring& blockName, DWORD lockWait)
     : m_lockWait(lockWait)
@@ -41,11 +44,35 @@ HWND SingleInstance::RunningWindow() const
 
 bool SingleInstance::HandOver(const std::string& commandLine, UINT message)
 {
-    const std::size_t length = std::min(commandLine.size(), kMaxHandedOver);
-    std::memcpy(m_block->commandLine, commandLine.data(), length);
-    m_block->commandLine[length] = '\0';
+    const std::vector<std::string> pieces = SplitCommandLine(commandLine, kMaxHandedOver);
+    for (std::size_t i = 0; i < pieces.size(); ++i) {
+        // The running instance gives the lock back once it has read a piece.
+        if (i > 0)
+            Lock();
+        // A hand-over not read yet (the lock was taken as abandoned while
+        // the instance was busy) is added to, never written over.
+        int waits = 0;
+        while (!Put(pieces[i])) {
+            if (++waits > kBusyWaits)
+                return false;
+            Lock();
+        }
+        if (!PostMessageW(RunningWindow(), message, 0, 0))
+            return false;
+    }
+    return true;
+}
+
+bool SingleInstance::Put(const std::string& piece)
+{
+    const std::size_t unread = strnlen(m_block->commandLine, kCommandLineSize);
+    if (unread > 0 && unread + 1 + piece.size() > kMaxHandedOver)
+        return false;
+    std::string text = unread > 0 ? std::string(m_block->commandLine, unread) + " " + piece : piece;
+    text.resize(std::min(text.size(), kMaxHandedOver));
+    std::memcpy(m_block->commandLine, text.c_str(), text.size() + 1);
     m_block->commandLine[kCommandLineSize - 1] = '\0';
-    return PostMessageW(RunningWindow(), message, 0, 0) != FALSE;
+    return true;
 }
 
 void SingleInstance::Publish(HWND mainWindow)

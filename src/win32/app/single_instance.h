@@ -20,6 +20,9 @@ public:
     static constexpr std::size_t kCommandLineSize = 2048;
     static constexpr std::size_t kMaxHandedOver = 2046;
     static constexpr DWORD kLockWait = 5000; // milliseconds
+    // How many more waits a start gives a busy instance whose last hand-over
+    // is still unread and has no room for more.
+    static constexpr int kBusyWaits = 6;
 
     // The names may differ for tests, which must not meet a running editor.
     explicit SingleInstance(const std::wstring& eventName = L"NovedaSingleEvent",
@@ -35,10 +38,12 @@ public:
     void Unlock();
     // The running instance's main window; null while none has started.
     HWND RunningWindow() const;
-    // A later start: the command line (cut at 2046 bytes) into the block, and
-    // the registered message to the running window. The lock stays taken;
-    // false when the message could not be posted (the window is gone), and
-    // the start then goes on as the running instance.
+    // A later start: the command line into the block, in pieces of whole
+    // names of up to 2046 bytes, each followed by the registered message to
+    // the running window. The lock stays taken; false when a message could
+    // not be posted (the window is gone) or a busy instance never read what
+    // was handed to it before, and the start then goes on as an instance of
+    // its own.
     bool HandOver(const std::string& commandLine, UINT message);
     // The first instance, at the end of its start-up.
     void Publish(HWND mainWindow);
@@ -51,6 +56,9 @@ public:
     static UINT Message();
 
 private:
+    // Into the block, after a hand-over not read yet; false when it does not fit.
+    bool Put(const std::string& piece);
+
     struct Block {
         std::uint32_t mainWindow;
         char commandLine[kCommandLineSize];
