@@ -126,6 +126,37 @@ TEST_F(Actions, GoToSpeaksTheInterfaceLanguageAndReachesFarLines)
     frame.ApplyInterfaceLanguage();
 }
 
+// Clip libraries that are empty or begin with a separator are pop-ups the
+// language file's numbering passes over like any other library's.
+class ClipLibraryMenus : public DocumentFramework {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(clips.slots[0].Read(0, "#library_name=Empty\r\n"));
+        ASSERT_TRUE(clips.slots[1].Read(1, "#library_name=Lines\r\n#clip_name=separator\r\n#clip_name=One\r\nx\r\n"));
+        DocumentFramework::SetUp();
+    }
+};
+
+TEST_F(ClipLibraryMenus, KeepTheInterfaceLanguagesTextsInPlace)
+{
+    settings.InterfaceFile = NOVEDA_DATA_DIR "/russian.lng";
+    frame.ApplyInterfaceLanguage();
+    HMENU actions = PopupWith(GetMenu(frame.Window()), ID_ACTIONS_TABS_TO_SPACES);
+    ASSERT_NE(actions, nullptr);
+    auto textAt = [&](UINT item, UINT how) {
+        wchar_t text[128] = {};
+        GetMenuStringW(actions, item, text, 128, how);
+        return std::wstring(text);
+    };
+    EXPECT_EQ(textAt(0, MF_BYPOSITION), L"Empty");
+    EXPECT_EQ(textAt(1, MF_BYPOSITION), L"Lines");
+    EXPECT_EQ(textAt(ID_ACTIONS_TABS_TO_SPACES, MF_BYCOMMAND), L"&Табуляции -> пробелы");
+    EXPECT_EQ(textAt(ID_ACTIONS_TRIM_SPACES, MF_BYCOMMAND), L"Убрать &концевые пробелы");
+    settings.InterfaceFile.clear();
+    frame.ApplyInterfaceLanguage();
+}
+
 TEST_F(Actions, BookmarkListGoesToAndDeletesBookmarks)
 {
     SetText({"zero", "one", "two", "three"});

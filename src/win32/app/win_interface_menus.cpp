@@ -6,10 +6,15 @@
 
 namespace {
 
+// The menu data the frame gives a clip library's pop-up.
+constexpr ULONG_PTR kClipLibraryMark = 0x4E436C70; // "NClp"
+
 bool IsClipLibraryMenu(HMENU sub)
 {
-    const UINT first = GetMenuItemID(sub, 0);
-    return first >= static_cast<UINT>(kFirstClipCommand) && first < static_cast<UINT>(kLastClipCommand);
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_MENUDATA;
+    return GetMenuInfo(sub, &info) && info.dwMenuData == kClipLibraryMark;
 }
 
 void ApplyTexts(HMENU live, const Menu& model)
@@ -33,6 +38,15 @@ void ApplyTexts(HMENU live, const Menu& model)
 }
 
 } // namespace
+
+void MarkAsClipLibraryMenu(HMENU popup)
+{
+    MENUINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIM_MENUDATA;
+    info.dwMenuData = kClipLibraryMark;
+    SetMenuInfo(popup, &info);
+}
 
 Menu MenuModelOf(HMENU menu)
 {

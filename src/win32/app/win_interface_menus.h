@@ -22,3 +22,7 @@ private:
 
 // A real menu as the menu model.
 Menu MenuModelOf(HMENU menu);
+// Marks a pop-up the frame puts in for a clip library, whatever items it
+// holds (none, or a separator first), so that a language file's numbering
+// passes over it.
+void MarkAsClipLibraryMenu(HMENU popup);

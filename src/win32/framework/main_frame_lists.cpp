@@ -164,6 +164,7 @@ void CMainFrame::InstallClipLibraryMenus()
             continue;
         }
         HMENU popup = CreatePopupMenu();
+        MarkAsClipLibraryMenu(popup);
         AppendMenuItems(popup, item.items);
         InsertMenuW(actions, position++, MF_BYPOSITION | MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup),
                     FromCp1251(item.text).c_str());
