@@ -194,6 +194,48 @@ TEST_F(FileCommands, ExportOpensThePageAndAFailedExportSaysSo)
     EXPECT_EQ(FileText(locked), "old");
 }
 
+// Exported onto a page that is open: the open page shows the new one, after
+// a question when it held changes.
+TEST_F(FileCommands, ExportOntoAnOpenPageReadsItAgain)
+{
+    const fs::path page = folder / L"open.htm";
+    std::ofstream(page) << "old page";
+    CTextDoc* shown = frame.OpenDocument(ToCp1251(page.wstring()), {});
+    ASSERT_NE(shown, nullptr);
+    TextPos at{0, 0};
+    shown->InsertText(at, "edited ", true);
+    frame.NewDocument();
+    Pump();
+    Doc().AppendLine("newtext");
+    std::wstring offered;
+    prompts.yes = false; // keep the changes: nothing is written
+    {
+        DialogScript script([&](HWND dialog) {
+            if (IsMessageBox(dialog))
+                PostMessageW(dialog, WM_COMMAND, IDYES, 0);
+            else
+                ChooseInSaveDialog(dialog, page, offered);
+        });
+        Command(ID_FILE_EXPORT_HTML);
+    }
+    EXPECT_EQ(FileText(page), "old page");
+    EXPECT_EQ(shown->GetLine(0), "edited old page");
+    prompts.yes = true;
+    {
+        DialogScript script([&](HWND dialog) {
+            if (IsMessageBox(dialog))
+                PostMessageW(dialog, WM_COMMAND, IDYES, 0);
+            else
+                ChooseInSaveDialog(dialog, page, offered);
+        });
+        Command(ID_FILE_EXPORT_HTML);
+    }
+    EXPECT_NE(FileText(page).find("newtext"), std::string::npos);
+    EXPECT_EQ(shown->GetLine(0).substr(0, 6), "<html>");
+    EXPECT_FALSE(shown->IsModified());
+    EXPECT_EQ(prompts.questions.size(), 2u);
+}
+
 TEST_F(FileCommands, MailWithoutMailSupportSaysSo)
 {
     WriteProfileStringA("MAIL", "MAPI", "0");

@@ -1,4 +1,5 @@
 // The active document handed on: Save encrypted, Export to Html, Send mail.
+#include "core/doc/doc_strings.h"
 #include "core/doc/mail_body.h"
 #include "core/doc/open_options.h"
 #include "core/text/placeholder.h"
@@ -40,18 +41,27 @@ void CMainFrame::SaveEncryptedCommand(int)
         doc.SaveEncryptedAs(paths.front(), ChosenLineEnd(dialog.lineEnd), NamedEncoding(dialog.encoding));
 }
 
-// The page opens as a document, as if chosen with File Open.
+// The page opens as a document, as if chosen with File Open; a page that is
+// open already is read again (asked first when it holds changes).
 void CMainFrame::ExportHtmlCommand(int)
 {
     const CTextDoc& doc = ActiveChild()->Document();
     const std::optional<std::string> path = ChooseFileToSave(m_window, SuggestHtmlName(PathOrTitle(doc)));
     if (!path)
         return;
+    CMyDocManager::Entry* open = m_documents.FindPath(*path);
+    if (open && open->doc->IsModified() &&
+        !m_prompts.AskYesNo(InterfaceText(kReloadQuestion), MessageKind::Warning))
+        return;
     HighlightScheme& scheme = m_schemes[std::min<std::size_t>(doc.GetSchemeIndex(), m_schemes.size() - 1)];
     scheme.LoadScheme();
     if (!ExportHtmlToFile(doc, scheme, m_settings.Colors, m_files, *path)) {
         m_prompts.ShowMessage(FillPlaceholder(InterfaceText(kCannotExport), *path), MessageKind::Error);
         return;
+    }
+    if (open) {
+        open->doc->SetModified(false); // the user agreed to lose the changes
+        open->doc->Reload();
     }
     OpenDocument(*path, UnchosenOpen());
 }
