@@ -182,11 +182,14 @@ void Utf8Check::Take(std::string_view bytes)
     }
     std::size_t at = 0;
     while (at < bytes.size()) {
-        // ASCII eight bytes at a time: most text is nothing else.
-        std::uint64_t eight;
-        if (at + 8 <= bytes.size() && (std::memcpy(&eight, bytes.data() + at, 8), (eight & 0x8080808080808080u) == 0)) {
-            at += 8;
-            continue;
+        // ASCII 32 bytes at a time: most text is nothing else.
+        if (at + 32 <= bytes.size()) {
+            std::uint64_t words[4];
+            std::memcpy(words, bytes.data() + at, 32);
+            if (((words[0] | words[1] | words[2] | words[3]) & 0x8080808080808080u) == 0) {
+                at += 32;
+                continue;
+            }
         }
         const int length = ValidSequence(bytes, at);
         if (length == 0) {
