@@ -207,29 +207,22 @@ TEST_F(FileCommands, ExportOntoAnOpenPageReadsItAgain)
     frame.NewDocument();
     Pump();
     Doc().AppendLine("newtext");
-    std::wstring offered;
-    prompts.yes = false; // keep the changes: nothing is written
-    {
+    auto exportOntoPage = [&] {
+        std::wstring offered;
         DialogScript script([&](HWND dialog) {
-            if (IsMessageBox(dialog))
+            if (IsMessageBox(dialog)) // "replace it?"
                 PostMessageW(dialog, WM_COMMAND, IDYES, 0);
             else
                 ChooseInSaveDialog(dialog, page, offered);
         });
         Command(ID_FILE_EXPORT_HTML);
-    }
+    };
+    prompts.yes = false; // keep the changes: nothing is written
+    exportOntoPage();
     EXPECT_EQ(FileText(page), "old page");
     EXPECT_EQ(shown->GetLine(0), "edited old page");
     prompts.yes = true;
-    {
-        DialogScript script([&](HWND dialog) {
-            if (IsMessageBox(dialog))
-                PostMessageW(dialog, WM_COMMAND, IDYES, 0);
-            else
-                ChooseInSaveDialog(dialog, page, offered);
-        });
-        Command(ID_FILE_EXPORT_HTML);
-    }
+    exportOntoPage();
     EXPECT_NE(FileText(page).find("newtext"), std::string::npos);
     EXPECT_EQ(shown->GetLine(0).substr(0, 6), "<html>");
     EXPECT_FALSE(shown->IsModified());

@@ -17,6 +17,25 @@ std::string DirectoryOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// The blank-separated tokens of a command line, quotes keeping blanks
+// inside (and staying in the token); no empty ones.
+std::vector<std::string> Tokens(const std::string& text)
+{
+    std::vector<std::string> tokens;
+    bool quoted = false;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        if (i < text.size() && text[i] == '"') {
+            quoted = !quoted;
+        } else if (i == text.size() || (text[i] == ' ' && !quoted)) {
+            if (i > start)
+                tokens.push_back(text.substr(start, i - start));
+            start = i + 1;
+        }
+    }
+    return tokens;
+}
+
 } // namespace
 
 bool OpenPathOrPattern(std::string path, bool strict, const AppSettings& settings, PathOpener& opener)
@@ -53,17 +72,8 @@ void ProcessCommandLine(const std::string& text, const AppSettings& settings, Pa
     if (OpenPathOrPattern(text, true, settings, opener))
         return;
     bool opened = false;
-    bool quoted = false;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '"') {
-            quoted = !quoted;
-        } else if (text[i] == ' ' && !quoted) {
-            opened |= OpenPathOrPattern(text.substr(start, i - start), false, settings, opener);
-            start = i + 1;
-        }
-    }
-    opened |= OpenPathOrPattern(text.substr(start), false, settings, opener);
+    for (const std::string& token : Tokens(text))
+        opened |= OpenPathOrPattern(token, false, settings, opener);
     if (!opened)
         opener.NewDocument();
 }
@@ -76,26 +86,13 @@ std::vector<std::string> SplitCommandLine(const std::string& text, std::size_t m
         return pieces;
     }
     std::string piece;
-    auto take = [&](std::string token) {
-        if (token.empty())
-            return;
+    for (const std::string& token : Tokens(text)) {
         if (!piece.empty() && piece.size() + 1 + token.size() > maxBytes)
             pieces.push_back(std::exchange(piece, {}));
         if (!piece.empty())
             piece += ' ';
         piece += token.substr(0, maxBytes);
-    };
-    bool quoted = false;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '"') {
-            quoted = !quoted;
-        } else if (text[i] == ' ' && !quoted) {
-            take(text.substr(start, i - start));
-            start = i + 1;
-        }
     }
-    take(text.substr(start));
     if (!piece.empty())
         pieces.push_back(piece);
     return pieces;
