@@ -18,6 +18,9 @@ TEST(StatusTexts, ShowTheCaretAndTheSettings)
     EXPECT_EQ(texts.unicodeName, "");
     EXPECT_EQ(ComputeStatusTexts(CaretInfo{0, 1, 0, CP_WIN, UnicodeForm::Utf8Bom}, settings).unicodeName, "UTF-8 BOM");
     EXPECT_EQ(ComputeStatusTexts(CaretInfo{0, 1, 0, CP_WIN, UnicodeForm::Utf16Be}, settings).unicodeName, "UTF-16");
+    // Why a document takes no edits stands after the place.
+    EXPECT_EQ(ComputeStatusTexts(CaretInfo{0, 1, 0, CP_WIN, UnicodeForm::Utf8, "Read-only"}, settings).position,
+              "Line: 1 / 1\t\tCol:1\t\tRead-only");
     EXPECT_EQ(texts.insertMode, "OVR");
 
     settings.Language = 0;

@@ -87,6 +87,12 @@ inline void CheckFileSystemContract(FileSystem& fs, const std::string& dir, char
     const std::string copy = dir + separator + "contract copy.txt";
     EXPECT_TRUE(fs.Copy(file, copy));
     EXPECT_EQ(ReadAll(fs, copy), "new text");
+    // One file however it is spelled; a copy is another.
+    EXPECT_TRUE(fs.IsSameFile(file, file));
+    EXPECT_TRUE(fs.IsSameFile(file, dir + separator + separator + "contract.txt"));
+    EXPECT_TRUE(fs.IsSameFile(file, dir + separator + "." + separator + "contract.txt"));
+    EXPECT_FALSE(fs.IsSameFile(file, copy));
+    EXPECT_FALSE(fs.IsSameFile(file, dir + separator + "never made"));
     ASSERT_TRUE(WriteAll(fs, *temp2, "other"));
     EXPECT_FALSE(fs.Copy(*temp2, copy)); // never over a file
     EXPECT_EQ(ReadAll(fs, copy), "new text");
