@@ -47,3 +47,24 @@ TEST(DialogRules, TheFirstStartWritesVersionAndProgramPath)
     EXPECT_EQ(older.GetInt("General", "Version"), 310u);
     EXPECT_EQ(older.GetString("General", "ExecPath"), std::nullopt);
 }
+
+// Whatever the user listed (or nothing), the dialog opens on the text files
+// and offers all files next; the language file names the program's types.
+TEST(DialogRules, TheOpenFilterStartsWithTextFilesThenAllFiles)
+{
+    EXPECT_EQ(BuildOpenFilter({}, {}), "Text files (*.txt;*.log;*.ini)\0*.txt;*.log;*.ini\0"
+                                       "All files (*.*)\0*.*\0"
+                                       "Encrypted files (*.crp)\0*.crp\0\0"s);
+    const std::vector<FileType> types{{"Web", "*.htm;*.html"}, {"C", "*.c"}};
+    const StringLookup russian = [](std::uint32_t id) -> std::optional<std::string> {
+        if (id == kAllFilesType.id)
+            return "\xC2\xF1\xE5 \xF4\xE0\xE9\xEB\xFB (*.*)"; // "Все файлы (*.*)"
+        return std::nullopt;
+    };
+    EXPECT_EQ(BuildOpenFilter(types, russian), "Text files (*.txt;*.log;*.ini)\0*.txt;*.log;*.ini\0"
+                                               "\xC2\xF1\xE5 \xF4\xE0\xE9\xEB\xFB (*.*)\0*.*\0"
+                                               "Web\0*.htm;*.html\0C\0*.c\0"
+                                               "Encrypted files (*.crp)\0*.crp\0\0"s);
+    EXPECT_EQ(BuildTypeFilter({kEncryptedFilesType, kAllFilesType}, {}),
+              "Encrypted files (*.crp)\0*.crp\0All files (*.*)\0*.*\0\0"s);
+}

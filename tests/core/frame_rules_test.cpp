@@ -100,3 +100,28 @@ TEST(ToolbarTooltips, LibraryNameThenInterfaceStringThenResourceString)
     EXPECT_EQ(ToolbarButtonName(32795, none, none), "Clip library 10");
     EXPECT_EQ(ToolbarButtonName(57601, none, resource), "");
 }
+
+TEST(FrameRules, NewDocumentWindowsCascadeInsideTheAreaOrStayMaximized)
+{
+    const Rect client{0, 0, 800, 600};
+    // Three quarters of the area, one step further each, from the top-left
+    // again before the next would leave the area.
+    EXPECT_EQ(NewChildPlacement(std::nullopt, false, 0, client, 20),
+              (WindowPlacement{kPlacementNormal, 0, 0, 450, 600}));
+    EXPECT_EQ(NewChildPlacement(std::nullopt, false, 7, client, 20),
+              (WindowPlacement{kPlacementNormal, 140, 140, 590, 740}));
+    EXPECT_EQ(NewChildPlacement(std::nullopt, false, 8, client, 20),
+              (WindowPlacement{kPlacementNormal, 0, 0, 450, 600}));
+    EXPECT_EQ(NewChildPlacement(std::nullopt, true, 3, client, 20).status, kPlacementMaximized);
+
+    // The first takes what was stored, unless its rectangle is of no use.
+    const WindowPlacement stored{kPlacementNormal, 10, 20, 500, 700};
+    EXPECT_EQ(NewChildPlacement(stored, false, 0, client, 20), stored);
+    const WindowPlacement tiny{kPlacementMaximized, 0, 0, 100, 200}; // a fresh profile's
+    EXPECT_EQ(NewChildPlacement(tiny, false, 0, client, 20),
+              (WindowPlacement{kPlacementMaximized, 0, 0, 450, 600}));
+    const WindowPlacement outside{kPlacementNormal, 900, 900, 1500, 1700};
+    EXPECT_EQ(NewChildPlacement(outside, false, 0, client, 20).top, 0);
+    // A client area of nothing still gives a window.
+    EXPECT_EQ(NewChildPlacement(std::nullopt, false, 5, Rect{}, 20), (WindowPlacement{kPlacementNormal, 0, 0, 1, 1}));
+}

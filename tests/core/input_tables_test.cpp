@@ -1,10 +1,15 @@
 // Keyboard layouts and transliteration tables, and the files that ship.
 #include "core/platform/profile_store.h"
 #include "core/settings/input_tables.h"
+#include "core/settings/shipped_setup.h"
 #include "core/settings/settings_io.h"
 #include "core/text/code_pages.h"
 #include "core/text/setup_file.h"
+#include "core/tools/clip_library.h"
+#include "core/view/highlight_scheme.h"
+#include "support/fake_file_system.h"
 #include "support/fake_prompts.h"
+#include "support/sample_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -77,14 +82,16 @@ TEST(KeyboardLayout, TheShippedRussianLayoutLoads)
     EXPECT_EQ(layout.MapKey('1'), '1');
 }
 
+class NoEnvironment : public SettingsEnvironment {
+    bool DirectoryExists(const std::string&) const override { return false; }
+    bool ChangeDirectory(const std::string&) override { return false; }
+    std::optional<std::string> CurrentDirectory() const override { return std::nullopt; }
+    LogFont DefaultGuiFont() const override { return {}; }
+};
+
 TEST(TranslitTables, LoadingTheSettingsNotesWhetherTheFileCanBeRead)
 {
-    class NoEnvironment : public SettingsEnvironment {
-        bool DirectoryExists(const std::string&) const override { return false; }
-        bool ChangeDirectory(const std::string&) override { return false; }
-        std::optional<std::string> CurrentDirectory() const override { return std::nullopt; }
-        LogFont DefaultGuiFont() const override { return {}; }
-    } env;
+    NoEnvironment env;
     MemoryProfileStore store;
     AppSettings settings;
     store.SetString("General", "TranslitTableFile", kDataDir + "/gost.ttb");
@@ -133,4 +140,55 @@ TEST(TranslitTables, AreReadOnFirstUseAndAFailureIsReportedOnce)
     EXPECT_FALSE(EnsureTranslitTable(settings, prompts));
     EXPECT_EQ(prompts.messages, std::vector<std::string>{"Error opening translite table data file"});
     std::filesystem::remove(headless);
+}
+
+// A fresh profile loads, as a start does, everything the program folder
+// ships: F9 has a layout to switch to, Convert a table, the highlight
+// schemes colour their files, and the Open box lists their types.
+TEST(ShippedSetup, AFreshProfileUsesEveryShippedFile)
+{
+    FakeFileSystem files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(kDataDir))
+        files.files[entry.path().string()] = "";
+    MemoryProfileStore store;
+    ApplyShippedSetup(store, files, kDataDir + "/");
+
+    NoEnvironment env;
+    AppSettings settings = LoadAllSections(store, env);
+    FakePrompts prompts;
+    LoadKeyboardLayoutFile(store, settings, prompts);
+    EXPECT_TRUE(prompts.messages.empty());
+    EXPECT_EQ(settings.keyboard.MapKey('l'), 0xE4); // д
+    EXPECT_TRUE(EnsureTranslitTable(settings, prompts));
+
+    ASSERT_EQ(settings.schemeEntries.size(), 10u);
+    int defaultScheme = 0;
+    const std::vector<HighlightScheme> schemes = LoadHighlightSchemes(settings.schemeEntries, defaultScheme);
+    EXPECT_EQ(schemes.size(), 11u); // plain text and every shipped file, none dropped
+    EXPECT_EQ(settings.schemeEntries[0].extensions, "c cpp cxx cc h hpp hxx");
+    ASSERT_EQ(settings.openSaveTypes.size(), 10u);
+    EXPECT_EQ(settings.openSaveTypes[0], (FileType{"C/C++ (*.c;*.cpp;*.cxx;*.cc;*.h;*.hpp;*.hxx)",
+                                                   "*.c;*.cpp;*.cxx;*.cc;*.h;*.hpp;*.hxx"}));
+    EXPECT_EQ(settings.openSaveTypes[9], (FileType{"TeX (*.tex;*.sty)", "*.tex;*.sty"}));
+
+    ClipLibraries clips;
+    EXPECT_EQ(clips.LoadAll(settings.Libfile), 1);
+}
+
+// A copy without the optional files registers only what it has.
+TEST(ShippedSetup, OnlyFilesThatAreThereAreRegistered)
+{
+    FakeFileSystem files;
+    files.files["C:\\N\\russian.kbd"] = "";
+    files.files["C:\\N\\highlight\\sql.hgh"] = "";
+    MemoryProfileStore store;
+    ApplyShippedSetup(store, files, "C:\\N\\");
+    EXPECT_EQ(store.GetString("General", "KbdLayoutFile"), "C:\\N\\russian.kbd");
+    EXPECT_EQ(store.GetString("General", "TranslitTableFile"), std::nullopt);
+    EXPECT_EQ(store.GetString("ClipLibs", "Libfile0"), std::nullopt);
+    AppSettings settings;
+    LoadHighlightSchemeEntries(store, settings);
+    EXPECT_EQ(settings.schemeEntries, (std::vector<SchemeEntry>{{"sql", "C:\\N\\highlight\\sql.hgh"}}));
+    LoadOpenSaveTypes(store, settings);
+    EXPECT_EQ(settings.openSaveTypes, (std::vector<FileType>{{"SQL (*.sql)", "*.sql"}}));
 }

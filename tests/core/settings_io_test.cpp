@@ -88,7 +88,7 @@ TEST_F(SettingsTest, AnEmptyStoreGivesEveryDefault)
     LoadAutoSave(store, more);
     EXPECT_TRUE(more.schemeEntries.empty());
     EXPECT_EQ(more.DefaultScheme, 0);
-    EXPECT_EQ(more.openFilter, WithNuls("Encrypted files (*.crp)\0*.crp\0All files (*.*)\0*.*\0\0"));
+    EXPECT_TRUE(more.openSaveTypes.empty());
     EXPECT_EQ(more.print, PrintSettings{});
     EXPECT_EQ(more.print.Header, "&L&f&R&d");
     EXPECT_EQ(more.print.Footer, "Page &p of &P");
@@ -208,7 +208,7 @@ TEST_F(SettingsTest, SchemeEntriesStopAtTheFirstEmptyExtensionList)
     EXPECT_EQ(s.DefaultScheme, 0);
 }
 
-TEST_F(SettingsTest, OpenFilterListsTheTypesWithADescription)
+TEST_F(SettingsTest, OpenBoxTypesAreThoseWithADescription)
 {
     store.SetInt("OpenSave", "Count", 3);
     store.SetString("OpenSave", "TypeText1", "Text (*.txt)");
@@ -219,9 +219,7 @@ TEST_F(SettingsTest, OpenFilterListsTheTypesWithADescription)
     store.SetString("OpenSave", "TypeExt3", "*.htm;*.html");
     AppSettings s;
     LoadOpenSaveTypes(store, s);
-    const std::string expected = WithNuls("Text (*.txt)\0*.txt\0Web\0*.htm;*.html\0"
-                                          "Encrypted files (*.crp)\0*.crp\0All files (*.*)\0*.*\0\0");
-    EXPECT_EQ(s.openFilter, expected);
+    EXPECT_EQ(s.openSaveTypes, (std::vector<FileType>{{"Text (*.txt)", "*.txt"}, {"Web", "*.htm;*.html"}}));
 
     store.SetInt("OpenSave", "Count", 0x7FFFFFFF); // a damaged count ends
     LoadOpenSaveTypes(store, s);

@@ -53,7 +53,6 @@ inline AppSettings SampleSettings()
     s.schemeEntries = {{"c cpp h ", "C:\\n\\c.hgh"}, {"pas ", "C:\\n\\pas.hgh"}};
     s.DefaultScheme = 2;
     s.openSaveTypes = {{"Text files (*.txt)", "*.txt"}, {"C files", "*.c;*.h"}};
-    s.openFilter = BuildOpenFilter(s.openSaveTypes);
     s.Libfile[0] = "C:\\n\\html.lib";
     s.Libfile[9] = "C:\\n\\last.lib";
     s.tools = {{"c cpp ", "gcc &f", 1}, {"bat ", "&f", 0}};

@@ -2,6 +2,7 @@
 #include "dialog_script.h"
 #include "frame_fixture.h"
 
+#include "core/app/dialog_rules.h"
 #include "win32/app/file_dialogs.h"
 #include "win32/res/resource.h"
 
@@ -41,7 +42,7 @@ TEST(FileDialog, TheExtraBoxesStartAsToldAndFollowTheUser)
     {
         DialogScript script = PickMacAndUnix(seen);
         CMyFileDialog open(true, 5, 3);
-        EXPECT_TRUE(open.Show(nullptr, std::string(kAllFilesFilter, sizeof kAllFilesFilter - 1), filterIndex).empty());
+        EXPECT_TRUE(open.Show(nullptr, BuildTypeFilter({kAllFilesType}, {}), filterIndex).empty());
         EXPECT_EQ(seen.encoding, 5); // "Auto"
         EXPECT_EQ(seen.lineEnd, 3);
         EXPECT_TRUE(seen.encodingEnabled);
@@ -51,7 +52,7 @@ TEST(FileDialog, TheExtraBoxesStartAsToldAndFollowTheUser)
     {
         DialogScript script = PickMacAndUnix(seen);
         CMyFileDialog save(false, 5, 3);
-        save.Show(nullptr, std::string(kAllFilesFilter, sizeof kAllFilesFilter - 1), filterIndex);
+        save.Show(nullptr, BuildTypeFilter({kAllFilesType}, {}), filterIndex);
         EXPECT_EQ(seen.encoding, 5);
         EXPECT_TRUE(seen.encodingEnabled); // Save As converts
         EXPECT_EQ(save.encoding, 2);
@@ -80,7 +81,7 @@ TEST(FileDialog, TheBoxesTakeTheInterfaceStrings)
         });
     };
     int filterIndex = 1;
-    const std::string filter(kAllFilesFilter, sizeof kAllFilesFilter - 1);
+    const std::string filter = BuildTypeFilter({kAllFilesType}, {});
     {
         DialogScript script = readItems();
         CMyFileDialog open(true, 5, 3);

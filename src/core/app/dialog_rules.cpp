@@ -10,7 +10,41 @@ constexpr std::size_t kExtensionLength = 3;
 // 310 for 3.1.0: the number stored settings have always had.
 constexpr int kVersion = NOVEDA_VERSION_MAJOR * 100 + NOVEDA_VERSION_MINOR * 10 + NOVEDA_VERSION_PATCH;
 
+void AddFilter(std::string& filter, std::string_view description, std::string_view patterns)
+{
+    filter += description;
+    filter.push_back('\0');
+    filter += patterns;
+    filter.push_back('\0');
+}
+
+// The patterns a type's "(*.a;*.b)" names.
+std::string_view PatternsOf(const DocString& type)
+{
+    const std::string_view text = type.text;
+    const std::size_t open = text.rfind('(') + 1;
+    return text.substr(open, text.rfind(')') - open);
+}
+
 } // namespace
+
+std::string BuildOpenFilter(const std::vector<FileType>& types, const StringLookup& strings)
+{
+    std::string filter = BuildTypeFilter({kTextFilesType, kAllFilesType}, strings);
+    filter.pop_back();
+    for (const FileType& type : types)
+        AddFilter(filter, type.description, type.patterns);
+    return filter + BuildTypeFilter({kEncryptedFilesType}, strings);
+}
+
+std::string BuildTypeFilter(std::initializer_list<DocString> types, const StringLookup& strings)
+{
+    std::string filter;
+    for (const DocString& type : types)
+        AddFilter(filter, TextOf(type, strings), PatternsOf(type));
+    filter.push_back('\0');
+    return filter;
+}
 
 std::string SaveQuestionTitle(const std::string& title)
 {

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "core/doc/doc_strings.h"
+#include "core/settings/app_settings.h"
+
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +15,14 @@ std::string SaveQuestionTitle(const std::string& title);
 // The default extension a file type's pattern gives the file dialog: the
 // text after "*." up to the first ";", at most 3 characters; none for "*.*".
 std::string DefaultExtensionForPattern(std::string_view pattern);
+
+// The file dialogs' filter: pairs of a description and its patterns, each
+// part ended by a zero, two zeros at the end. The text files come first and
+// all files second, so a new user sees files whatever else is listed; then
+// the user's own types, then encrypted files.
+std::string BuildOpenFilter(const std::vector<FileType>& types, const StringLookup& strings);
+// A filter of the program's own types, in the order given.
+std::string BuildTypeFilter(std::initializer_list<DocString> types, const StringLookup& strings);
 
 // The paths an open dialog returns: one path, or (several files) the
 // directory and then the names, each ended by a zero, two zeros at the end.

@@ -69,6 +69,27 @@ Rect FrameRectFromPlacement(const WindowPlacement& placement, const ScreenMetric
     return {x, y, x + width, y + height};
 }
 
+WindowPlacement NewChildPlacement(const std::optional<WindowPlacement>& stored, bool activeMaximized,
+                                  int openWindows, const Rect& client, int step)
+{
+    const int width = std::max(1, client.Width() * 3 / 4);
+    const int height = std::max(1, client.Height() * 3 / 4);
+    const int steps = std::max(1, std::min(client.Width() - width, client.Height() - height) / std::max(1, step) + 1);
+    const int offset = openWindows % steps * step;
+    WindowPlacement placement{kPlacementNormal, offset, offset, offset + height, offset + width};
+    if (stored) {
+        const Rect rect{stored->left, stored->top, stored->right, stored->bottom};
+        const bool useful = rect.Width() >= client.Width() / 2 && rect.Height() >= client.Height() / 2 &&
+                            rect.left >= 0 && rect.top >= 0 && rect.left < client.Width() && rect.top < client.Height();
+        if (useful)
+            placement = *stored;
+        placement.status = stored->status;
+    } else if (activeMaximized) {
+        placement.status = kPlacementMaximized;
+    }
+    return placement;
+}
+
 std::uint32_t FileTabColour(bool encrypted, bool modified)
 {
     if (encrypted)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/doc/doc_strings.h"
 #include "core/platform/geometry.h"
 #include "core/settings/app_settings.h"
 #include "core/text/unicode_text.h"
@@ -51,13 +52,25 @@ struct ScreenMetrics {
 // corner kept at least an icon's size inside the screen's right and bottom.
 Rect FrameRectFromPlacement(const WindowPlacement& placement, const ScreenMetrics& screen);
 
+// Where a new document window goes, in the client area's coordinates
+// (status as a window placement's: 1 normal, 2 minimized, 3 maximized). The
+// first takes its stored placement, but a normal rectangle smaller than
+// half the area, or outside it, gives way to the cascade's first. Later
+// windows open maximized beside a maximized active one; otherwise one cascade
+// step (`step` pixels right and down) after the windows open, three quarters
+// of the area in size, starting again at the top-left before leaving it.
+inline constexpr int kPlacementNormal = 1;
+inline constexpr int kPlacementMinimized = 2;
+inline constexpr int kPlacementMaximized = 3;
+WindowPlacement NewChildPlacement(const std::optional<WindowPlacement>& stored, bool activeMaximized,
+                                  int openWindows, const Rect& client, int step);
+
 // A file tab's text colour (0x00BBGGRR).
 std::uint32_t FileTabColour(bool encrypted, bool modified);
 
 // A toolbar button's tooltip: a loaded clip library's name (80 characters
 // at most), else the interface string, else the resource string (both
 // "prompt\ntip": the tip part), else nothing.
-using StringLookup = std::function<std::optional<std::string>(std::uint32_t id)>;
 std::optional<std::string> ToolbarTooltip(int command, const std::string& clipLibraryName,
                                           const StringLookup& interfaceString, const StringLookup& resourceString);
 // A button's name on the Toolbar page: "Clip library %d" (1..10) for the

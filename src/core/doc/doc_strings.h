@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
 
 // Interface strings the core and its windows show, with their English texts;
 // a language file may give others.
@@ -8,6 +11,14 @@ struct DocString {
     std::uint32_t id;
     const char* text;
 };
+
+// The interface language's text for an id, if it has one.
+using StringLookup = std::function<std::optional<std::string>(std::uint32_t id)>;
+inline std::string TextOf(const DocString& string, const StringLookup& strings)
+{
+    std::optional<std::string> found = strings ? strings(string.id) : std::nullopt;
+    return found ? *found : string.text;
+}
 inline constexpr DocString kCannotOpenFile{5040, "Cannot open file %s"};
 inline constexpr DocString kFileTooLarge{5041, "The file %s is too large to open"};
 inline constexpr DocString kReloadQuestion{
@@ -28,3 +39,6 @@ inline constexpr DocString kLosingCharacters{
 inline constexpr DocString kWrongPassword{
     5051, "The password seems to be wrong: %s could not be deciphered.\nThe file is kept as it is; Save As can keep "
           "this text in another file."};
+inline constexpr DocString kTextFilesType{5070, "Text files (*.txt;*.log;*.ini)"};
+inline constexpr DocString kAllFilesType{5071, "All files (*.*)"};
+inline constexpr DocString kEncryptedFilesType{5072, "Encrypted files (*.crp)"};

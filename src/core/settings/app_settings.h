@@ -165,7 +165,6 @@ struct AppSettings {
     int DefaultScheme = 0;
 
     std::vector<FileType> openSaveTypes;
-    std::string openFilter; // built from openSaveTypes
     std::array<std::string, kClipLibrarySlots> Libfile;
     std::vector<ToolEntry> tools;
     PrintSettings print;

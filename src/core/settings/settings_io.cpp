@@ -236,7 +236,6 @@ void LoadOpenSaveTypes(const ProfileStore& store, AppSettings& settings)
         if (!type.description.empty())
             settings.openSaveTypes.push_back(std::move(type));
     }
-    settings.openFilter = BuildOpenFilter(settings.openSaveTypes);
 }
 
 void SaveOpenSaveTypes(ProfileStore& store, const AppSettings& settings)
@@ -247,23 +246,6 @@ void SaveOpenSaveTypes(ProfileStore& store, const AppSettings& settings)
         store.SetString("OpenSave", Numbered("TypeText", static_cast<int>(i + 1)), types[i].description);
         store.SetString("OpenSave", Numbered("TypeExt", static_cast<int>(i + 1)), types[i].patterns);
     }
-}
-
-std::string BuildOpenFilter(const std::vector<FileType>& types)
-{
-    std::string filter;
-    auto add = [&](const std::string& description, const std::string& patterns) {
-        filter += description;
-        filter.push_back('\0');
-        filter += patterns;
-        filter.push_back('\0');
-    };
-    for (const FileType& type : types)
-        add(type.description, type.patterns);
-    add("Encrypted files (*.crp)", "*.crp");
-    add("All files (*.*)", "*.*");
-    filter.push_back('\0');
-    return filter;
 }
 
 void LoadClipLibraries(const ProfileStore& store, AppSettings& settings)

@@ -36,10 +36,9 @@ std::optional<std::vector<std::uint8_t>> ReadBlock(const ProfileStore& store, co
 // "Default" clamped to the entries read.
 void LoadHighlightSchemeEntries(const ProfileStore& store, AppSettings& settings);
 void SaveHighlightSchemeEntries(ProfileStore& store, const AppSettings& settings);
-// "OpenSave" types and the open dialog's filter string built from them.
+// "OpenSave": the user's file types for the file dialogs.
 void LoadOpenSaveTypes(const ProfileStore& store, AppSettings& settings);
 void SaveOpenSaveTypes(ProfileStore& store, const AppSettings& settings);
-std::string BuildOpenFilter(const std::vector<FileType>& types);
 void LoadClipLibraries(const ProfileStore& store, AppSettings& settings);
 void SaveClipLibraries(ProfileStore& store, const AppSettings& settings);
 // General "AutoSave"; AutoSaveActive tells whether its timer should run.

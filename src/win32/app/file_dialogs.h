@@ -42,8 +42,6 @@ private:
     std::wstring m_filter;
 };
 
-inline constexpr char kAllFilesFilter[] = "All files(*.*)\0*.*\0";
-
 // One existing file to open, without the extra boxes (Insert File).
 std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title);
 // One existing file of the types of `filter` ("Text|*.txt|All|*.*|").

@@ -79,7 +79,8 @@ std::optional<SaveAsChoice> WinPrompts::AskSavePath(const std::string& suggested
     int allFiles = 1;
     int& filterIndex = newFile ? m_dialogs.filterIndex : allFiles;
     const std::vector<std::string> chosen =
-        dialog.Show(m_owner, newFile ? m_settings.openFilter : std::string(kAllFilesFilter, sizeof kAllFilesFilter - 1),
+        dialog.Show(m_owner, newFile ? BuildOpenFilter(m_settings.openSaveTypes, m_strings)
+                                     : BuildTypeFilter({kAllFilesType}, m_strings),
                     filterIndex, nullptr, suggestedName);
     if (chosen.empty())
         return std::nullopt;

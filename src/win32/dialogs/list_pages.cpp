@@ -228,11 +228,7 @@ public:
     }
 
 private:
-    void Save() override
-    {
-        SaveOpenSaveTypes(m_store, m_settings);
-        m_settings.openFilter = BuildOpenFilter(m_settings.openSaveTypes);
-    }
+    void Save() override { SaveOpenSaveTypes(m_store, m_settings); }
 
     AppSettings& m_settings;
     ProfileStore& m_store;

@@ -24,28 +24,24 @@ void RegisterChildClass()
 } // namespace
 
 CChildFrame::CChildFrame(HWND mdiClient, CTextDoc& doc, ViewShared& shared, Events events,
-                         const std::optional<WindowPlacement>& placement, HMENU textContextMenu)
+                         const WindowPlacement& placement, HMENU textContextMenu)
     : m_doc(doc), m_shared(shared), m_events(std::move(events)), m_textContextMenu(textContextMenu)
 {
     RegisterChildClass();
-    const bool maximized = placement && placement->status == SW_SHOWMAXIMIZED;
-    int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = CW_USEDEFAULT, height = CW_USEDEFAULT;
-    if (placement) {
-        x = placement->left;
-        y = placement->top;
-        width = placement->right - placement->left;
-        height = placement->bottom - placement->top;
-    }
+    const bool maximized = placement.status == SW_SHOWMAXIMIZED;
     m_window = CreateMDIWindowW(kChildClass, L"", WS_CHILD | WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN |
                                                      (maximized ? WS_MAXIMIZE : 0),
-                                x, y, width, height, mdiClient, GetModuleHandleW(nullptr), 0);
-    if (placement && placement->status == SW_SHOWMINIMIZED)
+                                placement.left, placement.top, placement.right - placement.left,
+                                placement.bottom - placement.top, mdiClient, GetModuleHandleW(nullptr), 0);
+    if (placement.status == SW_SHOWMINIMIZED)
         ShowWindow(m_window, SW_MINIMIZE);
     SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     SetWindowLongPtrW(m_window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CChildFrame::Proc));
     AddPane();
     SetTitle(doc.GetTitle());
     Layout();
+    // Activated while being created, before this procedure took over.
+    PostMessageW(m_window, kFocusPane, 0, 0);
 }
 
 CChildFrame::~CChildFrame()
@@ -167,6 +163,21 @@ CommandUpdate CChildFrame::SplitState(int)
     return {true, m_panes.size() == 2, std::nullopt};
 }
 
+// True when this is the active document window and the keyboard is with
+// the frame, its MDI area or a document: a dialog or the output pane keeps
+// it, and a program in the background does not take it.
+bool CChildFrame::KeyboardIsAmongDocuments() const
+{
+    HWND mdiClient = GetParent(m_window);
+    HWND frame = GetParent(mdiClient);
+    if (reinterpret_cast<HWND>(SendMessageW(mdiClient, WM_MDIGETACTIVE, 0, 0)) != m_window)
+        return false;
+    HWND focus = GetFocus();
+    if (!focus)
+        return GetActiveWindow() == frame;
+    return focus == frame || focus == mdiClient || IsChild(mdiClient, focus);
+}
+
 LRESULT CALLBACK CChildFrame::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = reinterpret_cast<CChildFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -183,11 +194,15 @@ LRESULT CChildFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
             Layout();
         break; // the MDI child procedure needs it too
     case WM_MDIACTIVATE:
-        // The MDI procedure gives this window the focus, which goes on to
-        // the active pane; focusing here would activate it again.
         Activate(reinterpret_cast<HWND>(lParam) == m_window);
-        if (reinterpret_cast<HWND>(lParam) == m_window && m_events.activated)
-            m_events.activated(*this);
+        if (reinterpret_cast<HWND>(lParam) == m_window) {
+            if (m_events.activated)
+                m_events.activated(*this);
+            // The system gives a new window the focus only when the frame
+            // is active and then not always to the pane: the view takes it
+            // once the activation is over.
+            PostMessageW(m_window, kFocusPane, 0, 0);
+        }
         break;
     case WM_SETFOCUS:
         // Passed on later: focusing a pane while the MDI window is still
@@ -195,7 +210,7 @@ LRESULT CChildFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         PostMessageW(m_window, kFocusPane, 0, 0);
         return 0;
     case kFocusPane:
-        if (!m_panes.empty() && GetFocus() == m_window)
+        if (!m_panes.empty() && KeyboardIsAmongDocuments())
             SetFocus(ActivePane().Window());
         return 0;
     case WM_LBUTTONDOWN:

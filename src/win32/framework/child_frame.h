@@ -25,10 +25,9 @@ public:
         std::function<void(CChildFrame&)> closeRequested;
     };
 
-    // `placement`: show state and rectangle in the MDI client; none lets the
-    // system place the window.
-    CChildFrame(HWND mdiClient, CTextDoc& doc, ViewShared& shared, Events events,
-                const std::optional<WindowPlacement>& placement, HMENU textContextMenu);
+    // `placement`: show state and rectangle in the MDI client.
+    CChildFrame(HWND mdiClient, CTextDoc& doc, ViewShared& shared, Events events, const WindowPlacement& placement,
+                HMENU textContextMenu);
     ~CChildFrame() override;
     CChildFrame(const CChildFrame&) = delete;
     CChildFrame& operator=(const CChildFrame&) = delete;
@@ -51,6 +50,7 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void AddPane();
     void Activate(bool active);
+    bool KeyboardIsAmongDocuments() const;
     void Layout();
     void DropPaneIfTooSmall();
     void ToggleSplit(int id);

@@ -4,6 +4,7 @@
 #include "core/settings/favorites.h"
 #include "core/settings/input_tables.h"
 #include "core/settings/settings_io.h"
+#include "core/settings/shipped_setup.h"
 #include "win32/app/text_conversion.h"
 #include "win32/app/win_prompts.h"
 #include "win32/framework/frame_path_opener.h"
@@ -52,6 +53,9 @@ bool EditorApp::InitInstance(int showCommand)
     m_programDir = ProgramDirectory();
     if (const char* previous = std::setlocale(LC_CTYPE, "russian"))
         m_previousLocale = previous;
+    const bool firstStart = RecordStart(m_store, m_programDir);
+    if (firstStart)
+        ApplyShippedSetup(m_store, m_files, m_programDir);
     LoadSettings();
     // The size comes through the settings' range check: a damaged value
     // gives the default, not a list of millions of entries.
@@ -72,7 +76,7 @@ bool EditorApp::InitInstance(int showCommand)
     DragAcceptFiles(m_frame->Window(), TRUE);
     ProcessCommandLine(ArgumentsOf(ToCp1251(GetCommandLineW())));
     // The first start offers the shell entries before the first use.
-    if (RecordStart(m_store, m_programDir))
+    if (firstStart)
         m_frame->ShowFirstStartWindow();
     ShowWindow(m_frame->Window(), m_frame->ShowCommand(showCommand));
     UpdateWindow(m_frame->Window());

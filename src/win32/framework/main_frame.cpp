@@ -213,9 +213,16 @@ CTextDoc* CMainFrame::ShowNewDocument(std::unique_ptr<CTextDoc> doc)
         SelectFileTab(child.Document());
     };
     events.closeRequested = [this](CChildFrame& child) { CloseDocument(child.Document()); };
-    std::optional<WindowPlacement> placement;
+    std::optional<WindowPlacement> stored;
     if (first)
-        placement = ReadFirstViewPlacement(m_store);
+        stored = ReadFirstViewPlacement(m_store);
+    CChildFrame* active = ActiveChild();
+    RECT client{};
+    GetClientRect(m_mdiClient, &client);
+    const int step = GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME);
+    const WindowPlacement placement =
+        NewChildPlacement(stored, active && IsZoomed(active->Window()), static_cast<int>(m_documents.Entries().size()),
+                          {0, 0, client.right, client.bottom}, step);
     auto frame = std::make_unique<CChildFrame>(m_mdiClient, *doc, m_shared, std::move(events), placement,
                                                PopupMenu(IDR_TEXT_CONTEXT_MENU));
     CTextDoc* shown = doc.get();

@@ -1,4 +1,5 @@
 // The main frame's own commands and their update handlers.
+#include "core/app/dialog_rules.h"
 #include "core/app/frame_rules.h"
 #include "core/platform/profile_store.h"
 #include "core/text/placeholder.h"
@@ -120,7 +121,8 @@ void CMainFrame::FileOpen(int)
 {
     CMyFileDialog dialog(true, m_settings.DisableAuto ? m_settings.Encoding : kEncodingAuto, kLineEndAuto);
     dialog.strings = [this](std::uint32_t id) { return InterfaceString(id); };
-    const std::vector<std::string> paths = dialog.Show(m_window, m_settings.openFilter, m_fileDialogs.filterIndex);
+    const std::vector<std::string> paths =
+        dialog.Show(m_window, BuildOpenFilter(m_settings.openSaveTypes, dialog.strings), m_fileDialogs.filterIndex);
     const OpenOptions options = OpenWithChoice(dialog.encoding, dialog.lineEnd);
     for (const std::string& path : paths)
         OpenDocument(path, options);

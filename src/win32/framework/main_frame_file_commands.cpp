@@ -1,4 +1,5 @@
 // The active document handed on: Save encrypted, Export to Html, Send mail.
+#include "core/app/dialog_rules.h"
 #include "core/doc/doc_strings.h"
 #include "core/doc/mail_body.h"
 #include "core/doc/open_options.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr char kEncryptedFilter[] = "Cripted files (*.crp)\0*.crp\0All files (*.*)\0*.*\0";
 constexpr DocString kCannotExport{5050, "Cannot write the page %s"};
 constexpr DocString kMailError{5049, "MAPI initialization error."};
 
@@ -35,8 +35,8 @@ void CMainFrame::SaveEncryptedCommand(int)
     dialog.strings = [this](std::uint32_t id) { return InterfaceString(id); };
     int filterIndex = 1;
     const std::vector<std::string> paths =
-        dialog.Show(m_window, std::string(kEncryptedFilter, sizeof kEncryptedFilter - 1), filterIndex, nullptr,
-                    SuggestEncryptedName(PathOrTitle(doc)));
+        dialog.Show(m_window, BuildTypeFilter({kEncryptedFilesType, kAllFilesType}, dialog.strings), filterIndex,
+                    nullptr, SuggestEncryptedName(PathOrTitle(doc)));
     if (!paths.empty())
         doc.SaveEncryptedAs(paths.front(), ChosenLineEnd(dialog.lineEnd), NamedEncoding(dialog.encoding));
 }
