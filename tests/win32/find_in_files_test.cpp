@@ -72,6 +72,30 @@ TEST_F(FindInFiles, TheDialogStartsFromTheDocumentAndKeepsWhatWasTyped)
     EXPECT_EQ(settings.findDirs, (std::vector<std::string>{"C:\\old"})); // not typed: not moved
 }
 
+// The text to find is typed in the editor's layout (F9 on); masks and
+// folders are names of files and stay as typed.
+TEST_F(FindInFiles, TheTextToFindFollowsTheEditorsKeyboardLayout)
+{
+    ASSERT_TRUE(settings.keyboard.LoadLayout(NOVEDA_DATA_DIR "/russian.kbd"));
+    settings.Language = 1;
+    std::wstring what, masks;
+    DialogScript script([&](HWND dialog) {
+        for (const int id : {IDC_FIF_WHAT, IDC_FIF_MASKS}) {
+            HWND edit = GetWindow(GetDlgItem(dialog, id), GW_CHILD);
+            SetWindowTextW(edit, L"");
+            for (const wchar_t c : std::wstring_view(L"ltkj"))
+                SendMessageW(edit, WM_CHAR, c, 0);
+        }
+        what = Text(dialog, IDC_FIF_WHAT);
+        masks = Text(dialog, IDC_FIF_MASKS);
+        DialogScript::Click(dialog, IDCANCEL);
+    });
+    FindInFilesDialog dialog(Environment(), settings, store, history, {nullptr, "C:\\src\\a.cpp", "D:\\work"}, noBrowse);
+    dialog.Run();
+    EXPECT_EQ(what, L"\x0434\x0435\x043B\x043E");
+    EXPECT_EQ(masks, L"ltkj");
+}
+
 TEST_F(FindInFiles, APickedMaskIsNotStoredAndCancelStoresNothing)
 {
     settings.findMasks = {"*.h", "*.txt"};

@@ -103,4 +103,44 @@ TEST_F(FindReplace, KeysInTheFindDialogStayInTheDialog)
     SendMessageW(find, WM_COMMAND, IDCANCEL, 0);
 }
 
+// With F9 on, the boxes' texts are typed in the editor's layout as the
+// view's are: "ltkj" is "дело"; with it off they stay as typed.
+TEST_F(FindReplace, TheSearchBoxesFollowTheEditorsKeyboardLayout)
+{
+    ASSERT_TRUE(settings.keyboard.LoadLayout(NOVEDA_DATA_DIR "/russian.kbd"));
+    settings.Language = 1;
+    settings.IntSwitch = 1;
+    auto typeInto = [](HWND combo, std::wstring_view text) {
+        HWND edit = GetWindow(combo, GW_CHILD);
+        SetWindowTextW(edit, L"");
+        for (const wchar_t c : text)
+            SendMessageW(edit, WM_CHAR, c, 0);
+    };
+    std::wstring find, replace;
+    {
+        DialogScript script([&](HWND dialog) {
+            typeInto(GetDlgItem(dialog, IDC_FIND_TEXT), L"ltkj");
+            typeInto(GetDlgItem(dialog, IDC_REPLACE_TEXT), L"Ltkj1");
+            find = Text(dialog, IDC_FIND_TEXT);
+            replace = Text(dialog, IDC_REPLACE_TEXT);
+            DialogScript::Click(dialog, IDCANCEL);
+        });
+        Command(ID_EDIT_REPLACE);
+    }
+    EXPECT_EQ(find, L"\x0434\x0435\x043B\x043E");
+    EXPECT_EQ(replace, L"\x0414\x0435\x043B\x043E" L"1");
+
+    Command(ID_EDIT_FIND);
+    HWND dialog = frame.FindWindowHandle();
+    ASSERT_NE(dialog, nullptr);
+    settings.Language = 0; // F9 off
+    typeInto(GetDlgItem(dialog, IDC_FIND_TEXT), L"ltkj");
+    EXPECT_EQ(Text(dialog, IDC_FIND_TEXT), L"ltkj");
+    settings.Language = 1;
+    typeInto(GetDlgItem(dialog, IDC_FIND_TEXT), L"ltkj\x4E2D"); // a character cp1251 lacks stays
+    EXPECT_EQ(Text(dialog, IDC_FIND_TEXT), L"\x0434\x0435\x043B\x043E\x4E2D");
+    SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    settings.Language = 0;
+}
+
 } // namespace

@@ -16,6 +16,11 @@ void LoadKeyboardLayoutFile(ProfileStore& store, AppSettings& settings, Prompts&
     store.SetString("General", "KbdLayoutFile", "");
 }
 
+std::uint8_t TypedCharacter(const AppSettings& settings, std::uint8_t typed)
+{
+    return settings.Language && settings.IntSwitch ? settings.keyboard.MapKey(typed) : typed;
+}
+
 // Only whether the file can be read: one without its header line is
 // reported when it is first used.
 void CheckTranslitTable(AppSettings& settings)

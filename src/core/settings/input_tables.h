@@ -10,6 +10,10 @@ class Prompts;
 // start is silent.
 void LoadKeyboardLayoutFile(ProfileStore& store, AppSettings& settings, Prompts& prompts);
 
+// What a typed character (cp1251) becomes: the editor's own layout maps it
+// while F9 has it on, unless Windows' own layout was chosen instead.
+std::uint8_t TypedCharacter(const AppSettings& settings, std::uint8_t typed);
+
 // Notes whether General "TranslitTableFile" can be read, and empties the
 // table; the file is read on first use.
 void CheckTranslitTable(AppSettings& settings);

@@ -2,6 +2,7 @@
 #include "core/doc/tab_cells.h"
 #include "core/doc/text_doc.h"
 #include "core/settings/app_settings.h"
+#include "core/settings/input_tables.h"
 #include "core/text/code_pages.h"
 #include "core/view/highlight_scheme.h"
 #include "core/view/line_states.h"
@@ -348,10 +349,7 @@ void CTextView::OnChar(int code, bool shift, bool ctrl)
         }
     }
     const EditRows before = CaretEditRows();
-    auto typed = static_cast<std::uint8_t>(code);
-    // With IntSwitch off Windows' own layout decides, whatever Language says.
-    if (m_pSettings.Language && m_pSettings.IntSwitch)
-        typed = m_pSettings.keyboard.MapKey(typed);
+    const std::uint8_t typed = TypedCharacter(m_pSettings, static_cast<std::uint8_t>(code));
     const std::uint8_t byte = ConvertByte(typed, CP_WIN, m_codePage);
     const bool fill = byte == kTab && m_pSettings.FillTabs;
     const char ch = fill ? ' ' : static_cast<char>(byte);

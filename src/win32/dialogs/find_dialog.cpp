@@ -6,6 +6,7 @@
 #include "core/view/text_view.h"
 #include "win32/app/gdi_fonts.h"
 #include "win32/app/text_conversion.h"
+#include "win32/dialogs/layout_typing.h"
 #include "win32/res/resource.h"
 
 namespace {
@@ -54,6 +55,7 @@ void FindDialog::FillCombo(int id, const std::vector<std::string>& history, cons
 {
     HWND combo = Item(id);
     SendMessageW(combo, WM_SETFONT, reinterpret_cast<WPARAM>(m_comboFont), FALSE);
+    TypeThroughEditorLayout(combo, m_settings);
     for (const std::string& entry : history)
         SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(FromCp1251(entry).c_str()));
     SetItemText(id, text);

@@ -4,6 +4,7 @@
 #include "core/settings/settings_io.h"
 #include "core/view/find_again.h"
 #include "win32/app/text_conversion.h"
+#include "win32/dialogs/layout_typing.h"
 #include "win32/res/resource.h"
 
 FindInFilesDialog::FindInFilesDialog(const DialogEnvironment& environment, AppSettings& settings, ProfileStore& store,
@@ -18,6 +19,7 @@ void FindInFilesDialog::OnInit()
     const std::string what = InitialFindText(m_start.view, m_findHistory);
     RememberFindText(m_findHistory, what);
     FillCombo(IDC_FIF_WHAT, m_findHistory, what);
+    TypeThroughEditorLayout(Item(IDC_FIF_WHAT), m_settings);
     const FindInFilesStart where =
         FindInFilesStartOf(m_start.documentPath, m_start.currentFolder, m_settings.DefaultExt, m_settings.findMasks);
     FillCombo(IDC_FIF_MASKS, m_settings.findMasks, where.mask);
