@@ -1,5 +1,6 @@
 #include "core/doc/undo_record.h"
 #include "core/text/code_pages.h"
+#include "core/tools/line_search.h"
 #include "core/view/replace_run.h"
 #include "view_fixture.h"
 
@@ -183,6 +184,91 @@ TEST_F(ReplaceTest, AllDocumentsGoAroundTheWindowListOnce)
     EXPECT_EQ(run.replacedCount, 3);
     EXPECT_EQ(windows.activations, 3); // stops when the next window is the first one
     EXPECT_EQ(&windows.ActiveView(), view.get());
+}
+
+// With expressions on, \0-\9 bring the match and its groups, in each
+// step and in Replace All, in the view's code page; with them off the
+// same text is literal.
+TEST_F(ReplaceTest, ExpressionReplacementsTakeTheMatchAndItsGroups)
+{
+    settings.RegExpr = 1;
+    Show({"Ivanov Ivan, Petrov Petr", "a-b"});
+    Windows windows({view.get()});
+    ReplaceRun all;
+    all.stepMode = false;
+    all.Step(windows, "([A-Z][a-z]+) ([A-Z][a-z]+)", "\\2 \\1 (\\0)\\\\\\9");
+    EXPECT_EQ(Lines(doc)[0], "Ivan Ivanov (Ivanov Ivan)\\, Petr Petrov (Petrov Petr)\\");
+
+    ReplaceRun step; // one press selects, the next replaces
+    EXPECT_FALSE(step.Step(windows, "(.)-(.)", "\\2+\\1"));
+    EXPECT_EQ(Lines(doc)[1], "a-b");
+    EXPECT_TRUE(step.Step(windows, "(.)-(.)", "\\2+\\1")); // replaced; no more
+    EXPECT_EQ(Lines(doc)[1], "b+a");
+
+    settings.RegExpr = 0;
+    Show({"x1"});
+    Windows shown({view.get()});
+    ReplaceRun literal;
+    literal.stepMode = false;
+    literal.Step(shown, "x", "\\0\\1");
+    EXPECT_EQ(Lines(doc)[0], "\\0\\11");
+    settings.RegExpr = 0;
+}
+
+TEST_F(ReplaceTest, GroupsComeInTheViewsCodePage)
+{
+    settings.RegExpr = 1;
+    Show({"\xCB\xCC"}); // KOI8-R "кл"
+    view->OnEncoding(ID_ENCODING_KOI8);
+    Windows windows({view.get()});
+    ReplaceRun all;
+    all.stepMode = false;
+    all.Step(windows, "(\xEA)(\xEB)", "\\2\xFF\\1"); // "кл" -> "ляк", typed in cp1251
+    EXPECT_EQ(Lines(doc)[0], "\xCC\xD1\xCB");
+    settings.RegExpr = 0;
+}
+
+// The cases come from Python's re.sub (scripts/make-replace-cases.py):
+// the first match replaced, or the subject as it was.
+TEST(ReplacementGroups, AgreeWithPython)
+{
+    struct Case {
+        const char* expression;
+        const char* subject;
+        const char* replacement;
+        const char* expected;
+    };
+    static const Case kCases[] = {
+#include "replace_cases.inc"
+    };
+    int failures = 0;
+    for (const Case& c : kCases) {
+        LineSearch search(c.expression, false, true);
+        ASSERT_TRUE(search.Valid()) << c.expression;
+        const std::string subject = c.subject;
+        std::string result = subject;
+        if (const LineMatch match = search.FindIn(subject); match.Found()) {
+            const auto groups = search.Groups();
+            const std::string replacement = ExpandReplacement(c.replacement, [&](int n) {
+                const auto [start, end] = groups[static_cast<std::size_t>(n)];
+                return start < 0 ? std::string() : subject.substr(static_cast<std::size_t>(start),
+                                                                  static_cast<std::size_t>(end - start));
+            });
+            result = subject.substr(0, static_cast<std::size_t>(match.offset)) + replacement +
+                     subject.substr(static_cast<std::size_t>(match.offset + match.length));
+        }
+        EXPECT_EQ(result, c.expected) << "/" << c.expression << "/ on \"" << c.subject << "\" with \"" << c.replacement
+                                      << "\"";
+        failures += result != c.expected;
+    }
+    EXPECT_EQ(failures, 0);
+}
+
+TEST(ReplacementGroups, BackslashesOtherThanGroupsStayAsWritten)
+{
+    auto group = [](int n) { return n == 1 ? std::string("G") : std::string(); };
+    EXPECT_EQ(ExpandReplacement("\\1\\\\1\\n\\", group), "G\\1\\n\\");
+    EXPECT_EQ(ExpandReplacement("\\7", group), ""); // a group the expression lacks
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 // Matching one line at a time. Patterns are cp1251 (WIN) bytes. Stored
 // lines are compared as if converted from the view's code page to WIN and,
@@ -36,6 +37,11 @@ public:
     // The first match in `text`. A whole-word match touches no word character
     // on either side; the ends of `text` count as boundaries.
     LineMatch FindIn(std::string_view text);
+    // The spans of the last match FindIn found (kept while later calls find
+    // nothing), as offsets in the text it was given: 0 is the match, 1-9 an expression's groups ({-1, -1} for
+    // a group that took no part, and for groups of a plain search).
+    using Span = std::pair<int, int>;
+    std::array<Span, RegExp::kMaxGroups + 1> Groups() const { return m_groups; }
     // The rightmost plain occurrence lying wholly inside `text` (the pattern
     // is always plain here), or -1.
     int FindLastIn(std::string_view text) const;
@@ -49,6 +55,7 @@ private:
         Bytes16 fold, folded, one, other;
     };
 
+    LineMatch FindMatch(std::string_view text);
     LineMatch FindFrom(std::string_view text, std::size_t from, StepBudget& budget);
     std::size_t FindPlain(std::string_view text, std::size_t from) const;
     std::size_t ScanBlocks(std::string_view text, std::size_t& at) const;
@@ -74,6 +81,8 @@ private:
     // stored bytes: a line without it is neither converted nor matched.
     std::shared_ptr<const LineSearch> m_literal;
     std::string m_piece; // an expression runs on the text converted
+    std::array<Span, RegExp::kMaxGroups + 1> m_groups{};
+    int m_matchFrom = 0; // where in FindIn's text the expression's last run began
 };
 
 LineMatch FindInLine(std::string_view text, std::string_view pattern, bool wholeWord, bool regex);

@@ -470,3 +470,23 @@ bool RegExp::Backtrack(std::string_view subject, int& pc, int& pos)
     }
     return false;
 }
+
+std::string ExpandReplacement(std::string_view replacement, const std::function<std::string(int n)>& group)
+{
+    std::string text;
+    text.reserve(replacement.size());
+    for (std::size_t i = 0; i < replacement.size(); ++i) {
+        const char c = replacement[i];
+        const char next = i + 1 < replacement.size() ? replacement[i + 1] : '\0';
+        if (c == '\\' && next >= '0' && next <= '9') {
+            text += group(next - '0');
+            ++i;
+        } else if (c == '\\' && next == '\\') {
+            text += '\\';
+            ++i;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}

@@ -3,6 +3,7 @@
 #include <array>
 #include <bitset>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,3 +94,9 @@ private:
     };
     std::vector<Frame> m_stack;
 };
+
+// The text that replaces a match of an expression: in `replacement`, \0
+// stands for the whole match and \1-\9 for its groups (`group` gives each,
+// empty for one that took no part), \\ for one backslash; any other
+// backslash stays as written.
+std::string ExpandReplacement(std::string_view replacement, const std::function<std::string(int n)>& group);

@@ -36,7 +36,7 @@ bool ReplaceRun::Step(ReplaceWindows& windows, const std::string& findText, cons
                 view->BeginReplaceRun();
                 snapshotTaken = &view->GetDocument();
             }
-            view->ReplaceSelection(replacement, stepMode);
+            view->ReplaceSelection(view->ReplacementForSelection(replacement), stepMode);
             ++replacedCount;
         }
         // A match at or before where the search began means it wrapped.

@@ -193,6 +193,10 @@ public:
     bool SelectionMatches(const std::string& pattern);
     bool FindBackward(const std::string& pattern);
     bool SearchGaveUp() const { return m_searchGaveUp; }
+    // The text that replaces the selected match: with expressions on,
+    // \0-\9 in `replacement` (the view's code page) are filled from the match
+    // the last search selected; without them it is taken as written.
+    std::string ReplacementForSelection(const std::string& replacement) const;
 
     CTextDoc& GetDocument() const { return m_doc; }
     const HighlightScheme& Scheme() const;
@@ -231,8 +235,13 @@ private:
     std::optional<LineSearch> m_search;
     std::string m_searchPattern;
     int m_searchOptions = -1;
+    // The last match a search selected: its line and its groups' columns.
+    int m_matchLine = -1;
+    std::array<LineSearch::Span, RegExp::kMaxGroups + 1> m_matchCols{};
 
     LineSearch& SearchFor(const std::string& pattern);
+    // The groups `search` just found in `line` from column `col`.
+    void RememberMatch(int line, int col, const LineSearch& search);
     int LineCount() const;
     int LineLength(int line) const;
     bool IsLastLine(int line) const;

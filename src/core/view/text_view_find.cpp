@@ -27,7 +27,34 @@ bool CTextView::SelectionMatches(const std::string& pattern)
     if (!search.Valid())
         return false;
     const LineMatch match = search.FindIn(m_doc.GetLine(start.line).substr(static_cast<std::size_t>(start.col)));
-    return match.Found() && match.offset == 0 && match.length == end.col - start.col;
+    if (!match.Found() || match.offset != 0 || match.length != end.col - start.col)
+        return false;
+    RememberMatch(start.line, start.col, search);
+    return true;
+}
+
+void CTextView::RememberMatch(int line, int col, const LineSearch& search)
+{
+    m_matchLine = line;
+    m_matchCols = search.Groups();
+    for (LineSearch::Span& span : m_matchCols)
+        if (span.first >= 0)
+            span = {span.first + col, span.second + col};
+}
+
+std::string CTextView::ReplacementForSelection(const std::string& replacement) const
+{
+    if (!m_pSettings.RegExpr)
+        return replacement;
+    TextPos start, end;
+    const bool selectedMatch = GetSelectionRange(start, end) && start.line == end.line && start.line == m_matchLine &&
+                               m_matchCols[0] == LineSearch::Span{start.col, end.col};
+    return ExpandReplacement(replacement, [&](int n) {
+        const LineSearch::Span span = m_matchCols[static_cast<std::size_t>(n)];
+        if (!selectedMatch || span.first < 0)
+            return std::string();
+        return m_doc.GetText({span.first, m_matchLine}, {span.second, m_matchLine});
+    });
 }
 
 bool CTextView::FindForward(const std::string& pattern, bool reveal)
@@ -65,6 +92,7 @@ bool CTextView::FindForward(const std::string& pattern, bool reveal)
             line = LineCount();
             continue;
         }
+        RememberMatch(line, col, search);
         m_anchor = {start, line};
         m_selEnd = {end, line};
         m_bSelection = 1;
