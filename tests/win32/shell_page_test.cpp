@@ -175,6 +175,18 @@ TEST_F(ShellPage, TheFirstStartShowsItAlone)
     EXPECT_TRUE(notepadBox);
 }
 
+// OK takes the ticked file types, as Register does.
+TEST_F(ShellPage, TheFirstStartsOkRegistersTheTickedTypes)
+{
+    DialogScript script(OnWindows([&](HWND window) {
+        SetText(window, IDC_SHELL_CUSTOM, L"nvshelltest");
+        DialogScript::Click(window, IDOK);
+    }));
+    frame.ShowFirstStartWindow();
+    EXPECT_EQ(ClassesValue(L".nvshelltest"), L".nvshelltestfile");
+    EXPECT_TRUE(prompts.messages.empty());
+}
+
 TEST_F(ShellPage, SpeaksTheInterfaceLanguage)
 {
     settings.InterfaceFile = NOVEDA_DATA_DIR "/russian.lng";

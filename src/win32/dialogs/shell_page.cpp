@@ -25,13 +25,17 @@ public:
           m_places{m_registry, files, WindowsDirectory(), programDir}
     {
     }
+    // OK registers the ticked file types as the Register button does.
     std::optional<std::string> Accept() override
     {
         m_wanted = {IsChecked(IDC_SHELL_CONTEXT_ITEM), IsChecked(IDC_SHELL_NOTEPAD)};
+        m_ticked = TickedExtensions();
         return std::nullopt;
     }
     void Commit() override
     {
+        if (!m_ticked.empty())
+            Register(m_ticked);
         std::string problems;
         for (const ShellMessage& message : ApplyShellState(m_places, m_before, m_wanted))
             problems += FillPlaceholder(String(message.text.id, message.text.text), message.argument) + "\n";
@@ -55,18 +59,21 @@ private:
                 Check(IDC_SHELL_FIRST_GROUP + static_cast<int>(group), id == IDC_SHELL_SELECT_ALL);
             return true;
         case IDC_SHELL_REGISTER:
-            Register();
+            Register(TickedExtensions());
             return true;
         }
         return false;
     }
-    void Register()
+    std::string TickedExtensions() const
     {
         std::array<bool, kExtensionGroupCount> groups{};
         for (std::size_t group = 0; group < kExtensionGroupCount; ++group)
             groups[group] = IsChecked(IDC_SHELL_FIRST_GROUP + static_cast<int>(group));
-        const std::vector<std::string> failed =
-            RegisterExtensions(m_places, CheckedExtensions(groups, ItemText(IDC_SHELL_CUSTOM)));
+        return CheckedExtensions(groups, ItemText(IDC_SHELL_CUSTOM));
+    }
+    void Register(const std::string& extensions)
+    {
+        const std::vector<std::string> failed = RegisterExtensions(m_places, extensions);
         SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr); // the shell shows the new icons
         if (!failed.empty())
             ShowError(
@@ -77,6 +84,7 @@ private:
     ShellPlaces m_places;
     ShellState m_before;
     ShellState m_wanted;
+    std::string m_ticked; // blank-separated
 };
 
 } // namespace
