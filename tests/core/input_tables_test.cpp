@@ -128,7 +128,7 @@ TEST(TranslitTables, AreReadOnFirstUseAndAFailureIsReportedOnce)
     settings.translit.maxLength = -1;
     EXPECT_FALSE(EnsureTranslitTable(settings, prompts));
     EXPECT_FALSE(EnsureTranslitTable(settings, prompts));
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{"Error opening translite table data file"});
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"Cannot open the transliteration table file"});
 
     // A file without the setup-file header line is refused with the message.
     const std::string headless = (std::filesystem::temp_directory_path() / "noveda-headless.ttb").string();
@@ -138,7 +138,7 @@ TEST(TranslitTables, AreReadOnFirstUseAndAFailureIsReportedOnce)
     EXPECT_TRUE(settings.translit.available);
     prompts.messages.clear();
     EXPECT_FALSE(EnsureTranslitTable(settings, prompts));
-    EXPECT_EQ(prompts.messages, std::vector<std::string>{"Error opening translite table data file"});
+    EXPECT_EQ(prompts.messages, std::vector<std::string>{"Cannot open the transliteration table file"});
     std::filesystem::remove(headless);
 }
 

@@ -82,7 +82,7 @@ TEST_F(FileCommands, OpeningAskAnewAndDifferentEntriesAreRetyped)
     });
     WinPrompts boxes = Boxes();
     EXPECT_EQ(boxes.AskPassword(PasswordMode::Open, "ignored"), "secret");
-    EXPECT_EQ(caption, L"This file seems to be cripted by Noveda");
+    EXPECT_EQ(caption, L"This file seems to be encrypted by Noveda");
     EXPECT_EQ(first, L"");
     EXPECT_EQ(second, L"");
     EXPECT_EQ(mismatch, L"The passwords do not match. Please retype the password .");
@@ -102,7 +102,7 @@ TEST_F(FileCommands, SavingOffersTheCurrentPasswordInTheSecondField)
         });
         EXPECT_EQ(Boxes().AskPassword(PasswordMode::Save, "current"), "current");
     }
-    EXPECT_EQ(caption, L"Save cripted");
+    EXPECT_EQ(caption, L"Save encrypted");
     EXPECT_EQ(second, L"current");
     DialogScript cancel([](HWND dialog) { DialogScript::Click(dialog, IDCANCEL); });
     EXPECT_EQ(Boxes().AskPassword(PasswordMode::Save, "current"), std::nullopt);

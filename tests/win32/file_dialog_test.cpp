@@ -6,7 +6,10 @@
 #include "win32/app/file_dialogs.h"
 #include "win32/res/resource.h"
 
+#include <dlgs.h>
+
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -142,6 +145,60 @@ TEST_F(Framework, ChangedFavoritesAreWrittenWhenTheFrameGoes)
     EXPECT_EQ(LoadFavorites(ToCp1251(file.wstring()))[0].path, "C:\\kept.txt");
     std::filesystem::remove(file);
     settings.FavoritesChanged = 0; // the fixture's own frame goes last
+}
+
+std::wstring WindowText(HWND window)
+{
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
+// Choosing a file that exists asks, as a question in the program's words;
+// No keeps the dialog open, Yes takes the file.
+TEST(FileDialog, ReplacingAFileIsAskedAsAQuestion)
+{
+    const std::filesystem::path existing = std::filesystem::temp_directory_path() / L"noveda_existing.txt";
+    std::ofstream(existing) << "kept";
+    std::wstring question, caption;
+    int asked = 0;
+    auto script = [&](bool answer) {
+        return DialogScript([&, answer](HWND dialog) {
+            if (GetDlgItem(dialog, 0xFFFF)) { // the question
+                ++asked;
+                question = WindowText(GetDlgItem(dialog, 0xFFFF));
+                caption = WindowText(dialog);
+                PostMessageW(dialog, WM_COMMAND, answer ? IDYES : IDNO, 0);
+                // Handled once the question is gone: the dialog is still open.
+                if (!answer)
+                    PostMessageW(GetWindow(dialog, GW_OWNER), WM_COMMAND, IDCANCEL, 0);
+                return;
+            }
+            if (GetDlgItem(dialog, IDC_FILE_ENCODING))
+                return; // our boxes
+            SetDlgItemTextW(dialog, cmb13, existing.c_str());
+            SetDlgItemTextW(dialog, edt1, existing.c_str());
+            PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+        });
+    };
+    int filterIndex = 1;
+    {
+        DialogScript no = script(false);
+        CMyFileDialog save(false, 5, 3);
+        EXPECT_TRUE(save.Show(nullptr, BuildTypeFilter({kAllFilesType}, {}), filterIndex).empty());
+    }
+    EXPECT_EQ(asked, 1);
+    EXPECT_NE(question.find(L"already exists.\nDo you want to replace it?"), std::wstring::npos) << question;
+    EXPECT_NE(caption, L"Error");
+    {
+        DialogScript yes = script(true);
+        CMyFileDialog save(false, 5, 3);
+        const std::vector<std::string> chosen = save.Show(nullptr, BuildTypeFilter({kAllFilesType}, {}), filterIndex);
+        ASSERT_EQ(chosen.size(), 1u);
+        EXPECT_TRUE(std::filesystem::equivalent(FromCp1251(chosen[0]), existing));
+    }
+    EXPECT_EQ(asked, 2);
+    std::filesystem::remove(existing);
 }
 
 } // namespace

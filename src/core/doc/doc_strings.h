@@ -42,3 +42,4 @@ inline constexpr DocString kWrongPassword{
 inline constexpr DocString kTextFilesType{5070, "Text files (*.txt;*.log;*.ini)"};
 inline constexpr DocString kAllFilesType{5071, "All files (*.*)"};
 inline constexpr DocString kEncryptedFilesType{5072, "Encrypted files (*.crp)"};
+inline constexpr DocString kReplaceFileQuestion{5073, "%s already exists.\nDo you want to replace it?"};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/doc/align.h"
+#include "core/doc/doc_strings.h"
 #include "core/doc/document_base.h"
 #include "core/doc/document_host.h"
 #include "core/doc/line_end.h"
@@ -27,7 +28,6 @@ class CTextDoc;
 class FileSystem;
 class InputFile;
 class OutputFile;
-struct DocString;
 class Prompts;
 
 // The name Save encrypted suggests: the extension replaced by ".crp".
@@ -162,6 +162,8 @@ public:
 
     // An interface string: the language file's text, else the English one.
     std::string InterfaceText(const DocString& message) const;
+    // The interface language's strings, as the frame gives them.
+    StringLookup InterfaceStrings() const;
 
     // Sets the modified flag, repainting the file tabs first when it changes.
     void SetModified(bool modified);

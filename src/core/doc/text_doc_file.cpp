@@ -99,11 +99,12 @@ std::string SuggestEncryptedName(const std::string& title)
 
 std::string CTextDoc::InterfaceText(const DocString& message) const
 {
-    if (m_pFrame) {
-        if (auto text = m_pFrame->GetInterfaceString(message.id))
-            return *text;
-    }
-    return message.text;
+    return TextOf(message, InterfaceStrings());
+}
+
+StringLookup CTextDoc::InterfaceStrings() const
+{
+    return [frame = m_pFrame](std::uint32_t id) { return frame ? frame->GetInterfaceString(id) : std::nullopt; };
 }
 
 void CTextDoc::Report(const DocString& message, const std::string& path)

@@ -39,7 +39,7 @@ bool EnsureTranslitTable(AppSettings& settings, Prompts& prompts)
         return true;
     auto reader = SetupReader::Open(settings.TranslitTableFile);
     if (!reader) {
-        prompts.ShowMessage("Error opening translite table data file", MessageKind::Error);
+        prompts.ShowMessage("Cannot open the transliteration table file", MessageKind::Error);
         table.available = false;
         return false;
     }

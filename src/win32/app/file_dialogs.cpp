@@ -2,6 +2,7 @@
 
 #include "core/app/dialog_rules.h"
 #include "core/doc/doc_strings.h"
+#include "core/text/placeholder.h"
 #include "win32/app/text_conversion.h"
 #include "win32/app/win_settings.h"
 #include "win32/res/resource.h"
@@ -33,6 +34,22 @@ std::wstring PatternOf(const wchar_t* filter, DWORD index)
         filter = pattern + wcslen(pattern) + 1;
     }
     return {};
+}
+
+// Save dialogs ask before replacing a file themselves: the system's question
+// is titled "Error" on some Windows versions. True keeps the dialog open.
+bool KeepsExistingFile(HWND hook, const OPENFILENAMEW& ofn, const StringLookup& strings)
+{
+    if (GetFileAttributesW(ofn.lpstrFile) == INVALID_FILE_ATTRIBUTES)
+        return false;
+    HWND dialog = GetParent(hook);
+    wchar_t caption[256] = {};
+    GetWindowTextW(dialog, caption, 256);
+    const std::string text = FillPlaceholder(TextOf(kReplaceFileQuestion, strings), ToCp1251(ofn.lpstrFile));
+    if (MessageBoxW(dialog, FromCp1251(text).c_str(), caption, MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES)
+        return false;
+    SetWindowLongPtrW(hook, DWLP_MSGRESULT, 1);
+    return true;
 }
 
 } // namespace
@@ -74,6 +91,8 @@ UINT_PTR CALLBACK CMyFileDialog::Hook(HWND extra, UINT message, WPARAM wParam, L
         const std::string pattern = ToCp1251(PatternOf(ofn->lpstrFilter, ofn->nFilterIndex));
         const std::wstring extension = FromCp1251(DefaultExtensionForPattern(pattern));
         SendMessageW(GetParent(extra), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(extension.c_str()));
+    } else if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_FILEOK && !self->m_isOpen) {
+        return KeepsExistingFile(extra, *reinterpret_cast<OFNOTIFYW*>(lParam)->lpOFN, self->strings);
     }
     return 0;
 }
@@ -98,7 +117,7 @@ std::vector<std::string> CMyFileDialog::Show(HWND owner, const std::string& filt
     ofn.lpfnHook = &CMyFileDialog::Hook;
     ofn.lCustData = reinterpret_cast<LPARAM>(this);
     ofn.Flags = OFN_EXPLORER | OFN_ENABLEHOOK | OFN_ENABLETEMPLATE | OFN_ENABLESIZING | OFN_HIDEREADONLY |
-                (m_isOpen ? OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST : OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST);
+                (m_isOpen ? OFN_ALLOWMULTISELECT | OFN_FILEMUSTEXIST : OFN_PATHMUSTEXIST);
     const BOOL chosen = m_isOpen ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
     if (!chosen)
         return {};
@@ -113,10 +132,20 @@ namespace {
 
 using namespace std::string_literals;
 
+UINT_PTR CALLBACK SaveHook(HWND hook, UINT message, WPARAM, LPARAM lParam)
+{
+    if (message == WM_INITDIALOG)
+        SetWindowLongPtrW(hook, GWLP_USERDATA, reinterpret_cast<const OPENFILENAMEW*>(lParam)->lCustData);
+    else if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == CDN_FILEOK)
+        return KeepsExistingFile(hook, *reinterpret_cast<OFNOTIFYW*>(lParam)->lpOFN,
+                                 *reinterpret_cast<const StringLookup*>(GetWindowLongPtrW(hook, GWLP_USERDATA)));
+    return 0;
+}
+
 // The system's dialog for one file, without our boxes; `filter` as the
 // system takes it (pairs of NUL-ended texts).
 std::optional<std::string> ChooseOneFile(HWND owner, const wchar_t* title, const std::string& name, bool save,
-                                         const std::wstring& filter = L"All files(*.*)\0*.*\0"s,
+                                         const StringLookup& strings, const std::wstring& filter,
                                          const wchar_t* defaultExtension = nullptr)
 {
     wchar_t path[MAX_PATH] = L"";
@@ -130,8 +159,10 @@ std::optional<std::string> ChooseOneFile(HWND owner, const wchar_t* title, const
     ofn.lpstrFile = path;
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrTitle = title;
+    ofn.lpfnHook = &SaveHook;
+    ofn.lCustData = reinterpret_cast<LPARAM>(&strings);
     ofn.Flags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_NOCHANGEDIR |
-                (save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
+                (save ? OFN_ENABLEHOOK | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
     if (!(save ? GetSaveFileNameW(&ofn) : GetOpenFileNameW(&ofn)))
         return std::nullopt;
     return ToCp1251(path);
@@ -139,19 +170,19 @@ std::optional<std::string> ChooseOneFile(HWND owner, const wchar_t* title, const
 
 } // namespace
 
-std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title)
+std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title, const StringLookup& strings)
 {
-    return ChooseOneFile(owner, title, {}, false);
+    return ChooseOneFile(owner, title, {}, false, strings, FromCp1251(BuildTypeFilter({kAllFilesType}, strings)));
 }
 
-std::optional<std::string> ChooseFileToSave(HWND owner, const std::string& name)
+std::optional<std::string> ChooseFileToSave(HWND owner, const std::string& name, const StringLookup& strings)
 {
-    return ChooseOneFile(owner, nullptr, name, true);
+    return ChooseOneFile(owner, nullptr, name, true, strings, FromCp1251(BuildTypeFilter({kAllFilesType}, strings)));
 }
 
 std::optional<std::string> ChooseExistingFile(HWND owner, const std::string& filter, const wchar_t* defaultExtension)
 {
     std::wstring pairs = FromCp1251(filter);
     std::replace(pairs.begin(), pairs.end(), L'|', L'\0');
-    return ChooseOneFile(owner, nullptr, {}, false, pairs + L'\0', defaultExtension);
+    return ChooseOneFile(owner, nullptr, {}, false, {}, pairs + L'\0', defaultExtension);
 }

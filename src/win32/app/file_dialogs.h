@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/doc/doc_strings.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -32,7 +34,7 @@ public:
 
     // Where the boxes' item texts come from: the language file's strings,
     // or without it the program's own.
-    std::function<std::optional<std::string>(std::uint32_t id)> strings;
+    StringLookup strings;
     bool m_isOpen;
     int encoding; // 0..4, 5 = Auto, 6 UTF-8, 7 UTF-16
     int lineEnd;  // 0 DOS, 1 UNIX, 2 MAC, 3 Auto
@@ -43,8 +45,8 @@ private:
 };
 
 // One existing file to open, without the extra boxes (Insert File).
-std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title);
+std::optional<std::string> ChooseFileToOpen(HWND owner, const wchar_t* title, const StringLookup& strings);
 // One existing file of the types of `filter` ("Text|*.txt|All|*.*|").
 std::optional<std::string> ChooseExistingFile(HWND owner, const std::string& filter, const wchar_t* defaultExtension);
 // A file to write, `name` offered, asking before replacing one.
-std::optional<std::string> ChooseFileToSave(HWND owner, const std::string& name);
+std::optional<std::string> ChooseFileToSave(HWND owner, const std::string& name, const StringLookup& strings);

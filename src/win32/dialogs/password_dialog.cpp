@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr DocString kOpenCaption{5046, "This file seems to be cripted by Noveda"};
+constexpr DocString kOpenCaption{5046, "This file seems to be encrypted by Noveda"};
 constexpr DocString kMismatch{5047, "The passwords do not match. Please retype the password ."};
 constexpr DocString kMismatchCaption{5048, "Error in password"};
 

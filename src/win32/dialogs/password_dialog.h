@@ -5,7 +5,7 @@
 
 #include <string>
 
-// The password of an encrypted file ("Save cripted", template 1051), typed
+// The password of an encrypted file ("Save encrypted", template 1051), typed
 // twice. Opening a file it is asked for anew under its own caption; saving
 // it the second field starts with the current one, so typing it once more
 // into the first will do. OK with different fields says so and stays open.

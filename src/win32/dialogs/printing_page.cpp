@@ -72,14 +72,8 @@ private:
     // The code menu below the button; the chosen code goes in at the edit's caret.
     void InsertCode(int button, int edit)
     {
-        HMENU menu = CreatePopupMenu();
+        HMENU menu = CreateTemplateCodeMenu(m_environment.strings);
         const auto codes = TemplateCodes();
-        for (std::size_t i = 0; i < codes.size(); ++i) {
-            if (i == kFirstAlignmentCode)
-                AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-            const std::wstring text = FromCp1251(String(codes[i].stringId, codes[i].code));
-            AppendMenuW(menu, MF_STRING, i + 1, text.c_str());
-        }
         RECT place;
         GetWindowRect(Item(button), &place);
         const int chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_NONOTIFY | TPM_LEFTALIGN, place.left,
@@ -118,6 +112,22 @@ private:
 };
 
 } // namespace
+
+HMENU CreateTemplateCodeMenu(const InterfaceStrings& strings)
+{
+    HMENU menu = CreatePopupMenu();
+    const auto codes = TemplateCodes();
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+        if (i == kFirstAlignmentCode)
+            AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        std::wstring text = FromCp1251(TextOf({codes[i].stringId, codes[i].code}, strings));
+        // The labels show the codes: "(&f)" is no mnemonic.
+        for (std::size_t at = text.find(L'&'); at != std::wstring::npos; at = text.find(L'&', at + 2))
+            text.insert(at, 1, L'&');
+        AppendMenuW(menu, MF_STRING, i + 1, text.c_str());
+    }
+    return menu;
+}
 
 std::unique_ptr<PreferencePage> MakePrintingPage(const DialogEnvironment& environment, AppSettings& live,
                                                  ProfileStore& store)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/doc/doc_strings.h"
 #include "core/platform/log_font.h"
 
 #include <windows.h>
@@ -9,7 +10,7 @@
 #include <optional>
 #include <string>
 
-using InterfaceStrings = std::function<std::optional<std::string>(std::uint32_t id)>;
+using InterfaceStrings = StringLookup;
 
 // What every dialog of the program takes from its surroundings.
 struct DialogEnvironment {

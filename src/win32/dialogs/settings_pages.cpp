@@ -162,7 +162,7 @@ private:
         auto listed = [&](const char* extension) { return FilesWithExtension(m_context.files, folder, extension); };
         m_languages = FileChoices(String(5003, "English language"), "language", folder, listed(".lng"));
         m_layouts = FileChoices("No internal layout", "layout", folder, listed(".kbd"));
-        m_tables = FileChoices("No translite table", "table", folder, listed(".ttb"));
+        m_tables = FileChoices("No transliteration table", "table", folder, listed(".ttb"));
         Fill(IDC_LANG_INTERFACE, m_languages, Draft().InterfaceFile);
         Fill(IDC_LANG_LAYOUT, m_layouts, Draft().KbdLayoutFile);
         Fill(IDC_LANG_TRANSLIT, m_tables, Draft().TranslitTableFile);

@@ -34,7 +34,7 @@ CMainFrame::CMainFrame(AppSettings& settings, std::vector<HighlightScheme>& sche
     : m_settings(settings), m_schemes(schemes), m_clips(clips), m_shared{settings, schemes, clips},
       m_files(services.files), m_store(services.store), m_environment(services.environment),
       m_programDir(services.programDir), m_recent(services.recentFiles),
-      m_messageBoxes(m_window, settings, m_fileDialogs, [this](std::uint32_t id) { return InterfaceString(id); }),
+      m_messageBoxes(m_window, settings, m_fileDialogs, InterfaceLookup()),
       m_prompts(services.prompts ? *services.prompts : m_messageBoxes),
       m_documentCommands(*this)
 {
@@ -137,7 +137,7 @@ FrameBars::Events CMainFrame::BarEvents()
             library = &m_clips.slots[static_cast<std::size_t>(command - ID_CLIP_BUTTON_FIRST)];
         return ToolbarTooltip(
             command, library && library->loaded ? library->name : std::string(),
-            [this](std::uint32_t id) { return InterfaceString(id); },
+            InterfaceLookup(),
             [](std::uint32_t id) { return StringTableResources().Load(id); });
     };
     events.toolBar.dropDown = [this](int command) { ExecuteCommand(command); };

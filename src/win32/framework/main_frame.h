@@ -139,6 +139,10 @@ public:
     std::optional<std::string> InterfaceString(std::uint32_t id);
     // The interface language's text, else the program's own.
     std::string InterfaceText(const DocString& text) { return InterfaceString(text.id).value_or(text.text); }
+    StringLookup InterfaceLookup()
+    {
+        return [this](std::uint32_t id) { return InterfaceString(id); };
+    }
     // The status bar's progress meter.
     std::unique_ptr<ProgressMeter> ShowProgress(const std::string& label);
 

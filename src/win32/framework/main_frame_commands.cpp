@@ -120,7 +120,7 @@ void CMainFrame::FileNew(int)
 void CMainFrame::FileOpen(int)
 {
     CMyFileDialog dialog(true, m_settings.DisableAuto ? m_settings.Encoding : kEncodingAuto, kLineEndAuto);
-    dialog.strings = [this](std::uint32_t id) { return InterfaceString(id); };
+    dialog.strings = InterfaceLookup();
     const std::vector<std::string> paths =
         dialog.Show(m_window, BuildOpenFilter(m_settings.openSaveTypes, dialog.strings), m_fileDialogs.filterIndex);
     const OpenOptions options = OpenWithChoice(dialog.encoding, dialog.lineEnd);

@@ -11,7 +11,7 @@
 
 DialogEnvironment CMainFrame::DialogEnvironmentOf()
 {
-    return {m_window, [this](std::uint32_t id) { return InterfaceString(id); }, m_settings.InterFnt};
+    return {m_window, InterfaceLookup(), m_settings.InterFnt};
 }
 
 ScopeTargets CMainFrame::ScopeTargetsOf()

@@ -32,7 +32,7 @@ void CMainFrame::SaveEncryptedCommand(int)
 {
     CTextDoc& doc = ActiveChild()->Document();
     CMyFileDialog dialog(false, m_settings.Encoding, kLineEndAuto);
-    dialog.strings = [this](std::uint32_t id) { return InterfaceString(id); };
+    dialog.strings = InterfaceLookup();
     int filterIndex = 1;
     const std::vector<std::string> paths =
         dialog.Show(m_window, BuildTypeFilter({kEncryptedFilesType, kAllFilesType}, dialog.strings), filterIndex,
@@ -46,7 +46,7 @@ void CMainFrame::SaveEncryptedCommand(int)
 void CMainFrame::ExportHtmlCommand(int)
 {
     const CTextDoc& doc = ActiveChild()->Document();
-    const std::optional<std::string> path = ChooseFileToSave(m_window, SuggestHtmlName(PathOrTitle(doc)));
+    const std::optional<std::string> path = ChooseFileToSave(m_window, SuggestHtmlName(PathOrTitle(doc)), InterfaceLookup());
     if (!path)
         return;
     CMyDocManager::Entry* open = m_documents.FindPath(*path);

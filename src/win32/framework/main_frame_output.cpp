@@ -91,7 +91,7 @@ void CMainFrame::CopyOutput(int)
 
 void CMainFrame::SaveOutput(int)
 {
-    const std::optional<std::string> path = ChooseFileToSave(m_window, "output.log");
+    const std::optional<std::string> path = ChooseFileToSave(m_window, "output.log", InterfaceLookup());
     if (!path)
         return;
     const std::string text = OutputFileText(m_bars->Output().Text());

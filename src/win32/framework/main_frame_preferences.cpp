@@ -107,7 +107,7 @@ void CMainFrame::PreferencesCommand(int)
     window.AddPage(appearance, MakeFontsPage(environment, draft, m_pickers));
     window.AddPage(appearance, MakeToolbarPage(environment, m_store, [this](int command) {
                        return ToolbarButtonName(
-                           command, [this](std::uint32_t id) { return InterfaceString(id); },
+                           command, InterfaceLookup(),
                            [](std::uint32_t id) { return StringTableResources().Load(id); });
                    }));
     bool schemesChanged = false;

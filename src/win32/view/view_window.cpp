@@ -267,8 +267,9 @@ bool ViewWindow::SetClipboardText(const std::string& bytes, int codePage)
 
 std::optional<std::string> ViewWindow::AskFileToInsert()
 {
-    return ChooseFileToOpen(GetAncestor(m_window, GA_ROOT),
-                            FromCp1251(m_view->GetDocument().InterfaceText(kInsertFileTitle)).c_str());
+    const CTextDoc& doc = m_view->GetDocument();
+    return ChooseFileToOpen(GetAncestor(m_window, GA_ROOT), FromCp1251(doc.InterfaceText(kInsertFileTitle)).c_str(),
+                            doc.InterfaceStrings());
 }
 
 std::tm ViewWindow::LocalTime()
