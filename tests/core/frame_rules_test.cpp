@@ -8,7 +8,7 @@ TEST(StatusTexts, ShowTheCaretAndTheSettings)
     settings.Language = 1;
     settings.Encoding = 4;
     settings.InsMode = 0;
-    StatusTexts texts = ComputeStatusTexts(CaretInfo{4, 7, 11, 0}, settings);
+    StatusTexts texts = ComputeStatusTexts(CaretInfo{4, 7, 11, 0}, settings, {});
     EXPECT_EQ(texts.position, "Line: 5 / 7\t\tCol:12");
     EXPECT_EQ(texts.percent, " 71%"); // 71.43 truncated, three places wide
     EXPECT_EQ(texts.language, "Ru");
@@ -16,17 +16,17 @@ TEST(StatusTexts, ShowTheCaretAndTheSettings)
     EXPECT_EQ(texts.languageImage, 1);
     EXPECT_EQ(texts.codePageString, 1003u); // the view's KOI8
     EXPECT_EQ(texts.unicodeName, "");
-    EXPECT_EQ(ComputeStatusTexts(CaretInfo{0, 1, 0, CP_WIN, UnicodeForm::Utf8Bom}, settings).unicodeName, "UTF-8 BOM");
-    EXPECT_EQ(ComputeStatusTexts(CaretInfo{0, 1, 0, CP_WIN, UnicodeForm::Utf16Be}, settings).unicodeName, "UTF-16");
+    EXPECT_EQ(ComputeStatusTexts(CaretInfo{0, 1, 0, CP_WIN, UnicodeForm::Utf8Bom}, settings, {}).unicodeName, "UTF-8 BOM");
+    EXPECT_EQ(ComputeStatusTexts(CaretInfo{0, 1, 0, CP_WIN, UnicodeForm::Utf16Be}, settings, {}).unicodeName, "UTF-16");
     // Why a document takes no edits stands after the place.
-    EXPECT_EQ(ComputeStatusTexts(CaretInfo{0, 1, 0, CP_WIN, UnicodeForm::Utf8, "Read-only"}, settings).position,
+    EXPECT_EQ(ComputeStatusTexts(CaretInfo{0, 1, 0, CP_WIN, UnicodeForm::Utf8, "Read-only"}, settings, {}).position,
               "Line: 1 / 1\t\tCol:1\t\tRead-only");
     EXPECT_EQ(texts.insertMode, "OVR");
 
     settings.Language = 0;
     settings.Encoding = 5;
     settings.InsMode = 1;
-    texts = ComputeStatusTexts(CaretInfo{9, 10, 0, 2}, settings);
+    texts = ComputeStatusTexts(CaretInfo{9, 10, 0, 2}, settings, {});
     EXPECT_EQ(texts.percent, "100%");
     EXPECT_EQ(texts.language, "En");
     EXPECT_EQ(texts.languageImage, 0);
@@ -34,12 +34,22 @@ TEST(StatusTexts, ShowTheCaretAndTheSettings)
     EXPECT_EQ(texts.insertMode, " INS");
 
     // 1 of 3 lines is 33.33...%; 2 of 3 is 66.66...%: truncated, not rounded.
-    EXPECT_EQ(ComputeStatusTexts(CaretInfo{1, 3, 0}, settings).percent, " 66%");
+    EXPECT_EQ(ComputeStatusTexts(CaretInfo{1, 3, 0}, settings, {}).percent, " 66%");
 
     settings.IntSwitch = 0;
-    texts = ComputeStatusTexts(std::nullopt, settings);
+    texts = ComputeStatusTexts(std::nullopt, settings, {});
     EXPECT_EQ(texts.position, "Ready");
     EXPECT_EQ(texts.percent, " ");
+    // In the interface language, its numbers in their places.
+    const StringLookup russian = [](std::uint32_t id) -> std::optional<std::string> {
+        if (id == kReady.id)
+            return "\xC3\xEE\xF2\xEE\xE2\xEE"; // "Готово"
+        if (id == kCaretPosition.id)
+            return "%3 : %1 (%2)";
+        return std::nullopt;
+    };
+    EXPECT_EQ(ComputeStatusTexts(std::nullopt, settings, russian).position, "\xC3\xEE\xF2\xEE\xE2\xEE");
+    EXPECT_EQ(ComputeStatusTexts(CaretInfo{4, 7, 11, 0}, settings, russian).position, "12 : 5 (7)");
     EXPECT_EQ(texts.language, "Win");
     EXPECT_FALSE(texts.languageEnabled);
     EXPECT_EQ(texts.languageImage, 2);
@@ -117,6 +127,8 @@ TEST(FrameRules, NewDocumentWindowsCascadeInsideTheAreaOrStayMaximized)
     // The first takes what was stored, unless its rectangle is of no use.
     const WindowPlacement stored{kPlacementNormal, 10, 20, 500, 700};
     EXPECT_EQ(NewChildPlacement(stored, false, 0, client, 20), stored);
+    const WindowPlacement small{kPlacementNormal, 10, 20, 110, 220}; // the user's own, however small
+    EXPECT_EQ(NewChildPlacement(small, false, 0, client, 20), small);
     const WindowPlacement tiny{kPlacementMaximized, 0, 0, 100, 200}; // a fresh profile's
     EXPECT_EQ(NewChildPlacement(tiny, false, 0, client, 20),
               (WindowPlacement{kPlacementMaximized, 0, 0, 450, 600}));

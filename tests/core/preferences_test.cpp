@@ -170,10 +170,20 @@ TEST(FileChoiceLists, NameTheFilesOfTheFolder)
     EXPECT_EQ(names, (std::vector<std::string>{"latin.v2.kbd", "russian.KBD"}));
     EXPECT_TRUE(FilesWithExtension(files, "C:\\gone\\", ".kbd").empty());
 
-    const auto choices = FileChoices("No internal layout", "layout", "C:\\noveda\\", names);
+    const auto choices = FileChoices("No internal layout", kLayoutChoice, "C:\\noveda\\", names, {});
     EXPECT_EQ(choices, (std::vector<FileChoice>{{"No internal layout", ""},
                                                 {"Latin layout", "C:\\noveda\\latin.v2.kbd"},
                                                 {"Russian layout", "C:\\noveda\\russian.KBD"}}));
+    // The language file names the shipped files and the kinds of the others.
+    const StringLookup russian = [](std::uint32_t id) -> std::optional<std::string> {
+        if (id == kRussianLayoutChoice.id)
+            return "RU";
+        if (id == kLayoutChoice.id)
+            return "(%s)";
+        return std::nullopt;
+    };
+    EXPECT_EQ(FileChoices("-", kLayoutChoice, "C:\\noveda\\", names, russian),
+              (std::vector<FileChoice>{{"-", ""}, {"(Latin)", "C:\\noveda\\latin.v2.kbd"}, {"RU", "C:\\noveda\\russian.KBD"}}));
     EXPECT_EQ(ChoiceIndex(choices, "c:\\NOVEDA\\russian.kbd"), 2u);
     EXPECT_EQ(ChoiceIndex(choices, "C:\\elsewhere\\russian.kbd"), 0u);
     EXPECT_EQ(ChoiceIndex(choices, ""), 0u);

@@ -200,3 +200,15 @@ TEST_F(PaginationTest, EveryByteIsPrintedOnceAndNoPageOverflows)
     }
     EXPECT_EQ(printed, expected);
 }
+
+// The footer the program ships prints in the interface language; a footer
+// the user wrote is never translated.
+TEST(PrintTemplate, TheShippedFooterSpeaksTheInterfaceLanguage)
+{
+    const StringLookup russian = [](std::uint32_t id) -> std::optional<std::string> {
+        return id == kShippedFooter.id ? std::optional<std::string>("\xD1\xF2\xF0. &p/&P") : std::nullopt;
+    };
+    EXPECT_EQ(FooterInLanguage(PrintSettings{}.Footer, russian), "\xD1\xF2\xF0. &p/&P");
+    EXPECT_EQ(FooterInLanguage(PrintSettings{}.Footer, {}), "Page &p of &P");
+    EXPECT_EQ(FooterInLanguage("&f - &p", russian), "&f - &p");
+}

@@ -1,5 +1,8 @@
 #include "core/app/frame_rules.h"
 
+#include "core/settings/settings_io.h"
+#include "core/text/placeholder.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -19,18 +22,22 @@ std::string Format(const char* format, auto... values)
 
 } // namespace
 
-StatusTexts ComputeStatusTexts(const std::optional<CaretInfo>& caret, const AppSettings& settings)
+StatusTexts ComputeStatusTexts(const std::optional<CaretInfo>& caret, const AppSettings& settings,
+                               const StringLookup& strings)
 {
     StatusTexts texts;
     if (caret) {
         const std::uint32_t line = caret->line + 1;
         const std::uint32_t lines = std::max<std::uint32_t>(caret->lines, 1);
-        texts.position = Format("Line: %u / %u\t\tCol:%u", line, lines, caret->column + 1);
+        const std::string values[] = {std::to_string(line), std::to_string(lines), std::to_string(caret->column + 1)};
+        texts.position = TextOf(kCaretPosition, strings);
+        for (std::size_t i = 0; i < std::size(values); ++i)
+            texts.position = FillPlaceholder(texts.position, values[i], "%" + std::to_string(i + 1));
         if (!caret->note.empty())
             texts.position += "\t\t" + caret->note;
         texts.percent = Format("%3u%%", static_cast<unsigned>(static_cast<double>(line) / lines * 100.0));
     } else {
-        texts.position = "Ready";
+        texts.position = TextOf(kReady, strings);
         texts.percent = " ";
     }
     texts.languageEnabled = settings.IntSwitch == 1;
@@ -79,8 +86,10 @@ WindowPlacement NewChildPlacement(const std::optional<WindowPlacement>& stored, 
     WindowPlacement placement{kPlacementNormal, offset, offset, offset + height, offset + width};
     if (stored) {
         const Rect rect{stored->left, stored->top, stored->right, stored->bottom};
-        const bool useful = rect.Width() >= client.Width() / 2 && rect.Height() >= client.Height() / 2 &&
-                            rect.left >= 0 && rect.top >= 0 && rect.left < client.Width() && rect.top < client.Height();
+        const bool stillDefault = rect == Rect{kFirstViewDefault.left, kFirstViewDefault.top, kFirstViewDefault.right,
+                                               kFirstViewDefault.bottom};
+        const bool useful = !stillDefault && rect.Width() > 0 && rect.Height() > 0 && rect.left >= 0 &&
+                            rect.top >= 0 && rect.left < client.Width() && rect.top < client.Height();
         if (useful)
             placement = *stored;
         placement.status = stored->status;

@@ -35,7 +35,9 @@ struct StatusTexts {
     std::string unicodeName; // shown instead of the code page when not empty
     std::string insertMode;
 };
-StatusTexts ComputeStatusTexts(const std::optional<CaretInfo>& caret, const AppSettings& settings);
+// The texts come in the interface language.
+StatusTexts ComputeStatusTexts(const std::optional<CaretInfo>& caret, const AppSettings& settings,
+                               const StringLookup& strings);
 
 // Ctrl+Num+ and Ctrl+Num- on a LOGFONT height: a negative (character)
 // height moves by 1, a zero or positive (cell) height by 2.
@@ -54,8 +56,8 @@ Rect FrameRectFromPlacement(const WindowPlacement& placement, const ScreenMetric
 
 // Where a new document window goes, in the client area's coordinates
 // (status as a window placement's: 1 normal, 2 minimized, 3 maximized). The
-// first takes its stored placement, but a normal rectangle smaller than
-// half the area, or outside it, gives way to the cascade's first. Later
+// first takes its stored placement, but a normal rectangle that is still the
+// fresh profile's, empty or outside the area gives way to the cascade's first. Later
 // windows open maximized beside a maximized active one; otherwise one cascade
 // step (`step` pixels right and down) after the windows open, three quarters
 // of the area in size, starting again at the top-left before leaving it.

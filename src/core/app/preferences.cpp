@@ -5,6 +5,7 @@
 #include "core/platform/settings_environment.h"
 #include "core/settings/settings_io.h"
 #include "core/text/cp1251.h"
+#include "core/text/placeholder.h"
 
 #include <algorithm>
 
@@ -117,15 +118,27 @@ std::span<const ColorRow> ColorRows()
     return kColorRows;
 }
 
-std::vector<FileChoice> FileChoices(std::string none, std::string_view kind, const std::string& folder,
-                                    const std::vector<std::string>& names)
+std::vector<FileChoice> FileChoices(std::string none, const DocString& kind, const std::string& folder,
+                                    const std::vector<std::string>& names, const StringLookup& strings)
 {
+    struct Shipped {
+        std::string_view file;
+        DocString label;
+    };
+    static constexpr Shipped kShipped[] = {{"russian.lng", kRussianLanguageChoice},
+                                           {"russian.kbd", kRussianLayoutChoice},
+                                           {"gost.ttb", kGostTableChoice}};
     std::vector<FileChoice> choices{{std::move(none), ""}};
     for (const std::string& file : names) {
+        const auto shipped = std::find_if(std::begin(kShipped), std::end(kShipped), [&](const Shipped& s) {
+            return ToLowerCp1251(file) == s.file;
+        });
         std::string name = file.substr(0, file.find('.'));
         if (!name.empty())
             name[0] = ToUpperCp1251(name[0]);
-        choices.push_back({name + ' ' + std::string(kind), folder + file});
+        const std::string label = shipped != std::end(kShipped) ? TextOf(shipped->label, strings)
+                                                                : FillPlaceholder(TextOf(kind, strings), name);
+        choices.push_back({label, folder + file});
     }
     return choices;
 }

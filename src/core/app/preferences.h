@@ -63,11 +63,12 @@ struct FileChoice {
     friend bool operator==(const FileChoice&, const FileChoice&) = default;
 };
 
-// `none` first, then "<Name> <kind>" for each of `names` (found in
-// `folder`, which ends with a backslash): the name up to its first dot, the
-// first letter upper-case.
-std::vector<FileChoice> FileChoices(std::string none, std::string_view kind, const std::string& folder,
-                                    const std::vector<std::string>& names);
+// `none` first, then a label for each of `names` (found in `folder`, which
+// ends with a backslash), in the interface language: the shipped files have
+// names of their own ("Russian layout"); any other is `kind` ("%s layout")
+// filled with its name up to its first dot, the first letter upper-case.
+std::vector<FileChoice> FileChoices(std::string none, const DocString& kind, const std::string& folder,
+                                    const std::vector<std::string>& names, const StringLookup& strings);
 // The names of the files in `folder` that end with `extension` (".kbd"), in
 // any case, sorted; none when the folder cannot be read.
 std::vector<std::string> FilesWithExtension(FileSystem& files, const std::string& folder, std::string_view extension);

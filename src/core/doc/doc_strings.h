@@ -43,3 +43,17 @@ inline constexpr DocString kTextFilesType{5070, "Text files (*.txt;*.log;*.ini)"
 inline constexpr DocString kAllFilesType{5071, "All files (*.*)"};
 inline constexpr DocString kEncryptedFilesType{5072, "Encrypted files (*.crp)"};
 inline constexpr DocString kReplaceFileQuestion{5073, "%s already exists.\nDo you want to replace it?"};
+inline constexpr DocString kCaretPosition{5074, "Line: %1 / %2\t\tCol:%3"};
+inline constexpr DocString kReady{7000, "Ready"};
+inline constexpr DocString kOutputTitle{5075, "Output"};
+inline constexpr DocString kAboutTitle{5076, "About Noveda"};
+inline constexpr DocString kAboutText{5077, "Noveda %s\nA plain-text editor for Russian text in five code pages."};
+inline constexpr DocString kLanguageChoice{5078, "%s language"};
+inline constexpr DocString kLayoutChoice{5079, "%s layout"};
+inline constexpr DocString kTableChoice{5080, "%s table"};
+inline constexpr DocString kNoLayoutChoice{5081, "No internal layout"};
+inline constexpr DocString kNoTableChoice{5082, "No transliteration table"};
+inline constexpr DocString kRussianLanguageChoice{5083, "Russian language"};
+inline constexpr DocString kRussianLayoutChoice{5084, "Russian layout"};
+inline constexpr DocString kGostTableChoice{5085, "GOST 7.79 transliteration"};
+inline constexpr DocString kShippedFooter{5086, "Page &p of &P"};

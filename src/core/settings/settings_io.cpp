@@ -400,9 +400,10 @@ std::optional<WindowPlacement> ReadFramePlacement(const ProfileStore& store)
 
 WindowPlacement ReadFirstViewPlacement(const ProfileStore& store)
 {
-    return WindowPlacement{store.GetInt("WinPos", "ViewStatus", 3), store.GetInt("WinPos", "ViewTop", 0),
-                           store.GetInt("WinPos", "ViewLeft", 0), store.GetInt("WinPos", "ViewBottom", 100),
-                           store.GetInt("WinPos", "ViewRight", 200)};
+    const WindowPlacement& d = kFirstViewDefault;
+    return WindowPlacement{store.GetInt("WinPos", "ViewStatus", d.status), store.GetInt("WinPos", "ViewTop", d.top),
+                           store.GetInt("WinPos", "ViewLeft", d.left), store.GetInt("WinPos", "ViewBottom", d.bottom),
+                           store.GetInt("WinPos", "ViewRight", d.right)};
 }
 
 void SaveSettingsAtClose(ProfileStore& store, const AppSettings& settings, const ClosingState& closing,

@@ -64,7 +64,9 @@ ToolbarLayout LoadToolbarLayout(ProfileStore& store);
 void SaveToolbarLayout(ProfileStore& store, const ToolbarLayout& layout);
 
 // "WinPos": the main frame's placement only when all five values are there;
-// the first document window's placement with its defaults.
+// the first document window's placement with its defaults (maximized, a
+// normal rectangle of 200 x 100 that only says nothing was stored yet).
+inline constexpr WindowPlacement kFirstViewDefault{3, 0, 0, 100, 200};
 std::optional<WindowPlacement> ReadFramePlacement(const ProfileStore& store);
 WindowPlacement ReadFirstViewPlacement(const ProfileStore& store);
 

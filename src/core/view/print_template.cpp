@@ -1,5 +1,7 @@
 #include "core/view/print_template.h"
 
+#include "core/settings/app_settings.h"
+
 namespace {
 
 std::string Formatted(const char* format, const std::tm& when)
@@ -50,6 +52,11 @@ TemplateParts ExpandTemplate(std::string_view text, const TemplateFacts& facts, 
         }
     }
     return parts;
+}
+
+std::string FooterInLanguage(const std::string& footer, const StringLookup& strings)
+{
+    return footer == PrintSettings{}.Footer ? TextOf(kShippedFooter, strings) : footer;
 }
 
 std::span<const TemplateCode> TemplateCodes()

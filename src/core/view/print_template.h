@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/doc/doc_strings.h"
+
 #include <cstdint>
 #include <ctime>
 #include <span>
@@ -29,6 +31,11 @@ struct TemplateParts {
 // swapped alignment). Any other character after "&" stands for itself, and a
 // lone "&" at the end is printed as it is.
 TemplateParts ExpandTemplate(std::string_view text, const TemplateFacts& facts, bool swapSides);
+
+// The footer as this interface shows and prints it: the one the program
+// ships ("Page &p of &P") comes in the interface language; one the user
+// wrote stays as written.
+std::string FooterInLanguage(const std::string& footer, const StringLookup& strings);
 
 // The codes the Printing page's menu offers, in menu order, with the
 // interface string naming each; a separator goes before kFirstAlignmentCode.

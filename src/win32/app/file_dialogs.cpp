@@ -75,6 +75,8 @@ UINT_PTR CALLBACK CMyFileDialog::Hook(HWND extra, UINT message, WPARAM wParam, L
         std::vector<std::wstring> lineEnds(std::begin(kLineEndNames), std::end(kLineEndNames));
         lineEnds.push_back(autoText);
         Fill(GetDlgItem(extra, IDC_FILE_LINE_END), lineEnds, self->lineEnd);
+        SetDlgItemTextW(extra, IDC_LABEL_ENCODING, text(IDC_LABEL_ENCODING, "Encoding:").c_str());
+        SetDlgItemTextW(extra, IDC_LABEL_LINE_END, text(IDC_LABEL_LINE_END, "CR_LF type:").c_str());
         return TRUE;
     }
     auto* self = reinterpret_cast<CMyFileDialog*>(GetWindowLongPtrW(extra, GWLP_USERDATA));

@@ -40,7 +40,8 @@ private:
         for (const Margin& margin : kMargins)
             SetSpin(margin.spin, 0, kMaxPrintMargin, m_print.*margin.member);
         SetItemText(IDC_PRINT_HEADER_TEMPLATE, m_print.Header);
-        SetItemText(IDC_PRINT_FOOTER_TEMPLATE, m_print.Footer);
+        m_shownFooter = FooterInLanguage(m_print.Footer, m_environment.strings);
+        SetItemText(IDC_PRINT_FOOTER_TEMPLATE, m_shownFooter);
         FollowChecks();
     }
     bool OnCommand(int id, int) override
@@ -97,7 +98,10 @@ private:
                                            : SpinValue(margin.spin);
         }
         m_print.Header = ItemText(IDC_PRINT_HEADER_TEMPLATE);
-        m_print.Footer = ItemText(IDC_PRINT_FOOTER_TEMPLATE);
+        // The shipped footer shown in the interface language stays the
+        // shipped one, whatever language prints it next.
+        if (const std::string footer = ItemText(IDC_PRINT_FOOTER_TEMPLATE); footer != m_shownFooter)
+            m_print.Footer = footer;
         return std::nullopt;
     }
     void Commit() override
@@ -109,6 +113,7 @@ private:
     AppSettings& m_live;
     ProfileStore& m_store;
     PrintSettings m_print;
+    std::string m_shownFooter;
 };
 
 } // namespace

@@ -9,6 +9,9 @@ namespace {
 
 constexpr int kLowControlIds = 10;
 constexpr int kHighControlIds = 1000;
+// A button numbered as a command (Help is F1's) takes its text from its
+// dialog: the command's string is its status-bar prompt.
+constexpr int kCommandIds = 10000;
 
 } // namespace
 
@@ -101,7 +104,7 @@ void ProgramDialog::ApplyInterface()
     m_font = CreateFontFrom(m_environment.font);
     for (HWND child = GetWindow(m_dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(child);
-        if (strings && id >= 0 && (id < kLowControlIds || id >= kHighControlIds))
+        if (strings && id >= 0 && (id < kLowControlIds || (id >= kHighControlIds && id < kCommandIds)))
             if (const std::optional<std::string> text = strings(static_cast<std::uint32_t>(id)))
                 SetWindowTextW(child, FromCp1251(*text).c_str());
         if (m_font)

@@ -21,8 +21,8 @@ struct DialogEnvironment {
 
 // A dialog of the program, modal (Run) or modeless (Open). As it opens, its caption becomes the
 // interface string of its template id, every control numbered below 10 or
-// from 1000 on takes the interface string of its own id (where the language
-// has them), and every control the interface font. Control texts are cp1251.
+// from 1000 to 9999 takes the interface string of its own id (where the
+// language has them), and every control the interface font. Control texts are cp1251.
 class ProgramDialog {
 public:
     ProgramDialog(int templateId, const DialogEnvironment& environment);

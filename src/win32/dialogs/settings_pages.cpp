@@ -160,9 +160,10 @@ private:
     {
         const std::string& folder = m_context.programDir;
         auto listed = [&](const char* extension) { return FilesWithExtension(m_context.files, folder, extension); };
-        m_languages = FileChoices(String(5003, "English language"), "language", folder, listed(".lng"));
-        m_layouts = FileChoices("No internal layout", "layout", folder, listed(".kbd"));
-        m_tables = FileChoices("No transliteration table", "table", folder, listed(".ttb"));
+        const StringLookup& strings = m_environment.strings;
+        m_languages = FileChoices(String(5003, "English language"), kLanguageChoice, folder, listed(".lng"), strings);
+        m_layouts = FileChoices(TextOf(kNoLayoutChoice, strings), kLayoutChoice, folder, listed(".kbd"), strings);
+        m_tables = FileChoices(TextOf(kNoTableChoice, strings), kTableChoice, folder, listed(".ttb"), strings);
         Fill(IDC_LANG_INTERFACE, m_languages, Draft().InterfaceFile);
         Fill(IDC_LANG_LAYOUT, m_layouts, Draft().KbdLayoutFile);
         Fill(IDC_LANG_TRANSLIT, m_tables, Draft().TranslitTableFile);

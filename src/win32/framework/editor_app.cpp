@@ -5,6 +5,7 @@
 #include "core/settings/input_tables.h"
 #include "core/settings/settings_io.h"
 #include "core/settings/shipped_setup.h"
+#include "core/text/placeholder.h"
 #include "win32/app/text_conversion.h"
 #include "win32/app/win_prompts.h"
 #include "win32/framework/frame_path_opener.h"
@@ -157,8 +158,9 @@ std::optional<CommandUpdate> EditorApp::OnUpdateCommand(int id)
 
 void EditorApp::About(int)
 {
-    MessageBoxW(m_frame->Window(), L"Noveda " NOVEDA_VERSION_TEXT L"\nA plain-text editor for Russian text in five code pages.",
-                L"About Noveda", MB_OK | MB_ICONINFORMATION);
+    const std::string text = FillPlaceholder(m_frame->InterfaceText(kAboutText), NOVEDA_VERSION_TEXT);
+    MessageBoxW(m_frame->Window(), FromCp1251(text).c_str(), FromCp1251(m_frame->InterfaceText(kAboutTitle)).c_str(),
+                MB_OK | MB_ICONINFORMATION);
 }
 
 void EditorApp::Exit(int)

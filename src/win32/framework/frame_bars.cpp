@@ -1,6 +1,8 @@
 #include "win32/framework/frame_bars.h"
 
+#include "core/doc/doc_strings.h"
 #include "core/settings/settings_io.h"
+#include "win32/app/text_conversion.h"
 #include "win32/res/resource.h"
 
 namespace {
@@ -28,7 +30,7 @@ FrameBars::FrameBars(HWND frame, HWND mdiClient, const AppSettings& settings, co
     dockEvents.closed = [this](DockBar&) { Show(kOutput, false); };
     m_docks[kToolBar] = std::make_unique<DockBar>(frame, m_state[kToolBar], L"", true, dockEvents);
     m_docks[kFileTabs] = std::make_unique<DockBar>(frame, m_state[kFileTabs], L"", true, dockEvents);
-    m_docks[kOutput] = std::make_unique<DockBar>(frame, m_state[kOutput], L"Output", false, dockEvents);
+    m_docks[kOutput] = std::make_unique<DockBar>(frame, m_state[kOutput], FromCp1251(kOutputTitle.text), false, dockEvents);
 
     m_toolBar = std::make_unique<ToolBar>(m_docks[kToolBar]->Window(), toolbar.buttons, toolbar.LargeButtons != 0,
                                           std::move(events.toolBar));

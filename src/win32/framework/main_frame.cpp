@@ -329,7 +329,7 @@ void CMainFrame::OnIdle()
                               static_cast<std::uint32_t>(active->View().CodePage()),
                               ActiveChild()->Document().GetUnicodeForm(), ActiveChild()->Document().StatusNote()};
         }
-        const StatusTexts texts = ComputeStatusTexts(caret, m_settings);
+        const StatusTexts texts = ComputeStatusTexts(caret, m_settings, InterfaceLookup());
         const std::optional<std::string> codePage = texts.unicodeName.empty()
                                                         ? StringTableResources().Load(texts.codePageString)
                                                         : texts.unicodeName;

@@ -281,6 +281,8 @@ private:
     void SendMailCommand(int);
     // Printing (main_frame_print.cpp).
     void PrintCommand(int);
+    // What printing takes: the settings, the shipped footer translated.
+    PrintSettings PrintSettingsInLanguage();
     void PrintPreviewCommand(int);
     void PageSetupCommand(int);
     // The "Print" section, read the first time printing needs it.

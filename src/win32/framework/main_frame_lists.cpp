@@ -134,6 +134,8 @@ void CMainFrame::ApplyInterfaceLanguage()
                              {IDR_OUTPUT_MENU, PopupMenu(IDR_OUTPUT_MENU)},
                              {IDR_TEXTTYPE, m_textType.Menu()}});
     m_language.Apply(m_settings.InterfaceFile, menus, m_store, m_prompts);
+    if (m_bars)
+        m_bars->Dock(FrameBars::kOutput).SetTitle(FromCp1251(InterfaceText(kOutputTitle)));
     if (m_window)
         DrawMenuBar(m_window);
 }

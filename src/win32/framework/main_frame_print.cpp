@@ -1,5 +1,6 @@
 // Print (57607), Print Preview (57609) and Page Setup (57605).
 #include "core/settings/settings_io.h"
+#include "core/view/print_template.h"
 #include "win32/app/text_conversion.h"
 #include "win32/dialogs/print_preview.h"
 #include "win32/dialogs/printing_page.h"
@@ -67,6 +68,13 @@ void CMainFrame::LoadPrintSettingsOnce()
     m_printSettingsLoaded = true;
 }
 
+PrintSettings CMainFrame::PrintSettingsInLanguage()
+{
+    PrintSettings print = m_settings.print;
+    print.Footer = FooterInLanguage(print.Footer, InterfaceLookup());
+    return print;
+}
+
 void CMainFrame::PrintCommand(int)
 {
     LoadPrintSettingsOnce();
@@ -74,7 +82,8 @@ void CMainFrame::PrintCommand(int)
     const PrinterChoice choice = ChoosePrinter(m_window);
     bool printed = !choice.failed;
     if (choice.dc) {
-        PagePrinter pages(child.Document(), child.ActivePane().View().CodePage(), m_settings.print, m_settings.Font);
+        const PrintSettings print = PrintSettingsInLanguage();
+        PagePrinter pages(child.Document(), child.ActivePane().View().CodePage(), print, m_settings.Font);
         printed = PrintJob(choice.dc, FromCp1251(child.Document().GetTitle()), pages, choice.first, choice.last);
         DeleteDC(choice.dc);
     }
@@ -87,7 +96,8 @@ void CMainFrame::PrintPreviewCommand(int)
 {
     LoadPrintSettingsOnce();
     const CChildFrame& child = *ActiveChild();
-    PagePrinter pages(child.Document(), child.ActivePane().View().CodePage(), m_settings.print, m_settings.Font);
+    const PrintSettings print = PrintSettingsInLanguage();
+    PagePrinter pages(child.Document(), child.ActivePane().View().CodePage(), print, m_settings.Font);
     HDC printer = DefaultPrinterDc();
     PrintPreview preview(DialogEnvironmentOf(), pages, printer);
     const INT_PTR result = preview.Run();

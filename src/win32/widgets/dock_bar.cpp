@@ -128,6 +128,13 @@ RECT DockBar::ContentRect() const
     return r;
 }
 
+void DockBar::SetTitle(std::wstring title)
+{
+    m_title = std::move(title);
+    SetWindowTextW(m_window, m_title.c_str());
+    InvalidateRect(m_window, nullptr, TRUE);
+}
+
 void DockBar::LayoutContent()
 {
     if (!m_content)

@@ -47,6 +47,8 @@ public:
     // Fits the state's thickness to the content (not for sizing bars).
     void FitToContent();
     void Place(const Rect& rect);
+    const std::wstring& Title() const { return m_title; }
+    void SetTitle(std::wstring title);
 
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
