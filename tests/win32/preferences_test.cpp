@@ -35,6 +35,21 @@ TEST_F(Preferences, CancelWritesNothing)
     EXPECT_TRUE(prompts.messages.empty());
 }
 
+// The groups' captions in the system's colours, readable in any theme.
+TEST_F(Preferences, TheGroupsShowInTheSystemsColours)
+{
+    COLORREF text = 0, background = 0;
+    DialogScript script(OnWindows([&](HWND window) {
+        HWND groups = GetDlgItem(window, IDC_PREF_GROUPS);
+        text = ListView_GetTextColor(groups);
+        background = ListView_GetBkColor(groups);
+        DialogScript::Click(window, IDCANCEL);
+    }));
+    Command(ID_TOOLS_PREFERENCES);
+    EXPECT_EQ(text, GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(background, GetSysColor(COLOR_WINDOW));
+}
+
 // Values changed on pages of two groups; the window went back and forth
 // between the groups before OK.
 TEST_F(Preferences, OkWritesThePagesValuesAndKeepsTheRunningTabSize)

@@ -6,8 +6,6 @@
 namespace {
 
 constexpr COLORREF kIconMask = RGB(192, 192, 192);
-constexpr COLORREF kGroupBackground = RGB(0xA0, 0xA0, 0xA0);
-constexpr COLORREF kGroupText = RGB(0x00, 0xFF, 0xFF); // 0xFFFF00 as 0x00BBGGRR: yellow on grey
 constexpr int kIconSize = 32;
 constexpr int kPageInset = 3;
 constexpr int kGroupSpacing = 62; // pixels from one group's icon to the next
@@ -55,9 +53,11 @@ void PreferencesWindow::OnInit()
     m_icons = ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_bitmap), kIconSize, 0, kIconMask,
                                    IMAGE_BITMAP, LR_CREATEDIBSECTION);
     ListView_SetImageList(list, m_icons, LVSIL_NORMAL);
-    ListView_SetBkColor(list, kGroupBackground);
-    ListView_SetTextBkColor(list, kGroupBackground);
-    ListView_SetTextColor(list, kGroupText);
+    // The system's colours, as every list has them: the captions stay
+    // readable in any theme, a selected one in the highlight colours.
+    ListView_SetBkColor(list, GetSysColor(COLOR_WINDOW));
+    ListView_SetTextBkColor(list, GetSysColor(COLOR_WINDOW));
+    ListView_SetTextColor(list, GetSysColor(COLOR_WINDOWTEXT));
     RECT listArea{};
     GetClientRect(list, &listArea);
     ListView_SetIconSpacing(list, listArea.right, kGroupSpacing); // one column, every group in sight
