@@ -149,7 +149,7 @@ TEST(ShippedSetup, AFreshProfileUsesEveryShippedFile)
 {
     FakeFileSystem files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(kDataDir))
-        files.files[entry.path().string()] = "";
+        files.files[kDataDir + "/" + entry.path().lexically_relative(kDataDir).generic_string()] = "";
     MemoryProfileStore store;
     ApplyShippedSetup(store, files, kDataDir + "/");
 

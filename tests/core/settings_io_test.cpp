@@ -293,3 +293,26 @@ TEST(SettingsAtClose, WithoutADocumentWindowOnlyItsStateIsWritten)
     SaveSettingsAtClose(store, settings, ClosingState{}, env);
     EXPECT_EQ(store.GetString("General", "PrevDirPath"), "");
 }
+
+// Stored fonts are sized for a 96-DPI screen; a screen of 150 or 200 %
+// takes them half again or twice as high, and a picked font comes back.
+TEST(LogFontDpi, SizesFollowTheScreensDpiAndComeBack)
+{
+    LogFont font = DefaultTextFont(); // -12: 9 points at 96 DPI
+    font.width = 7;
+    EXPECT_EQ(font.AtDpi(96), font);
+    EXPECT_EQ(font.AtDpi(144).height, -18);
+    EXPECT_EQ(font.AtDpi(192).height, -24);
+    EXPECT_EQ(font.AtDpi(192).width, 14);
+    EXPECT_EQ(font.AtDpi(120).height, -15);
+    LogFont odd = font;
+    odd.height = -13;
+    EXPECT_EQ(odd.AtDpi(144).height, -20); // -19.5 rounds away from zero
+    EXPECT_EQ(odd.AtDpi(144).FromDpi(144).height, -13);
+    EXPECT_EQ(font.AtDpi(192).FromDpi(192), font);
+    EXPECT_EQ(font.AtDpi(192).FaceName(), "Courier New");
+    LogFont cell = font;
+    cell.height = 16; // a cell height scales as well
+    EXPECT_EQ(cell.AtDpi(144).height, 24);
+    EXPECT_EQ(font.FromDpi(0), font.FromDpi(1)); // a DPI of nothing divides by one
+}

@@ -69,6 +69,34 @@ std::optional<LogFont> LogFont::FromBlock(const std::vector<std::uint8_t>& block
     return font;
 }
 
+namespace {
+
+// value * to / from, rounded half away from zero.
+std::int32_t Rescaled(std::int32_t value, int to, int from)
+{
+    const std::int64_t scaled = static_cast<std::int64_t>(value) * to;
+    const std::int64_t half = from / 2;
+    return static_cast<std::int32_t>(scaled >= 0 ? (scaled + half) / from : (scaled - half) / from);
+}
+
+} // namespace
+
+LogFont LogFont::AtDpi(int dpi) const
+{
+    LogFont font = *this;
+    font.height = Rescaled(height, dpi, kDefaultDpi);
+    font.width = Rescaled(width, dpi, kDefaultDpi);
+    return font;
+}
+
+LogFont LogFont::FromDpi(int dpi) const
+{
+    LogFont font = *this;
+    font.height = Rescaled(height, kDefaultDpi, std::max(1, dpi));
+    font.width = Rescaled(width, kDefaultDpi, std::max(1, dpi));
+    return font;
+}
+
 LogFont DefaultTextFont()
 {
     LogFont font;

@@ -8,8 +8,10 @@
 
 // A font as the settings store it: the 60-byte Windows LOGFONT layout
 // (little-endian 32-bit numbers, eight bytes, a 32-character face name).
+// Its sizes are pixels of a 96-DPI screen; AtDpi gives them for another.
 struct LogFont {
     static constexpr std::size_t kBlockSize = 60;
+    static constexpr int kDefaultDpi = 96;
 
     std::int32_t height = 0;
     std::int32_t width = 0;
@@ -32,6 +34,10 @@ struct LogFont {
     std::vector<std::uint8_t> ToBlock() const;
     // Nothing unless the block is exactly 60 bytes.
     static std::optional<LogFont> FromBlock(const std::vector<std::uint8_t>& block);
+
+    // The same font for a screen of `dpi` dots per inch, and back from one.
+    LogFont AtDpi(int dpi) const;
+    LogFont FromDpi(int dpi) const;
 
     friend bool operator==(const LogFont&, const LogFont&) = default;
 };

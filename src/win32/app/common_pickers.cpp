@@ -20,7 +20,10 @@ std::optional<std::uint32_t> PickColourFromSystem(HWND owner, std::uint32_t colo
 
 std::optional<LogFont> PickFontFromSystem(HWND owner, const LogFont& font)
 {
-    LOGFONTW chosen = ToLogFontW(font);
+    // The dialog shows sizes of the screen it is on; the settings keep them
+    // for 96 DPI.
+    const int dpi = WindowDpi(owner);
+    LOGFONTW chosen = ToLogFontW(font.AtDpi(dpi));
     CHOOSEFONTW choice{};
     choice.lStructSize = sizeof choice;
     choice.hwndOwner = owner;
@@ -28,5 +31,5 @@ std::optional<LogFont> PickFontFromSystem(HWND owner, const LogFont& font)
     choice.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
     if (!ChooseFontW(&choice))
         return std::nullopt;
-    return FromLogFontW(chosen);
+    return FromLogFontW(chosen).FromDpi(dpi);
 }

@@ -43,9 +43,23 @@ LogFont FromLogFontW(const LOGFONTW& lf)
     return font;
 }
 
-HFONT CreateFontFrom(const LogFont& font)
+int WindowDpi(HWND window)
 {
-    const LOGFONTW lf = ToLogFontW(font);
+    using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow && window)
+        if (const UINT dpi = getDpiForWindow(window))
+            return static_cast<int>(dpi);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : LogFont::kDefaultDpi;
+}
+
+HFONT CreateFontFrom(const LogFont& font, int dpi)
+{
+    const LOGFONTW lf = ToLogFontW(font.AtDpi(dpi));
     return CreateFontIndirectW(&lf);
 }
 
@@ -55,9 +69,9 @@ WidgetFont::~WidgetFont()
         DeleteObject(m_made);
 }
 
-void WidgetFont::Reset(const LogFont& font)
+void WidgetFont::Reset(const LogFont& font, int dpi)
 {
-    HFONT made = font.FaceName().empty() ? nullptr : CreateFontFrom(font);
+    HFONT made = font.FaceName().empty() ? nullptr : CreateFontFrom(font, dpi);
     if (m_made)
         DeleteObject(m_made);
     m_made = made;

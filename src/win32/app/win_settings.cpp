@@ -1,5 +1,7 @@
 #include "win32/app/win_settings.h"
 
+#include "win32/app/gdi_fonts.h"
+
 #include "win32/app/text_conversion.h"
 
 #include <windows.h>
@@ -34,7 +36,8 @@ LogFont WinSettingsEnvironment::DefaultGuiFont() const
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
     std::vector<std::uint8_t> block(sizeof font);
     std::memcpy(block.data(), &font, sizeof font);
-    return *LogFont::FromBlock(block);
+    // The system's font comes sized for its screen; settings keep 96 DPI.
+    return LogFont::FromBlock(block)->FromDpi(WindowDpi(nullptr));
 }
 
 std::optional<std::string> StringTableResources::Load(std::uint32_t id) const

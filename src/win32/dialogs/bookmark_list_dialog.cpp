@@ -30,7 +30,7 @@ void BookmarkListDialog::OnInit()
     LogFont font = m_environment.font;
     font.SetFaceName("Courier New");
     font.charSet = m_textCharSet;
-    m_lineFont = CreateFontFrom(font);
+    m_lineFont = CreateFontFrom(font, WindowDpi(m_dialog));
     SendDlgItemMessageW(m_dialog, IDC_BOOKMARK_LINE, WM_SETFONT, reinterpret_cast<WPARAM>(m_lineFont), FALSE);
     const CTextDoc& doc = m_view.GetDocument();
     for (int line = 0; line < doc.GetLineCount(); ++line)

@@ -45,7 +45,7 @@ void FindDialog::OnInit()
     LogFont font = m_environment.font;
     font.SetFaceName("Arial");
     font.charSet = m_textCharSet;
-    m_comboFont = CreateFontFrom(font);
+    m_comboFont = CreateFontFrom(font, WindowDpi(m_dialog));
     FillCombo(IDC_FIND_TEXT, history, initial);
     if (!m_isReplace)
         UpdateDirection();

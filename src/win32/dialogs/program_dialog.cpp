@@ -101,7 +101,7 @@ void ProgramDialog::ApplyInterface()
     if (strings)
         if (const std::optional<std::string> caption = strings(static_cast<std::uint32_t>(m_templateId)))
             SetWindowTextW(m_dialog, FromCp1251(*caption).c_str());
-    m_font = CreateFontFrom(m_environment.font);
+    m_font = CreateFontFrom(m_environment.font, WindowDpi(m_dialog));
     for (HWND child = GetWindow(m_dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(child);
         if (strings && id >= 0 && (id < kLowControlIds || (id >= kHighControlIds && id < kCommandIds)))

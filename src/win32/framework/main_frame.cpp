@@ -424,6 +424,13 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         OnSize(wParam);
         return 0;
+    case WM_DPICHANGED: {
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        FollowScreenDpi();
+        return 0;
+    }
     case WM_SETFOCUS: // the keyboard belongs to the active view
         if (ViewWindow* view = ActiveView()) {
             SetFocus(view->Window());
@@ -470,11 +477,6 @@ LRESULT CMainFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
     case kOutputMessage:
         TakeOutput();
         return 0;
-    case WM_DPICHANGED: { // moved to a monitor of another scale: take the size it suggests
-        const RECT& r = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(m_window, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
-    }
     case WM_CLOSE:
         OnClose();
         return 0;

@@ -275,6 +275,9 @@ private:
     void FindInFilesCommand(int);
     void PreferencesCommand(int);
     void ShowPreferencesHelp(const PreferencesWindow& window, const std::string& topic);
+    // The frame moved to a screen of another DPI: fonts, images and bars
+    // are made and laid out anew for it.
+    void FollowScreenDpi();
     // Commands that hand the active document on (main_frame_file_commands.cpp).
     void SaveEncryptedCommand(int);
     void ExportHtmlCommand(int);

@@ -7,6 +7,7 @@
 #include "core/view/highlight_scheme.h"
 #include "core/settings/settings_io.h"
 #include "win32/app/help_viewer.h"
+#include "win32/app/gdi_fonts.h"
 #include "win32/app/text_conversion.h"
 #include "win32/dialogs/appearance_pages.h"
 #include "win32/dialogs/list_pages.h"
@@ -61,7 +62,7 @@ public:
     {
         m_frame.m_bars->FileTabs().SetFont(m_settings.InterFnt);
         m_frame.m_bars->Status().SetFont(m_settings.InterFnt);
-        m_frame.m_menuPainter.SetFont(m_settings.InterFnt);
+        m_frame.m_menuPainter.SetFont(m_settings.InterFnt, WindowDpi(m_frame.m_window));
     }
     void ApplyOutputLook() override
     {
@@ -79,6 +80,16 @@ private:
     CMainFrame& m_frame;
     AppSettings& m_settings;
 };
+
+void CMainFrame::FollowScreenDpi()
+{
+    PreferencesSide side(*this);
+    side.ApplyInterfaceFont();
+    side.ApplyOutputLook();
+    side.RebuildToolbar();
+    side.UpdateViews();
+    side.RecalculateLayout();
+}
 
 void CMainFrame::ShowPreferencesHelp(const PreferencesWindow& window, const std::string& topic)
 {

@@ -41,7 +41,7 @@ void DrawLine(HDC dc, int left, int right, int y)
 } // namespace
 
 PagePrinter::PagePrinter(const CTextDoc& doc, int codePage, const PrintSettings& print, const LogFont& font)
-    : m_doc(doc), m_codePage(codePage), m_print(print), m_font(CreateFontFrom(font))
+    : m_doc(doc), m_codePage(codePage), m_print(print), m_font(CreateFontFrom(font, ScreenPixelsPerInch()))
 {
     m_facts.title = doc.GetTitle();
     m_facts.path = doc.GetPathName().empty() ? doc.GetTitle() : doc.GetPathName();

@@ -90,7 +90,7 @@ FontMetrics ViewWindow::SetFont(const LogFont& font)
 {
     if (m_font)
         DeleteObject(m_font);
-    m_font = CreateFontFrom(font);
+    m_font = CreateFontFrom(font, WindowDpi(m_window));
     WindowDc dc(m_window);
     HGDIOBJ old = SelectObject(dc.dc, m_font);
     TEXTMETRICW tm{};

@@ -17,7 +17,7 @@ const wchar_t kPanelClass[] = L"NovedaFileTabs";
 
 } // namespace
 
-FileTabBar::FileTabBar(HWND parent, const LogFont& font, Events events) : m_font(font), m_events(std::move(events))
+FileTabBar::FileTabBar(HWND parent, const LogFont& font, Events events) : m_font(font, WindowDpi(parent)), m_events(std::move(events))
 {
     [[maybe_unused]] static const bool registered = RegisterWindowClass({kPanelClass, &FileTabBar::PanelProc});
     HINSTANCE instance = GetModuleHandleW(nullptr);
@@ -41,7 +41,7 @@ FileTabBar::~FileTabBar()
 
 void FileTabBar::SetFont(const LogFont& font)
 {
-    m_font.Reset(font);
+    m_font.Reset(font, WindowDpi(m_tabs));
     SendFont();
     Layout();
     InvalidateRect(m_panel, nullptr, TRUE);

@@ -28,7 +28,7 @@ std::wstring ItemText(HMENU menu, UINT itemId)
 
 } // namespace
 
-MenuPainter::MenuPainter(const LogFont& font) : m_font(font)
+MenuPainter::MenuPainter(const LogFont& font) : m_font(font, WindowDpi(nullptr))
 {
     m_images = ImageList_Create(kImageWidth, kImageHeight, ILC_COLOR24 | ILC_MASK, 50, 0);
     AddStrip(IDB_TOOLBAR_SMALL, kToolbarCommands, static_cast<int>(std::size(kToolbarCommands)));

@@ -28,8 +28,8 @@ public:
     // items added later need the call again (the frame makes it whenever a
     // pop-up opens).
     void Apply(HMENU menu, bool bar = false) const;
-    // Items are measured and drawn in `font` from now on.
-    void SetFont(const LogFont& font) { m_font.Reset(font); }
+    // Items are measured and drawn in `font` from now on, sized for `dpi`.
+    void SetFont(const LogFont& font, int dpi) { m_font.Reset(font, dpi); }
     HFONT Font() const { return m_font.Get(); }
     // WM_MEASUREITEM and WM_DRAWITEM of menus; false when not a menu's.
     bool Measure(MEASUREITEMSTRUCT& item) const;

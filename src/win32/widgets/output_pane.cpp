@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 OutputPane::OutputPane(HWND parent, const LogFont& font, std::uint32_t text, std::uint32_t background, Events events)
-    : m_font(font), m_text(text), m_backgroundColour(background), m_events(std::move(events))
+    : m_font(font, WindowDpi(parent)), m_text(text), m_backgroundColour(background), m_events(std::move(events))
 {
     m_edit = CreateWindowExW(0, L"EDIT", nullptr,
                              WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
@@ -30,7 +30,7 @@ OutputPane::~OutputPane()
 
 void OutputPane::SetLook(const LogFont& font, std::uint32_t text, std::uint32_t background)
 {
-    m_font.Reset(font);
+    m_font.Reset(font, WindowDpi(m_edit));
     SendMessageW(m_edit, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
     m_text = text;
     m_backgroundColour = background;

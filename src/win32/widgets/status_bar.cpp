@@ -1,14 +1,22 @@
 #include "win32/widgets/status_bar.h"
 
+#include "win32/app/dpi_images.h"
+#include "win32/app/gdi_fonts.h"
 #include "win32/app/text_conversion.h"
 #include "win32/res/resource.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
 
-constexpr int kFixedWidths[] = {33, 45, 45, 35}; // panes 7001, 7002, 7003, 59140
+// Panes 7001, 7002, 7003, 59140 at least, at 96 DPI; wider when a text
+// needs it.
+constexpr int kLeastWidths[] = {33, 45, 45, 35};
 constexpr int kLanguagePane = 2;
+constexpr int kTextMargin = 4;
+constexpr int kIconRoom = 18;
 constexpr COLORREF kIconMask = RGB(192, 192, 192);
 
 class StatusProgress : public ProgressMeter {
@@ -30,22 +38,47 @@ private:
 
 } // namespace
 
-StatusBar::StatusBar(HWND frame, const LogFont& font) : m_font(font)
+StatusBar::StatusBar(HWND frame, const LogFont& font) : m_font(font, WindowDpi(frame))
 {
     m_window = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, frame,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDW_STATUS_BAR)),
                                GetModuleHandleW(nullptr), nullptr);
-    m_languageIcons = ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_LANGUAGE_ICONS), 16, 0,
-                                           kIconMask, IMAGE_BITMAP, LR_CREATEDIBSECTION);
-    SendMessageW(m_window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
-    Resize();
+    SetFont(font);
 }
 
 void StatusBar::SetFont(const LogFont& font)
 {
-    m_font.Reset(font);
+    const int dpi = WindowDpi(m_window);
+    m_font.Reset(font, dpi);
+    if (m_languageIcons)
+        ImageList_Destroy(m_languageIcons);
+    const ImageStrip icons[] = {{IDB_LANGUAGE_ICONS, 16, 15}};
+    m_languageIcons = LoadScaledImages(ChooseStrip(icons, dpi), kIconMask);
     SendMessageW(m_window, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), TRUE);
+    for (int i = 1; i < kPaneCount; ++i)
+        m_widths[static_cast<std::size_t>(i)] = std::max(ScaledForDpi(kLeastWidths[i - 1], dpi),
+                                                         PartWidthFor(i, m_texts[static_cast<std::size_t>(i)]));
     Resize();
+}
+
+int StatusBar::PartWidthFor(int index, const std::wstring& text) const
+{
+    int borders[3] = {}; // horizontal, vertical, between panes
+    SendMessageW(m_window, SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders));
+    return WidthFor(index, text) + borders[2];
+}
+
+int StatusBar::WidthFor(int index, const std::wstring& text) const
+{
+    const int dpi = WindowDpi(m_window);
+    HDC dc = GetDC(m_window);
+    HGDIOBJ old = SelectObject(dc, m_font.Get());
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(m_window, dc);
+    const int icon = index == kLanguagePane ? kIconRoom : 0;
+    return extent.cx + ScaledForDpi(2 * kTextMargin + icon, dpi);
 }
 
 StatusBar::~StatusBar()
@@ -70,7 +103,7 @@ void StatusBar::Resize()
     int right = client.right - GetSystemMetrics(SM_CXVSCROLL); // room for the size grip
     for (int i = kPaneCount - 1; i > 0; --i) {
         edges[i] = right;
-        right -= kFixedWidths[i - 1];
+        right -= m_widths[static_cast<std::size_t>(i)];
     }
     edges[0] = right;
     SendMessageW(m_window, SB_SETPARTS, kPaneCount, reinterpret_cast<LPARAM>(edges));
@@ -87,6 +120,14 @@ void StatusBar::Show(const StatusTexts& texts, const std::wstring& codePage)
         m_languageImage = texts.languageImage;
         m_texts[kLanguagePane].clear(); // repaint the icon
     }
+    bool wider = false;
+    for (int i = 1; i < kPaneCount; ++i)
+        if (const int needed = PartWidthFor(i, latest[i]); needed > m_widths[static_cast<std::size_t>(i)]) {
+            m_widths[static_cast<std::size_t>(i)] = needed;
+            wider = true;
+        }
+    if (wider)
+        Resize();
     for (int i = 0; i < kPaneCount; ++i)
         SetPaneText(i, latest[i]);
 }
@@ -115,14 +156,19 @@ void StatusBar::Draw(const DRAWITEMSTRUCT& item)
         RECT line{r.left, r.top + 1, r.left + 1, r.bottom - 1};
         FillRect(dc, &line, GetSysColorBrush(COLOR_BTNSHADOW));
     }
-    r.left += 4;
+    const int dpi = WindowDpi(m_window);
+    r.left += ScaledForDpi(kTextMargin, dpi);
     SetBkMode(dc, TRANSPARENT);
     const std::wstring& text = m_texts[static_cast<std::size_t>(index)];
     if (index == kLanguagePane) {
         if (m_languageIcons)
-            ImageList_Draw(m_languageIcons, m_languageImage, dc, r.left, r.top + (r.bottom - r.top - 15) / 2,
+        {
+            int width = 0, height = 0;
+            ImageList_GetIconSize(m_languageIcons, &width, &height);
+            ImageList_Draw(m_languageIcons, m_languageImage, dc, r.left, r.top + (r.bottom - r.top - height) / 2,
                            ILD_TRANSPARENT);
-        r.left += 18;
+        }
+        r.left += ScaledForDpi(kIconRoom, dpi);
         SetTextColor(dc, GetSysColor(m_languageEnabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
     } else {
         SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
@@ -133,7 +179,7 @@ void StatusBar::Draw(const DRAWITEMSTRUCT& item)
     DrawTextW(dc, text.substr(0, tabs).c_str(), -1, &r, format | DT_LEFT);
     if (tabs != std::wstring::npos) {
         RECT right = r;
-        right.right -= 4;
+        right.right -= ScaledForDpi(kTextMargin, dpi);
         DrawTextW(dc, text.substr(tabs + 2).c_str(), -1, &right, format | DT_RIGHT);
     }
 }

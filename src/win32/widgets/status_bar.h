@@ -28,11 +28,18 @@ public:
     // Shown, whether or not the frame is (yet).
     bool Visible() const { return (GetWindowLongW(m_window, GWL_STYLE) & WS_VISIBLE) != 0; }
     int Height() const;
-    // A new interface font: the bar takes its height from it.
+    // A new interface font, or the screen's DPI changed: the bar takes its
+    // height from the font and sizes its panes anew.
     void SetFont(const LogFont& font);
     HFONT Font() const { return m_font.Get(); }
     // Lays the panes out for the frame's new width.
     void Resize();
+    // The width of pane `index` (1..4): enough for every text it showed.
+    int PaneWidth(int index) const { return m_widths[static_cast<std::size_t>(index)]; }
+    // What pane `index` needs inside for `text`: the text, its margins, the
+    // icon; and with the gap to the next pane, as its part of the bar.
+    int WidthFor(int index, const std::wstring& text) const;
+    int PartWidthFor(int index, const std::wstring& text) const;
     // `codePage` is the text of pane 7003.
     void Show(const StatusTexts& texts, const std::wstring& codePage);
     const std::wstring& PaneText(int index) const { return m_texts[static_cast<std::size_t>(index)]; }
@@ -47,6 +54,7 @@ private:
     WidgetFont m_font;
     HIMAGELIST m_languageIcons = nullptr;
     std::array<std::wstring, kPaneCount> m_texts;
+    std::array<int, kPaneCount> m_widths{}; // pane 0 stretches
     bool m_languageEnabled = true;
     int m_languageImage = 0;
 };

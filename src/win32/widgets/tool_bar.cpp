@@ -1,6 +1,8 @@
 #include "win32/widgets/tool_bar.h"
 
 #include "core/settings/settings_io.h"
+#include "win32/app/dpi_images.h"
+#include "win32/app/gdi_fonts.h"
 #include "win32/app/text_conversion.h"
 #include "win32/res/resource.h"
 #include "win32/res/toolbar_buttons.h"
@@ -11,11 +13,11 @@ namespace {
 
 constexpr COLORREF kTransparent = RGB(192, 192, 192);
 
-struct ButtonSize {
-    int imageWidth, imageHeight, buttonWidth, buttonHeight, bitmap;
-};
-constexpr ButtonSize kSmall{16, 15, 23, 21, IDB_TOOLBAR_SMALL};
-constexpr ButtonSize kLarge{24, 21, 33, 32, IDB_TOOLBAR_LARGE};
+constexpr ImageStrip kSmall{IDB_TOOLBAR_SMALL, 16, 15};
+constexpr ImageStrip kLarge{IDB_TOOLBAR_LARGE, 24, 21};
+// A button's room around its image at 96 DPI.
+constexpr int kButtonMarginX = 7;
+constexpr int kButtonMarginY = 6;
 
 bool IsClipButton(int command)
 {
@@ -41,18 +43,16 @@ void ToolBar::SetButtons(const std::vector<std::uint8_t>& buttons, bool large)
 {
     while (SendMessageW(m_window, TB_DELETEBUTTON, 0, 0)) {
     }
-    const ButtonSize& size = large ? kLarge : kSmall;
+    // Images for the screen's DPI: the strip that scales by a whole number.
+    const int dpi = WindowDpi(m_window);
+    const ImageStrip strips[] = {large ? kLarge : kSmall, large ? kSmall : kLarge};
+    const ChosenStrip size = ChooseStrip(strips, dpi);
     HIMAGELIST old = m_images;
-    m_images = ImageList_Create(size.imageWidth, size.imageHeight, ILC_COLOR24 | ILC_MASK,
-                                static_cast<int>(std::size(kToolbarCommands)), 0);
-    HBITMAP strip = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(size.bitmap),
-                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    ImageList_AddMasked(m_images, strip, kTransparent);
-    DeleteObject(strip);
+    m_images = LoadScaledImages(size, kTransparent);
     SendMessageW(m_window, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images));
     if (old)
         ImageList_Destroy(old);
-    SendMessageW(m_window, TB_SETBITMAPSIZE, 0, MAKELPARAM(size.imageWidth, size.imageHeight));
+    SendMessageW(m_window, TB_SETBITMAPSIZE, 0, MAKELPARAM(size.Width(), size.Height()));
 
     std::vector<TBBUTTON> added;
     for (std::uint8_t index : buttons) {
@@ -68,7 +68,9 @@ void ToolBar::SetButtons(const std::vector<std::uint8_t>& buttons, bool large)
         added.push_back(button);
     }
     SendMessageW(m_window, TB_ADDBUTTONSW, added.size(), reinterpret_cast<LPARAM>(added.data()));
-    SendMessageW(m_window, TB_SETBUTTONSIZE, 0, MAKELPARAM(size.buttonWidth, size.buttonHeight));
+    SendMessageW(m_window, TB_SETBUTTONSIZE, 0,
+                 MAKELPARAM(size.Width() + ScaledForDpi(kButtonMarginX, dpi),
+                            size.Height() + ScaledForDpi(kButtonMarginY, dpi)));
     SendMessageW(m_window, TB_AUTOSIZE, 0, 0);
 }
 
