@@ -60,6 +60,9 @@ void FrameBars::ShowStatus(bool visible)
 
 void FrameBars::RecalcLayout()
 {
+    // Their thickness follows their buttons and font, whatever was stored.
+    m_docks[kToolBar]->FitToContent();
+    m_docks[kFileTabs]->FitToContent();
     RECT client;
     GetClientRect(m_frame, &client);
     Rect area{client.left, client.top, client.right, client.bottom};
@@ -110,8 +113,6 @@ void FrameBars::LoadState(const ProfileStore& store)
         m_state[i].side = state[i].side;
         m_state[i].sizes = state[i].sizes;
     }
-    m_docks[kToolBar]->FitToContent(); // its size follows its buttons, whatever was stored
-    m_docks[kFileTabs]->FitToContent();
     ShowWindow(m_status.Window(), state.back().visible ? SW_SHOW : SW_HIDE);
     RecalcLayout();
 }

@@ -53,13 +53,24 @@ void FileTabBar::SendFont()
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(m_font.Get()), FALSE);
 }
 
+// A row of tabs as high as its font needs on this screen, never lower than
+// the 22 pixels of a 96-DPI screen.
 int FileTabBar::PreferredThickness(bool horizontal) const
 {
+    const int dpi = WindowDpi(m_tabs);
     if (!horizontal)
-        return 120;
+        return ScaledForDpi(120, dpi);
+    HDC dc = GetDC(m_tabs);
+    HGDIOBJ old = SelectObject(dc, m_font.Get());
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(m_tabs, dc);
     RECT r{0, 0, 100, 0};
     TabCtrl_AdjustRect(m_tabs, TRUE, &r);
-    return std::max<int>(22, static_cast<int>(r.bottom - r.top) - 2);
+    const int byControl = static_cast<int>(r.bottom - r.top) - 2;
+    const int byFont = metrics.tmHeight + ScaledForDpi(10, dpi);
+    return std::max({ScaledForDpi(22, dpi), byControl, byFont});
 }
 
 std::optional<LRESULT> FileTabBar::OnBarMessage(UINT, WPARAM, LPARAM)
