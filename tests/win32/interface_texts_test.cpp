@@ -121,6 +121,19 @@ wchar_t Mnemonic(const std::wstring& text)
     return 0;
 }
 
+using Mnemonics = std::map<wchar_t, std::vector<std::wstring>>;
+
+void ReportSharedMnemonics(const Mnemonics& mnemonics, const std::string& where, std::vector<std::string>& problems)
+{
+    for (const auto& [key, texts] : mnemonics)
+        if (texts.size() > 1) {
+            std::string names;
+            for (const std::wstring& text : texts)
+                names += " " + Named(text);
+            problems.push_back(where + ": the mnemonic is shared by" + names);
+        }
+}
+
 // The width a control leaves its text, and whether the text wraps there.
 struct TextRoom {
     int width = 0;
@@ -170,7 +183,7 @@ std::optional<TextRoom> RoomFor(HWND control)
 // What does not fit, and which controls share a mnemonic.
 void CheckDialog(HWND dialog, const std::string& where, std::vector<std::string>& problems)
 {
-    std::map<wchar_t, std::vector<std::wstring>> mnemonics;
+    Mnemonics mnemonics;
     for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
         const std::wstring text = TextOf(control);
         const std::optional<TextRoom> room = RoomFor(control);
@@ -191,18 +204,12 @@ void CheckDialog(HWND dialog, const std::string& where, std::vector<std::string>
                                std::to_string(needed.bottom) + ", has " + std::to_string(room->width) + "x" +
                                std::to_string(client.bottom));
     }
-    for (const auto& [key, texts] : mnemonics)
-        if (texts.size() > 1) {
-            std::string names;
-            for (const std::wstring& text : texts)
-                names += " " + Named(text);
-            problems.push_back(where + ": the mnemonic is shared by" + names);
-        }
+    ReportSharedMnemonics(mnemonics, where, problems);
 }
 
 void CheckMenu(HMENU menu, const std::string& where, std::vector<std::string>& problems)
 {
-    std::map<wchar_t, std::vector<std::wstring>> mnemonics;
+    Mnemonics mnemonics;
     for (int i = 0, n = GetMenuItemCount(menu); i < n; ++i) {
         wchar_t text[256] = {};
         GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
@@ -213,13 +220,7 @@ void CheckMenu(HMENU menu, const std::string& where, std::vector<std::string>& p
         if (HMENU sub = GetSubMenu(menu, i))
             CheckMenu(sub, where + " > " + Utf8(label), problems);
     }
-    for (const auto& [key, texts] : mnemonics)
-        if (texts.size() > 1) {
-            std::string names;
-            for (const std::wstring& text : texts)
-                names += " " + Named(text);
-            problems.push_back(where + ": the mnemonic is shared by" + names);
-        }
+    ReportSharedMnemonics(mnemonics, where, problems);
 }
 
 std::string Listed(const std::vector<std::string>& problems)

@@ -1,7 +1,6 @@
 #include "win32/app/win_settings.h"
 
 #include "win32/app/gdi_fonts.h"
-
 #include "win32/app/text_conversion.h"
 
 #include <windows.h>

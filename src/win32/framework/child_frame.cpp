@@ -1,6 +1,7 @@
 #include "win32/framework/child_frame.h"
 
 #include "core/doc/text_doc.h"
+#include "win32/app/gdi_fonts.h"
 #include "win32/app/text_conversion.h"
 #include "win32/app/window_class.h"
 #include "win32/res/commands.h"
@@ -104,9 +105,9 @@ void CChildFrame::Layout()
         MoveWindow(m_panes[0]->Window(), 0, 0, client.right, client.bottom, TRUE);
         return;
     }
-    m_splitY = std::clamp(m_splitY, 0, std::max(0, static_cast<int>(client.bottom) - kBarHeight));
+    m_splitY = std::clamp(m_splitY, 0, std::max(0, static_cast<int>(client.bottom) - BarHeight()));
     MoveWindow(m_panes[0]->Window(), 0, 0, client.right, m_splitY, TRUE);
-    const int below = m_splitY + kBarHeight;
+    const int below = m_splitY + BarHeight();
     MoveWindow(m_panes[1]->Window(), 0, below, client.right, std::max(0, static_cast<int>(client.bottom) - below),
                TRUE);
 }
@@ -116,9 +117,9 @@ void CChildFrame::DropPaneIfTooSmall()
 {
     RECT client{};
     GetClientRect(m_window, &client);
-    if (m_splitY < kMinPane) {
+    if (m_splitY < ScaledForDpi(kMinPane, WindowDpi(m_window))) {
         m_panes.erase(m_panes.begin());
-    } else if (client.bottom - m_splitY - kBarHeight < kMinPane) {
+    } else if (client.bottom - m_splitY - BarHeight() < ScaledForDpi(kMinPane, WindowDpi(m_window))) {
         m_panes.pop_back();
     } else {
         return;
@@ -178,6 +179,11 @@ bool CChildFrame::KeyboardIsAmongDocuments() const
     return focus == frame || focus == mdiClient || IsChild(mdiClient, focus);
 }
 
+int CChildFrame::BarHeight() const
+{
+    return ScaledForDpi(kBarHeight, WindowDpi(m_window));
+}
+
 LRESULT CALLBACK CChildFrame::Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     auto* self = reinterpret_cast<CChildFrame*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -221,7 +227,7 @@ LRESULT CChildFrame::Handle(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_MOUSEMOVE:
         if (m_dragging) {
-            m_splitY = GET_Y_LPARAM(lParam) - kBarHeight / 2;
+            m_splitY = GET_Y_LPARAM(lParam) - BarHeight() / 2;
             Layout();
         }
         return 0;

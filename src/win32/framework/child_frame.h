@@ -51,6 +51,8 @@ private:
     void AddPane();
     void Activate(bool active);
     bool KeyboardIsAmongDocuments() const;
+    // The splitter bar's height on this window's screen.
+    int BarHeight() const;
     void Layout();
     void DropPaneIfTooSmall();
     void ToggleSplit(int id);

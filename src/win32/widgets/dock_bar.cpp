@@ -1,4 +1,6 @@
 #include "win32/widgets/dock_bar.h"
+
+#include "win32/app/gdi_fonts.h"
 #include "win32/app/window_class.h"
 
 #include <windowsx.h>
@@ -80,15 +82,20 @@ RECT DockBar::Inner() const
     return r;
 }
 
+int DockBar::Scaled(int pixels) const
+{
+    return ScaledForDpi(pixels, WindowDpi(m_window));
+}
+
 RECT DockBar::HandleRect() const
 {
     RECT r = Inner();
     if (m_state.sizing)
-        r.bottom = r.top + kCaption;
+        r.bottom = r.top + Scaled(kCaption);
     else if (m_state.Horizontal())
-        r.right = r.left + kGripper;
+        r.right = r.left + Scaled(kGripper);
     else
-        r.bottom = r.top + kGripper;
+        r.bottom = r.top + Scaled(kGripper);
     return r;
 }
 
@@ -97,7 +104,7 @@ RECT DockBar::CloseBox() const
     if (!m_state.sizing)
         return {};
     const RECT r = HandleRect();
-    return {r.right - kCaption, r.top + 2, r.right - 2, r.bottom - 2};
+    return {r.right - Scaled(kCaption), r.top + 2, r.right - 2, r.bottom - 2};
 }
 
 // The edge that faces the documents.
@@ -108,10 +115,10 @@ RECT DockBar::SizingEdge() const
     if (!m_state.sizing)
         return {};
     switch (m_state.side) {
-    case DockSide::Top: r.top = r.bottom - kSizingEdge; break;
-    case DockSide::Bottom: r.bottom = r.top + kSizingEdge; break;
-    case DockSide::Left: r.left = r.right - kSizingEdge; break;
-    case DockSide::Right: r.right = r.left + kSizingEdge; break;
+    case DockSide::Top: r.top = r.bottom - Scaled(kSizingEdge); break;
+    case DockSide::Bottom: r.bottom = r.top + Scaled(kSizingEdge); break;
+    case DockSide::Left: r.left = r.right - Scaled(kSizingEdge); break;
+    case DockSide::Right: r.right = r.left + Scaled(kSizingEdge); break;
     }
     return r;
 }
@@ -187,7 +194,7 @@ void DockBar::ResizeTo(POINT client)
     case DockSide::Left: size = client.x; break;
     case DockSide::Right: size = r.right - client.x; break;
     }
-    size = std::max<int>(size, kCaption + 2 * kSizingEdge);
+    size = std::max<int>(size, Scaled(kCaption) + 2 * Scaled(kSizingEdge));
     (m_state.Horizontal() ? m_state.sizes.horzCY : m_state.sizes.vertCX) = size;
     if (m_events.resized)
         m_events.resized(*this);

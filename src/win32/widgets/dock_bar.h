@@ -53,6 +53,8 @@ public:
 private:
     static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    // Pixels of a 96-DPI screen on this bar's screen.
+    int Scaled(int pixels) const;
     RECT Inner() const;
     RECT HandleRect() const;  // the gripper or the caption
     RECT CloseBox() const;

@@ -28,7 +28,7 @@ std::wstring ItemText(HMENU menu, UINT itemId)
 
 } // namespace
 
-MenuPainter::MenuPainter(const LogFont& font) : m_font(font, WindowDpi(nullptr))
+MenuPainter::MenuPainter(const LogFont& font) : m_font(font, WindowDpi(nullptr)), m_dpi(WindowDpi(nullptr))
 {
     m_images = ImageList_Create(kImageWidth, kImageHeight, ILC_COLOR24 | ILC_MASK, 50, 0);
     AddStrip(IDB_TOOLBAR_SMALL, kToolbarCommands, static_cast<int>(std::size(kToolbarCommands)));
@@ -99,9 +99,10 @@ bool MenuPainter::Measure(MEASUREITEMSTRUCT& item) const
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
     ReleaseDC(nullptr, dc);
-    item.itemWidth = static_cast<UINT>(kImageColumn + label.right + kArrowRoom +
-                                       (tab == std::wstring::npos ? 0 : kAcceleratorGap + accelerator.right));
-    item.itemHeight = static_cast<UINT>(std::max<LONG>(kMinHeight, metrics.tmHeight + 6));
+    const int accelerators = tab == std::wstring::npos ? 0 : ScaledForDpi(kAcceleratorGap, m_dpi) + accelerator.right;
+    item.itemWidth = static_cast<UINT>(ScaledForDpi(kImageColumn, m_dpi) + label.right +
+                                       ScaledForDpi(kArrowRoom, m_dpi) + accelerators);
+    item.itemHeight = static_cast<UINT>(std::max<LONG>(ScaledForDpi(kMinHeight, m_dpi), metrics.tmHeight + 6));
     return true;
 }
 
@@ -116,10 +117,10 @@ bool MenuPainter::Draw(const DRAWITEMSTRUCT& item) const
     RECT r = item.rcItem;
     FillRect(dc, &r, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_MENU));
 
-    RECT column{r.left, r.top, r.left + kImageColumn, r.bottom};
+    RECT column{r.left, r.top, r.left + ScaledForDpi(kImageColumn, m_dpi), r.bottom};
     const int image = ImageOf(item.itemID);
     if (image >= 0) {
-        const int x = column.left + (kImageColumn - kImageWidth) / 2;
+        const int x = column.left + (ScaledForDpi(kImageColumn, m_dpi) - kImageWidth) / 2;
         const int y = column.top + (column.bottom - column.top - kImageHeight) / 2;
         if (item.itemState & ODS_CHECKED) {
             RECT frame{x - 2, y - 2, x + kImageWidth + 2, y + kImageHeight + 2};
@@ -134,7 +135,7 @@ bool MenuPainter::Draw(const DRAWITEMSTRUCT& item) const
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(grayed ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
     HGDIOBJ old = SelectObject(dc, m_font.Get());
-    RECT textRect{column.right, r.top, r.right - kArrowRoom, r.bottom};
+    RECT textRect{column.right, r.top, r.right - ScaledForDpi(kArrowRoom, m_dpi), r.bottom};
     const UINT format = DT_SINGLELINE | DT_VCENTER | ((item.itemState & ODS_NOACCEL) ? DT_HIDEPREFIX : 0);
     const std::size_t tab = text.find(L'\t');
     DrawTextW(dc, text.substr(0, tab).c_str(), -1, &textRect, format | DT_LEFT);

@@ -29,7 +29,11 @@ public:
     // pop-up opens).
     void Apply(HMENU menu, bool bar = false) const;
     // Items are measured and drawn in `font` from now on, sized for `dpi`.
-    void SetFont(const LogFont& font, int dpi) { m_font.Reset(font, dpi); }
+    void SetFont(const LogFont& font, int dpi)
+    {
+        m_font.Reset(font, dpi);
+        m_dpi = dpi;
+    }
     HFONT Font() const { return m_font.Get(); }
     // WM_MEASUREITEM and WM_DRAWITEM of menus; false when not a menu's.
     bool Measure(MEASUREITEMSTRUCT& item) const;
@@ -43,6 +47,7 @@ private:
     int ImageOf(UINT command) const;
 
     WidgetFont m_font;
+    int m_dpi; // the columns and gaps are sized for it
     HIMAGELIST m_images = nullptr;
     std::map<int, int> m_index; // command -> image
 };
