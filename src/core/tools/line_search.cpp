@@ -95,19 +95,6 @@ bool LineSearch::StoredBytesAs(char c, BytePair& pair, bool& oneBit) const
 
 LineMatch LineSearch::FindIn(std::string_view text)
 {
-    const LineMatch match = FindMatch(text);
-    if (match.Found()) {
-        m_groups.fill({-1, -1});
-        m_groups[0] = {match.offset, match.offset + match.length};
-        for (int n = 1; m_regex && n <= RegExp::kMaxGroups; ++n)
-            if (const int start = m_expression.GroupStart(n), end = m_expression.GroupEnd(n); start >= 0 && end >= 0)
-                m_groups[static_cast<std::size_t>(n)] = {m_matchFrom + start, m_matchFrom + end};
-    }
-    return match;
-}
-
-LineMatch LineSearch::FindMatch(std::string_view text)
-{
     if (!m_regex && !m_wholeWord) {
         const std::size_t at = FindPlain(text, 0);
         if (at == std::string_view::npos)
@@ -149,9 +136,14 @@ LineMatch LineSearch::FindFrom(std::string_view text, std::size_t from, StepBudg
         return match;
     }
     const int offset = m_expression.Find(text.substr(from), budget);
-    if (offset >= 0)
+    if (offset >= 0) {
         match = {static_cast<int>(from) + offset, m_expression.MatchLength()};
-    m_matchFrom = static_cast<int>(from);
+        for (int n = 0; n <= RegExp::kMaxGroups; ++n) {
+            const int start = m_expression.GroupStart(n), end = m_expression.GroupEnd(n);
+            m_groups[static_cast<std::size_t>(n)] =
+                start >= 0 && end >= 0 ? Span{static_cast<int>(from) + start, static_cast<int>(from) + end} : Span{-1, -1};
+        }
+    }
     match.gaveUp = m_expression.OutOfSteps();
     return match;
 }

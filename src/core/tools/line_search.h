@@ -37,9 +37,10 @@ public:
     // The first match in `text`. A whole-word match touches no word character
     // on either side; the ends of `text` count as boundaries.
     LineMatch FindIn(std::string_view text);
-    // The spans of the last match FindIn found (kept while later calls find
-    // nothing), as offsets in the text it was given: 0 is the match, 1-9 an expression's groups ({-1, -1} for
-    // a group that took no part, and for groups of a plain search).
+    // The spans of the last match of an expression that FindIn found (kept
+    // while later calls find nothing), as offsets in the text it was given:
+    // 0 is the match, 1-9 the groups ({-1, -1} for one that took no part).
+    // A plain search leaves them alone: its hot loop stays as it is.
     using Span = std::pair<int, int>;
     std::array<Span, RegExp::kMaxGroups + 1> Groups() const { return m_groups; }
     // The rightmost plain occurrence lying wholly inside `text` (the pattern
@@ -55,7 +56,6 @@ private:
         Bytes16 fold, folded, one, other;
     };
 
-    LineMatch FindMatch(std::string_view text);
     LineMatch FindFrom(std::string_view text, std::size_t from, StepBudget& budget);
     std::size_t FindPlain(std::string_view text, std::size_t from) const;
     std::size_t ScanBlocks(std::string_view text, std::size_t& at) const;
@@ -82,7 +82,6 @@ private:
     std::shared_ptr<const LineSearch> m_literal;
     std::string m_piece; // an expression runs on the text converted
     std::array<Span, RegExp::kMaxGroups + 1> m_groups{};
-    int m_matchFrom = 0; // where in FindIn's text the expression's last run began
 };
 
 LineMatch FindInLine(std::string_view text, std::string_view pattern, bool wholeWord, bool regex);
